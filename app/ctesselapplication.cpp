@@ -1,0 +1,110 @@
+#include "app/ctesselapplication.h"
+
+#include "app/clientconfigmanager.h"
+#include "app/clientlanguagemanager.h"
+#include "app/ctesselstyle.h"
+#include "app/startuplog.h"
+#include "ui/cwarndlg.h"
+#include "util/helpers.h"
+#include "widgets/ctooltip.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QScreen>
+
+Q_LOGGING_CATEGORY(lcStartup, "corvane.startup", QtInfoMsg)
+
+CTesselApplication::CTesselApplication(int& argc, char** argv, const QString& key)
+    : QApplication(argc, argv), m_key(key)
+{
+    setQuitOnLastWindowClosed(false);
+    InitFont();
+    InitStyle();
+    InitEnvironment();
+    InitSingleInstance();
+}
+
+CTesselApplication::~CTesselApplication()
+{
+    ClientConfigManager::GetInstance()->ClearConfigs();
+}
+
+void CTesselApplication::InitFont()
+{
+    QFont font(QStringLiteral("Arial"), 9);
+    font.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
+    QApplication::setFont(font);
+}
+
+void CTesselApplication::InitStyle()
+{
+    QApplication::setStyle(new CTesselStyle);
+    QFile file(QStringLiteral(":/qss/Corvane.qss"));
+    if (file.open(QIODevice::ReadOnly))
+        setStyleSheet(QString::fromLatin1(file.readAll()));
+}
+
+void CTesselApplication::InitEnvironment()
+{
+    QCoreApplication::addLibraryPath(
+        QStringLiteral("%1%2plugins")
+            .arg(QCoreApplication::applicationDirPath(), QStringLiteral("/")));
+
+    ClientConfigManager::GetInstance()->LoadConfig(GetAbsolutePath(QStringLiteral("Setup.xml")));
+
+    ClientLanguageProperty* language = ClientLanguageManager::GetInstance()->GetCurrentLanguage();
+    QCoreApplication::installTranslator(language->GetAppTranslator());
+    QCoreApplication::installTranslator(language->GetQtTranslator());
+
+    QFont tipFont = QApplication::font();
+    tipFont.setPointSize(10);
+    CToolTip::SetTipFont(tipFont);
+}
+
+void CTesselApplication::InitSingleInstance()
+{
+    // On Linux a segment outlives a process that crashed. Attaching and detaching a
+    // throw-away handle removes such a segment when nobody is attached to it any more,
+    // while a live instance stays attached and keeps its segment.
+    {
+        QSharedMemory stale(m_key);
+        if (stale.attach(QSharedMemory::ReadWrite))
+            stale.detach();
+    }
+
+    m_sharedMemory.setKey(m_key);
+    if (m_sharedMemory.attach(QSharedMemory::ReadWrite)) {
+        m_bAlreadyRunning = true;
+        return;
+    }
+    m_bAlreadyRunning = false;
+    if (!m_sharedMemory.create(1, QSharedMemory::ReadWrite))
+        qDebug() << "Unable to create single instance.";
+}
+
+bool CTesselApplication::IsAlreadyRunning()
+{
+    if (!m_bAlreadyRunning)
+        return false;
+    qCInfo(lcStartup) << "refused: already running";
+    CWarnDlg dlg(nullptr);
+    dlg.ExecWarn(tr("Corvane"), tr("Software is already running."));
+    return true;
+}
+
+bool CTesselApplication::IsScreenTooSmall(const QSize& screen)
+{
+    return screen.width() < 1024 || screen.height() < 768;
+}
+
+bool CTesselApplication::IsResolutionTooLow()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->geometry().size() : QSize();
+    if (!IsScreenTooSmall(size))
+        return false;
+    qCInfo(lcStartup) << "refused: screen" << size.width() << "x" << size.height();
+    CWarnDlg dlg(nullptr);
+    dlg.ExecWarn(tr("Corvane"), tr("The least resolution is 1024*768."));
+    return true;
+}

@@ -1,0 +1,37 @@
+#ifndef CTESSELAPPLICATION_H
+#define CTESSELAPPLICATION_H
+
+#include <QApplication>
+#include <QSharedMemory>
+#include <QSize>
+#include <QString>
+
+// The application object. Its constructor sets up everything the windows rely on (fonts,
+// style, plug-in path, configuration, translators) before any window exists, so even the
+// start-up refusals appear styled and translated, and it claims the single-instance segment.
+class CTesselApplication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    CTesselApplication(int& argc, char** argv, const QString& key);
+    ~CTesselApplication() override;
+
+    bool IsAlreadyRunning();
+    bool IsResolutionTooLow();
+
+    // The smallest screen the main window fits on.
+    static bool IsScreenTooSmall(const QSize& screen);
+
+private:
+    void InitFont();
+    void InitStyle();
+    void InitEnvironment();
+    void InitSingleInstance();
+
+    bool m_bAlreadyRunning = false;
+    QString m_key;
+    QSharedMemory m_sharedMemory;
+};
+
+#endif

@@ -1,0 +1,3 @@
+#include "engine/calrecords.h"
+
+CalNVRDataRecord CalNVRData;

@@ -1,0 +1,71 @@
+#include "engine/nvrcatalogue.h"
+
+std::vector<CalNVRInfo> NVRTypeList;
+
+CalNVRInfo::CalNVRInfo(int id_, const QString& name_, int ipChannels_, int maxDisableChannels_,
+                       int bandwidth_)
+    : id(id_), name(name_), ipChannels(ipChannels_), maxDisableChannels(maxDisableChannels_),
+      usableChannels(0), bandwidth(bandwidth_)
+{
+}
+
+void InitNVRTypeTable()
+{
+    struct Row
+    {
+        const char* name;
+        int ipChannels;
+        int maxDisableChannels;
+        int bandwidth;
+    };
+    static const Row rows[] = {
+        {"NR-A8V", 8, 0, 20480},    {"NR-A16V", 16, 0, 40960}, {"NR-B8V", 8, 0, 20480},
+        {"NR-B16V", 16, 0, 40960},  {"NR-C8V", 8, 0, 20480},   {"NR-C16V", 16, 0, 40960},
+        {"NR-C32V", 32, 0, 81920},  {"NR-E8V", 8, 0, 20480},   {"NR-E16V", 16, 0, 40960},
+        {"NR-E32V", 32, 0, 81920},  {"NR-G8V", 8, 0, 20480},   {"NR-G16V", 16, 0, 40960},
+        {"NR-G32V", 32, 0, 81920},  {"NR-J8V", 8, 0, 20480},   {"NR-J16V", 16, 0, 40960},
+        {"NR-J32V", 32, 0, 81920},  {"NR-K4Y", 4, 4, 20480},   {"NR-K8Y", 8, 8, 40960},
+        {"NR-K16Y", 16, 16, 81920}, {"NR-L4Y", 4, 4, 20480},   {"NR-L8Y", 8, 8, 40960},
+        {"NR-L16Y", 16, 16, 81920}, {"NR-M4Y", 4, 4, 20480},   {"NR-M8Y", 8, 8, 40960},
+        {"NR-M16Y", 16, 16, 81920}, {"NR-Q4Y", 4, 4, 81920},   {"NR-Q8Y", 8, 8, 81920},
+        {"NR-Q16Y", 16, 16, 81920},
+    };
+    const int count = int(sizeof(rows) / sizeof(rows[0]));
+    NVRTypeList.reserve(NVRTypeList.size() + count);
+    for (int i = 0; i < count; ++i) {
+        NVRTypeList.emplace_back(i, QString::fromLatin1(rows[i].name), rows[i].ipChannels,
+                                 rows[i].maxDisableChannels, rows[i].bandwidth);
+    }
+}
+
+static void CopyModel(const CalNVRInfo& row, CalNVRInfo& info)
+{
+    info.id = row.id;
+    info.name = row.name;
+    info.ipChannels = row.ipChannels;
+    info.maxDisableChannels = row.maxDisableChannels;
+    info.bandwidth = row.bandwidth;
+}
+
+bool FindNVRTypeByName(const QString& name, CalNVRInfo& info)
+{
+    for (const CalNVRInfo& row : NVRTypeList) {
+        if (row.name == name) {
+            CopyModel(row, info);
+            return true;
+        }
+    }
+    return false;
+}
+
+void FindNVRTypeById(int id, CalNVRInfo& info, int disabledChannels)
+{
+    for (const CalNVRInfo& row : NVRTypeList) {
+        if (row.id == id) {
+            CopyModel(row, info);
+            if (disabledChannels != -1)
+                info.usableChannels = row.ipChannels + disabledChannels;
+            return;
+        }
+    }
+}

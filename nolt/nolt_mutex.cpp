@@ -1,0 +1,11 @@
+#include "nolt_mutex.h"
+
+void Nolt_Mutex::Lock()
+{
+    m_mutex.lock();
+}
+
+void Nolt_Mutex::Unlock()
+{
+    m_mutex.unlock();
+}

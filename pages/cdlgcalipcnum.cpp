@@ -1,0 +1,8 @@
+#include "pages/cdlgcalipcnum.h"
+
+CDlgCalIPCNum::CDlgCalIPCNum(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("CDlgCalIPCNum"));
+}
+
+CDlgCalIPCNum::~CDlgCalIPCNum() = default;

@@ -1,0 +1,99 @@
+#include "ui/ccorvane.h"
+#include "ui_ccorvane.h"
+
+#include "engine/nvrcatalogue.h"
+#include "pages/cdlgcalipcnum.h"
+#include "pages/cdlgcalnvrnum.h"
+#include "ui/cwarndlg.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QStackedWidget>
+
+const char* const CCorvane::SelectedTabStyle =
+    "QPushButton{border-image:url(:/images/Tab/TabSelect.png); color: rgb(255, 255, 255); "
+    "border-width:0px;}";
+const char* const CCorvane::UnselectedTabStyle =
+    "QPushButton{border-image:url(:/images/Tab/TabUnselect.png); color: rgb(255, 255, 255); "
+    "border-width:0px;}";
+
+CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
+    : QMainWindow(parent, flags), ui(new Ui::CCorvaneClass)
+{
+    setFixedSize(1024, 768);
+    ui->setupUi(this);
+    setWindowTitle(tr("Corvane Tool"));
+
+    // The pages fill their recorder lists from the catalogue in their constructors.
+    InitNVRTypeTable();
+
+    setStyleSheet(QStringLiteral("QMainWindow#CCorvaneClass{border-image:url(\":/images/Dialog/"
+                                 "dialog_bg2.png\") 58;\nborder-width:58;}"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint);
+
+    // Row 0 of the grid is kept for the title bar.
+
+    m_pStackedWidget = new QStackedWidget(this);
+    ui->m_pGridLayout->addWidget(m_pStackedWidget, 2, 0);
+    m_pCalNVRNumPage = new CDlgCalNVRNum(this);
+    m_pCalIPCNumPage = new CDlgCalIPCNum(this);
+    m_pStackedWidget->addWidget(m_pCalNVRNumPage);
+    m_pStackedWidget->addWidget(m_pCalIPCNumPage);
+
+    const QString unselected = QString::fromLatin1(UnselectedTabStyle);
+    ui->m_pBtnCalNVRNum->setStyleSheet(unselected);
+    ui->m_pBtnCalIPCNum->setStyleSheet(unselected);
+    ui->m_pBtnAbout->setStyleSheet(unselected);
+
+    on_m_pBtnCalNVRNum_clicked();
+}
+
+CCorvane::~CCorvane()
+{
+    delete ui;
+}
+
+void CCorvane::on_m_pBtnCalNVRNum_clicked()
+{
+    m_pStackedWidget->setCurrentIndex(0);
+    ui->m_pBtnCalNVRNum->setStyleSheet(QString::fromLatin1(SelectedTabStyle));
+    ui->m_pBtnCalIPCNum->setStyleSheet(QString::fromLatin1(UnselectedTabStyle));
+}
+
+void CCorvane::on_m_pBtnCalIPCNum_clicked()
+{
+    m_pStackedWidget->setCurrentIndex(1);
+    ui->m_pBtnCalIPCNum->setStyleSheet(QString::fromLatin1(SelectedTabStyle));
+    ui->m_pBtnCalNVRNum->setStyleSheet(QString::fromLatin1(UnselectedTabStyle));
+}
+
+void CCorvane::on_m_pBtnAbout_clicked()
+{
+    // The About dialog opens here once it exists; the page and the tabs stay as they are.
+}
+
+void CCorvane::closeEvent(QCloseEvent* event)
+{
+    if (CWarnDlg::ShowConfirm(tr("Confirm"), tr("Sure to close software"), this) != 1) {
+        event->ignore();
+        return;
+    }
+    delete m_pCalIPCNumPage;
+    m_pCalIPCNumPage = nullptr;
+    delete m_pCalNVRNumPage;
+    m_pCalNVRNumPage = nullptr;
+    delete m_pStackedWidget;
+    m_pStackedWidget = nullptr;
+    delete m_pWindowTitle;
+    m_pWindowTitle = nullptr;
+    QMetaObject::invokeMethod(QCoreApplication::instance(), "quit", Qt::QueuedConnection);
+    event->accept();
+}
+
+void CCorvane::resizeEvent(QResizeEvent* event)
+{
+    // The designer form keeps its content at a fixed geometry; let it follow the window so
+    // the pages get the whole client area below the tabs.
+    ui->layoutWidget->setGeometry(7, 1, width() - 14, height() - 8);
+    QMainWindow::resizeEvent(event);
+}

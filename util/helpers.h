@@ -1,0 +1,28 @@
+#ifndef HELPERS_H
+#define HELPERS_H
+
+#include <QByteArray>
+#include <QPixmap>
+#include <QRect>
+#include <QRegion>
+#include <QString>
+
+// The executable's folder followed by "/".
+QString GetAppDirPath();
+
+// A relative name resolved against the executable's folder; an absolute one unchanged.
+QString GetAbsolutePath(const QString& fileName);
+
+// A picture through the process-wide pixmap cache. A name that does not load gives a null
+// picture and is not cached, so the next call tries again.
+QPixmap LoadCachedPixmap(const QString& fileName);
+
+// Window shapes for frameless windows: all four corners rounded, or only the top two.
+QRegion GetRoundRectRegion(const QRect& rect, int radius);
+QRegion GetTopRoundRectRegion(const QRect& rect, int radius);
+
+// The text in the system's 8-bit encoding; `flag` selects the same codec either way and is
+// kept for callers that pass it.
+QByteArray ToLocalBytes(const QString& text, bool flag = false);
+
+#endif
