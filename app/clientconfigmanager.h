@@ -2,11 +2,10 @@
 #define CLIENTCONFIGMANAGER_H
 
 #include <QString>
-#include <memory>
 #include <vector>
 
-// Interim configuration store: it keeps the interface start-up and the language list use,
-// but reads nothing yet, so every setting is at its default.
+// The settings read from "Setup.xml" beside the executable: loaded once at start-up, never
+// written. Every setting defaults to 0 when it is missing or not a number.
 
 enum ConfigKey
 {
@@ -34,10 +33,20 @@ class ClientConfigManager
 public:
     static ClientConfigManager* GetInstance();
     ~ClientConfigManager();
+    ClientConfigManager(const ClientConfigManager&) = delete;
+    ClientConfigManager& operator=(const ClientConfigManager&) = delete;
 
+    // True when the file could be opened, whatever it holds; appends to what is stored.
     bool LoadConfig(const QString& path);
+    // The first entry, in document order, for that key; null when there is none.
     ClientConfig* FindConfig(ConfigKey key) const;
     void ClearConfigs();
+
+    // The setting's value as a base-10 integer; 0 when missing or not a number.
+    int IntValue(ConfigKey key) const;
+
+    int Count() const { return int(m_configs.size()); }
+    const ClientConfig* At(int index) const { return m_configs.at(index); }
 
 private:
     ClientConfigManager() = default;

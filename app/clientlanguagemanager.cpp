@@ -1,6 +1,10 @@
 #include "app/clientlanguagemanager.h"
 
+#include "app/clientconfigmanager.h"
 #include "app/noltguard.h"
+#include "util/helpers.h"
+
+#include <memory>
 
 ClientLanguageProperty::~ClientLanguageProperty()
 {
@@ -15,25 +19,51 @@ ClientLanguageManager* ClientLanguageManager::GetInstance()
     if (!holder) {
         Nolt_Guard guard(&mutex);
         if (!holder)
-            holder.reset(new ClientLanguageManager);
+            holder.reset(new ClientLanguageManager(GetAppDirPath()));
     }
     return holder.get();
 }
 
-ClientLanguageManager::ClientLanguageManager()
+ClientLanguageManager::ClientLanguageManager(const QString& dir) : m_dir(dir)
 {
-    auto* english = new ClientLanguageProperty;
-    english->SetLanguage(0);
-    english->SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    english->SetAppTranslator(new QTranslator);
-    english->SetQtTranslator(new QTranslator);
-    m_languages.push_back(english);
+    for (int language = 0; language < 4; ++language)
+        AddLanguage(language);
 }
 
 ClientLanguageManager::~ClientLanguageManager()
 {
     for (ClientLanguageProperty* language : m_languages)
         delete language;
+}
+
+bool ClientLanguageManager::AddLanguage(int language)
+{
+    auto* entry = new ClientLanguageProperty;
+    entry->SetLanguage(language);
+    auto* appTranslator = new QTranslator;
+    auto* qtTranslator = new QTranslator;
+    entry->SetAppTranslator(appTranslator);
+    entry->SetQtTranslator(qtTranslator);
+
+    bool qualifies = false;
+    if (language == 1 || language == 3) {
+        if (appTranslator->load(m_dir + QStringLiteral("translations/corvane_zh.qm")))
+            qualifies = qtTranslator->load(m_dir + QStringLiteral("translations/qt_zh_CN.qm"));
+        entry->SetLocale(QLocale(QLocale::Chinese, QLocale::China));
+    } else if (language == 0 || language == 2) {
+        // Missing English catalogues only mean untranslated source texts.
+        (void)appTranslator->load(m_dir + QStringLiteral("translations/corvane_en.qm"));
+        (void)qtTranslator->load(m_dir + QStringLiteral("translations/qt_en_CN.qm"));
+        entry->SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        qualifies = true;
+    }
+
+    if (!qualifies) {
+        delete entry;
+        return false;
+    }
+    m_languages.push_back(entry);
+    return true;
 }
 
 ClientLanguageProperty* ClientLanguageManager::FindLanguage(int language) const
@@ -45,7 +75,20 @@ ClientLanguageProperty* ClientLanguageManager::FindLanguage(int language) const
     return nullptr;
 }
 
+int ClientLanguageManager::LanguageIndex(int translator, int versionType)
+{
+    if (translator == 0)
+        return versionType != 0 ? 0 : 2;
+    if (translator == 1)
+        return versionType != 0 ? 1 : 3;
+    return translator;
+}
+
 ClientLanguageProperty* ClientLanguageManager::GetCurrentLanguage() const
 {
+    const ClientConfigManager* config = ClientConfigManager::GetInstance();
+    const int index = LanguageIndex(config->IntValue(Translator), config->IntValue(VersionType));
+    if (ClientLanguageProperty* entry = FindLanguage(index))
+        return entry;
     return FindLanguage(0);
 }

@@ -3,17 +3,21 @@
 
 #include <QLocale>
 #include <QPointer>
+#include <QString>
 #include <QTranslator>
-#include <memory>
 #include <vector>
 
-// Interim language list: a single English entry with empty translators, so start-up can
-// install "the current language" before the translation files exist.
+// The languages the interface can be shown in. Entries 0 and 2 are English and always
+// present; 1 and 3 are Chinese and present only when both Chinese catalogues load. The
+// configuration picks one at start-up; it cannot change while the program runs.
 
 class ClientLanguageProperty
 {
 public:
+    ClientLanguageProperty() = default;
     virtual ~ClientLanguageProperty();
+    ClientLanguageProperty(const ClientLanguageProperty&) = delete;
+    ClientLanguageProperty& operator=(const ClientLanguageProperty&) = delete;
 
     void SetLanguage(int language) { m_language = language; }
     int GetLanguage() const { return m_language; }
@@ -27,6 +31,7 @@ public:
 private:
     int m_language = -1;
     QLocale m_locale;
+    // Owned; guarded so a translator deleted elsewhere is not deleted twice.
     QPointer<QTranslator> m_appTranslator;
     QPointer<QTranslator> m_qtTranslator;
 };
@@ -35,13 +40,25 @@ class ClientLanguageManager
 {
 public:
     static ClientLanguageManager* GetInstance();
-    ~ClientLanguageManager();
 
+    // Builds the four entries from the catalogues in `dir`/translations/ (`dir` ends in "/").
+    explicit ClientLanguageManager(const QString& dir);
+    ~ClientLanguageManager();
+    ClientLanguageManager(const ClientLanguageManager&) = delete;
+    ClientLanguageManager& operator=(const ClientLanguageManager&) = delete;
+
+    bool AddLanguage(int language);
     ClientLanguageProperty* FindLanguage(int language) const;
+    // The entry the configuration chooses; entry 0 when that one is not present.
     ClientLanguageProperty* GetCurrentLanguage() const;
 
+    // Which entry a Translator setting t and a VersionType setting v choose.
+    static int LanguageIndex(int translator, int versionType);
+
+    int Count() const { return int(m_languages.size()); }
+
 private:
-    ClientLanguageManager();
+    QString m_dir;
     std::vector<ClientLanguageProperty*> m_languages;
 };
 
