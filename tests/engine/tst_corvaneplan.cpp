@@ -115,6 +115,9 @@ void TestCorvanePlan::exactOutput_data()
         << "recorders --model NR-A8V --camera 4096(4M),0,3 --camera 1024,0,10"
         << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
            "1 recorder: type 1 x 3, type 2 x 5\n1 recorder: type 2 x 5\n";
+    QTest::newRow("commas inside a bit-rate remark")
+        << "recorders --model NR-A8V --camera 2M(1,5),512k,3"
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 1\n1 recorder: type 1 x 3\n";
     QTest::newRow("nothing to place")
         << "recorders --model NR-K8Y --disable 1 --camera 0,0,5 --camera 1024,0,0 --json"
         << "{\"model\": \"NR-K8Y\", \"disabledChannels\": 1, \"recorders\": 0, \"lines\": []}\n";
@@ -230,6 +233,8 @@ void TestCorvanePlan::refusals_data()
         << "The Channel number is not valid";
     QTest::newRow("camera with two fields")
         << Split("recorders --model NR-A8V --camera 1024,5") << "FIRST,SECOND,COUNT";
+    QTest::newRow("commas with two readings")
+        << Split("recorders --model NR-A8V --camera 2M,2M(x),2M(y),5") << "more than one way";
     QTest::newRow("camera bit rate not valid")
         << Split("recorders --model NR-A8V --camera 1024,abc,5")
         << "The Bit rate is not valid(range 0 or 32k-16384k)";

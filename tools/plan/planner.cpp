@@ -93,6 +93,42 @@ QString CountProblem(const QString& text)
     return QString();
 }
 
+// FIRST,SECOND,COUNT. A bit-rate remark may itself hold commas ("2M(1,5)"); such a text is
+// split at the one comma that leaves two valid bit rates.
+bool SplitCamera(const QString& spec, QStringList& fields, QString& problem)
+{
+    const QStringList parts = spec.split(QLatin1Char(','));
+    if (parts.size() < 3) {
+        problem = QStringLiteral("expected FIRST,SECOND,COUNT");
+        return false;
+    }
+    const QString count = parts.last();
+    if (parts.size() == 3) {
+        fields = parts;
+        return true;
+    }
+    const QStringList rates = parts.mid(0, parts.size() - 1);
+    int splits = 0;
+    for (int k = 1; k < rates.size(); ++k) {
+        const QString first = rates.mid(0, k).join(QLatin1Char(','));
+        const QString second = rates.mid(k).join(QLatin1Char(','));
+        if (IsValidBitRateText(first) && IsValidBitRateText(second)) {
+            fields = QStringList{first, second, count};
+            ++splits;
+        }
+    }
+    if (splits == 0) {
+        problem = QStringLiteral("expected FIRST,SECOND,COUNT with two bit rates: ") +
+                  QLatin1String(CalMessages::BitRateInvalidRange);
+        return false;
+    }
+    if (splits > 1) {
+        problem = QStringLiteral("the commas leave more than one way to read FIRST,SECOND");
+        return false;
+    }
+    return true;
+}
+
 QString Plural(int n, const char* one, const char* many)
 {
     return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
@@ -236,9 +272,10 @@ PlanResult PlanRecorders(const PlanArgs& args)
     std::vector<CalIPCInfo> rows;
     for (const QString& spec : specs) {
         const QString what = QStringLiteral("--camera ") + Quoted(spec);
-        const QStringList parts = spec.split(QLatin1Char(','));
-        if (parts.size() != 3)
-            return Refuse(what + QStringLiteral(": expected FIRST,SECOND,COUNT"));
+        QStringList parts;
+        QString splitProblem;
+        if (!SplitCamera(spec, parts, splitProblem))
+            return Refuse(what + QStringLiteral(": ") + splitProblem);
         CalIPCInfo row;
         row.id = int(rows.size()) + 1;
         for (int i = 0; i < 2; ++i) {
