@@ -15,11 +15,9 @@ private slots:
     void countText();
     void disabledChannels_data();
     void disabledChannels();
-    void totalLimit();
     void selectionKeepsFirstRowOfModel();
     void nvrRequest_data();
     void nvrRequest();
-    void onlyRowsWithBitRateAndCountAreGrouped();
 };
 
 static CalIPCInfo Ipc(int id, int bitRate, int count)
@@ -129,14 +127,6 @@ void TestValidation::disabledChannels()
     QCOMPARE(IsValidDisabledChannels(NVRTypeList.at(id), disabled), valid);
 }
 
-void TestValidation::totalLimit()
-{
-    QVERIFY(IsTotalWithinLimit(0));
-    QVERIFY(IsTotalWithinLimit(1000000));
-    QVERIFY(!IsTotalWithinLimit(1000001));
-    QVERIFY(!IsTotalWithinLimit(qint64(28) * 1000000));
-}
-
 void TestValidation::selectionKeepsFirstRowOfModel()
 {
     qint64 total = -1;
@@ -178,16 +168,6 @@ void TestValidation::nvrRequest()
     std::vector<int> ids;
     QCOMPARE(int(CheckNVRRequest(rows, 20480, &ids)), result);
     QCOMPARE(JoinIPCTypeNumbers(ids), offending);
-}
-
-void TestValidation::onlyRowsWithBitRateAndCountAreGrouped()
-{
-    const std::vector<CalIPCInfo> rows = {Ipc(1, 0, 5), Ipc(2, 64, 0), Ipc(3, 64, 2), Ipc(4, 0, 0),
-                                          Ipc(5, 2048, 1)};
-    const std::vector<CalIPCInfo> selected = SelectIPCsToGroup(rows);
-    QCOMPARE(int(selected.size()), 2);
-    QCOMPARE(selected[0].id, 3);
-    QCOMPARE(selected[1].id, 5);
 }
 
 QTEST_APPLESS_MAIN(TestValidation)

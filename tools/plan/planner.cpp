@@ -95,9 +95,9 @@ QString CountProblem(const QString& text)
 
 // FIRST,SECOND,COUNT. A bit-rate remark may itself hold commas ("2M(1,5)"); such a text is
 // split at the one comma that leaves two valid bit rates.
-bool SplitCamera(const QString& spec, QStringList& fields, QString& problem)
+bool SplitCamera(const QString& given, QStringList& fields, QString& problem)
 {
-    const QStringList parts = spec.split(QLatin1Char(','));
+    const QStringList parts = given.split(QLatin1Char(','));
     if (parts.size() < 3) {
         problem = QStringLiteral("expected FIRST,SECOND,COUNT");
         return false;
@@ -187,13 +187,13 @@ PlanResult PlanCameras(const PlanArgs& args)
 
     std::vector<CalNVRRow> rows;
     std::set<QString> names;
-    for (const QString& spec : args.all(QStringLiteral("recorder"))) {
-        const QString what = QStringLiteral("--recorder ") + Quoted(spec);
-        const qsizetype equals = spec.lastIndexOf(QLatin1Char('='));
+    for (const QString& given : args.all(QStringLiteral("recorder"))) {
+        const QString what = QStringLiteral("--recorder ") + Quoted(given);
+        const qsizetype equals = given.lastIndexOf(QLatin1Char('='));
         if (equals < 0)
             return Refuse(what + QStringLiteral(": expected NAME[:DISABLED]=COUNT"));
-        QString name = spec.left(equals);
-        const QString countText = spec.mid(equals + 1);
+        QString name = given.left(equals);
+        const QString countText = given.mid(equals + 1);
         QString disabledText;
         const qsizetype colon = name.lastIndexOf(QLatin1Char(':'));
         if (colon >= 0) {
@@ -263,18 +263,18 @@ PlanResult PlanRecorders(const PlanArgs& args)
             return Refuse(ChannelRefusal(QStringLiteral("--disable ") + Quoted(text), model));
     }
 
-    const QStringList specs = args.all(QStringLiteral("camera"));
-    if (specs.size() > CalMaxIPCTypes)
+    const QStringList givenCameras = args.all(QStringLiteral("camera"));
+    if (givenCameras.size() > CalMaxIPCTypes)
         return Refuse(QStringLiteral("%1 camera types given; at most %2")
-                          .arg(specs.size())
+                          .arg(givenCameras.size())
                           .arg(CalMaxIPCTypes));
 
     std::vector<CalIPCInfo> rows;
-    for (const QString& spec : specs) {
-        const QString what = QStringLiteral("--camera ") + Quoted(spec);
+    for (const QString& given : givenCameras) {
+        const QString what = QStringLiteral("--camera ") + Quoted(given);
         QStringList parts;
         QString splitProblem;
-        if (!SplitCamera(spec, parts, splitProblem))
+        if (!SplitCamera(given, parts, splitProblem))
             return Refuse(what + QStringLiteral(": ") + splitProblem);
         CalIPCInfo row;
         row.id = int(rows.size()) + 1;
