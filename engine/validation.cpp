@@ -1,0 +1,94 @@
+#include "engine/validation.h"
+
+#include <QRegularExpression>
+
+QStringList BitRateChoices()
+{
+    return {QStringLiteral("0"),        QStringLiteral("32"),        QStringLiteral("64"),
+            QStringLiteral("128"),      QStringLiteral("256"),       QStringLiteral("512"),
+            QStringLiteral("1024(1M)"), QStringLiteral("2048(2M)"),  QStringLiteral("4096(4M)"),
+            QStringLiteral("8192(8M)"), QStringLiteral("16384(16M)")};
+}
+
+bool IsValidBitRate(int kbps)
+{
+    return kbps == 0 || (kbps >= CalMinBitRate && kbps <= CalMaxBitRate);
+}
+
+bool IsValidBitRateText(const QString& text)
+{
+    return IsValidBitRate(ParseBitRate(text));
+}
+
+bool IsValidCountText(const QString& text)
+{
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QLatin1String(CalCountPattern)));
+    return pattern.match(text).hasMatch();
+}
+
+int CountFromText(const QString& text)
+{
+    return text.toInt();
+}
+
+bool IsValidDisabledChannels(const CalNVRInfo& model, int disabledChannels)
+{
+    return disabledChannels >= 0 && disabledChannels <= model.maxDisableChannels;
+}
+
+bool IsTotalWithinLimit(qint64 total)
+{
+    return total <= CalMaxTotal;
+}
+
+CalNVRSelection BuildNVRSelection(const std::vector<CalNVRRow>& rows, qint64* total)
+{
+    CalNVRSelection selection;
+    qint64 sum = 0;
+    for (const CalNVRRow& row : rows) {
+        sum += row.count;
+        if (row.count != 0)
+            selection.emplace(row.id, std::make_pair(row.disabledChannels, row.count));
+    }
+    if (total)
+        *total = sum;
+    return selection;
+}
+
+CalNVRCheck CheckNVRRequest(const std::vector<CalIPCInfo>& rows, int bandwidth,
+                            std::vector<int>* offending)
+{
+    qint64 total = 0;
+    std::vector<int> over;
+    for (const CalIPCInfo& row : rows) {
+        total += row.count;
+        if (row.bitRate > bandwidth)
+            over.push_back(row.id);
+    }
+    if (offending)
+        *offending = over;
+    if (!IsTotalWithinLimit(total))
+        return CalNVRCheck::TooManyIPCs;
+    if (!over.empty())
+        return CalNVRCheck::BitRateOverBandwidth;
+    return CalNVRCheck::Ok;
+}
+
+std::vector<CalIPCInfo> SelectIPCsToGroup(const std::vector<CalIPCInfo>& rows)
+{
+    std::vector<CalIPCInfo> selected;
+    for (const CalIPCInfo& row : rows) {
+        if (row.bitRate != 0 && row.count != 0)
+            selected.push_back(row);
+    }
+    return selected;
+}
+
+QString JoinIPCTypeNumbers(const std::vector<int>& ids)
+{
+    QStringList parts;
+    for (int id : ids)
+        parts << QString::number(id);
+    return parts.join(QStringLiteral("   ,"));
+}

@@ -1,0 +1,94 @@
+#ifndef VALIDATION_H
+#define VALIDATION_H
+
+// The input checks of the two calculator pages, kept beside the calculations so that the
+// pages and the command-line planner accept and refuse exactly the same input, with the
+// same texts. The texts are English source texts; the pages translate them in their own
+// translation context, the planner prints them as they are.
+
+#include "engine/bitrate.h"
+#include "engine/calrecords.h"
+#include "engine/nvrcatalogue.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+constexpr int CalMinBitRate = 32;    // kbps of one stream
+constexpr int CalMaxBitRate = 16384; // kbps of one stream
+constexpr int CalMaxTotal = 1000000; // recorders on "IPC Calculate", cameras on "NVR Calculate"
+constexpr int CalMaxIPCTypes = 100;  // record rows of "NVR Calculate"
+constexpr int CalDefaultBitRateIndex = 6;
+
+// The count editors' pattern, for a QRegularExpressionValidator (which anchors it itself).
+inline constexpr char CalCountPattern[] = "[1-9]\\d{0,5}|(1000000)|(0)";
+
+namespace CalMessages {
+inline constexpr char ErrorTitle[] = "Error";
+inline constexpr char NVRTypeExists[] = "The NVR Type already exists";
+inline constexpr char NVRTypeInvalid[] = "The NVR Type is not valid";
+inline constexpr char NumberBlank[] = "The number can not be blank";
+inline constexpr char ChannelInvalid[] = "The Channel number is not valid";
+// "IPC Calculate" shows these two lines with "<br/>" between them.
+inline constexpr char BitRateInvalid[] = "The Bit rate is not valid.";
+inline constexpr char BitRateRange[] = "range 0 or 32k-16384k.";
+// "NVR Calculate" shows this one.
+inline constexpr char BitRateInvalidRange[] = "The Bit rate is not valid(range 0 or 32k-16384k)";
+inline constexpr char TooManyNVRs[] = "The sum of NVR number can not be bigger than 1000000";
+inline constexpr char TooManyIPCs[] = "The sum of IPC number can not be bigger than 1000000";
+// Framing the offending camera-type numbers (see JoinIPCTypeNumbers).
+inline constexpr char BandwidthPrefix[] = "The Bit Rate of IPC Type";
+inline constexpr char BandwidthSuffix[] = "is bigger than NVR Bandwidth";
+} // namespace CalMessages
+
+// "0", "32", ... "16384(16M)": the items of every bit-rate combo box, in order.
+QStringList BitRateChoices();
+
+// 0, or 32 to 16384 kbps.
+bool IsValidBitRate(int kbps);
+bool IsValidBitRateText(const QString& text);
+
+// Whether the count editor's validator accepts the whole text; the empty text, which the
+// editor can hold, is not a count ("The number can not be blank").
+bool IsValidCountText(const QString& text);
+// A count editor's text as the pages read it: an empty or unreadable text counts 0.
+int CountFromText(const QString& text);
+
+// 0 to the model's maxDisableChannels.
+bool IsValidDisabledChannels(const CalNVRInfo& model, int disabledChannels);
+
+// At most CalMaxTotal; exactly CalMaxTotal is accepted.
+bool IsTotalWithinLimit(qint64 total);
+
+// One record row of "IPC Calculate" that names a valid model.
+struct CalNVRRow
+{
+    int id = 0;
+    int disabledChannels = 0;
+    int count = 0;
+};
+
+// The selection CalIPCCapacity takes: rows with a count other than 0, the first row of a
+// model winning. `total` receives the sum of all counts, for the limit check.
+CalNVRSelection BuildNVRSelection(const std::vector<CalNVRRow>& rows, qint64* total);
+
+// What "NVR Calculate" decides before it starts the worker, in the page's order.
+enum class CalNVRCheck
+{
+    Ok,
+    TooManyIPCs,          // CalMessages::TooManyIPCs
+    BitRateOverBandwidth, // CalMessages::BandwidthPrefix ... BandwidthSuffix
+};
+
+// `rows` are all record rows, numbered by id; `offending` receives the ids of rows whose bit
+// rate exceeds `bandwidth`, in row order, whatever their count.
+CalNVRCheck CheckNVRRequest(const std::vector<CalIPCInfo>& rows, int bandwidth,
+                            std::vector<int>* offending);
+
+// The rows that go to the grouping: bit rate and count both other than 0.
+std::vector<CalIPCInfo> SelectIPCsToGroup(const std::vector<CalIPCInfo>& rows);
+
+// The offending numbers as the bandwidth message lists them: "1   ,2".
+QString JoinIPCTypeNumbers(const std::vector<int>& ids);
+
+#endif

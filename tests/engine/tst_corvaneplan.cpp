@@ -1,0 +1,284 @@
+#include "engine/nvrcatalogue.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+static Run Plan(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(CORVANE_PLAN_PATH), arguments);
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+static QStringList Split(const char* arguments)
+{
+    return QString::fromUtf8(arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+class TestCorvanePlan : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void modelsJsonIsTheCatalogue();
+    void modelsTextOneLineEach();
+    void exactOutput_data();
+    void exactOutput();
+    void recordersJson_data();
+    void recordersJson();
+    void refusals_data();
+    void refusals();
+    void helpDescribesEveryForm();
+};
+
+void TestCorvanePlan::initTestCase()
+{
+    InitNVRTypeTable();
+}
+
+void TestCorvanePlan::modelsJsonIsTheCatalogue()
+{
+    const Run run = Plan({"models", "--json"});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    const QJsonArray models = QJsonDocument::fromJson(run.out.toUtf8()).array();
+    QCOMPARE(models.size(), int(NVRTypeList.size()));
+    for (const CalNVRInfo& row : NVRTypeList) {
+        const QJsonObject model = models.at(row.id).toObject();
+        QCOMPARE(model.size(), 5);
+        QCOMPARE(model.value("id").toInt(-1), row.id);
+        QCOMPARE(model.value("name").toString(), row.name);
+        QCOMPARE(model.value("ipChannels").toInt(-1), row.ipChannels);
+        QCOMPARE(model.value("maxDisableChannels").toInt(-1), row.maxDisableChannels);
+        QCOMPARE(model.value("bandwidth").toInt(-1), row.bandwidth);
+    }
+}
+
+void TestCorvanePlan::modelsTextOneLineEach()
+{
+    const Run run = Plan({"models"});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), int(NVRTypeList.size()));
+    for (const CalNVRInfo& row : NVRTypeList) {
+        const QStringList fields = lines[row.id].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QCOMPARE(
+            fields,
+            QStringList({QString::number(row.id), row.name, QString::number(row.ipChannels),
+                         QString::number(row.maxDisableChannels), QString::number(row.bandwidth)}));
+    }
+}
+
+void TestCorvanePlan::exactOutput_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("output");
+
+    QTest::newRow("three 32-channel recorders")
+        << "cameras --first 1024(1M) --second 0 --recorder NR-C32V=3"
+        << "cameras: 96\n";
+    QTest::newRow("json, disabled channels")
+        << "cameras --first 2M --second 0 --recorder NR-K4Y:4=1 --json"
+        << "{\"cameras\": 8}\n";
+    QTest::newRow("value after =, units of both cases")
+        << "cameras --first=1m --second=1024K --recorder=NR-K4Y=1 --json"
+        << "{\"cameras\": 4}\n";
+    QTest::newRow("models added up")
+        << "cameras --first 2048 --second 0 --recorder NR-A8V=2 --recorder NR-K16Y:5=3"
+        << "cameras: 79\n";
+    QTest::newRow("zero bit rate gives no cameras")
+        << "cameras --first 0 --second 0 --recorder NR-A8V=5"
+        << "cameras: 0\n";
+    QTest::newRow("recorders summing to exactly one million")
+        << "cameras --first 1024 --second 0 --recorder NR-A8V=999999 --recorder NR-B8V=1"
+        << "cameras: 8000000\n";
+    QTest::newRow("zero recorders") << "cameras --first 1024 --second 0 --recorder NR-A8V=0"
+                                    << "cameras: 0\n";
+    QTest::newRow("recorder text")
+        << "recorders --model NR-A8V --camera 4096(4M),0,3 --camera 1024,0,10"
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
+           "1 recorder: type 1 x 3, type 2 x 5\n1 recorder: type 2 x 5\n";
+    QTest::newRow("commas inside a bit-rate remark")
+        << "recorders --model NR-A8V --camera 2M(1,5),512k,3"
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 1\n1 recorder: type 1 x 3\n";
+    QTest::newRow("nothing to place")
+        << "recorders --model NR-K8Y --disable 1 --camera 0,0,5 --camera 1024,0,0 --json"
+        << "{\"model\": \"NR-K8Y\", \"disabledChannels\": 1, \"recorders\": 0, \"lines\": []}\n";
+}
+
+void TestCorvanePlan::exactOutput()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, output);
+    const Run run = Plan(arguments.split(QLatin1Char(' ')));
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, output);
+}
+
+void TestCorvanePlan::recordersJson_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<int>("recorders");
+    QTest::addColumn<QString>("lines"); // "count:type x n,type x n|..." in output order
+
+    QTest::newRow("bulk recorders, fewest first")
+        << "--model NR-A8V --camera 2048,0,20" << 3 << "1:1x4|2:1x8";
+    QTest::newRow("spare recorder takes the second type")
+        << "--model NR-A8V --camera 3000,0,6 --camera 1024,0,2" << 1 << "1:1x6,2x2";
+    QTest::newRow("types numbered by position, zero rows skipped")
+        << "--model NR-A8V --camera 0,0,4 --camera 1024,1024,0 --camera 16384,4096,3" << 3
+        << "3:3x1";
+    QTest::newRow("disabled channels")
+        << "--model NR-K4Y --disable 4 --camera 1024,1024,17" << 3 << "1:1x1|2:1x8";
+    QTest::newRow("million cameras on a million recorders")
+        << "--model NR-A8V --camera 16384(16M),4096(4M),1000000" << 1000000 << "1000000:1x1";
+}
+
+void TestCorvanePlan::recordersJson()
+{
+    QFETCH(QString, arguments);
+    QFETCH(int, recorders);
+    QFETCH(QString, lines);
+    const Run run = Plan(QStringList({"recorders", "--json"}) + arguments.split(QLatin1Char(' ')));
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject result = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(result.size(), 4);
+    QCOMPARE(result.value("recorders").toInt(-1), recorders);
+    QStringList texts;
+    for (const QJsonValue line : result.value("lines").toArray()) {
+        QStringList cameras;
+        for (const QJsonValue camera : line.toObject().value("cameras").toArray()) {
+            cameras << QStringLiteral("%1x%2")
+                           .arg(camera.toObject().value("type").toInt())
+                           .arg(camera.toObject().value("count").toInt());
+        }
+        texts << QStringLiteral("%1:%2")
+                     .arg(line.toObject().value("recorders").toInt())
+                     .arg(cameras.join(QLatin1Char(',')));
+    }
+    QCOMPARE(texts.join(QLatin1Char('|')), lines);
+}
+
+void TestCorvanePlan::refusals_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    const QString base = QStringLiteral("cameras --first 1024 --second 0 ");
+    QTest::newRow("no command") << QStringList() << "no command";
+    QTest::newRow("unknown command") << Split("plan") << "unknown command";
+    QTest::newRow("option of another command") << Split("models --first 1") << "--first";
+    QTest::newRow("missing value") << Split("cameras --first") << "needs a value";
+    QTest::newRow("repeated single option")
+        << Split("cameras --first 1 --first 2 --second 0 --recorder NR-A8V=1") << "more than once";
+    QTest::newRow("no recorder") << Split("cameras --first 1024 --second 0") << "--recorder";
+    QTest::newRow("bit rate below range")
+        << Split("cameras --first 31 --second 0 --recorder NR-A8V=1")
+        << "The Bit rate is not valid. range 0 or 32k-16384k.";
+    QTest::newRow("bit rate above range")
+        << Split("cameras --first 1024 --second 16385 --recorder NR-A8V=1") << "--second";
+    QTest::newRow("M beyond 32 bits")
+        << Split("cameras --first 4194305M --second 0 --recorder NR-A8V=1") << "not valid";
+    QTest::newRow("negative bit rate")
+        << Split("cameras --first -5 --second 0 --recorder NR-A8V=1") << "not valid";
+    QTest::newRow("unknown model") << (base.split(' ', Qt::SkipEmptyParts) << "--recorder"
+                                                                           << "nr-a8v=1")
+                                   << "The NVR Type is not valid";
+    QTest::newRow("model twice")
+        << Split("cameras --first 1024 --second 0 --recorder NR-A8V=1 --recorder NR-A8V:0=2")
+        << "The NVR Type already exists";
+    QTest::newRow("more disabled channels than allowed")
+        << Split("cameras --first 1024 --second 0 --recorder NR-K4Y:5=1")
+        << "The Channel number is not valid";
+    QTest::newRow("disabled channels on a model without")
+        << Split("cameras --first 1024 --second 0 --recorder NR-A8V:1=1") << "allows 0 to 0";
+    QTest::newRow("negative disabled channels")
+        << Split("cameras --first 1024 --second 0 --recorder NR-K4Y:-1=1") << "Channel";
+    QTest::newRow("blank count") << Split("cameras --first 1024 --second 0 --recorder NR-A8V=")
+                                 << "The number can not be blank";
+    QTest::newRow("leading zero count")
+        << Split("cameras --first 1024 --second 0 --recorder NR-A8V=05") << "not valid";
+    QTest::newRow("count above a million")
+        << Split("cameras --first 1024 --second 0 --recorder NR-A8V=1000001") << "not valid";
+    QTest::newRow("recorder without count")
+        << Split("cameras --first 1024 --second 0 --recorder NR-A8V") << "NAME[:DISABLED]=COUNT";
+    QTest::newRow("recorders above a million")
+        << Split("cameras --first 1024 --second 0 --recorder NR-A8V=1000000 --recorder NR-B8V=1")
+        << "The sum of NVR number can not be bigger than 1000000";
+    QTest::newRow("no model") << Split("recorders --camera 1024,0,1") << "--model";
+    QTest::newRow("no camera") << Split("recorders --model NR-A8V") << "--camera";
+    QTest::newRow("unknown recorder model")
+        << Split("recorders --model NR-Z8V --camera 1024,0,1") << "The NVR Type is not valid";
+    QTest::newRow("disable above maximum")
+        << Split("recorders --model NR-K8Y --disable 9 --camera 1024,0,1")
+        << "The Channel number is not valid";
+    QTest::newRow("camera with two fields")
+        << Split("recorders --model NR-A8V --camera 1024,5") << "FIRST,SECOND,COUNT";
+    QTest::newRow("commas with two readings")
+        << Split("recorders --model NR-A8V --camera 2M,2M(x),2M(y),5") << "more than one way";
+    QTest::newRow("camera bit rate not valid")
+        << Split("recorders --model NR-A8V --camera 1024,abc,5")
+        << "The Bit rate is not valid(range 0 or 32k-16384k)";
+    QTest::newRow("camera count blank")
+        << Split("recorders --model NR-A8V --camera 1024,0,") << "The number can not be blank";
+    QTest::newRow("cameras above a million")
+        << Split("recorders --model NR-A8V --camera 1024,0,1000000 --camera 16384,16384,1")
+        << "The sum of IPC number can not be bigger than 1000000";
+    QTest::newRow("bit rates above bandwidth name the types")
+        << Split("recorders --model NR-A8V --camera 16384,8192,0 --camera 1024,0,1 "
+                 "--camera 16384,16384,2")
+        << "The Bit Rate of IPC Type 1   ,3 is bigger than NVR Bandwidth";
+    QStringList many = Split("recorders --model NR-C32V");
+    for (int i = 0; i < 101; ++i)
+        many << "--camera"
+             << "64,0,1";
+    QTest::newRow("more than 100 camera types") << many << "at most 100";
+}
+
+void TestCorvanePlan::refusals()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Run run = Plan(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QString());
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+    QVERIFY(run.err.endsWith(QLatin1Char('\n')));
+}
+
+void TestCorvanePlan::helpDescribesEveryForm()
+{
+    for (const QStringList& arguments : {QStringList{"--help"}, QStringList{"cameras", "-h"}}) {
+        const Run run = Plan(arguments);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        for (const char* form : {"corvane-plan models", "corvane-plan cameras",
+                                 "corvane-plan recorders", "--recorder NAME[:DISABLED]=COUNT",
+                                 "--camera FIRST,SECOND,COUNT", "--json", "--disable N"})
+            QVERIFY2(run.out.contains(QLatin1String(form)), form);
+        QCOMPARE(run.out.count(QLatin1String("Example:")), 3);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCorvanePlan)
+#include "tst_corvaneplan.moc"
