@@ -50,15 +50,15 @@ void CWarnDlg::AdjustSizeToText(const QString& text)
     // A text that is little more than markup would otherwise ask for a negative width.
     browserWidth = qMax(browserWidth, 0);
     ui->m_pBrowserTxt->setFixedWidth(browserWidth);
-    // A hidden browser lays its document out only when it is first shown; give the document
-    // its width now so the height reported for the new text is the height it will have.
-    ui->m_pBrowserTxt->document()->setTextWidth(browserWidth);
 }
 
 void CWarnDlg::SetTexts(const QString& title, const QString& text)
 {
     SetTitleText(title);
     ui->m_pBrowserTxt->setText(text);
+    // The document reports only changes of its own size, but the frame around it may have
+    // changed since (another width, the bottom bar shown or hidden).
+    TextNeededSize(ui->m_pBrowserTxt->document()->size());
 }
 
 int CWarnDlg::ExecWarn(const QString& title, const QString& text)

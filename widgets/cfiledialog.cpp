@@ -56,6 +56,8 @@ QStringList CFileDialog::Run(QWidget* parent, const QString& caption, const QStr
         CFileDialog frame(parent);
         auto* fileDialog = new QFileDialog;
         frame.SetTitleText(caption);
+        // The frame is the window; a grip would only resize the embedded part.
+        fileDialog->setSizeGripEnabled(false);
         frame.SetContentWidget(fileDialog);
         fileDialog->installEventFilter(&frame);
 
