@@ -34,14 +34,13 @@ QString CFileDialog::StartFolder(const QString& dir)
 
 bool CFileDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    // No frame dialog closes on Escape, but the embedded dialog would reject on it, and its
-    // views answer it with a close request. Its own buttons end it through accept or reject.
+    // No frame dialog closes on Escape, but the embedded dialog and its views would reject
+    // on it. Popups of the embedded dialog are windows of their own and keep their Escape.
     if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-        return true;
-    if (event->type() == QEvent::Close) {
-        event->ignore();
-        return true;
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this)
+            return true;
     }
     return CBaseDialog::eventFilter(watched, event);
 }
@@ -59,7 +58,6 @@ QStringList CFileDialog::Run(QWidget* parent, const QString& caption, const QStr
         // The frame is the window; a grip would only resize the embedded part.
         fileDialog->setSizeGripEnabled(false);
         frame.SetContentWidget(fileDialog);
-        fileDialog->installEventFilter(&frame);
 
         fileDialog->setDirectory(StartFolder(dir));
         fileDialog->setNameFilter(filter);
@@ -74,6 +72,10 @@ QStringList CFileDialog::Run(QWidget* parent, const QString& caption, const QStr
         if (selectedFilter && !selectedFilter->isEmpty())
             fileDialog->selectNameFilter(*selectedFilter);
 
+        fileDialog->installEventFilter(&frame);
+        const QList<QWidget*> parts = fileDialog->findChildren<QWidget*>();
+        for (QWidget* part : parts)
+            part->installEventFilter(&frame);
         if (frame.exec() == QDialog::Accepted) {
             if (selectedFilter)
                 *selectedFilter = fileDialog->selectedNameFilter();
