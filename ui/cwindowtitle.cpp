@@ -131,6 +131,12 @@ void CWindowTitle::ChangSizeToFull()
 {
     if (!m_pWindow || !ScreenAllowsFullScreen())
         return;
+    // A window held at a fixed size could not fill the screen; its limits come back with
+    // the normal display.
+    m_normalMinimumSize = m_pWindow->minimumSize();
+    m_normalMaximumSize = m_pWindow->maximumSize();
+    m_pWindow->setMinimumSize(0, 0);
+    m_pWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     m_pWindow->showFullScreen();
     ShowFullScreenPictures(true);
 }
@@ -141,6 +147,10 @@ void CWindowTitle::ChaneMaxSizeOrRestore()
         return;
     if (m_pWindow->isFullScreen()) {
         m_pWindow->showNormal();
+        if (m_normalMinimumSize.isValid()) {
+            m_pWindow->setMinimumSize(m_normalMinimumSize);
+            m_pWindow->setMaximumSize(m_normalMaximumSize);
+        }
         ShowFullScreenPictures(false);
     } else {
         ChangSizeToFull();

@@ -2,6 +2,7 @@
 #define CWINDOWTITLE_H
 
 #include <QPoint>
+#include <QSize>
 #include <QWidget>
 
 class QHBoxLayout;
@@ -56,6 +57,8 @@ private:
     QPoint m_pressPos;
     QLabel* m_pTitleLabel;
     QWidget* m_pWindow;
+    QSize m_normalMinimumSize{-1, -1};
+    QSize m_normalMaximumSize{-1, -1};
 };
 
 #endif

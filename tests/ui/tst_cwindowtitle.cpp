@@ -179,6 +179,8 @@ void TestCWindowTitle::fullScreenToggle()
     QFETCH(bool, doubleClick);
 
     Window window;
+    // Held at a fixed size like the main window; full screen must still fill the screen.
+    window.setFixedSize(600, 400);
     PutOn(window, screen);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -194,9 +196,15 @@ void TestCWindowTitle::fullScreenToggle()
     toggle();
     QTRY_VERIFY(window.isFullScreen());
     QVERIFY(ShowsBackPicture(window));
+    QTRY_COMPARE(window.geometry(), window.screen()->geometry());
+    // Window managers keep a window within its size limits, full screen or not.
+    QCOMPARE(window.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     toggle();
     QTRY_VERIFY(!window.isFullScreen());
     QVERIFY(!ShowsBackPicture(window));
+    QTRY_COMPARE(window.size(), QSize(600, 400));
+    QCOMPARE(window.minimumSize(), QSize(600, 400));
+    QCOMPARE(window.maximumSize(), QSize(600, 400));
 }
 
 void TestCWindowTitle::smallScreenRefusesBothWays_data()

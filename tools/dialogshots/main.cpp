@@ -1,5 +1,5 @@
 // Shows one dialog or window of the program at a time so it can be captured and looked at:
-//   dialogshots main|about|warn-short|warn-long|warn-font|confirm|chase|file [movie]
+//   dialogshots main|main-full|about|warn-short|warn-long|warn-font|confirm|chase|file [movie]
 // It runs with the program's own application object (style, style sheet, translations) and
 // stays up until it is killed or the window is dismissed.
 #include "app/ctesselapplication.h"
@@ -7,9 +7,11 @@
 #include "ui/cdlgabout.h"
 #include "ui/chasedialog.h"
 #include "ui/cwarndlg.h"
+#include "ui/cwindowtitle.h"
 #include "widgets/cfiledialog.h"
 
 #include <QDir>
+#include <QMouseEvent>
 #include <QTextStream>
 #include <QTimer>
 
@@ -22,6 +24,19 @@ int main(int argc, char** argv)
     if (what == QLatin1String("main")) {
         CCorvane window;
         window.show();
+        return app.exec();
+    }
+    if (what == QLatin1String("main-full")) {
+        // A double click on the title bar, as the user gives it.
+        CCorvane window;
+        window.show();
+        QTimer::singleShot(300, &window, [&window] {
+            QWidget* bar = window.WindowTitle();
+            const QPointF at(200, 10);
+            QMouseEvent press(QEvent::MouseButtonDblClick, at, bar->mapToGlobal(at), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(bar, &press);
+        });
         return app.exec();
     }
     if (what == QLatin1String("confirm")) {
@@ -65,7 +80,8 @@ int main(int argc, char** argv)
         QTextStream(stdout) << chosen << '\n';
         return 0;
     }
-    QTextStream(stderr) << "usage: dialogshots main|about|warn-short|warn-long|warn-font|confirm|"
-                           "chase|file [movie]\n";
+    QTextStream(stderr)
+        << "usage: dialogshots main|main-full|about|warn-short|warn-long|warn-font|confirm|"
+           "chase|file [movie]\n";
     return 2;
 }
