@@ -133,8 +133,10 @@ void CWindowTitle::ChangSizeToFull()
         return;
     // A window held at a fixed size could not fill the screen; its limits come back with
     // the normal display.
-    m_normalMinimumSize = m_pWindow->minimumSize();
-    m_normalMaximumSize = m_pWindow->maximumSize();
+    if (!m_pWindow->isFullScreen()) {
+        m_normalMinimumSize = m_pWindow->minimumSize();
+        m_normalMaximumSize = m_pWindow->maximumSize();
+    }
     m_pWindow->setMinimumSize(0, 0);
     m_pWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     m_pWindow->showFullScreen();

@@ -23,6 +23,18 @@ inline void WhenModal(QObject* context, std::function<void(QWidget*)> action,
     });
 }
 
+// The keys the tests press, by name.
+inline Qt::Key KeyNamed(const QString& name)
+{
+    if (name == QLatin1String("Return"))
+        return Qt::Key_Return;
+    if (name == QLatin1String("Enter"))
+        return Qt::Key_Enter;
+    if (name == QLatin1String("Select"))
+        return Qt::Key_Select;
+    return Qt::Key_Escape;
+}
+
 // Mouse events as the window system delivers them, with a chosen global position.
 inline void SendMouse(QWidget* target, QEvent::Type type, const QPoint& local, const QPoint& global)
 {

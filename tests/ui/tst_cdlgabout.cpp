@@ -120,8 +120,7 @@ void TestCDlgAbout::closing()
         if (auto* button = modal->findChild<QPushButton*>(action))
             QTest::mouseClick(button, Qt::LeftButton);
         else
-            QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal,
-                            action == QLatin1String("Return") ? Qt::Key_Return : Qt::Key_Escape);
+            QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, KeyNamed(action));
         if (modal->isVisible())
             static_cast<QDialog*>(modal)->done(42);
     });

@@ -193,10 +193,7 @@ void TestCWarnDlg::results()
         } else if (action == QLatin1String("close")) {
             modal->close();
         } else {
-            const Qt::Key key = action == QLatin1String("Return")  ? Qt::Key_Return
-                                : action == QLatin1String("Enter") ? Qt::Key_Enter
-                                                                   : Qt::Key_Escape;
-            QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, key);
+            QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, KeyNamed(action));
         }
         if (modal->isVisible())
             static_cast<QDialog*>(modal)->done(42);
