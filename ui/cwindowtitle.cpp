@@ -102,7 +102,7 @@ void CWindowTitle::ShowFullScreenPictures(bool windowIsFullScreen)
 void CWindowTitle::UpdateBackground()
 {
     const QPixmap picture(QString::fromLatin1(TitleBackground));
-    // Without the picture the palette's own colour stays; a null texture would paint black.
+    // Without the picture the bar keeps its palette's own colour.
     if (picture.isNull() || size().isEmpty())
         return;
     QPalette pal = palette();

@@ -15,6 +15,7 @@ class TestCWarnDlg : public QObject
 private slots:
     void sizeFollowsMeasuredText_data();
     void sizeFollowsMeasuredText();
+    void markupOnlyTextGetsNoNegativeWidth();
     void shortTextIsCentred();
     void longTextGrowsDownwards();
     void results_data();
@@ -131,6 +132,14 @@ void TestCWarnDlg::sizeFollowsMeasuredText()
     QCOMPARE(seen.browserWidth, browserWidth);
     QVERIFY2(seen.dialog.height() == CWarnDlg::FixedHeight,
              "one or two lines fit the standard height");
+}
+
+void TestCWarnDlg::markupOnlyTextGetsNoNegativeWidth()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("Negative sizes")));
+    const Seen seen = RunWarn(QStringLiteral("</font>"));
+    QCOMPARE(seen.dialog, QSize(300, 225));
+    QCOMPARE(seen.browserWidth, 0);
 }
 
 void TestCWarnDlg::shortTextIsCentred()
