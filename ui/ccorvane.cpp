@@ -4,7 +4,9 @@
 #include "engine/nvrcatalogue.h"
 #include "pages/cdlgcalipcnum.h"
 #include "pages/cdlgcalnvrnum.h"
+#include "ui/cdlgabout.h"
 #include "ui/cwarndlg.h"
+#include "ui/cwindowtitle.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -31,7 +33,8 @@ CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
                                  "dialog_bg2.png\") 58;\nborder-width:58;}"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint);
 
-    // Row 0 of the grid is kept for the title bar.
+    m_pWindowTitle = new CWindowTitle(this);
+    ui->m_pGridLayout->addWidget(m_pWindowTitle, 0, 0, 1, 2);
 
     m_pStackedWidget = new QStackedWidget(this);
     ui->m_pGridLayout->addWidget(m_pStackedWidget, 2, 0);
@@ -69,7 +72,8 @@ void CCorvane::on_m_pBtnCalIPCNum_clicked()
 
 void CCorvane::on_m_pBtnAbout_clicked()
 {
-    // The About dialog opens here once it exists; the page and the tabs stay as they are.
+    CDlgAbout dlg(nullptr);
+    dlg.exec();
 }
 
 void CCorvane::closeEvent(QCloseEvent* event)

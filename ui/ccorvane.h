@@ -9,6 +9,7 @@ class CCorvaneClass;
 class QStackedWidget;
 class CDlgCalIPCNum;
 class CDlgCalNVRNum;
+class CWindowTitle;
 
 // The one top-level window: tab strip, page stack with the two calculator pages, and the
 // close confirmation that ends the application.
@@ -23,6 +24,7 @@ public:
     QStackedWidget* StackedWidget() const { return m_pStackedWidget; }
     CDlgCalNVRNum* NVRPage() const { return m_pCalNVRNumPage; }
     CDlgCalIPCNum* IPCPage() const { return m_pCalIPCNumPage; }
+    CWindowTitle* WindowTitle() const { return m_pWindowTitle; }
 
     static const char* const SelectedTabStyle;
     static const char* const UnselectedTabStyle;
@@ -41,7 +43,7 @@ private:
     CDlgCalIPCNum* m_pCalIPCNumPage = nullptr;
     CDlgCalNVRNum* m_pCalNVRNumPage = nullptr;
     QStackedWidget* m_pStackedWidget = nullptr;
-    QWidget* m_pWindowTitle = nullptr;
+    CWindowTitle* m_pWindowTitle = nullptr;
 };
 
 #endif

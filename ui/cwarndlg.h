@@ -1,14 +1,20 @@
 #ifndef CWARNDLG_H
 #define CWARNDLG_H
 
-#include <QDialog>
+#include "ui/cbasedialog.h"
 
-class QLabel;
-class QPushButton;
+#include <QSizeF>
 
-// Interim message box with the interface of the skinned one: a warning (close only) or a
-// confirmation (OK and Cancel). 1 means accepted, 0 rejected, -1 no parent given.
-class CWarnDlg : public QDialog
+namespace Ui {
+class CWarnDlgClass;
+}
+
+// The program's one message box, in the dialog frame: a warning (close button only) or a
+// confirmation (close button, OK and Cancel). The dialog sizes itself to the message and
+// grows downwards for texts that need more lines. Results: 1 accepted (OK, Return, Enter,
+// Select), 0 rejected (Cancel, close button, close request), -1 from the static helpers
+// without a parent.
+class CWarnDlg : public CBaseDialog
 {
     Q_OBJECT
 
@@ -22,12 +28,22 @@ public:
     static int ShowWarn(const QString& title, const QString& text, QWidget* parent);
     static int ShowConfirm(const QString& title, const QString& text, QWidget* parent);
 
+    static constexpr int MinWidth = 300;
+    static constexpr int FixedHeight = 225;
+    static constexpr int MaxWidth = 400;
+    static constexpr int Margin = 12;
+
+public slots:
+    void TextNeededSize(QSizeF sizeText);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void AdjustSizeToText(const QString& text);
     void SetTexts(const QString& title, const QString& text);
 
-    QLabel* m_pText;
-    QPushButton* m_pOkBtn;
-    QPushButton* m_pCancelBtn;
+    Ui::CWarnDlgClass* ui;
 };
 
 #endif

@@ -1,0 +1,24 @@
+#ifndef CDLGABOUT_H
+#define CDLGABOUT_H
+
+#include "ui/cbasedialog.h"
+
+namespace Ui {
+class CDlgAboutClass;
+}
+
+// The About dialog: the program's icon, name and version with the build date as its build
+// number, in the compact frame with a close button and its own OK.
+class CDlgAbout : public CBaseDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CDlgAbout(QWidget* parent = nullptr);
+    ~CDlgAbout() override;
+
+private:
+    Ui::CDlgAboutClass* ui;
+};
+
+#endif
