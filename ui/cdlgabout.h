@@ -1,7 +1,7 @@
 #ifndef CDLGABOUT_H
 #define CDLGABOUT_H
 
-#include "ui/cbasedialog.h"
+#include "widgets/cbasedialog.h"
 
 namespace Ui {
 class CDlgAboutClass;

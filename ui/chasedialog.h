@@ -1,7 +1,7 @@
 #ifndef CHASEDIALOG_H
 #define CHASEDIALOG_H
 
-#include "ui/cbasedialog.h"
+#include "widgets/cbasedialog.h"
 
 class QTimer;
 

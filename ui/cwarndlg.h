@@ -1,7 +1,7 @@
 #ifndef CWARNDLG_H
 #define CWARNDLG_H
 
-#include "ui/cbasedialog.h"
+#include "widgets/cbasedialog.h"
 
 #include <QSizeF>
 

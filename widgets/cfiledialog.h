@@ -1,7 +1,7 @@
 #ifndef CFILEDIALOG_H
 #define CFILEDIALOG_H
 
-#include "ui/cbasedialog.h"
+#include "widgets/cbasedialog.h"
 
 #include <QFileDialog>
 #include <QStringList>

@@ -3,7 +3,7 @@
 #include "ui/cwarndlg.h"
 #include "ui/cwindowtitle.h"
 
-#include "tests/ui/modal.h"
+#include "tests/support/modal.h"
 
 #include <QGridLayout>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "ui/builddate.h"
 #include "ui/cdlgabout.h"
 
-#include "tests/ui/modal.h"
+#include "tests/support/modal.h"
 
 #include <QDate>
 #include <QLabel>

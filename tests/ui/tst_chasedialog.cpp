@@ -1,6 +1,6 @@
 #include "ui/chasedialog.h"
 
-#include "tests/ui/modal.h"
+#include "tests/support/modal.h"
 
 #include <QFile>
 #include <QLabel>

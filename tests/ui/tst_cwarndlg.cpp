@@ -1,6 +1,6 @@
 #include "ui/cwarndlg.h"
 
-#include "tests/ui/modal.h"
+#include "tests/support/modal.h"
 
 #include <QPointer>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "ui/cwindowtitle.h"
 
-#include "tests/ui/modal.h"
+#include "tests/support/modal.h"
 
 #include <QCloseEvent>
 #include <QLabel>

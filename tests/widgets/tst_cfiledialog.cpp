@@ -1,6 +1,6 @@
 #include "widgets/cfiledialog.h"
 
-#include "tests/ui/modal.h"
+#include "tests/support/modal.h"
 
 #include <QAbstractItemView>
 #include <QDialogButtonBox>

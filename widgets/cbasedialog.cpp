@@ -1,4 +1,4 @@
-#include "ui/cbasedialog.h"
+#include "widgets/cbasedialog.h"
 #include "ui_cbasedialog.h"
 
 #include "util/helpers.h"

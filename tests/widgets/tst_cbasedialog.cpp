@@ -1,6 +1,6 @@
-#include "ui/cbasedialog.h"
+#include "widgets/cbasedialog.h"
 
-#include "tests/ui/modal.h"
+#include "tests/support/modal.h"
 
 #include <QFrame>
 #include <QGridLayout>
