@@ -177,17 +177,21 @@ void CTableDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     const EditorKind kind = KindOf(index);
     if (kind == EditorKind::Combo) {
         if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-            model->setData(index, combo->currentIndex(), CTableView::ComboIndexRole);
-            model->setData(index, combo->currentText(), Qt::EditRole);
+            // Every write refreshes the open editor from the cell, so read it first.
+            const int chosen = combo->currentIndex();
+            const QString text = combo->currentText();
+            model->setData(index, chosen, CTableView::ComboIndexRole);
+            model->setData(index, text, Qt::EditRole);
             return;
         }
     } else if (kind == EditorKind::DateTime || kind == EditorKind::Date) {
         if (auto* dateEditor = qobject_cast<QDateTimeEdit*>(editor)) {
+            const QDateTime chosen = dateEditor->dateTime();
             if (kind == EditorKind::DateTime)
-                model->setData(index, dateEditor->dateTime(), CTableView::DateTimeRole);
+                model->setData(index, chosen, CTableView::DateTimeRole);
             else
-                model->setData(index, dateEditor->date(), CTableView::DateRole);
-            model->setData(index, dateEditor->date().toString(DateFormat), Qt::EditRole);
+                model->setData(index, chosen.date(), CTableView::DateRole);
+            model->setData(index, chosen.date().toString(DateFormat), Qt::EditRole);
             return;
         }
     }
