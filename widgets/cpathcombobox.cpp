@@ -28,11 +28,14 @@ QString CPathComboBox::FilterExtension(const QString& filter)
     if (star < 0)
         return QString();
     const int start = star + 1;
-    int end = int(filter.indexOf(QLatin1Char(' '), start));
-    if (end < 0)
-        end = int(filter.indexOf(QLatin1Char(')'), start));
-    if (end < 0)
-        end = int(filter.size());
+    // Whichever ends the pattern first: with several filters a blank may come only after the
+    // bracket, and the extension must not swallow it.
+    int end = int(filter.size());
+    for (const QChar stop : {QLatin1Char(' '), QLatin1Char(')'), QLatin1Char(';')}) {
+        const int at = int(filter.indexOf(stop, start));
+        if (at >= 0 && at < end)
+            end = at;
+    }
     return filter.mid(start, end - start);
 }
 

@@ -29,7 +29,7 @@ public:
     QString Filter() const { return m_filter; }
 
     // The extension a saved name gets from a filter: from just after its first "*" up to the
-    // first blank, else the first ")", else the end; empty without a "*".
+    // first blank, ")" or ";" (or the end); empty without a "*".
     static QString FilterExtension(const QString& filter);
 
     void showPopup() override;
