@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QtTest>
 
 namespace {
@@ -126,6 +127,7 @@ private slots:
     void sectionsBeyondTheLeavesAreTheBaseHeaders();
     void resizeRepaintsParentCellsInFull_data();
     void resizeRepaintsParentCellsInFull();
+    void verticalHeaderStacksLevelsSideBySide();
 };
 
 void TestHierarchicalHeaderView::proxyAnswersHeaderModelRoles_data()
@@ -453,6 +455,51 @@ void TestHierarchicalHeaderView::resizeRepaintsParentCellsInFull()
     QTRY_VERIFY(recorder.painted.contains(inSection3));
     QCOMPARE(recorder.painted.contains(inSection2), withParent);
     QVERIFY(!recorder.painted.contains(QPoint(table.header->sectionViewportPosition(1) + 5, 5)));
+}
+
+void TestHierarchicalHeaderView::verticalHeaderStacksLevelsSideBySide()
+{
+    // Rows "A" and a parent "P" (60 wide) over rows "C" and "D"; children hang in column 0.
+    QStandardItemModel headerModel;
+    headerModel.setItem(0, 0, new QStandardItem(QStringLiteral("A")));
+    auto* parent = new QStandardItem(QStringLiteral("P"));
+    parent->setData(QSize(60, 10), Qt::SizeHintRole);
+    parent->appendRow(new QStandardItem(QStringLiteral("C")));
+    parent->appendRow(new QStandardItem(QStringLiteral("D")));
+    headerModel.setItem(1, 0, parent);
+    for (int row = 0; row < 2; ++row) {
+        headerModel.item(0)->setData(QSize(70, 10), Qt::SizeHintRole);
+        parent->child(row)->setData(QSize(70, 10), Qt::SizeHintRole);
+    }
+    QStandardItemModel data(3, 2);
+    ProxyModelWithHeaderModels proxy;
+    proxy.setSourceModel(&data);
+    proxy.SetRowHeaderModel(&headerModel);
+    QTableView view;
+    auto* header = new HierarchicalHeaderView(Qt::Vertical, &view);
+    view.setVerticalHeader(header);
+    view.setModel(&proxy);
+    view.resize(400, 300);
+    header->setStretchLastSection(false);
+    for (int row = 0; row < 3; ++row)
+        header->resizeSection(row, 30);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    QCOMPARE(header->width(), 130);
+    const QImage image = header->grab().toImage();
+    const int top1 = header->sectionViewportPosition(1);
+    const int top2 = header->sectionViewportPosition(2);
+    // The parent takes the first 60 pixels across rows 1 and 2, with no edge between them;
+    // the leaves sit beside it and are split by their bottom edges.
+    QVERIFY(IsBorder(image, 0, top1 + 5));
+    QVERIFY(IsBorder(image, 0, top2 + 5));
+    QVERIFY(!IsBorder(image, 30, top2 - 1));
+    QVERIFY(IsBorder(image, 30, top2 + 29));
+    QVERIFY(IsBorder(image, 60, top1 + 5));
+    QVERIFY(IsBorder(image, 100, top2 - 1));
+    QVERIFY(IsBorder(image, 0, top1 - 5));
+    QVERIFY(!IsBorder(image, 60, top1 - 5));
 }
 
 QTEST_MAIN(TestHierarchicalHeaderView)
