@@ -105,7 +105,6 @@ private slots:
     void onlyTheArrowStripOpens();
     void spaceBar_data();
     void spaceBar();
-    void setPathModeShowsTheTextAsToolTip();
 
 private:
     QTemporaryDir m_dir;
@@ -455,16 +454,6 @@ void TestComboBoxes::spaceBar()
     QTest::keyClick(&combo, Qt::Key(key));
     QCOMPARE(answer.opened, opened);
     QCOMPARE(combo.currentText(), text);
-}
-
-void TestComboBoxes::setPathModeShowsTheTextAsToolTip()
-{
-    CPathComboBox combo;
-    combo.addItem(QStringLiteral("/some/where"));
-    QVERIFY(combo.toolTip().isEmpty());
-    combo.SetPathMode(CPathComboBox::SaveFileMode);
-    QCOMPARE(combo.PathMode(), int(CPathComboBox::SaveFileMode));
-    QCOMPARE(combo.toolTip(), QStringLiteral("/some/where"));
 }
 
 QTEST_MAIN(TestComboBoxes)
