@@ -1,32 +1,34 @@
 #include "widgets/pathchoosers.h"
 
+#include "widgets/cfiledialog.h"
+
 namespace PathChoosers {
 
 QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
                         const QString& filter, QString* selectedFilter,
                         QFileDialog::Options options)
 {
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter, selectedFilter, options);
+    return CFileDialog::GetSaveFileName(parent, caption, dir, filter, selectedFilter, options);
 }
 
 QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                         const QString& filter, QString* selectedFilter,
                         QFileDialog::Options options)
 {
-    return QFileDialog::getOpenFileName(parent, caption, dir, filter, selectedFilter, options);
+    return CFileDialog::GetOpenFileName(parent, caption, dir, filter, selectedFilter, options);
 }
 
 QStringList GetOpenFileNames(QWidget* parent, const QString& caption, const QString& dir,
                              const QString& filter, QString* selectedFilter,
                              QFileDialog::Options options)
 {
-    return QFileDialog::getOpenFileNames(parent, caption, dir, filter, selectedFilter, options);
+    return CFileDialog::GetOpenFileNames(parent, caption, dir, filter, selectedFilter, options);
 }
 
 QString GetExistingDirectory(QWidget* parent, const QString& caption, const QString& dir,
-                             const QString&, QFileDialog::Options options)
+                             const QString& filter, QFileDialog::Options options)
 {
-    return QFileDialog::getExistingDirectory(parent, caption, dir, options);
+    return CFileDialog::GetExistingDirectory(parent, caption, dir, filter, options);
 }
 
 } // namespace PathChoosers

@@ -8,9 +8,8 @@
 // The blocking file and folder choosers behind CPathComboBox. Each returns the chosen path(s),
 // or a null string / an empty list when cancelled; `selectedFilter`, when given, is read to
 // preselect a name filter and receives the chosen one.
-//
-// Interim: implemented over QFileDialog's static choosers until CFileDialog's skinned
-// choosers exist; then each body becomes a call of the CFileDialog chooser of the same name.
+// They are the skinned CFileDialog choosers; the indirection keeps the combo box's calls
+// in one place.
 namespace PathChoosers {
 
 QString GetSaveFileName(QWidget* parent = nullptr, const QString& caption = QString(),
