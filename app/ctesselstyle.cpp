@@ -97,6 +97,23 @@ void CTesselStyle::drawControl(ControlElement element, const QStyleOption* optio
             return;
         }
         break;
+    case CE_ProgressBar:
+        // The base would lay the bar out with its own groove rectangle; going through this
+        // style's rectangles keeps the groove offset below.
+        if (const auto* bar = qstyleoption_cast<const QStyleOptionProgressBar*>(option);
+            bar && (bar->state & State_Horizontal)) {
+            QStyleOptionProgressBar part(*bar);
+            part.rect = proxy()->subElementRect(SE_ProgressBarGroove, bar, widget);
+            proxy()->drawControl(CE_ProgressBarGroove, &part, painter, widget);
+            part.rect = proxy()->subElementRect(SE_ProgressBarContents, bar, widget);
+            proxy()->drawControl(CE_ProgressBarContents, &part, painter, widget);
+            if (bar->textVisible) {
+                part.rect = proxy()->subElementRect(SE_ProgressBarLabel, bar, widget);
+                proxy()->drawControl(CE_ProgressBarLabel, &part, painter, widget);
+            }
+            return;
+        }
+        break;
     case CE_ProgressBarGroove:
         if (const auto* bar = qstyleoption_cast<const QStyleOptionProgressBar*>(option);
             bar && (bar->state & State_Horizontal)) {
