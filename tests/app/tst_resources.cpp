@@ -49,8 +49,8 @@ class TestResources : public QObject
     Q_OBJECT
 
 private slots:
-    void specifiedPictures_data();
-    void specifiedPictures();
+    void listedPictures_data();
+    void listedPictures();
     void picturesNamedInTheCodeExist();
     void everyPictureFileIsInTheResources();
     void picturesAreStoredUncompressed();
@@ -59,7 +59,7 @@ private slots:
     void nineSliceWidthsFitTheirPictures();
 };
 
-void TestResources::specifiedPictures_data()
+void TestResources::listedPictures_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
@@ -157,7 +157,7 @@ void TestResources::specifiedPictures_data()
     QCOMPARE(count, 101);
 }
 
-void TestResources::specifiedPictures()
+void TestResources::listedPictures()
 {
     QFETCH(QString, path);
     QFETCH(QSize, size);

@@ -62,9 +62,9 @@ int main(int argc, char** argv)
     }
     const QString root = QDir(args.at(1)).absoluteFilePath(QStringLiteral("images"));
     int written = 0;
-    for (const PictureSpec& spec : AllPictures()) {
-        const QString file = root + QLatin1Char('/') + spec.path;
-        if (!WritePng(file, RenderPicture(spec))) {
+    for (const PictureRecipe& recipe : AllPictures()) {
+        const QString file = root + QLatin1Char('/') + recipe.path;
+        if (!WritePng(file, RenderPicture(recipe))) {
             err << "cannot write " << file << "\n";
             return 1;
         }

@@ -820,10 +820,10 @@ PaintFn With(void (*fn)(QPainter&, const QSize&, bool), bool b)
 
 } // namespace
 
-QList<PictureSpec> AllPictures()
+QList<PictureRecipe> AllPictures()
 {
     using S = QSize;
-    QList<PictureSpec> list;
+    QList<PictureRecipe> list;
     auto add = [&list](const char* path, QSize size, PaintFn fn) {
         list.append({QString::fromLatin1(path), size, std::move(fn)});
     };
@@ -1007,12 +1007,12 @@ QList<PictureSpec> AllPictures()
     return list;
 }
 
-QImage RenderPicture(const PictureSpec& spec)
+QImage RenderPicture(const PictureRecipe& recipe)
 {
-    QImage img(spec.size, QImage::Format_ARGB32_Premultiplied);
+    QImage img(recipe.size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    spec.paint(p, spec.size);
+    recipe.paint(p, recipe.size);
     p.end();
     return img.convertToFormat(QImage::Format_ARGB32);
 }

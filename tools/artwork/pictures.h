@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-struct PictureSpec
+struct PictureRecipe
 {
     QString path; // below images/
     QSize size;
@@ -15,9 +15,9 @@ struct PictureSpec
 };
 
 // Every still picture of the resources, with the size the program expects it at.
-QList<PictureSpec> AllPictures();
+QList<PictureRecipe> AllPictures();
 
-QImage RenderPicture(const PictureSpec& spec);
+QImage RenderPicture(const PictureRecipe& recipe);
 
 // The frames of the waiting animation, on a transparent background.
 QList<QImage> LoadingFrames(int count, const QSize& size);
