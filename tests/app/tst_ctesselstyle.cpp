@@ -108,6 +108,8 @@ private slots:
     void progressBarChunks();
     void progressBarRightChunkOnlyAtMaximum();
     void progressBarOverTheWholeIntRange();
+    void verticalProgressBarKeepsTheBaseDrawing();
+    void tabLabelsAreWhite();
     void chunkWidth_data();
     void chunkWidth();
     void tabsArePaintedWithTheTabPictures();
@@ -418,6 +420,41 @@ void TestTesselStyle::progressBarOverTheWholeIntRange()
         QVERIFY(isChunk(4 + 49));
         QCOMPARE(isChunk(4 + 50), full);
         QCOMPARE(Shows(image, rightChunk, QPoint(104, 0)), full);
+    }
+}
+
+void TestTesselStyle::verticalProgressBarKeepsTheBaseDrawing()
+{
+    // The pictures are horizontal; a vertical bar is left to the base style.
+    auto render = [](QStyle* style) {
+        QProgressBar bar;
+        bar.setStyle(style);
+        bar.setOrientation(Qt::Vertical);
+        bar.setTextVisible(false);
+        bar.setRange(0, 100);
+        bar.setValue(60);
+        bar.resize(24, 120);
+        return Render(bar);
+    };
+    QCOMPARE(render(m_style.get()), render(m_base.get()));
+}
+
+void TestTesselStyle::tabLabelsAreWhite()
+{
+    QTabBar bar;
+    bar.setStyle(m_style.get());
+    bar.addTab(QStringLiteral("Recorders"));
+    bar.addTab(QStringLiteral("Cameras"));
+    bar.resize(bar.sizeHint());
+    const QImage image = Render(bar);
+    for (int tab = 0; tab < 2; ++tab) {
+        const QRect r = bar.tabRect(tab).adjusted(3, 3, -3, -3);
+        int light = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (qGray(image.pixel(x, y)) > 235)
+                    ++light;
+        QVERIFY2(light > 20, qPrintable(QString::number(light)));
     }
 }
 
