@@ -1,0 +1,63 @@
+#ifndef GALLERY_H
+#define GALLERY_H
+
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QWidget>
+
+// Stand-ins named like the library's classes, so the style sheet's class selectors apply.
+class CPathComboBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    using QComboBox::QComboBox;
+};
+
+class CDateTimeEdit : public QDateTimeEdit
+{
+    Q_OBJECT
+public:
+    using QDateTimeEdit::QDateTimeEdit;
+};
+
+// The calendar's pictures composed as its grid draws them.
+class CalendarPieces : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CalendarPieces(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// One frameless window in the skin of the main window, holding every styled widget.
+class GalleryWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit GalleryWindow(QWidget* parent = nullptr);
+
+    QWidget* TreeViewport() const { return m_pTreeViewport; }
+    QRect HoverRowRect() const;
+
+private:
+    QWidget* BuildTitleBar();
+    QWidget* BuildTabStrip();
+    QWidget* BuildButtons();
+    QWidget* BuildEditors();
+    QWidget* BuildChecks();
+    QWidget* BuildBars();
+    QWidget* BuildViews();
+    QWidget* BuildPictures();
+
+    QWidget* m_pTreeViewport = nullptr;
+    class QTreeView* m_pTree = nullptr;
+};
+
+// The two dialog frames: full (with its button bar) and compact (with the animation).
+QWidget* BuildFullDialog();
+QWidget* BuildCompactDialog();
+QWidget* BuildMenuSample();
+
+#endif
