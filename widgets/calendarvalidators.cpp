@@ -25,6 +25,7 @@ QCalendarDateSectionValidator::Section QCalendarDateSectionValidator::HandleTwoD
         if (m_typed > 0) {
             m_typed = 0;
             m_pending = 0;
+            m_value = m_before;
             return ThisSection;
         }
         return PrevSection;
@@ -48,6 +49,7 @@ QCalendarDateSectionValidator::Section QCalendarDateSectionValidator::HandleTwoD
             m_value = digit;
             return NextSection;
         }
+        m_before = m_value;
         m_pending = digit;
         m_typed = 1;
         if (digit > 0)
@@ -59,8 +61,11 @@ QCalendarDateSectionValidator::Section QCalendarDateSectionValidator::HandleTwoD
         return ThisSection;
     m_typed = 0;
     m_pending = 0;
-    if (number > maximum)
+    if (number > maximum) {
+        // Too big for two digits: the second digit starts the section again.
+        m_value = m_before;
         return HandleTwoDigitKey(key, maximum);
+    }
     m_value = number;
     return NextSection;
 }

@@ -37,6 +37,8 @@ protected:
     QString TwoDigitText() const;
 
     int m_value = 1;
+    // The value before typing began, for Backspace to restore.
+    int m_before = 1;
     int m_pending = 0;
     int m_typed = 0;
 };

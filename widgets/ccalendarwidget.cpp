@@ -121,10 +121,12 @@ void CCalendarWidget::CreateNavigationBar()
 {
     m_pNavigationBar = new QWidget(m_pFrameBack);
     m_pNavigationBar->setObjectName(QStringLiteral("qt_calendar_navigationbar"));
-    m_pNavigationBar->setAutoFillBackground(true);
     m_pNavigationBar->setFixedHeight(26);
     m_pNavigationBar->setStyleSheet(
         QStringLiteral("border:none;background-color: rgb(96, 95, 93);"));
+    // Polishing under a style sheet switches auto-fill off, so polish first.
+    m_pNavigationBar->ensurePolished();
+    m_pNavigationBar->setAutoFillBackground(true);
 
     const QString previous = QStringLiteral(":/images/public/Calendar/CalendarPre.png");
     const QString next = QStringLiteral(":/images/public/Calendar/CalendarNext.png");
