@@ -54,6 +54,11 @@ bool CCalendarTextNavigator::IsEditing() const
     return m_bEditing;
 }
 
+QLabel* CCalendarTextNavigator::GetEditor() const
+{
+    return m_pEditor;
+}
+
 QString CCalendarTextNavigator::GetEditText() const
 {
     return m_bEditing ? EditText(false) : QString();

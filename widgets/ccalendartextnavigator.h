@@ -40,7 +40,7 @@ public:
     bool IsEditing() const;
     // The editor's text without mark-up, as the user reads it.
     QString GetEditText() const;
-    QLabel* GetEditor() const { return m_pEditor; }
+    QLabel* GetEditor() const;
 
 signals:
     void dateChanged(QDate date);
