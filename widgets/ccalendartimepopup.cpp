@@ -40,6 +40,8 @@ void CCalendarTimePopup::SetCalendarWidget(CCalendarWidget* calendar)
     connect(calendar, &CCalendarWidget::SelectionChanged, this,
             &CCalendarTimePopup::dateSelectionChanged);
     setFocusProxy(calendar);
+    // Recorded as the popup's focus child, so the grid takes the keys once the popup opens.
+    calendar->setFocus(Qt::PopupFocusReason);
     layout()->activate();
     adjustSize();
     UpdateMask();

@@ -56,12 +56,10 @@ void TestCalendarValidators::keys_data()
         << "day" << may15 << "4" << 4 << V::NextSection << "04";
     QTest::newRow("day: 3 may become 30 or 31, waits")
         << "day" << may15 << "3" << 3 << V::ThisSection << "3";
-    QTest::newRow("day: 31") << "day" << may15 << "31" << 31 << V::NextSection << "31";
     QTest::newRow("day: 35 is too big, the 5 starts again")
         << "day" << may15 << "35" << 5 << V::NextSection << "05";
     QTest::newRow("day: a leading zero waits, value kept")
         << "day" << may15 << "0" << 15 << V::ThisSection << "0";
-    QTest::newRow("day: 07") << "day" << may15 << "07" << 7 << V::NextSection << "07";
     QTest::newRow("day: 00 is no day, still waiting")
         << "day" << may15 << "00" << 15 << V::ThisSection << "0";
     QTest::newRow("day: Backspace while typing restores the day")
@@ -76,7 +74,6 @@ void TestCalendarValidators::keys_data()
         << "month" << may15 << "2" << 2 << V::NextSection << "02";
     QTest::newRow("month: 1 waits for 10 to 12")
         << "month" << may15 << "1" << 1 << V::ThisSection << "1";
-    QTest::newRow("month: 12") << "month" << may15 << "12" << 12 << V::NextSection << "12";
     QTest::newRow("month: 13 is too big, the 3 starts again")
         << "month" << may15 << "13" << 3 << V::NextSection << "03";
     QTest::newRow("month: Up from December wraps to January")
@@ -85,8 +82,6 @@ void TestCalendarValidators::keys_data()
         << "year" << may15 << "2031" << 2031 << V::NextSection << "2031";
     QTest::newRow("year: three digits change nothing yet")
         << "year" << may15 << "203" << 2024 << V::ThisSection << "203";
-    QTest::newRow("year: leading zeros are shown as typed")
-        << "year" << may15 << "00" << 2024 << V::ThisSection << "00";
     QTest::newRow("year: 0000 is no year")
         << "year" << may15 << "0000" << 2024 << V::NextSection << "2024";
     QTest::newRow("year: 0999 is the year 999")
@@ -95,7 +90,6 @@ void TestCalendarValidators::keys_data()
         << "year" << may15 << "203B" << 2024 << V::ThisSection << "20";
     QTest::newRow("year: Backspace with nothing typed goes back a section")
         << "year" << may15 << "B" << 2024 << V::PrevSection << "2024";
-    QTest::newRow("year: Down") << "year" << may15 << "DD" << 2022 << V::ThisSection << "2022";
 }
 
 void TestCalendarValidators::keys()
@@ -127,13 +121,9 @@ void TestCalendarValidators::applyToDate_data()
     QTest::newRow("day 31 in February is the leap day")
         << "day"
         << "31" << QDate(2024, 2, 10) << QDate(2024, 2, 29);
-    QTest::newRow("day 9 keeps month and year") << "day"
-                                                << "9" << QDate(2023, 11, 30) << QDate(2023, 11, 9);
     QTest::newRow("month 2 from the 31st cuts the day")
         << "month"
         << "2" << QDate(2023, 1, 31) << QDate(2023, 2, 28);
-    QTest::newRow("month 11 from the 31st") << "month"
-                                            << "11" << QDate(2024, 8, 31) << QDate(2024, 11, 30);
     QTest::newRow("year 2023 from the leap day")
         << "year"
         << "2023" << QDate(2024, 2, 29) << QDate(2023, 2, 28);

@@ -57,12 +57,8 @@ void TestCCalendarModel::dateForCell_data()
         << 2024 << 5 << Qt::Sunday << 1 << 1 << QDate(2024, 4, 28);
     QTest::newRow("May 2024, Sunday first: the 1st under Wednesday")
         << 2024 << 5 << Qt::Sunday << 1 << 4 << QDate(2024, 5, 1);
-    QTest::newRow("May 2024, Sunday first: last cell is 8 June")
-        << 2024 << 5 << Qt::Sunday << 6 << 7 << QDate(2024, 6, 8);
     QTest::newRow("May 2024, Monday first: grid opens on Monday 29 April")
         << 2024 << 5 << Qt::Monday << 1 << 1 << QDate(2024, 4, 29);
-    QTest::newRow("May 2024, Monday first: the 1st in column 3")
-        << 2024 << 5 << Qt::Monday << 1 << 3 << QDate(2024, 5, 1);
     QTest::newRow("May 2024, Saturday first: the 1st in column 5")
         << 2024 << 5 << Qt::Saturday << 1 << 5 << QDate(2024, 5, 1);
     QTest::newRow("Oct 2023 starts on the first weekday: a whole September week first")
@@ -71,22 +67,14 @@ void TestCCalendarModel::dateForCell_data()
         << 2023 << 10 << Qt::Sunday << 2 << 1 << QDate(2023, 10, 1);
     QTest::newRow("Oct 2022 starts on Saturday: the 1st is the last cell of row 1")
         << 2022 << 10 << Qt::Sunday << 1 << 7 << QDate(2022, 10, 1);
-    QTest::newRow("Oct 2022, Sunday first: row 1 opens in September")
-        << 2022 << 10 << Qt::Sunday << 1 << 1 << QDate(2022, 9, 25);
     QTest::newRow("Jan 2024 starts on Monday, Monday first: December week first")
         << 2024 << 1 << Qt::Monday << 1 << 1 << QDate(2023, 12, 25);
-    QTest::newRow("Jan 2024, Monday first: the 1st opens row 2")
-        << 2024 << 1 << Qt::Monday << 2 << 1 << QDate(2024, 1, 1);
     QTest::newRow("Jan 2024, Sunday first: New Year's Eve opens the grid")
         << 2024 << 1 << Qt::Sunday << 1 << 1 << QDate(2023, 12, 31);
     QTest::newRow("Feb 2015 (4 exact weeks): the 28th closes row 5")
         << 2015 << 2 << Qt::Sunday << 5 << 7 << QDate(2015, 2, 28);
-    QTest::newRow("Feb 2015: row 6 is March")
-        << 2015 << 2 << Qt::Sunday << 6 << 1 << QDate(2015, 3, 1);
     QTest::newRow("Feb 2024: the leap day is shown")
         << 2024 << 2 << Qt::Sunday << 5 << 5 << QDate(2024, 2, 29);
-    QTest::newRow("Dec 2026 into the next year")
-        << 2026 << 12 << Qt::Sunday << 6 << 1 << QDate(2027, 1, 3);
 }
 
 void TestCCalendarModel::dateForCell()
@@ -372,13 +360,10 @@ void TestCCalendarModel::onlyHeaderRowAndWeekColumnCanBeInserted_data()
     QTest::addColumn<bool>("accepted");
 
     QTest::newRow("a second header row is refused") << "insertRows" << 0 << 1 << false;
-    QTest::newRow("rows in the middle are refused") << "insertRows" << 3 << 1 << false;
     QTest::newRow("removing a day row is refused") << "removeRows" << 3 << 1 << false;
-    QTest::newRow("removing two rows is refused") << "removeRows" << 0 << 2 << false;
     QTest::newRow("the header row can go") << "removeRows" << 0 << 1 << true;
     QTest::newRow("the week column can go") << "removeColumns" << 0 << 1 << true;
     QTest::newRow("a day column cannot go") << "removeColumns" << 4 << 1 << false;
-    QTest::newRow("a second week column is refused") << "insertColumns" << 0 << 1 << false;
 }
 
 void TestCCalendarModel::onlyHeaderRowAndWeekColumnCanBeInserted()

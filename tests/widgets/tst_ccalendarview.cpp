@@ -72,9 +72,6 @@ private slots:
     void multiSelectionPreviewsTheRange();
     void wheelTurnsMonths_data();
     void wheelTurnsMonths();
-    void keys_data();
-    void keys();
-    void focusOut();
 
 private:
     QPoint Where(const QString& token) const;
@@ -276,7 +273,6 @@ void TestCCalendarView::wheelTurnsMonths_data()
         << QList<int>{120} << QStringList{"showDate(2024-04-01)"};
     QTest::newRow("two half notches make one month")
         << QList<int>{60, 60} << QStringList{"showDate(2024-04-01)"};
-    QTest::newRow("a half notch alone turns nothing") << QList<int>{-60} << QStringList{};
     QTest::newRow("a fast spin of three notches jumps three months")
         << QList<int>{-360} << QStringList{"showDate(2024-08-01)"};
 }
@@ -294,59 +290,6 @@ void TestCCalendarView::wheelTurnsMonths()
         QApplication::sendEvent(m_view->viewport(), &wheel);
     }
     QCOMPARE(recorder.log, expected);
-}
-
-void TestCCalendarView::keys_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<QStringList>("expected");
-
-    // From Wednesday 15 May.
-    const int none = Qt::NoModifier;
-    QTest::newRow("Right is the next day")
-        << int(Qt::Key_Right) << none << QStringList{"changeDate(2024-05-16,1)"};
-    QTest::newRow("Up is a week earlier")
-        << int(Qt::Key_Up) << none << QStringList{"changeDate(2024-05-08,1)"};
-    QTest::newRow("Page Down is a month later")
-        << int(Qt::Key_PageDown) << none << QStringList{"changeDate(2024-06-15,1)"};
-    QTest::newRow("Home goes to the first day of the week")
-        << int(Qt::Key_Home) << none << QStringList{"changeDate(2024-05-12,1)"};
-    QTest::newRow("Ctrl+End goes to the end of the month")
-        << int(Qt::Key_End) << int(Qt::ControlModifier) << QStringList{"changeDate(2024-05-31,1)"};
-    QTest::newRow("Return finishes editing")
-        << int(Qt::Key_Return) << none << QStringList{"editingFinished"};
-    QTest::newRow("typed letters do not search the cells")
-        << int(Qt::Key_A) << none << QStringList{};
-}
-
-void TestCCalendarView::keys()
-{
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(QStringList, expected);
-
-    Recorder recorder(m_view);
-    const QModelIndex before = m_view->currentIndex();
-    QTest::keyClick(m_view, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(recorder.log, expected);
-    if (expected.isEmpty())
-        QCOMPARE(m_view->currentIndex(), before);
-}
-
-void TestCCalendarView::focusOut()
-{
-    QWidget other;
-    other.setFocusPolicy(Qt::StrongFocus);
-    other.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&other));
-    m_view->activateWindow();
-    m_view->setFocus();
-    QTRY_VERIFY(m_view->hasFocus());
-    QSignalSpy focusOut(m_view, &CCalendarView::focusout);
-    other.activateWindow();
-    other.setFocus();
-    QTRY_COMPARE(focusOut.count(), 1);
 }
 
 QTEST_MAIN(TestCCalendarView)

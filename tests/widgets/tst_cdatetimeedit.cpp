@@ -140,6 +140,8 @@ void TestCDateTimeEdit::pressOpensThePopup()
     QCOMPARE(calendar->GetMinimumDate(), QDate(2024, 1, 1));
     QCOMPARE(calendar->GetMaximumDate(), QDate(2024, 12, 31));
     QCOMPARE(calendar->GetMonthShown(), 5);
+    // Keys typed into the open drop-down reach the day grid.
+    QTRY_COMPARE(QApplication::focusWidget(), calendar->GetView());
     // Showing the editor's date is not a choice.
     QVERIFY(!popup->IsDateChanged());
     QCOMPARE(popup->GetOldDate(), QDate(2024, 5, 15));
@@ -185,14 +187,15 @@ void TestCDateTimeEdit::pressedTwiceThenChoosing()
 void TestCDateTimeEdit::escapeReturnsToTheOldDate()
 {
     CCalendarTimePopup* popup = OpenPopup(m_editor);
-    CCalendarView* view = popup->GetCalendarWidget()->GetView();
     QSignalSpy hiding(popup, &CCalendarTimePopup::hidingCalendar);
-    QTest::keyClick(view, Qt::Key_Right);
-    QTest::keyClick(view, Qt::Key_Down);
+    // Through the window system, as a user's keys arrive in the open popup.
+    QWindow* window = popup->windowHandle();
+    QTest::keyClick(window, Qt::Key_Right);
+    QTest::keyClick(window, Qt::Key_Down);
     // The editor follows the calendar while the user moves about.
     QCOMPARE(m_editor->date(), QDate(2024, 5, 23));
     QVERIFY(popup->IsDateChanged());
-    QTest::keyClick(view, Qt::Key_Escape);
+    QTest::keyClick(window, Qt::Key_Escape);
     QVERIFY(!popup->isVisible());
     QCOMPARE(hiding.count(), 1);
     QCOMPARE(hiding.at(0).at(0).toDate(), QDate(2024, 5, 15));
