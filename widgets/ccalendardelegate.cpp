@@ -86,6 +86,8 @@ void CCalendarDelegate::PaintCell(QPainter* painter, const QRect& rect, const QD
     QStyleOptionViewItem option = m_storedOption;
     option.rect = rect;
     option.index = index;
+    // The current day is always the selected one, whose picture already marks it.
+    option.state &= ~QStyle::State_HasFocus;
     QItemDelegate::paint(painter, option, index);
 }
 
