@@ -7,6 +7,7 @@
 #include "ui/cwarndlg.h"
 #include "util/helpers.h"
 #include "widgets/ctooltip.h"
+#include "widgets/cuilocale.h"
 
 #include <QDebug>
 #include <QFile>
@@ -55,6 +56,14 @@ void CTesselApplication::InitEnvironment()
     ClientLanguageProperty* language = ClientLanguageManager::GetInstance()->GetCurrentLanguage();
     QCoreApplication::installTranslator(language->GetAppTranslator());
     QCoreApplication::installTranslator(language->GetQtTranslator());
+    // The date widgets live below this layer and reach the language list through this hook.
+    CUiLocale::SetProvider([]() -> std::optional<QLocale> {
+        const ClientLanguageProperty* current =
+            ClientLanguageManager::GetInstance()->GetCurrentLanguage();
+        if (!current)
+            return std::nullopt;
+        return current->GetLocale();
+    });
 
     QFont tipFont = QApplication::font();
     tipFont.setPointSize(10);

@@ -1,5 +1,8 @@
 #include "widgets/ctabledelegate.h"
 
+#include "widgets/cdateedit.h"
+#include "widgets/cdatetimeedit.h"
+
 #include "util/helpers.h"
 #include "widgets/ctableview.h"
 
@@ -16,16 +19,15 @@ const QColor HoverColour(251, 251, 194);
 const QString SelectedPicture = QStringLiteral(":images/public/TreeView/ViewMidItem.png");
 const QLatin1String DateFormat("yyyy-MM-dd");
 
-// Interim: the toolkit's own date editors stand in for the skinned CDateTimeEdit and CDateEdit
-// until those exist. These two factories are the only places to switch.
+// Date cells are edited with the library's skinned editors and their calendar drop-down.
 QDateTimeEdit* CreateDateTimeEditor(QWidget* parent)
 {
-    return new QDateTimeEdit(parent);
+    return new CDateTimeEdit(parent);
 }
 
 QDateTimeEdit* CreateDateEditor(QWidget* parent)
 {
-    return new QDateEdit(parent);
+    return new CDateEdit(parent);
 }
 
 enum class EditorKind

@@ -1,6 +1,8 @@
 #include "gallery.h"
 
 #include "widgets/ccheckbox.h"
+#include "widgets/cdatetimeedit.h"
+#include "widgets/cpathcombobox.h"
 #include "widgets/cdelaybutton.h"
 #include "widgets/cpushbutton.h"
 

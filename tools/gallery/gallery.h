@@ -1,24 +1,7 @@
 #ifndef GALLERY_H
 #define GALLERY_H
 
-#include <QComboBox>
-#include <QDateTimeEdit>
 #include <QWidget>
-
-// Stand-ins named like the library's classes, so the style sheet's class selectors apply.
-class CPathComboBox : public QComboBox
-{
-    Q_OBJECT
-public:
-    using QComboBox::QComboBox;
-};
-
-class CDateTimeEdit : public QDateTimeEdit
-{
-    Q_OBJECT
-public:
-    using QDateTimeEdit::QDateTimeEdit;
-};
 
 // The calendar's pictures composed as its grid draws them.
 class CalendarPieces : public QWidget

@@ -1,0 +1,20 @@
+#ifndef CTIMEEDIT_H
+#define CTIMEEDIT_H
+
+#include <QTimeEdit>
+
+// A time editor whose enabled state can follow a check box either way round.
+class CTimeEdit : public QTimeEdit
+{
+    Q_OBJECT
+
+public:
+    explicit CTimeEdit(QWidget* parent = nullptr);
+    ~CTimeEdit() override;
+
+public slots:
+    void setUserDisabled(bool);
+    void setUserEnabled(bool);
+};
+
+#endif
