@@ -501,6 +501,7 @@ void CCalendarWidget::OnCallJudgePos()
 {
     // A leave event also comes when a child window or the type-in editor takes the mouse;
     // only a cursor really outside counts.
+    m_bLeaveCheckPending = false;
     if (!isVisible())
         return;
     if (!rect().contains(mapFromGlobal(QCursor::pos())))
@@ -590,7 +591,11 @@ bool CCalendarWidget::event(QEvent* event)
             UpdateMinimumSize();
         break;
     case QEvent::Leave:
-        QTimer::singleShot(0, this, &CCalendarWidget::OnCallJudgePos);
+        // Moving the cursor away can bring several leave events at once; judge them once.
+        if (!m_bLeaveCheckPending) {
+            m_bLeaveCheckPending = true;
+            QTimer::singleShot(0, this, &CCalendarWidget::OnCallJudgePos);
+        }
         break;
     default:
         break;

@@ -154,6 +154,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    bool m_bLeaveCheckPending = false;
+
     void CreateNavigationBar();
     void ApplyLocale();
     void ApplyHeaderFormat();

@@ -468,7 +468,8 @@ void TestCCalendarWidget::leavingTheCalendar()
     QCursor::setPos(m_calendar->mapToGlobal(QPoint(m_calendar->width() + 50, 10)));
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(m_calendar, &leave);
-    QTRY_COMPARE(left.count(), 1);
+    // Moving the cursor may bring the platform's own leave event besides ours.
+    QTRY_VERIFY(left.count() >= 1);
 }
 
 void TestCCalendarWidget::headerVisibility()

@@ -1,5 +1,7 @@
 #include "widgets/cheaderview.h"
 #include "widgets/ctabledelegate.h"
+#include "widgets/cdateedit.h"
+#include "widgets/cdatetimeedit.h"
 #include "widgets/ctableview.h"
 #include "widgets/ctreeviewdelegate.h"
 #include "widgets/ctreeviewitem.h"
@@ -804,7 +806,8 @@ void TestCTableView::dateEditors()
     table.view.edit(cell);
     auto* editor = qobject_cast<QDateTimeEdit*>(table.view.indexWidget(cell));
     QVERIFY(editor);
-    QCOMPARE(qobject_cast<QDateEdit*>(editor) != nullptr, dateOnlyEditor);
+    QVERIFY(qobject_cast<CDateTimeEdit*>(editor));
+    QCOMPARE(qobject_cast<CDateEdit*>(editor) != nullptr, dateOnlyEditor);
     QCOMPARE(editor->date(), QDate(2024, 3, 5));
 
     editor->setDate(QDate(2025, 12, 31));
