@@ -1,5 +1,5 @@
-#include "widgets/ccombobox.h"
 #include "widgets/cbasedialog.h"
+#include "widgets/ccombobox.h"
 #include "widgets/cpathcombobox.h"
 
 #include <QApplication>

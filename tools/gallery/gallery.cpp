@@ -2,8 +2,8 @@
 
 #include "widgets/ccheckbox.h"
 #include "widgets/cdatetimeedit.h"
-#include "widgets/cpathcombobox.h"
 #include "widgets/cdelaybutton.h"
+#include "widgets/cpathcombobox.h"
 #include "widgets/cpushbutton.h"
 
 #include <QCheckBox>
