@@ -1,4 +1,135 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
+<context>
+    <name>CBaseDialogClass</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarWidget</name>
+    <message>
+        <source>Previous month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CCorvane</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sure to close software</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CCorvaneClass</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPC Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDlgAbout</name>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> v1.00.00.01</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDlgAboutClass</name>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPathComboBox</name>
+    <message>
+        <source>Select Directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CTesselApplication</name>
+    <message>
+        <source>Corvane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software is already running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The least resolution is 1024*768.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitle</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

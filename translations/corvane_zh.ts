@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CBaseDialogClass</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarWidget</name>
+    <message>
+        <source>Previous month</source>
+        <translation>上个月</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>下个月</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>上一年</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>下一年</translation>
+    </message>
+</context>
+<context>
+    <name>CCorvane</name>
+    <message>
+        <source>Confirm</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Sure to close software</source>
+        <translation>确定关闭软件</translation>
+    </message>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane 工具</translation>
+    </message>
+</context>
+<context>
     <name>CCorvaneClass</name>
     <message>
         <source>Corvane Tool</source>
@@ -21,14 +70,44 @@
     </message>
 </context>
 <context>
-    <name>CCorvane</name>
+    <name>CDlgAbout</name>
     <message>
-        <source>Confirm</source>
-        <translation>确认</translation>
+        <source>About</source>
+        <translation>关于</translation>
     </message>
     <message>
-        <source>Sure to close software</source>
-        <translation>确定关闭软件</translation>
+        <source> v1.00.00.01</source>
+        <translation> v1.00.00.01</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgAboutClass</name>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>版本：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>CPathComboBox</name>
+    <message>
+        <source>Select Directory</source>
+        <translation>选择文件夹</translation>
     </message>
 </context>
 <context>
@@ -44,6 +123,13 @@
     <message>
         <source>The least resolution is 1024*768.</source>
         <translation>最低分辨率为 1024*768。</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitle</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane 工具</translation>
     </message>
 </context>
 </TS>
