@@ -198,6 +198,8 @@ QRect CTesselStyle::subElementRect(SubElement element, const QStyleOption* optio
         r.setHeight(0);
         break;
     case SE_ItemViewItemCheckIndicator:
+        if (!r.isValid())
+            break;
         r.setWidth(16);
         r.setHeight(16);
         // Centred in the row, where the style sheet puts its indicator picture too.

@@ -201,6 +201,13 @@ void TestTesselStyle::subElementRects()
     QCOMPARE(check.left(),
              m_base->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &item, nullptr).left());
     QCOMPARE(check.top(), 52 + 5);
+    // An item without a check box gets no box either: a made-up one is painted over the
+    // start of the item's text.
+    item.features = QStyleOptionViewItem::None;
+    const QRect none =
+        m_style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &item, nullptr);
+    QVERIFY(!none.isValid());
+    QCOMPARE(none, m_base->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &item, nullptr));
 
     QStyleOptionTab tab;
     tab.rect = QRect(0, 0, 120, 40);

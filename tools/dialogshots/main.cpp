@@ -6,9 +6,9 @@
 #include "ui/ccorvane.h"
 #include "ui/cdlgabout.h"
 #include "ui/chasedialog.h"
-#include "ui/cwarndlg.h"
 #include "ui/cwindowtitle.h"
 #include "widgets/cfiledialog.h"
+#include "widgets/cwarndlg.h"
 
 #include <QDir>
 #include <QMouseEvent>
