@@ -104,6 +104,108 @@
     </message>
 </context>
 <context>
+    <name>CDlgCalIPCNum</name>
+    <message>
+        <source>+click this add one record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Channel Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number(tai)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The NVR Type is not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bit rate is not valid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>range 0 or 32k-16384k.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number can not be blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sum of NVR number can not be bigger than 1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The NVR Type already exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDlgCalIPCNumClass</name>
+    <message>
+        <source>Select NVR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Bit Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Bit Rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second Bit Rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Calculate Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Need</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>equipment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(tai)：</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPathComboBox</name>
     <message>
         <source>Select Directory</source>

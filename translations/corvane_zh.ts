@@ -104,6 +104,108 @@
     </message>
 </context>
 <context>
+    <name>CDlgCalIPCNum</name>
+    <message>
+        <source>+click this add one record</source>
+        <translation>+点击此处添加一条记录</translation>
+    </message>
+    <message>
+        <source>NVR</source>
+        <translation>NVR</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>NVR Type</source>
+        <translation>NVR 型号</translation>
+    </message>
+    <message>
+        <source>Disable Channel Number</source>
+        <translation>禁用通道数</translation>
+    </message>
+    <message>
+        <source>Number(tai)</source>
+        <translation>数量(台)</translation>
+    </message>
+    <message>
+        <source>The NVR Type is not valid</source>
+        <translation>NVR 型号无效</translation>
+    </message>
+    <message>
+        <source>The Bit rate is not valid.</source>
+        <translation>码率无效。</translation>
+    </message>
+    <message>
+        <source>range 0 or 32k-16384k.</source>
+        <translation>范围 0 或 32k-16384k。</translation>
+    </message>
+    <message>
+        <source>The number can not be blank</source>
+        <translation>数量不能为空</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>The sum of NVR number can not be bigger than 1000000</source>
+        <translation>NVR 总数不能超过 1000000</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>The NVR Type already exists</source>
+        <translation>NVR 型号已存在</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgCalIPCNumClass</name>
+    <message>
+        <source>Select NVR</source>
+        <translation>选择 NVR</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Select Bit Rate</source>
+        <translation>选择码率</translation>
+    </message>
+    <message>
+        <source>First Bit Rate:</source>
+        <translation>主码流码率：</translation>
+    </message>
+    <message>
+        <source>Second Bit Rate:</source>
+        <translation>子码流码率：</translation>
+    </message>
+    <message>
+        <source>Auto Calculate Result</source>
+        <translation>自动计算结果</translation>
+    </message>
+    <message>
+        <source>Need</source>
+        <translation>需要</translation>
+    </message>
+    <message>
+        <source>IPC</source>
+        <translation>IPC</translation>
+    </message>
+    <message>
+        <source>equipment</source>
+        <translation>台设备</translation>
+    </message>
+    <message>
+        <source>(tai)：</source>
+        <translation>(台)：</translation>
+    </message>
+</context>
+<context>
     <name>CPathComboBox</name>
     <message>
         <source>Select Directory</source>
