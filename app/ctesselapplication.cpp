@@ -4,10 +4,10 @@
 #include "app/clientlanguagemanager.h"
 #include "app/ctesselstyle.h"
 #include "app/startuplog.h"
-#include "ui/cwarndlg.h"
 #include "util/helpers.h"
 #include "widgets/ctooltip.h"
 #include "widgets/cuilocale.h"
+#include "widgets/cwarndlg.h"
 
 #include <QDebug>
 #include <QFile>

@@ -5,8 +5,8 @@
 #include "pages/cdlgcalipcnum.h"
 #include "pages/cdlgcalnvrnum.h"
 #include "ui/cdlgabout.h"
-#include "ui/cwarndlg.h"
 #include "ui/cwindowtitle.h"
+#include "widgets/cwarndlg.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

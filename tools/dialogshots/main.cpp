@@ -5,10 +5,10 @@
 #include "app/ctesselapplication.h"
 #include "ui/ccorvane.h"
 #include "ui/cdlgabout.h"
-#include "ui/chasedialog.h"
-#include "ui/cwarndlg.h"
 #include "ui/cwindowtitle.h"
 #include "widgets/cfiledialog.h"
+#include "widgets/chasedialog.h"
+#include "widgets/cwarndlg.h"
 
 #include <QDir>
 #include <QMouseEvent>

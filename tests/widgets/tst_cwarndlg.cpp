@@ -1,4 +1,4 @@
-#include "ui/cwarndlg.h"
+#include "widgets/cwarndlg.h"
 
 #include "tests/support/modal.h"
 
