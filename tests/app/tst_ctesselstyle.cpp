@@ -201,6 +201,9 @@ void TestTesselStyle::subElementRects()
     QCOMPARE(check.left(),
              m_base->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &item, nullptr).left());
     QCOMPARE(check.top(), 52 + 5);
+    item.features = QStyleOptionViewItem::None;
+    QCOMPARE(m_style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &item, nullptr),
+             m_base->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &item, nullptr));
 
     QStyleOptionTab tab;
     tab.rect = QRect(0, 0, 120, 40);
