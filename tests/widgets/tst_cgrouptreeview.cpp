@@ -1,5 +1,4 @@
 #include "widgets/cgrouptreeview.h"
-#include "widgets/ctreeviewdelegate.h"
 
 #include <QDrag>
 #include <QHeaderView>
@@ -62,9 +61,6 @@ class TestCGroupTreeView : public QObject
     Q_OBJECT
 
 private slots:
-    void headerlessTreeOnTheTreeDelegate();
-    void dragPayload_data();
-    void dragPayload();
     void itemsThatMayNotBeDraggedCarryNothing();
     void draggingARowStartsAMoveDrag_data();
     void draggingARowStartsAMoveDrag();
@@ -73,57 +69,11 @@ private slots:
     void shiftClickChangesNothing();
     void shiftNavigationKeysAreIgnored_data();
     void shiftNavigationKeysAreIgnored();
-    void doubleClickReportsTheItemOnly_data();
-    void doubleClickReportsTheItemOnly();
-    void rightClickReportsTheItemOnly_data();
-    void rightClickReportsTheItemOnly();
+    void clicksReportTheItemOnly_data();
+    void clicksReportTheItemOnly();
     void controlClicksStayAmongSiblings();
     void sweptSelectionStaysAmongSiblings();
-    void singleSelectionWithoutMultiSelection();
 };
-
-void TestCGroupTreeView::headerlessTreeOnTheTreeDelegate()
-{
-    Tree tree;
-    QVERIFY(tree.Show());
-    QVERIFY(tree.view.header()->isHidden());
-    QCOMPARE(tree.view.indentation(), 0);
-    QVERIFY(qobject_cast<CTreeViewDelegate*>(tree.view.itemDelegate()));
-    // Children start at the left edge like their groups.
-    QCOMPARE(tree.view.visualRect(tree.Stream(0, 1)).x(), tree.view.visualRect(tree.Group(0)).x());
-    QVERIFY(tree.view.isExpanded(tree.Group(1)));
-}
-
-void TestCGroupTreeView::dragPayload_data()
-{
-    QTest::addColumn<int>("group");
-    QTest::addColumn<int>("stream"); // -1: the group row itself
-    QTest::addColumn<int>("expectedGroup");
-    QTest::addColumn<int>("expectedStream");
-
-    QTest::newRow("first group carries its row and -1") << 0 << -1 << 0 << -1;
-    QTest::newRow("second group carries its row and -1") << 1 << -1 << 1 << -1;
-    QTest::newRow("a stream carries its group's row and its own") << 1 << 2 << 1 << 2;
-    QTest::newRow("first stream of the first group") << 0 << 0 << 0 << 0;
-}
-
-void TestCGroupTreeView::dragPayload()
-{
-    QFETCH(int, group);
-    QFETCH(int, stream);
-    QFETCH(int, expectedGroup);
-    QFETCH(int, expectedStream);
-
-    Tree tree;
-    const QModelIndex index = stream < 0 ? tree.Group(group) : tree.Stream(group, stream);
-    std::unique_ptr<QMimeData> data(tree.view.CreateDragData(index));
-    QVERIFY(data);
-    QCOMPARE(data->formats(), QStringList{QStringLiteral("Group/Stream")});
-    const QByteArray payload = data->data(QStringLiteral("Group/Stream"));
-    QCOMPARE(payload.size(), 8);
-    QCOMPARE(qFromLittleEndian<qint32>(payload.constData()), expectedGroup);
-    QCOMPARE(qFromLittleEndian<qint32>(payload.constData() + 4), expectedStream);
-}
 
 void TestCGroupTreeView::itemsThatMayNotBeDraggedCarryNothing()
 {
@@ -259,53 +209,41 @@ void TestCGroupTreeView::shiftNavigationKeysAreIgnored()
     QVERIFY(tree.view.currentIndex() != start || !tree.view.isExpanded(tree.Group(0)));
 }
 
-void TestCGroupTreeView::doubleClickReportsTheItemOnly_data()
+void TestCGroupTreeView::clicksReportTheItemOnly_data()
 {
+    QTest::addColumn<bool>("doubleClick"); // else a right click
     QTest::addColumn<bool>("onItem");
 
-    QTest::newRow("on a group") << true;
-    QTest::newRow("on empty space") << false;
+    QTest::newRow("double click on a group") << true << true;
+    QTest::newRow("double click on empty space") << true << false;
+    QTest::newRow("right click on a stream") << false << true;
+    QTest::newRow("right click on empty space") << false << false;
 }
 
-void TestCGroupTreeView::doubleClickReportsTheItemOnly()
+void TestCGroupTreeView::clicksReportTheItemOnly()
 {
+    QFETCH(bool, doubleClick);
     QFETCH(bool, onItem);
 
     Tree tree;
     QVERIFY(tree.Show());
-    const QModelIndex group = tree.Group(1);
-    const QPoint at = onItem ? tree.Centre(group) : QPoint(10, tree.Viewport()->height() - 5);
-    QVERIFY(tree.view.indexAt(at).isValid() == onItem);
+    const QModelIndex item = doubleClick ? tree.Group(1) : tree.Stream(1, 1);
+    const QPoint at = onItem ? tree.Centre(item) : QPoint(10, tree.Viewport()->height() - 5);
     QSignalSpy doubleClicked(&tree.view, &CGroupTreeView::ItemDoubleClicked);
-    QTest::mouseDClick(tree.Viewport(), Qt::LeftButton, {}, at);
-    QCOMPARE(doubleClicked.count(), onItem ? 1 : 0);
-    if (onItem)
-        QCOMPARE(doubleClicked.at(0).at(0).value<QModelIndex>(), group);
-    QVERIFY(tree.view.isExpanded(group));
-}
-
-void TestCGroupTreeView::rightClickReportsTheItemOnly_data()
-{
-    QTest::addColumn<bool>("onItem");
-
-    QTest::newRow("on a stream") << true;
-    QTest::newRow("on empty space") << false;
-}
-
-void TestCGroupTreeView::rightClickReportsTheItemOnly()
-{
-    QFETCH(bool, onItem);
-
-    Tree tree;
-    QVERIFY(tree.Show());
-    const QModelIndex stream = tree.Stream(1, 1);
-    const QPoint at = onItem ? tree.Centre(stream) : QPoint(10, tree.Viewport()->height() - 5);
     QSignalSpy rightClicked(&tree.view, &CGroupTreeView::ItemRightClicked);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, tree.Viewport()->mapToGlobal(at));
-    QApplication::sendEvent(tree.Viewport(), &event);
-    QCOMPARE(rightClicked.count(), onItem ? 1 : 0);
+    if (doubleClick) {
+        QTest::mouseDClick(tree.Viewport(), Qt::LeftButton, {}, at);
+    } else {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, tree.Viewport()->mapToGlobal(at));
+        QApplication::sendEvent(tree.Viewport(), &event);
+    }
+    QSignalSpy& reported = doubleClick ? doubleClicked : rightClicked;
+    QCOMPARE(reported.count(), onItem ? 1 : 0);
+    QCOMPARE(doubleClicked.count() + rightClicked.count(), reported.count());
     if (onItem)
-        QCOMPARE(rightClicked.at(0).at(0).value<QModelIndex>(), stream);
+        QCOMPARE(reported.at(0).at(0).value<QModelIndex>(), item);
+    // A double click neither folds nor edits.
+    QVERIFY(tree.view.isExpanded(tree.Group(1)));
 }
 
 void TestCGroupTreeView::controlClicksStayAmongSiblings()
@@ -344,17 +282,6 @@ void TestCGroupTreeView::sweptSelectionStaysAmongSiblings()
     SendMove(tree.Viewport(), tree.Centre(tree.Stream(1, 1)), Qt::LeftButton);
     QTest::mouseRelease(tree.Viewport(), Qt::LeftButton, {}, tree.Centre(tree.Stream(1, 1)));
     QCOMPARE(tree.Selected(), (QStringList{"stream 0.1", "stream 0.2"}));
-}
-
-void TestCGroupTreeView::singleSelectionWithoutMultiSelection()
-{
-    Tree tree;
-    tree.view.SetMultiSelection(false);
-    QVERIFY(tree.Show());
-    QTest::mouseClick(tree.Viewport(), Qt::LeftButton, {}, tree.Centre(tree.Stream(0, 0)));
-    QTest::mouseClick(tree.Viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      tree.Centre(tree.Stream(0, 1)));
-    QCOMPARE(tree.Selected(), QStringList{QStringLiteral("stream 0.1")});
 }
 
 QTEST_MAIN(TestCGroupTreeView)
