@@ -198,8 +198,12 @@ QRect CTesselStyle::subElementRect(SubElement element, const QStyleOption* optio
         r.setHeight(0);
         break;
     case SE_ItemViewItemCheckIndicator:
-        if (!r.isValid())
-            break;
+        // An item without a check box keeps the base's empty rectangle: the style sheet lays
+        // the text out after it, so a box-sized one would hide the text's first letters.
+        if (const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(option)) {
+            if (!(item->features & QStyleOptionViewItem::HasCheckIndicator))
+                break;
+        }
         r.setWidth(16);
         r.setHeight(16);
         // Centred in the row, where the style sheet puts its indicator picture too.

@@ -1,8 +1,455 @@
 #include "pages/cdlgcalnvrnum.h"
+#include "ui_cdlgcalnvrnum.h"
 
-CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent) : QDialog(parent)
+#include "engine/bitrate.h"
+#include "engine/calnvrthread.h"
+#include "engine/nvrcatalogue.h"
+#include "engine/validation.h"
+#include "widgets/chasedialog.h"
+#include "widgets/cwarndlg.h"
+#include "widgets/hierarchicalheaderview.h"
+#include "widgets/proxymodelwithheadermodels.h"
+
+#include <QComboBox>
+#include <QCursor>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRegularExpressionValidator>
+#include <QStandardItemModel>
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QLatin1String ResultTreeStyle(
+    "CGroupTreeView{ border-image:url(:/images/public/TreeView/tree_bg_Data.png) 2 2 2 2;"
+    "\t\t\tborder-width:2px 2px 2px 2px; }");
+const QLatin1String
+    EmptyTreeStyle("CGroupTreeView{ border-image:url(:/images/public/TreeView/tree_bg.png) 2 2 2 2;"
+                   "\t\t\t\t\t\t\t\t\t\t\t  border-width:2px 2px 2px 2px; }");
+
+enum Column
 {
-    setObjectName(QStringLiteral("CDlgCalNVRNum"));
+    IdColumn,
+    FirstBitRateColumn,
+    SecondBitRateColumn,
+    NumberColumn,
+    ColumnCount
+};
+
+QString RedText(const QString& text)
+{
+    return QStringLiteral("<font color=red>") + text + QStringLiteral("</font>");
 }
 
-CDlgCalNVRNum::~CDlgCalNVRNum() = default;
+// Shown means not hidden by the page: the page itself may be on another tab.
+bool IsShown(const QWidget* widget)
+{
+    return !widget->isHidden();
+}
+
+// Counts line up for ids of up to three digits in a fixed-pitch font.
+QString CameraLine(int id, int count)
+{
+    const QString number = QString::number(id);
+    const int padding = 24 + std::max(0, 3 - int(number.size()));
+    return number + QString(padding, QLatin1Char(' ')) + QString::number(count);
+}
+
+QFont CameraLineFont()
+{
+    QFont font(QStringLiteral("Consolas"), 9);
+    // Not installed everywhere; the alignment needs a fixed-pitch face whatever it is.
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    return font;
+}
+
+} // namespace
+
+CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
+    : QDialog(parent), ui(new Ui::CDlgCalNVRNumClass), m_pHeaderModel(new QStandardItemModel),
+      m_pDataModel(new QStandardItemModel(MaxRows, ColumnCount)), m_pProxyModel(nullptr),
+      m_pHeaderView(nullptr), m_pGroupModel(nullptr), m_pCountValidator(nullptr),
+      m_bFirstBitRateError(false), m_bSecondBitRateError(false), m_iLastRow(-1)
+{
+    ui->setupUi(this);
+    BuildHeaderModel(*m_pHeaderModel);
+
+    CTableView* table = ui->m_pIPCTableView;
+    m_pProxyModel = new ProxyModelWithHeaderModels(this);
+    m_pProxyModel->setSourceModel(m_pDataModel);
+    m_pProxyModel->SetColumnHeaderModel(m_pHeaderModel);
+    m_pHeaderView = new HierarchicalHeaderView(Qt::Horizontal, table);
+    table->setHeader(m_pHeaderView);
+    table->setModel(m_pProxyModel);
+
+    const int widths[ColumnCount] = {180, 150, 150, 120};
+    for (int column = 0; column < ColumnCount; ++column)
+        table->setColumnWidth(column, widths[column]);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(table, &QWidget::customContextMenuRequested, this, &CDlgCalNVRNum::Show_ContextMenu);
+    table->SetCellText(0, IdColumn, AddPrompt());
+
+    // One validator serves every count editor, so records coming and going leave none behind.
+    m_pCountValidator = new QRegularExpressionValidator(
+        QRegularExpression(QString::fromLatin1(CalCountPattern)), this);
+
+    for (const CalNVRInfo& info : NVRTypeList)
+        ui->m_pNVRCombo->addItem(info.name, info.id);
+    ui->m_pNVRCombo->setEditable(false);
+    NVRTypeComboValueChanged(ui->m_pNVRCombo->currentText());
+
+    m_pGroupModel = new QStandardItemModel(ui->m_pGroupTableResult);
+    ui->m_pGroupTableResult->setModel(m_pGroupModel);
+
+    ui->m_pCalNVRNumButton->setEnabled(false);
+    ui->m_pIPCTableInfoLabel->hide();
+    ui->m_pNVRInformationLabel->hide();
+    ui->m_pChannelInformation->hide();
+    ui->m_pNumberInfoLabel->hide();
+
+    connect(ui->m_pNVRCombo, &QComboBox::currentIndexChanged, this,
+            [this] { NVRTypeComboValueChanged(ui->m_pNVRCombo->currentText()); });
+    connect(ui->m_pChannelNumCombo, &QComboBox::currentIndexChanged, this,
+            [this] { ChannelNumValueChanged(ui->m_pChannelNumCombo->currentText()); });
+    connect(table, &CTableView::PressedBtn, this, &CDlgCalNVRNum::TableCellClicked);
+    connect(ui->m_pCalNVRNumButton, &QPushButton::clicked, this, &CDlgCalNVRNum::CalNVRNum);
+}
+
+CDlgCalNVRNum::~CDlgCalNVRNum()
+{
+    // The views let go of the models as these are destroyed; the proxy goes first.
+    delete m_pProxyModel;
+    delete m_pDataModel;
+    delete m_pHeaderModel;
+    delete ui;
+}
+
+QString CDlgCalNVRNum::AddPrompt() const
+{
+    return tr("+click this add one record");
+}
+
+void CDlgCalNVRNum::ShowLabelMessage(QLabel* label, const QString& text)
+{
+    label->setText(RedText(text));
+    label->show();
+}
+
+bool CDlgCalNVRNum::IsRecordRow(int row) const
+{
+    return ui->m_pIPCTableView->GetCellWidget(row, FirstBitRateColumn) != nullptr;
+}
+
+void CDlgCalNVRNum::TableCellClicked(const QModelIndex& index)
+{
+    if (IsShown(ui->m_pIPCTableInfoLabel) || IsShown(ui->m_pNumberInfoLabel))
+        return;
+    CTableView* table = ui->m_pIPCTableView;
+    if (!index.isValid() || index.column() != IdColumn)
+        return;
+    const int row = index.row();
+    if (table->GetCellText(row, IdColumn).isEmpty() || IsRecordRow(row))
+        return;
+
+    auto* number = new QLineEdit;
+    number->setValidator(m_pCountValidator);
+    number->setText(QStringLiteral("5"));
+    connect(number, &QLineEdit::textChanged, this, &CDlgCalNVRNum::ConfirmNumber);
+    table->SetCellWidget(row, NumberColumn, number);
+
+    table->SetCellText(row, IdColumn, QString::number(row + 1));
+
+    auto makeBitRateCombo = [] {
+        auto* combo = new QComboBox;
+        combo->addItems(BitRateChoices());
+        combo->setEditable(true);
+        combo->setCurrentIndex(CalDefaultBitRateIndex);
+        return combo;
+    };
+    QComboBox* first = makeBitRateCombo();
+    connect(first, &QComboBox::editTextChanged, this, &CDlgCalNVRNum::ConfirmFirstBitRateRange);
+    table->SetCellWidget(row, FirstBitRateColumn, first);
+    QComboBox* second = makeBitRateCombo();
+    connect(second, &QComboBox::editTextChanged, this, &CDlgCalNVRNum::ConfirmSecondBitRateRange);
+    table->SetCellWidget(row, SecondBitRateColumn, second);
+
+    if (table->GetCellText(row + 1, IdColumn).isEmpty())
+        table->SetCellText(row + 1, IdColumn, AddPrompt());
+
+    m_iLastRow = row;
+    ui->m_pCalNVRNumButton->setEnabled(true);
+}
+
+void CDlgCalNVRNum::NVRTypeComboValueChanged(const QString& text)
+{
+    ui->m_pChannelNumCombo->setEnabled(false);
+    CalNVRInfo info;
+    if (!FindNVRTypeByName(text, info)) {
+        ShowLabelMessage(ui->m_pNVRInformationLabel, tr("The NVR Type is not valid"));
+        return;
+    }
+    ui->m_pChannelNumCombo->clear();
+    for (int channels = 0; channels <= info.maxDisableChannels; ++channels)
+        ui->m_pChannelNumCombo->addItem(QString::number(channels));
+    ui->m_pChannelNumCombo->setEditable(false);
+    ui->m_pChannelNumCombo->setEnabled(info.maxDisableChannels > 0);
+    ui->m_pNVRInformationLabel->hide();
+}
+
+bool CDlgCalNVRNum::ConfirmBitRateColumn(int column, bool& errorFlag)
+{
+    for (int row = 0; row < MaxRows; ++row) {
+        auto* combo = qobject_cast<QComboBox*>(ui->m_pIPCTableView->GetCellWidget(row, column));
+        if (!combo)
+            break;
+        if (!IsValidBitRateText(combo->currentText())) {
+            ShowLabelMessage(ui->m_pIPCTableInfoLabel,
+                             tr("The Bit rate is not valid(range 0 or 32k-16384k)"));
+            ui->m_pCalNVRNumButton->setEnabled(false);
+            errorFlag = true;
+            return false;
+        }
+        errorFlag = false;
+        if (!m_bFirstBitRateError && !m_bSecondBitRateError) {
+            ui->m_pIPCTableInfoLabel->hide();
+            if (!IsShown(ui->m_pNumberInfoLabel))
+                ui->m_pCalNVRNumButton->setEnabled(true);
+        }
+    }
+    return true;
+}
+
+void CDlgCalNVRNum::ConfirmFirstBitRateRange(const QString&)
+{
+    ConfirmBitRateColumn(FirstBitRateColumn, m_bFirstBitRateError);
+}
+
+void CDlgCalNVRNum::ConfirmSecondBitRateRange(const QString&)
+{
+    ConfirmBitRateColumn(SecondBitRateColumn, m_bSecondBitRateError);
+}
+
+void CDlgCalNVRNum::ChannelNumValueChanged(const QString& text)
+{
+    if (text.toInt() < ui->m_pChannelNumCombo->count())
+        ui->m_pChannelInformation->hide();
+    else
+        ShowLabelMessage(ui->m_pChannelInformation, tr("The Channel number is not valid"));
+}
+
+void CDlgCalNVRNum::ConfirmNumber(const QString&)
+{
+    for (int row = 0; row < MaxRows; ++row) {
+        auto* number =
+            qobject_cast<QLineEdit*>(ui->m_pIPCTableView->GetCellWidget(row, NumberColumn));
+        if (!number)
+            break;
+        if (number->text().isEmpty()) {
+            ShowLabelMessage(ui->m_pNumberInfoLabel, tr("The number can not be blank"));
+            ui->m_pCalNVRNumButton->setEnabled(false);
+            return;
+        }
+        ui->m_pNumberInfoLabel->hide();
+        if (!IsShown(ui->m_pIPCTableInfoLabel))
+            ui->m_pCalNVRNumButton->setEnabled(true);
+    }
+}
+
+CalNVRThread* CDlgCalNVRNum::CreateWorker()
+{
+    return new CalNVRThread;
+}
+
+void CDlgCalNVRNum::CalNVRNum()
+{
+    if (IsShown(ui->m_pIPCTableInfoLabel) || IsShown(ui->m_pNVRInformationLabel) ||
+        IsShown(ui->m_pChannelInformation) || IsShown(ui->m_pNumberInfoLabel))
+        return;
+
+    CalNVRInfo nvr;
+    if (!FindNVRTypeByName(ui->m_pNVRCombo->currentText(), nvr))
+        return;
+    const int disabledChannels = ui->m_pChannelNumCombo->currentText().toInt();
+
+    CTableView* table = ui->m_pIPCTableView;
+    std::vector<CalIPCInfo> rows;
+    for (int row = 0; row < MaxRows; ++row) {
+        CalIPCInfo info;
+        info.id = row + 1;
+        for (int column : {FirstBitRateColumn, SecondBitRateColumn}) {
+            if (auto* combo = qobject_cast<QComboBox*>(table->GetCellWidget(row, column)))
+                info.bitRate += ParseBitRate(combo->currentText());
+        }
+        if (auto* number = qobject_cast<QLineEdit*>(table->GetCellWidget(row, NumberColumn)))
+            info.count = CountFromText(number->text());
+        rows.push_back(info);
+    }
+
+    std::vector<int> offending;
+    switch (CheckNVRRequest(rows, nvr.bandwidth, &offending)) {
+    case CalNVRCheck::TooManyIPCs:
+        CWarnDlg::ShowWarn(tr("Error"), tr("The sum of IPC number can not be bigger than 1000000"),
+                           this);
+        ui->m_pResultToolButton->setText(QStringLiteral("0"));
+        return;
+    case CalNVRCheck::BitRateOverBandwidth:
+        CWarnDlg::ShowWarn(tr("Error"),
+                           tr("The Bit Rate of IPC Type") +
+                               QStringLiteral("<font size=12 color=red>") +
+                               JoinIPCTypeNumbers(offending) + QStringLiteral("</font>") +
+                               tr("is bigger than NVR Bandwidth"),
+                           this);
+        ui->m_pResultToolButton->setText(QStringLiteral("0"));
+        return;
+    case CalNVRCheck::Ok:
+        break;
+    }
+
+    std::vector<CalIPCInfo> cameras = SelectIPCsToGroup(rows);
+    if (cameras.empty()) {
+        CalNVRData.groupMap.clear();
+        CalNVRData.usedList.clear();
+        ui->m_pResultToolButton->setText(QStringLiteral("0"));
+        ResetGroup(CalNVRData.usedList);
+        return;
+    }
+
+    CalNVRData.nvrType = nvr.id;
+    CalNVRData.disabledChannels = disabledChannels;
+    CalNVRData.ipcList = cameras;
+    CalNVRData.nvrTotal = -1;
+
+    ChaseDialog dialog(this, QStringLiteral(":/images/Loading.gif"), tr("Calculation..."), false);
+    CalNVRThread* worker = CreateWorker();
+    // Set on the GUI thread by the worker's own signal, so it is true exactly when the
+    // results are complete. Connected before the dialog so that it is set when the dialog
+    // ends by the same signal.
+    auto finished = std::make_shared<bool>(false);
+    connect(worker, &CalNVRThread::CalSuc, this, [finished] { *finished = true; });
+    connect(worker, &CalNVRThread::CalSuc, &dialog, &ChaseDialog::OnImmediatelyStopChase);
+    worker->start(QThread::InheritPriority);
+    // Whatever else ends the wait, the results are not there yet: keep waiting.
+    while (!*finished)
+        dialog.exec();
+
+    ResetGroup(CalNVRData.usedList);
+    ui->m_pResultToolButton->setText(QString::number(CalNVRData.nvrTotal));
+}
+
+void CDlgCalNVRNum::ResetGroup(std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI)
+{
+    m_pGroupModel->clear();
+    ui->m_pGroupTableResult->setStyleSheet(vStruCalNVRusedByUI.empty() ? EmptyTreeStyle
+                                                                       : ResultTreeStyle);
+    const QFont cameraFont = CameraLineFont();
+    int row = 0;
+    for (const CalNVRUsedByUI& line : vStruCalNVRusedByUI) {
+        auto* group = new QStandardItem(tr("NVR Count(tai):") + QString::number(line.nvrCount));
+        group->setEditable(false);
+        m_pGroupModel->setItem(row++, 0, group);
+        group->setData(QString(), Qt::UserRole + 1);
+
+        auto* columns = new QStandardItem(
+            tr("IPC Type                                               IPC Count(tai)"));
+        columns->setEditable(false);
+        group->appendRow(columns);
+        for (const CalIPCInfo& camera : line.ipcs) {
+            auto* item = new QStandardItem(CameraLine(camera.id, camera.count));
+            item->setFont(cameraFont);
+            item->setEditable(false);
+            group->appendRow(item);
+        }
+    }
+    ui->m_pGroupTableResult->expandAll();
+}
+
+void CDlgCalNVRNum::BuildHeaderModel(QStandardItemModel& headerModel)
+{
+    auto* root = new QStandardItem(tr("IPC"));
+    auto* bitRate = new QStandardItem(tr("Bit Rate(Kbps)"));
+    bitRate->setChild(0, 0, new QStandardItem(tr("First Bit Rate")));
+    bitRate->setChild(0, 1, new QStandardItem(tr("Second Bit Rate")));
+    root->setChild(0, 0, new QStandardItem(tr("ID")));
+    root->setChild(0, 1, bitRate);
+    root->setChild(0, 2, new QStandardItem(tr("Number(tai)")));
+    headerModel.setItem(0, 0, root);
+}
+
+void CDlgCalNVRNum::Show_ContextMenu(const QPoint&)
+{
+    CTableView* table = ui->m_pIPCTableView;
+    const QModelIndexList selected = table->selectionModel()->selectedRows(IdColumn);
+    const bool anyRecord =
+        std::any_of(selected.begin(), selected.end(),
+                    [this](const QModelIndex& index) { return IsRecordRow(index.row()); });
+    if (!anyRecord)
+        return;
+    auto* menu = new QMenu(table);
+    QAction* remove = menu->addAction(tr("delete"));
+    connect(remove, &QAction::triggered, this, &CDlgCalNVRNum::DeleteTableRow);
+    menu->exec(QCursor::pos());
+    delete menu;
+}
+
+void CDlgCalNVRNum::DeleteTableRow()
+{
+    CTableView* table = ui->m_pIPCTableView;
+    std::vector<int> rows;
+    for (const QModelIndex& index : table->selectionModel()->selectedRows(IdColumn)) {
+        if (IsRecordRow(index.row()))
+            rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end(), std::greater<int>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (int row : rows)
+        table->model()->removeRow(row);
+    RefreshTable();
+}
+
+void CDlgCalNVRNum::RefreshTable()
+{
+    CTableView* table = ui->m_pIPCTableView;
+    // Without a removal every record still has its widgets: the prompt row stays.
+    int prompt = m_iLastRow + 1;
+    for (int row = 0; row <= m_iLastRow; ++row) {
+        if (!table->GetCellWidget(row, SecondBitRateColumn)) {
+            prompt = row;
+            break;
+        }
+    }
+    for (int row = prompt; row <= m_iLastRow; ++row) {
+        for (int column = IdColumn; column < ColumnCount; ++column) {
+            if (!table->GetCellText(row, column).isEmpty())
+                table->SetCellText(row, column, QString());
+        }
+    }
+    // The old prompt goes before the new one is written, which may be the same row.
+    table->SetCellText(m_iLastRow + 1, IdColumn, QString());
+    table->SetCellText(prompt, IdColumn, AddPrompt());
+    m_iLastRow = prompt - 1;
+
+    ConfirmNumber(QString());
+    // With no count editor left nothing could hide the message, and it would block adding.
+    if (m_iLastRow < 0)
+        ui->m_pNumberInfoLabel->hide();
+
+    for (int row = 0; row <= m_iLastRow; ++row) {
+        for (int column : {FirstBitRateColumn, SecondBitRateColumn}) {
+            auto* combo = qobject_cast<QComboBox*>(table->GetCellWidget(row, column));
+            if (combo && !IsValidBitRateText(combo->currentText()))
+                return;
+        }
+    }
+    // Every remaining bit rate is valid, so neither column's last error still holds.
+    m_bFirstBitRateError = false;
+    m_bSecondBitRateError = false;
+    ui->m_pIPCTableInfoLabel->hide();
+    if (!IsShown(ui->m_pNumberInfoLabel))
+        ui->m_pCalNVRNumButton->setEnabled(true);
+}

@@ -5,9 +5,9 @@
 #include "app/ctesselapplication.h"
 #include "ui/ccorvane.h"
 #include "ui/cdlgabout.h"
-#include "ui/chasedialog.h"
 #include "ui/cwindowtitle.h"
 #include "widgets/cfiledialog.h"
+#include "widgets/chasedialog.h"
 #include "widgets/cwarndlg.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ui/chasedialog.h"
+#include "widgets/chasedialog.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

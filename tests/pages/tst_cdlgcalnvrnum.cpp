@@ -1,0 +1,721 @@
+#include "pages/cdlgcalnvrnum.h"
+
+#include "engine/calnvrthread.h"
+#include "engine/calrecords.h"
+#include "engine/nvrcatalogue.h"
+#include "tests/pages/nvrpagedriver.h"
+
+#include <QAtomicInt>
+#include <QFontMetrics>
+#include <QSemaphore>
+
+namespace {
+
+// Stands for the worker until the test lets it go, so that the test decides when the
+// calculation is over.
+QSemaphore g_gate;
+QAtomicInt g_finishedRuns;
+
+class GatedWorker : public CalNVRThread
+{
+protected:
+    void run() override
+    {
+        g_gate.acquire();
+        CalNVRThread::run();
+        g_finishedRuns.fetchAndAddOrdered(1);
+    }
+};
+
+class GatedPage : public CDlgCalNVRNum
+{
+public:
+    int workers = 0;
+
+protected:
+    CalNVRThread* CreateWorker() override
+    {
+        ++workers;
+        return new GatedWorker;
+    }
+};
+
+} // namespace
+
+class TestCDlgCalNVRNum : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void startState();
+    void channelComboFollowsTheRecorder_data();
+    void channelComboFollowsTheRecorder();
+    void recorderAndChannelMessages_data();
+    void recorderAndChannelMessages();
+    void promptAddsARecord();
+    void bitRateChecks_data();
+    void bitRateChecks();
+    void bothBitRateColumnsMustBeValid();
+    void emptiedCountBlocksAddingAndCalculating();
+    void calculation_data();
+    void calculation();
+    void refusals_data();
+    void refusals();
+    void refusalKeepsTheFormerTree();
+    void onlyRowsWithBitRateAndCountAreCalculated();
+    void nothingToCalculateGivesZeroAndAnEmptyTree();
+    void millionCamerasWhileTheDialogAnimates();
+    void cameraLinesLineUp_data();
+    void cameraLinesLineUp();
+    void twoCalculationsGiveTheSameTree();
+    void earlyEndOfTheWaitIsNotTheResult_data();
+    void earlyEndOfTheWaitIsNotTheResult();
+    void contextMenuOnlyForRecords();
+    void deletingRecordTwoOfThree();
+    void hundredRecordsThenDelete();
+    void deletingTheLastRecordUnlocksThePage();
+    void deletingAnInvalidRecordClearsItsError();
+};
+
+void TestCDlgCalNVRNum::initTestCase()
+{
+    qRegisterMetaType<Records>();
+    qRegisterMetaType<Lines>();
+    InitNVRTypeTable();
+}
+
+void TestCDlgCalNVRNum::init()
+{
+    // Nothing may be left waiting from a test that failed half-way.
+    while (g_gate.available() > 0)
+        g_gate.acquire();
+}
+
+void TestCDlgCalNVRNum::startState()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    QCOMPARE(page.objectName(), QStringLiteral("CDlgCalNVRNumClass"));
+    QVERIFY(!ui.Button()->isEnabled());
+    QCOMPARE(ui.Button()->text(), QStringLiteral("Caculator"));
+    QCOMPARE(ui.Result(), QString());
+    QCOMPARE(ui.Tree()->model()->rowCount(), 0);
+    for (const char* label : {"m_pIPCTableInfoLabel", "m_pNumberInfoLabel",
+                              "m_pNVRInformationLabel", "m_pChannelInformation"})
+        QVERIFY2(ui.Label(label)->isHidden(), label);
+    QCOMPARE(ui.Id(0), Prompt);
+    QVERIFY(!ui.BitRate(0, 1));
+    QCOMPARE(ui.Table()->model()->rowCount(), CDlgCalNVRNum::MaxRows);
+    QCOMPARE(ui.Recorder()->count(), 28);
+    QCOMPARE(ui.Recorder()->currentText(), QStringLiteral("NR-A8V"));
+    QCOMPARE(ui.Recorder()->itemData(27).toInt(), 27);
+    QVERIFY(!ui.Recorder()->isEditable());
+    QCOMPARE(ui.Channels()->count(), 1);
+    QCOMPARE(ui.Channels()->itemText(0), QStringLiteral("0"));
+    QVERIFY(!ui.Channels()->isEnabled());
+    for (int column = 0; column < 3; ++column)
+        QCOMPARE(ui.Table()->columnWidth(column), QList<int>({180, 150, 150}).at(column));
+}
+
+void TestCDlgCalNVRNum::channelComboFollowsTheRecorder_data()
+{
+    QTest::addColumn<QString>("recorder");
+    QTest::addColumn<int>("items");
+    QTest::addColumn<bool>("enabled");
+
+    QTest::newRow("a model without channels to disable") << "NR-C32V" << 1 << false;
+    QTest::newRow("4 channels to disable") << "NR-K4Y" << 5 << true;
+    QTest::newRow("16 channels to disable") << "NR-Q16Y" << 17 << true;
+}
+
+void TestCDlgCalNVRNum::channelComboFollowsTheRecorder()
+{
+    QFETCH(QString, recorder);
+    QFETCH(int, items);
+    QFETCH(bool, enabled);
+
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    // From a model with channels to disable, so every row refills the combo.
+    ui.ChooseRecorder(QStringLiteral("NR-M8Y"), 3);
+    ui.ChooseRecorder(recorder);
+    QCOMPARE(ui.Channels()->count(), items);
+    QCOMPARE(ui.Channels()->itemText(items - 1), QString::number(items - 1));
+    QCOMPARE(ui.Channels()->isEnabled(), enabled);
+    QCOMPARE(ui.Channels()->currentText(), QStringLiteral("0"));
+    QVERIFY(ui.Label("m_pChannelInformation")->isHidden());
+    QVERIFY(ui.Label("m_pNVRInformationLabel")->isHidden());
+}
+
+void TestCDlgCalNVRNum::recorderAndChannelMessages_data()
+{
+    QTest::addColumn<QString>("recorder");
+    QTest::addColumn<QString>("channels");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("a name the catalogue does not hold") << "nr-a8v"
+                                                        << ""
+                                                        << "m_pNVRInformationLabel"
+                                                        << "The NVR Type is not valid";
+    QTest::newRow("more channels than the combo offers") << ""
+                                                         << "1"
+                                                         << "m_pChannelInformation"
+                                                         << "The Channel number is not valid";
+}
+
+void TestCDlgCalNVRNum::recorderAndChannelMessages()
+{
+    QFETCH(QString, recorder);
+    QFETCH(QString, channels);
+    QFETCH(QString, label);
+    QFETCH(QString, message);
+
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "0", "5"}});
+    if (!recorder.isEmpty())
+        page.NVRTypeComboValueChanged(recorder);
+    if (!channels.isEmpty())
+        page.ChannelNumValueChanged(channels);
+
+    QLabel* shown = ui.Label(label.toLatin1().constData());
+    QVERIFY(!shown->isHidden());
+    QCOMPARE(shown->text(),
+             QStringLiteral("<font color=red>") + message + QStringLiteral("</font>"));
+    QVERIFY(!ui.Channels()->isEnabled());
+    // Blocks the calculation without a message of its own.
+    QCOMPARE(ui.Calculate().dialogs, 0);
+    QCOMPARE(ui.Result(), QString());
+}
+
+void TestCDlgCalNVRNum::promptAddsARecord()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Click(0);
+
+    QCOMPARE(ui.Id(0), QStringLiteral("1"));
+    QCOMPARE(ui.Id(1), Prompt);
+    for (int column : {1, 2}) {
+        QComboBox* combo = ui.BitRate(0, column);
+        QVERIFY(combo);
+        QVERIFY(combo->isEditable());
+        QCOMPARE(combo->count(), 11);
+        QCOMPARE(combo->itemText(10), QStringLiteral("16384(16M)"));
+        QCOMPARE(combo->currentText(), QStringLiteral("1024(1M)"));
+    }
+    QCOMPARE(ui.Count(0)->text(), QStringLiteral("5"));
+    QVERIFY(ui.Button()->isEnabled());
+
+    // The count editor takes only what the pattern allows.
+    PageDriver::Type(ui.Count(0), QStringLiteral("10000001x"));
+    QCOMPARE(ui.Count(0)->text(), QStringLiteral("1000000"));
+    PageDriver::Type(ui.Count(0), QStringLiteral("0"));
+    QCOMPARE(ui.Count(0)->text(), QStringLiteral("0"));
+
+    // The record itself, an empty row and the prompt row outside its prompt add nothing.
+    QLineEdit* count = ui.Count(0);
+    ui.Click(0);
+    ui.Click(5);
+    ui.Click(1, 2);
+    QCOMPARE(ui.Count(0), count);
+    QVERIFY(!ui.BitRate(1, 1));
+    QVERIFY(!ui.BitRate(5, 1));
+    QCOMPARE(ui.Id(5), QString());
+
+    ui.Click(1);
+    QCOMPARE(ui.Id(1), QStringLiteral("2"));
+    QCOMPARE(ui.Id(2), Prompt);
+}
+
+void TestCDlgCalNVRNum::bitRateChecks_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+
+    QTest::newRow("0 is valid") << 1 << "0" << true;
+    QTest::newRow("32 is the lowest") << 1 << "32" << true;
+    QTest::newRow("16384 is the highest") << 1 << "16384" << true;
+    QTest::newRow("16385 is above the range") << 1 << "16385" << false;
+    QTest::newRow("16M reads as 16384") << 2 << "16M" << true;
+    QTest::newRow("no number at all") << 2 << "fast" << false;
+    QTest::newRow("an emptied bit rate") << 2 << "" << false;
+}
+
+void TestCDlgCalNVRNum::bitRateChecks()
+{
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "1024(1M)", "5"}, {"1024(1M)", "1024(1M)", "5"}});
+    PageDriver::Type(ui.BitRate(1, column)->lineEdit(), text);
+
+    QLabel* label = ui.Label("m_pIPCTableInfoLabel");
+    QCOMPARE(label->isHidden(), valid);
+    QCOMPARE(ui.Button()->isEnabled(), valid);
+    if (!valid) {
+        QCOMPARE(label->text(), QStringLiteral("<font color=red>The Bit rate is not "
+                                               "valid(range 0 or 32k-16384k)</font>"));
+        // While the message shows, the prompt adds nothing and the button does nothing.
+        ui.Click(2);
+        QVERIFY(!ui.BitRate(2, 1));
+        QCOMPARE(ui.Calculate().dialogs, 0);
+        QCOMPARE(ui.Result(), QString());
+    }
+
+    PageDriver::Type(ui.BitRate(1, column)->lineEdit(), QStringLiteral("512"));
+    QVERIFY(label->isHidden());
+    QVERIFY(ui.Button()->isEnabled());
+}
+
+void TestCDlgCalNVRNum::bothBitRateColumnsMustBeValid()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "1024(1M)", "5"}});
+    QLabel* label = ui.Label("m_pIPCTableInfoLabel");
+
+    PageDriver::Type(ui.BitRate(0, 1)->lineEdit(), QStringLiteral("20"));
+    PageDriver::Type(ui.BitRate(0, 2)->lineEdit(), QStringLiteral("20"));
+    PageDriver::Type(ui.BitRate(0, 1)->lineEdit(), QStringLiteral("64"));
+    QVERIFY(!label->isHidden());
+    QVERIFY(!ui.Button()->isEnabled());
+    PageDriver::Type(ui.BitRate(0, 2)->lineEdit(), QStringLiteral("64"));
+    QVERIFY(label->isHidden());
+    QVERIFY(ui.Button()->isEnabled());
+}
+
+void TestCDlgCalNVRNum::emptiedCountBlocksAddingAndCalculating()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "0", "5"}, {"1024(1M)", "0", "7"}});
+    PageDriver::Type(ui.Count(1), QString());
+
+    QLabel* label = ui.Label("m_pNumberInfoLabel");
+    QVERIFY(!label->isHidden());
+    QCOMPARE(label->text(), QStringLiteral("<font color=red>The number can not be blank</font>"));
+    QVERIFY(!ui.Button()->isEnabled());
+    ui.Click(2);
+    QVERIFY(!ui.BitRate(2, 1));
+
+    PageDriver::Type(ui.Count(1), QStringLiteral("3"));
+    QVERIFY(label->isHidden());
+    QVERIFY(ui.Button()->isEnabled());
+    ui.Click(2);
+    QVERIFY(ui.BitRate(2, 1));
+}
+
+void TestCDlgCalNVRNum::calculation_data()
+{
+    QTest::addColumn<QString>("recorder");
+    QTest::addColumn<int>("disabledChannels");
+    QTest::addColumn<Records>("records");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<Lines>("lines");
+
+    QTest::newRow("4096 x 3 and 1024 x 10 share the first recorder")
+        << "NR-A8V" << 0 << Records{{"4096(4M)", "0", "3"}, {"1024(1M)", "0", "10"}} << "2"
+        << Lines{{1, {{1, 3}, {2, 5}}}, {1, {{2, 5}}}};
+    QTest::newRow("20 cameras of 2048 fill two recorders alike and a third")
+        << "NR-A8V" << 0 << Records{{"1024(1M)", "1024(1M)", "20"}} << "3"
+        << Lines{{1, {{1, 4}}}, {2, {{1, 8}}}};
+    QTest::newRow("16384 + 4096 fills a 20480 kbps recorder with one camera")
+        << "NR-A8V" << 0 << Records{{"16384(16M)", "4096(4M)", "3"}} << "3" << Lines{{3, {{1, 1}}}};
+    QTest::newRow("4 disabled channels of a 4-channel model make room for 8")
+        << "NR-K4Y" << 4 << Records{{"1024(1M)", "0", "10"}} << "2"
+        << Lines{{1, {{1, 2}}}, {1, {{1, 8}}}};
+    QTest::newRow("the same model without disabled channels takes 4")
+        << "NR-K4Y" << 0 << Records{{"1024(1M)", "0", "10"}} << "3"
+        << Lines{{1, {{1, 2}}}, {2, {{1, 4}}}};
+}
+
+void TestCDlgCalNVRNum::calculation()
+{
+    QFETCH(QString, recorder);
+    QFETCH(int, disabledChannels);
+    QFETCH(Records, records);
+    QFETCH(QString, total);
+    QFETCH(Lines, lines);
+
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter(records);
+    ui.ChooseRecorder(recorder, disabledChannels);
+    const ModalSeen seen = ui.Calculate();
+
+    QVERIFY(seen.chase);
+    QCOMPARE(seen.title, QStringLiteral("Calculation..."));
+    QCOMPARE(ui.Result(), total);
+    QCOMPARE(Sorted(ui.TreeBlocks()), Sorted(Blocks(lines)));
+    QVERIFY(ui.TreeFullyExpanded());
+    QCOMPARE(ui.Tree()->styleSheet(), ResultTreeStyle);
+    const QModelIndex group = ui.Tree()->model()->index(0, 0);
+    QCOMPARE(group.data(Qt::UserRole + 1), QVariant(QString()));
+}
+
+void TestCDlgCalNVRNum::refusals_data()
+{
+    QTest::addColumn<Records>("records");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("red");
+
+    const QString tooMany = QStringLiteral("The sum of IPC number can not be bigger than 1000000");
+    auto bandwidth = [](const QString& numbers) {
+        return QStringLiteral("The Bit Rate of IPC Type") + numbers +
+               QStringLiteral("is bigger than NVR Bandwidth");
+    };
+    QTest::newRow("16384 + 8192 is more than 20480")
+        << Records{{"16384(16M)", "8192(8M)", "5"}} << bandwidth("1") << "1";
+    QTest::newRow("two offending records in one message")
+        << Records{{"16384(16M)", "8192(8M)", "1"},
+                   {"8192(8M)", "16384(16M)", "1"},
+                   {"16384(16M)", "4096(4M)", "1"}}
+        << bandwidth("1   ,2") << "1   ,2";
+    QTest::newRow("an offending record without cameras is named too")
+        << Records{{"1024(1M)", "0", "5"}, {"16384(16M)", "16384(16M)", "0"}} << bandwidth("2")
+        << "2";
+    QTest::newRow("1000001 cameras")
+        << Records{{"1024(1M)", "0", "999999"}, {"512", "0", "2"}} << tooMany << "";
+    QTest::newRow("too many cameras comes before the bandwidth")
+        << Records{{"16384(16M)", "8192(8M)", "999999"}, {"512", "0", "2"}} << tooMany << "";
+}
+
+void TestCDlgCalNVRNum::refusals()
+{
+    QFETCH(Records, records);
+    QFETCH(QString, message);
+    QFETCH(QString, red);
+
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter(records);
+    const ModalSeen seen = ui.Calculate();
+
+    QCOMPARE(seen.dialogs, 1);
+    QVERIFY(!seen.chase);
+    QCOMPARE(seen.title, QStringLiteral("Error"));
+    // Rich text shows a run of spaces as one.
+    QCOMPARE(seen.text, QString(message).replace(QRegularExpression(QStringLiteral(" +")),
+                                                 QStringLiteral(" ")));
+    QCOMPARE(seen.redText,
+             QString(red).replace(QRegularExpression(QStringLiteral(" +")), QStringLiteral(" ")));
+    QCOMPARE(ui.Result(), QStringLiteral("0"));
+    QCOMPARE(ui.Tree()->model()->rowCount(), 0);
+}
+
+void TestCDlgCalNVRNum::refusalKeepsTheFormerTree()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"4096(4M)", "0", "3"}, {"1024(1M)", "0", "10"}});
+    QVERIFY(ui.Calculate().chase);
+    const QList<QStringList> before = ui.TreeBlocks();
+    QCOMPARE(ui.Result(), QStringLiteral("2"));
+
+    PageDriver::SetBitRate(ui.BitRate(1, 2), QStringLiteral("16384(16M)"));
+    PageDriver::SetBitRate(ui.BitRate(1, 1), QStringLiteral("8192(8M)"));
+    const ModalSeen seen = ui.Calculate();
+    QCOMPARE(seen.title, QStringLiteral("Error"));
+    QCOMPARE(ui.Result(), QStringLiteral("0"));
+    QCOMPARE(ui.TreeBlocks(), before);
+    QCOMPARE(ui.Tree()->styleSheet(), ResultTreeStyle);
+}
+
+void TestCDlgCalNVRNum::onlyRowsWithBitRateAndCountAreCalculated()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "0", "10"},
+              {"0", "0", "5"},
+              {"4096(4M)", "1024(1M)", "0"},
+              {"4096(4M)", "1024(1M)", "3"}});
+    QVERIFY(ui.Calculate().chase);
+    QCOMPARE(ui.Result(), QStringLiteral("2"));
+    // The fourth record keeps its number although two rows before it were left out.
+    QCOMPARE(Sorted(ui.TreeBlocks()), Sorted(Blocks({{1, {{1, 5}, {4, 3}}}, {1, {{1, 5}}}})));
+}
+
+void TestCDlgCalNVRNum::nothingToCalculateGivesZeroAndAnEmptyTree()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"4096(4M)", "0", "3"}});
+    QVERIFY(ui.Calculate().chase);
+    QCOMPARE(ui.Tree()->model()->rowCount(), 1);
+
+    PageDriver::Type(ui.Count(0), QStringLiteral("0"));
+    ui.Enter({{"0", "0", "4"}});
+    const ModalSeen seen = ui.Calculate();
+    QCOMPARE(seen.dialogs, 0);
+    QCOMPARE(ui.Result(), QStringLiteral("0"));
+    QCOMPARE(ui.Tree()->model()->rowCount(), 0);
+    QCOMPARE(ui.Tree()->styleSheet(), EmptyTreeStyle);
+    QVERIFY(CalNVRData.usedList.empty());
+    QVERIFY(CalNVRData.groupMap.empty());
+}
+
+void TestCDlgCalNVRNum::millionCamerasWhileTheDialogAnimates()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "1024(1M)", "999999"}, {"1024(1M)", "0", "1"}});
+    const ModalSeen seen = ui.Calculate();
+
+    QVERIFY(seen.chase);
+    QVERIFY(seen.movieRunning);
+    QVERIFY(seen.buttonsHidden);
+    QCOMPARE(ui.Result(), QStringLiteral("125000"));
+    QCOMPARE(ui.TreeBlocks(), Blocks({{1, {{1, 7}, {2, 1}}}, {124999, {{1, 8}}}}));
+}
+
+void TestCDlgCalNVRNum::cameraLinesLineUp_data()
+{
+    QTest::addColumn<int>("records");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("one digit: 7, 26 spaces, 12")
+        << 7 << QStringLiteral("7") + QString(26, QLatin1Char(' ')) + QStringLiteral("12");
+    QTest::newRow("two digits: 10, 25 spaces, 12")
+        << 10 << QStringLiteral("10") + QString(25, QLatin1Char(' ')) + QStringLiteral("12");
+}
+
+void TestCDlgCalNVRNum::cameraLinesLineUp()
+{
+    QFETCH(int, records);
+    QFETCH(QString, line);
+
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    // Only the last record has cameras: 12 on a 16-channel recorder.
+    Records list;
+    for (int i = 1; i < records; ++i)
+        list << Record{"1024(1M)", "0", "0"};
+    list << Record{"1024(1M)", "0", "12"};
+    ui.Enter(list);
+    ui.ChooseRecorder(QStringLiteral("NR-A16V"));
+    QVERIFY(ui.Calculate().chase);
+
+    const QAbstractItemModel* model = ui.Tree()->model();
+    const QModelIndex camera = model->index(1, 0, model->index(0, 0));
+    QCOMPARE(camera.data().toString(), line);
+    // The spaces only line the counts up in a fixed-pitch face.
+    const QFont font = camera.data(Qt::FontRole).value<QFont>();
+    QCOMPARE(font.pointSize(), 9);
+    const QFontMetrics metrics(font);
+    QCOMPARE(metrics.horizontalAdvance(QLatin1Char(' ')),
+             metrics.horizontalAdvance(QLatin1Char('7')));
+    QCOMPARE(metrics.horizontalAdvance(QLatin1Char(' ')),
+             metrics.horizontalAdvance(QLatin1Char('1')));
+}
+
+void TestCDlgCalNVRNum::twoCalculationsGiveTheSameTree()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"2048(2M)", "512", "7"}, {"4096(4M)", "1024(1M)", "3"}, {"1024(1M)", "0", "10"}});
+    QVERIFY(ui.Calculate().chase);
+    const QList<QStringList> first = ui.TreeBlocks();
+    const QString total = ui.Result();
+    QVERIFY(ui.Calculate().chase);
+    QCOMPARE(ui.Result(), total);
+    QCOMPARE(Sorted(ui.TreeBlocks()), Sorted(first));
+    QCOMPARE(total, QStringLiteral("3"));
+}
+
+void TestCDlgCalNVRNum::earlyEndOfTheWaitIsNotTheResult_data()
+{
+    QTest::addColumn<QString>("how");
+
+    QTest::newRow("rejected as by a Cancel button") << "reject";
+    QTest::newRow("accepted by something other than the worker") << "accept";
+    QTest::newRow("a close request to the window") << "close";
+    QTest::newRow("Return") << "Return";
+    QTest::newRow("Escape") << "Escape";
+}
+
+void TestCDlgCalNVRNum::earlyEndOfTheWaitIsNotTheResult()
+{
+    QFETCH(QString, how);
+
+    GatedPage page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"4096(4M)", "0", "3"}, {"1024(1M)", "0", "10"}});
+    const int finishedBefore = g_finishedRuns.loadAcquire();
+
+    int shown = 0;
+    QString resultWhileWaiting = QStringLiteral("not seen");
+    int totalWhileWaiting = 0;
+    QObject context;
+    std::function<void(QWidget*)> onWait = [&](QWidget* modal) {
+        auto* chase = qobject_cast<ChaseDialog*>(modal);
+        if (!chase)
+            return;
+        if (++shown == 1) {
+            if (how == QLatin1String("reject"))
+                chase->reject();
+            else if (how == QLatin1String("accept"))
+                chase->accept();
+            else if (how == QLatin1String("close"))
+                chase->close();
+            else
+                QTest::keyClick(chase, KeyNamed(how));
+            // Whether it stayed up or came back, the page must still be waiting.
+            WhenModal(&context, onWait);
+            return;
+        }
+        resultWhileWaiting = ui.Result();
+        totalWhileWaiting = CalNVRData.nvrTotal;
+        g_gate.release();
+    };
+    WhenModal(&context, onWait);
+    QTest::mouseClick(ui.Button(), Qt::LeftButton);
+    // Should the page have stopped waiting, let the worker end before judging.
+    if (shown < 2)
+        g_gate.release();
+    QTRY_COMPARE_WITH_TIMEOUT(g_finishedRuns.loadAcquire(), finishedBefore + 1, 10000);
+
+    QCOMPARE(page.workers, 1);
+    QCOMPARE(shown, 2);
+    QCOMPARE(resultWhileWaiting, QString());
+    QCOMPARE(totalWhileWaiting, -1);
+    QCOMPARE(ui.Result(), QStringLiteral("2"));
+    QCOMPARE(Sorted(ui.TreeBlocks()), Sorted(Blocks({{1, {{1, 3}, {2, 5}}}, {1, {{2, 5}}}})));
+}
+
+void TestCDlgCalNVRNum::contextMenuOnlyForRecords()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "0", "5"}});
+
+    ui.Click(3); // an empty row: selected, but no record
+    QCOMPARE(ui.ContextMenu(3, false), QStringList());
+    ui.Click(0);
+    QCOMPARE(ui.ContextMenu(0, false), QStringList{QStringLiteral("delete")});
+    QVERIFY(ui.BitRate(0, 1));
+}
+
+void TestCDlgCalNVRNum::deletingRecordTwoOfThree()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "0", "11"}, {"2048(2M)", "0", "22"}, {"4096(4M)", "0", "33"}});
+    QLineEdit* third = ui.Count(2);
+
+    ui.Click(1);
+    QCOMPARE(ui.ContextMenu(1, true), QStringList{QStringLiteral("delete")});
+
+    QCOMPARE(ui.Id(0), QStringLiteral("1"));
+    QCOMPARE(ui.Id(1), QStringLiteral("2"));
+    QCOMPARE(ui.Count(0)->text(), QStringLiteral("11"));
+    QCOMPARE(ui.Count(1), third);
+    QCOMPARE(ui.BitRate(1, 1)->currentText(), QStringLiteral("4096(4M)"));
+    QCOMPARE(ui.Id(2), Prompt);
+    QVERIFY(!ui.BitRate(2, 1));
+    QCOMPARE(ui.Id(3), QString());
+    QVERIFY(ui.Button()->isEnabled());
+
+    // The former third record now counts as type 2.
+    QVERIFY(ui.Calculate().chase);
+    QCOMPARE(ui.Result(), QStringLiteral("8"));
+    QCOMPARE(Sorted(ui.TreeBlocks()),
+             Sorted(Blocks({{6, {{2, 5}}}, {1, {{1, 5}, {2, 3}}}, {1, {{1, 6}}}})));
+}
+
+void TestCDlgCalNVRNum::hundredRecordsThenDelete()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    for (int row = 0; row < CDlgCalNVRNum::MaxRows; ++row)
+        ui.Click(row);
+    for (int row = 0; row < CDlgCalNVRNum::MaxRows; ++row)
+        QCOMPARE(ui.Id(row), QString::number(row + 1));
+    QVERIFY(ui.BitRate(99, 2));
+
+    ui.Click(49);
+    ui.Click(50, 0, Qt::ControlModifier);
+    QCOMPARE(ui.ContextMenu(50, true), QStringList{QStringLiteral("delete")});
+    for (int row = 0; row < 98; ++row)
+        QCOMPARE(ui.Id(row), QString::number(row + 1));
+    QCOMPARE(ui.Id(98), Prompt);
+    QCOMPARE(ui.Id(99), QString());
+    QVERIFY(!ui.BitRate(98, 1));
+    ui.Click(98);
+    QCOMPARE(ui.Id(98), QStringLiteral("99"));
+    QCOMPARE(ui.Id(99), Prompt);
+}
+
+void TestCDlgCalNVRNum::deletingTheLastRecordUnlocksThePage()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "0", "5"}});
+    PageDriver::Type(ui.Count(0), QString());
+    QVERIFY(!ui.Label("m_pNumberInfoLabel")->isHidden());
+
+    ui.Click(0);
+    ui.ContextMenu(0, true);
+    QVERIFY(!ui.BitRate(0, 1));
+    QCOMPARE(ui.Id(0), Prompt);
+    QCOMPARE(ui.Id(1), QString());
+    QVERIFY(ui.Label("m_pNumberInfoLabel")->isHidden());
+
+    ui.Click(0);
+    QVERIFY(ui.BitRate(0, 1));
+    QCOMPARE(ui.Id(0), QStringLiteral("1"));
+    QVERIFY(ui.Button()->isEnabled());
+}
+
+void TestCDlgCalNVRNum::deletingAnInvalidRecordClearsItsError()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "1024(1M)", "5"}, {"1024(1M)", "1024(1M)", "5"}});
+    PageDriver::Type(ui.BitRate(1, 2)->lineEdit(), QStringLiteral("99999"));
+    QLabel* label = ui.Label("m_pIPCTableInfoLabel");
+    QVERIFY(!label->isHidden());
+
+    ui.Click(1);
+    ui.ContextMenu(1, true);
+    QVERIFY(label->isHidden());
+    QVERIFY(ui.Button()->isEnabled());
+
+    // A later error in the other column, once corrected, must not leave the old one behind.
+    PageDriver::Type(ui.BitRate(0, 1)->lineEdit(), QStringLiteral("7"));
+    QVERIFY(!label->isHidden());
+    PageDriver::Type(ui.BitRate(0, 1)->lineEdit(), QStringLiteral("256"));
+    QVERIFY(label->isHidden());
+    QVERIFY(ui.Button()->isEnabled());
+}
+
+QTEST_MAIN(TestCDlgCalNVRNum)
+#include "tst_cdlgcalnvrnum.moc"
