@@ -206,6 +206,124 @@
     </message>
 </context>
 <context>
+    <name>CDlgCalNVRNum</name>
+    <message>
+        <source>+click this add one record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The NVR Type is not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bit rate is not valid(range 0 or 32k-16384k)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Channel number is not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number can not be blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sum of IPC number can not be bigger than 1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bit Rate of IPC Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is bigger than NVR Bandwidth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculation...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR Count(tai):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPC Type                                               IPC Count(tai)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bit Rate(Kbps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Bit Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second Bit Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number(tai)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDlgCalNVRNumClass</name>
+    <message>
+        <source>Select IPC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select NVR Type and Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select NVR Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Channel Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Need</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(tai)：</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPathComboBox</name>
     <message>
         <source>Select Directory</source>

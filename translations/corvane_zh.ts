@@ -206,6 +206,124 @@
     </message>
 </context>
 <context>
+    <name>CDlgCalNVRNum</name>
+    <message>
+        <source>+click this add one record</source>
+        <translation>+点击此处添加一条记录</translation>
+    </message>
+    <message>
+        <source>The NVR Type is not valid</source>
+        <translation>NVR 型号无效</translation>
+    </message>
+    <message>
+        <source>The Bit rate is not valid(range 0 or 32k-16384k)</source>
+        <translation>码率无效(范围 0 或 32k-16384k)</translation>
+    </message>
+    <message>
+        <source>The Channel number is not valid</source>
+        <translation>通道数无效</translation>
+    </message>
+    <message>
+        <source>The number can not be blank</source>
+        <translation>数量不能为空</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>The sum of IPC number can not be bigger than 1000000</source>
+        <translation>IPC 总数不能超过 1000000</translation>
+    </message>
+    <message>
+        <source>The Bit Rate of IPC Type</source>
+        <translation>IPC 类型</translation>
+    </message>
+    <message>
+        <source>is bigger than NVR Bandwidth</source>
+        <translation>的码率超过 NVR 带宽</translation>
+    </message>
+    <message>
+        <source>Calculation...</source>
+        <translation>正在计算...</translation>
+    </message>
+    <message>
+        <source>NVR Count(tai):</source>
+        <translation>NVR 数量(台)：</translation>
+    </message>
+    <message>
+        <source>IPC Type                                               IPC Count(tai)</source>
+        <translation>IPC 类型                                                 IPC 数量(台)</translation>
+    </message>
+    <message>
+        <source>IPC</source>
+        <translation>IPC</translation>
+    </message>
+    <message>
+        <source>Bit Rate(Kbps)</source>
+        <translation>码率(Kbps)</translation>
+    </message>
+    <message>
+        <source>First Bit Rate</source>
+        <translation>主码流码率</translation>
+    </message>
+    <message>
+        <source>Second Bit Rate</source>
+        <translation>子码流码率</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Number(tai)</source>
+        <translation>数量(台)</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>删除</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgCalNVRNumClass</name>
+    <message>
+        <source>Select IPC</source>
+        <translation>选择 IPC</translation>
+    </message>
+    <message>
+        <source>Select NVR Type and Channel</source>
+        <translation>选择 NVR 型号和通道</translation>
+    </message>
+    <message>
+        <source>Select NVR Type:</source>
+        <translation>选择 NVR 型号：</translation>
+    </message>
+    <message>
+        <source>Disable Channel Number:</source>
+        <translation>禁用通道数：</translation>
+    </message>
+    <message>
+        <source>Caculator</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>Need</source>
+        <translation>需要</translation>
+    </message>
+    <message>
+        <source>NVR</source>
+        <translation>NVR</translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation>台设备</translation>
+    </message>
+    <message>
+        <source>(tai)：</source>
+        <translation>(台)：</translation>
+    </message>
+</context>
+<context>
     <name>CPathComboBox</name>
     <message>
         <source>Select Directory</source>
