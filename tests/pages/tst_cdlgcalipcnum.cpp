@@ -258,8 +258,10 @@ bool TestCDlgCalIPCNum::DeleteRecords(const QList<int>& rows, int column)
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu) {
             if (attemptsLeft > 0)
-                QTimer::singleShot(
-                    5, qApp, [clickDelete, attemptsLeft] { (*clickDelete)(attemptsLeft - 1); });
+                QTimer::singleShot(5, qApp, [clickDelete, attemptsLeft] {
+                    if (*clickDelete)
+                        (*clickDelete)(attemptsLeft - 1);
+                });
             return;
         }
         *menuSeen = true;
@@ -272,7 +274,10 @@ bool TestCDlgCalIPCNum::DeleteRecords(const QList<int>& rows, int column)
         if (menu->isVisible())
             menu->close();
     };
-    QTimer::singleShot(0, m_page, [clickDelete] { (*clickDelete)(200); });
+    QTimer::singleShot(0, m_page, [clickDelete] {
+        if (*clickDelete)
+            (*clickDelete)(200);
+    });
     // The window system follows a right click with a context-menu event; QTest sends only
     // the click.
     QTest::mouseClick(table->viewport(), Qt::RightButton, {}, at);
@@ -281,6 +286,8 @@ bool TestCDlgCalIPCNum::DeleteRecords(const QList<int>& rows, int column)
     // The menu runs inside the event's handling: once it has returned, a menu that did not
     // come up will not come up any more.
     *done = true;
+    // The closure holds itself; empty it so it is released.
+    *clickDelete = nullptr;
     return *menuSeen;
 }
 

@@ -3,11 +3,12 @@
 #include "pages/cdlgcalnvrnum.h"
 #include "ui/ccorvane.h"
 
+#include "tests/support/modal.h"
+
 #include <QDialog>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QtTest>
-#include <functional>
 
 class TestCCorvane : public QObject
 {
@@ -55,17 +56,13 @@ void TestCCorvane::cleanup()
 
 void TestCCorvane::AnswerNextModal(bool accept)
 {
-    auto answer = std::make_shared<std::function<void()>>();
-    *answer = [this, accept, answer]() {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            QTimer::singleShot(10, m_window, *answer);
+    WhenModal(m_window, [this, accept](QWidget* modal) {
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (!dialog)
             return;
-        }
         ++m_modalsSeen;
         accept ? dialog->accept() : dialog->reject();
-    };
-    QTimer::singleShot(0, m_window, *answer);
+    });
 }
 
 void TestCCorvane::startsOnNVRPage()
