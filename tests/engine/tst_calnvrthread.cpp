@@ -1,6 +1,7 @@
 #include "engine/calnvrthread.h"
 #include "engine/calrecords.h"
 #include "engine/nvrcatalogue.h"
+#include "tests/support/records.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -21,15 +22,6 @@ private slots:
 private:
     static void Start(int nvrType, int disabled, std::vector<CalIPCInfo> list);
 };
-
-static CalIPCInfo Ipc(int id, int bitRate, int count)
-{
-    CalIPCInfo info;
-    info.id = id;
-    info.bitRate = bitRate;
-    info.count = count;
-    return info;
-}
 
 void TestCalNVRThread::initTestCase()
 {

@@ -1,4 +1,5 @@
 #include "engine/calrecords.h"
+#include "tests/support/records.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -16,16 +17,6 @@ private slots:
     void spareSortsByDescendingFreeBandwidth();
     void resultLinesSortByAscendingCount();
 };
-
-static CalIPCInfo Ipc(int id, int bitRate, int count, bool byBitRate)
-{
-    CalIPCInfo info;
-    info.id = id;
-    info.bitRate = bitRate;
-    info.count = count;
-    info.byBitRate = byBitRate;
-    return info;
-}
 
 void TestCalRecords::ipcOrdering_data()
 {

@@ -1,4 +1,5 @@
 #include "engine/validation.h"
+#include "tests/support/records.h"
 
 #include <QtTest>
 
@@ -19,15 +20,6 @@ private slots:
     void nvrRequest_data();
     void nvrRequest();
 };
-
-static CalIPCInfo Ipc(int id, int bitRate, int count)
-{
-    CalIPCInfo info;
-    info.id = id;
-    info.bitRate = bitRate;
-    info.count = count;
-    return info;
-}
 
 void TestValidation::initTestCase()
 {
