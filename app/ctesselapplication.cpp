@@ -5,9 +5,9 @@
 #include "app/ctesselstyle.h"
 #include "app/startuplog.h"
 #include "util/helpers.h"
-#include "widgets/ctooltip.h"
-#include "widgets/cuilocale.h"
-#include "widgets/cwarndlg.h"
+#include "widgets/calendar/cuilocale.h"
+#include "widgets/controls/ctooltip.h"
+#include "widgets/dialogs/cwarndlg.h"
 
 #include <QDebug>
 #include <QFile>

@@ -5,10 +5,10 @@
 #include "engine/calnvrthread.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
-#include "widgets/chasedialog.h"
-#include "widgets/cwarndlg.h"
-#include "widgets/hierarchicalheaderview.h"
-#include "widgets/proxymodelwithheadermodels.h"
+#include "widgets/dialogs/chasedialog.h"
+#include "widgets/dialogs/cwarndlg.h"
+#include "widgets/itemviews/hierarchicalheaderview.h"
+#include "widgets/itemviews/proxymodelwithheadermodels.h"
 
 #include <QComboBox>
 #include <QCursor>

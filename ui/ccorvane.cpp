@@ -6,7 +6,7 @@
 #include "pages/cdlgcalnvrnum.h"
 #include "ui/cdlgabout.h"
 #include "ui/cwindowtitle.h"
-#include "widgets/cwarndlg.h"
+#include "widgets/dialogs/cwarndlg.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

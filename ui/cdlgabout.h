@@ -1,7 +1,7 @@
 #ifndef CDLGABOUT_H
 #define CDLGABOUT_H
 
-#include "widgets/cbasedialog.h"
+#include "widgets/dialogs/cbasedialog.h"
 
 namespace Ui {
 class CDlgAboutClass;

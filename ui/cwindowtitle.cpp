@@ -1,7 +1,7 @@
 #include "ui/cwindowtitle.h"
 
 #include "util/workarea.h"
-#include "widgets/cpushbutton.h"
+#include "widgets/controls/cpushbutton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "app/clientlanguagemanager.h"
 #include "app/ctesselapplication.h"
-#include "widgets/ccalendarlabel.h"
-#include "widgets/ccalendarwidget.h"
-#include "widgets/cuilocale.h"
+#include "widgets/calendar/ccalendarlabel.h"
+#include "widgets/calendar/ccalendarwidget.h"
+#include "widgets/calendar/cuilocale.h"
 
 #include <QtTest>
 

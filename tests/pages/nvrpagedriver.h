@@ -5,10 +5,10 @@
 #include "pages/cdlgcalnvrnum.h"
 
 #include "tests/support/modal.h"
-#include "widgets/cgrouptreeview.h"
-#include "widgets/chasedialog.h"
-#include "widgets/ctableview.h"
-#include "widgets/cwarndlg.h"
+#include "widgets/dialogs/chasedialog.h"
+#include "widgets/dialogs/cwarndlg.h"
+#include "widgets/itemviews/cgrouptreeview.h"
+#include "widgets/itemviews/ctableview.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>

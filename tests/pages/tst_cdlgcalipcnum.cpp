@@ -3,11 +3,11 @@
 #include "engine/validation.h"
 #include "pages/cdlgcalipcnum.h"
 #include "ui/ccorvane.h"
-#include "widgets/ccombobox.h"
-#include "widgets/ctableview.h"
-#include "widgets/cwarndlg.h"
-#include "widgets/hierarchicalheaderview.h"
-#include "widgets/proxymodelwithheadermodels.h"
+#include "widgets/controls/ccombobox.h"
+#include "widgets/dialogs/cwarndlg.h"
+#include "widgets/itemviews/ctableview.h"
+#include "widgets/itemviews/hierarchicalheaderview.h"
+#include "widgets/itemviews/proxymodelwithheadermodels.h"
 
 #include "tests/support/modal.h"
 

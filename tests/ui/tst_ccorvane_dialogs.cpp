@@ -1,7 +1,7 @@
 #include "ui/ccorvane.h"
 #include "ui/cdlgabout.h"
 #include "ui/cwindowtitle.h"
-#include "widgets/cwarndlg.h"
+#include "widgets/dialogs/cwarndlg.h"
 
 #include "tests/support/modal.h"
 

@@ -5,12 +5,12 @@
 //   --locale NAME      e.g. zh_CN, for the day and month names
 //   --quit-after MS    quit on its own (for unattended screenshots)
 
-#include "widgets/ccalendarlabel.h"
-#include "widgets/ccalendarwidget.h"
-#include "widgets/cdateedit.h"
-#include "widgets/cdatetimeedit.h"
-#include "widgets/ctimeedit.h"
-#include "widgets/cuilocale.h"
+#include "widgets/calendar/ccalendarlabel.h"
+#include "widgets/calendar/ccalendarwidget.h"
+#include "widgets/calendar/cdateedit.h"
+#include "widgets/calendar/cdatetimeedit.h"
+#include "widgets/calendar/ctimeedit.h"
+#include "widgets/calendar/cuilocale.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -6,9 +6,9 @@
 #include "ui/ccorvane.h"
 #include "ui/cdlgabout.h"
 #include "ui/cwindowtitle.h"
-#include "widgets/cfiledialog.h"
-#include "widgets/chasedialog.h"
-#include "widgets/cwarndlg.h"
+#include "widgets/dialogs/cfiledialog.h"
+#include "widgets/dialogs/chasedialog.h"
+#include "widgets/dialogs/cwarndlg.h"
 
 #include <QDir>
 #include <QMouseEvent>

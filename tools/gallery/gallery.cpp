@@ -1,10 +1,10 @@
 #include "gallery.h"
 
-#include "widgets/ccheckbox.h"
-#include "widgets/cdatetimeedit.h"
-#include "widgets/cdelaybutton.h"
-#include "widgets/cpathcombobox.h"
-#include "widgets/cpushbutton.h"
+#include "widgets/calendar/cdatetimeedit.h"
+#include "widgets/controls/ccheckbox.h"
+#include "widgets/controls/cdelaybutton.h"
+#include "widgets/controls/cpushbutton.h"
+#include "widgets/dialogs/cpathcombobox.h"
 
 #include <QCheckBox>
 #include <QFrame>

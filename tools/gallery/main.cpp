@@ -3,7 +3,7 @@
 #include "gallery.h"
 
 #include "app/ctesselstyle.h"
-#include "widgets/ctooltip.h"
+#include "widgets/controls/ctooltip.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -6,8 +6,8 @@
 #include "app/ctesselapplication.h"
 #include "pages/cdlgcalipcnum.h"
 #include "ui/ccorvane.h"
-#include "widgets/ccombobox.h"
-#include "widgets/ctableview.h"
+#include "widgets/controls/ccombobox.h"
+#include "widgets/itemviews/ctableview.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>

@@ -3,9 +3,9 @@
 // the prompt adds a record. At start one row is selected and the pointer rests on another, so
 // a screenshot shows both looks.
 
-#include "widgets/ctableview.h"
-#include "widgets/hierarchicalheaderview.h"
-#include "widgets/proxymodelwithheadermodels.h"
+#include "widgets/itemviews/ctableview.h"
+#include "widgets/itemviews/hierarchicalheaderview.h"
+#include "widgets/itemviews/proxymodelwithheadermodels.h"
 
 #include <QApplication>
 #include <QComboBox>

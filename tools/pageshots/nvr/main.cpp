@@ -5,7 +5,7 @@
 // Without cameras it enters 4096+1024 x 3, 1024+0 x 10 and 2048+512 x 7 on NR-A8V.
 #include "app/ctesselapplication.h"
 #include "ui/ccorvane.h"
-#include "widgets/ctableview.h"
+#include "widgets/itemviews/ctableview.h"
 
 #include <QComboBox>
 #include <QLineEdit>

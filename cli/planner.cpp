@@ -1,0 +1,392 @@
+#include "cli/planner.h"
+
+#include "engine/bitrate.h"
+#include "engine/calnvrthread.h"
+#include "engine/calrecords.h"
+#include "engine/nvrcatalogue.h"
+#include "engine/validation.h"
+
+#include <QEventLoop>
+#include <QPointer>
+#include <set>
+
+namespace {
+
+PlanResult Refuse(const QString& error)
+{
+    PlanResult result;
+    result.exitCode = 2;
+    result.error = error;
+    return result;
+}
+
+PlanResult Succeed(const QString& output)
+{
+    PlanResult result;
+    result.output = output;
+    return result;
+}
+
+QString Quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString Json(const QString& text)
+{
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '"':
+            out += QLatin1String("\\\"");
+            break;
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        case '\t':
+            out += QLatin1String("\\t");
+            break;
+        case '\r':
+            out += QLatin1String("\\r");
+            break;
+        default:
+            if (c.unicode() < 0x20)
+                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    return out + QLatin1Char('"');
+}
+
+// Plain decimal digits only: a channel number is chosen from a list, never typed.
+bool ReadChannelNumber(const QString& text, int& number)
+{
+    if (text.isEmpty() || text.size() > 6)
+        return false;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    number = text.toInt();
+    return true;
+}
+
+QString ChannelRefusal(const QString& what, const CalNVRInfo& model)
+{
+    return QStringLiteral("%1: %2 (%3 allows 0 to %4)")
+        .arg(what, QLatin1String(CalMessages::ChannelInvalid), model.name)
+        .arg(model.maxDisableChannels);
+}
+
+// Empty text when the count is good.
+QString CountProblem(const QString& text)
+{
+    if (text.isEmpty())
+        return QLatin1String(CalMessages::NumberBlank);
+    if (!IsValidCountText(text))
+        return QStringLiteral("The number is not valid (0, 1 to 999999 without leading zeros, "
+                              "or 1000000)");
+    return QString();
+}
+
+// FIRST,SECOND,COUNT. A bit-rate remark may itself hold commas ("2M(1,5)"); such a text is
+// split at the one comma that leaves two valid bit rates.
+bool SplitCamera(const QString& given, QStringList& fields, QString& problem)
+{
+    const QStringList parts = given.split(QLatin1Char(','));
+    if (parts.size() < 3) {
+        problem = QStringLiteral("expected FIRST,SECOND,COUNT");
+        return false;
+    }
+    const QString count = parts.last();
+    if (parts.size() == 3) {
+        fields = parts;
+        return true;
+    }
+    const QStringList rates = parts.mid(0, parts.size() - 1);
+    int splits = 0;
+    for (int k = 1; k < rates.size(); ++k) {
+        const QString first = rates.mid(0, k).join(QLatin1Char(','));
+        const QString second = rates.mid(k).join(QLatin1Char(','));
+        if (IsValidBitRateText(first) && IsValidBitRateText(second)) {
+            fields = QStringList{first, second, count};
+            ++splits;
+        }
+    }
+    if (splits == 0) {
+        problem = QStringLiteral("expected FIRST,SECOND,COUNT with two bit rates: ") +
+                  QLatin1String(CalMessages::BitRateInvalidRange);
+        return false;
+    }
+    if (splits > 1) {
+        problem = QStringLiteral("the commas leave more than one way to read FIRST,SECOND");
+        return false;
+    }
+    return true;
+}
+
+QString Plural(int n, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+} // namespace
+
+PlanResult PlanModels(const PlanArgs& args)
+{
+    const bool json = args.has(QStringLiteral("json"));
+    QStringList items;
+    QString text;
+    for (const CalNVRInfo& model : NVRTypeList) {
+        if (json) {
+            items << QStringLiteral("{\"id\": %1, \"name\": %2, \"ipChannels\": %3, "
+                                    "\"maxDisableChannels\": %4, \"bandwidth\": %5}")
+                         .arg(model.id)
+                         .arg(Json(model.name))
+                         .arg(model.ipChannels)
+                         .arg(model.maxDisableChannels)
+                         .arg(model.bandwidth);
+        } else {
+            text += QStringLiteral("%1  %2  %3  %4  %5\n")
+                        .arg(model.id, 2)
+                        .arg(model.name, -8)
+                        .arg(model.ipChannels, 2)
+                        .arg(model.maxDisableChannels, 2)
+                        .arg(model.bandwidth, 5);
+        }
+    }
+    if (json)
+        return Succeed(QLatin1Char('[') + items.join(QLatin1String(", ")) + QLatin1String("]\n"));
+    return Succeed(text);
+}
+
+PlanResult PlanCameras(const PlanArgs& args)
+{
+    if (!args.has(QStringLiteral("first")) || !args.has(QStringLiteral("second")))
+        return Refuse(QStringLiteral("cameras needs --first and --second"));
+    if (!args.has(QStringLiteral("recorder")))
+        return Refuse(
+            QStringLiteral("cameras needs at least one --recorder NAME[:DISABLED]=COUNT"));
+
+    int bitRate = 0;
+    for (const char* stream : {"first", "second"}) {
+        const QString text = args.value(QLatin1String(stream));
+        const int kbps = ParseBitRate(text);
+        if (!IsValidBitRate(kbps)) {
+            return Refuse(QStringLiteral("--%1 %2: %3 %4")
+                              .arg(QLatin1String(stream), Quoted(text),
+                                   QLatin1String(CalMessages::BitRateInvalid),
+                                   QLatin1String(CalMessages::BitRateRange)));
+        }
+        bitRate += kbps;
+    }
+
+    std::vector<CalNVRRow> rows;
+    std::set<QString> names;
+    for (const QString& given : args.all(QStringLiteral("recorder"))) {
+        const QString what = QStringLiteral("--recorder ") + Quoted(given);
+        const qsizetype equals = given.lastIndexOf(QLatin1Char('='));
+        if (equals < 0)
+            return Refuse(what + QStringLiteral(": expected NAME[:DISABLED]=COUNT"));
+        QString name = given.left(equals);
+        const QString countText = given.mid(equals + 1);
+        QString disabledText;
+        const qsizetype colon = name.lastIndexOf(QLatin1Char(':'));
+        if (colon >= 0) {
+            disabledText = name.mid(colon + 1);
+            name.truncate(colon);
+        }
+
+        CalNVRInfo model;
+        if (!FindNVRTypeByName(name, model))
+            return Refuse(what + QStringLiteral(": ") + QLatin1String(CalMessages::NVRTypeInvalid));
+        if (!names.insert(name).second)
+            return Refuse(what + QStringLiteral(": ") + QLatin1String(CalMessages::NVRTypeExists));
+        int disabled = 0;
+        if (colon >= 0 && (!ReadChannelNumber(disabledText, disabled) ||
+                           !IsValidDisabledChannels(model, disabled)))
+            return Refuse(ChannelRefusal(what, model));
+        const QString problem = CountProblem(countText);
+        if (!problem.isEmpty())
+            return Refuse(what + QStringLiteral(": ") + problem);
+        rows.push_back({model.id, disabled, CountFromText(countText)});
+    }
+
+    qint64 total = 0;
+    const CalNVRSelection selection = BuildNVRSelection(rows, &total);
+    if (!IsTotalWithinLimit(total))
+        return Refuse(QLatin1String(CalMessages::TooManyNVRs));
+
+    const int cameras = !selection.empty() && bitRate > 0 ? CalIPCCapacity(selection, bitRate) : 0;
+    if (args.has(QStringLiteral("json")))
+        return Succeed(QStringLiteral("{\"cameras\": %1}\n").arg(cameras));
+    return Succeed(QStringLiteral("cameras: %1\n").arg(cameras));
+}
+
+// The page's way: inputs into CalNVRData, one worker, results read after CalSuc().
+static void RunWorker(const CalNVRInfo& model, int disabled, std::vector<CalIPCInfo> list)
+{
+    CalNVRData.nvrType = model.id;
+    CalNVRData.disabledChannels = disabled;
+    CalNVRData.ipcList = std::move(list);
+    CalNVRData.nvrTotal = -1;
+
+    QEventLoop loop;
+    QPointer<CalNVRThread> worker = new CalNVRThread;
+    // The worker deletes itself after it has finished; once it is gone the results are
+    // complete and no thread is left running at exit.
+    QObject::connect(worker, &QObject::destroyed, &loop, &QEventLoop::quit);
+    worker->start();
+    loop.exec();
+}
+
+PlanResult PlanRecorders(const PlanArgs& args)
+{
+    if (!args.has(QStringLiteral("model")))
+        return Refuse(QStringLiteral("recorders needs --model NAME"));
+    if (!args.has(QStringLiteral("camera")))
+        return Refuse(QStringLiteral("recorders needs at least one --camera FIRST,SECOND,COUNT"));
+
+    const QString name = args.value(QStringLiteral("model"));
+    CalNVRInfo model;
+    if (!FindNVRTypeByName(name, model))
+        return Refuse(QStringLiteral("--model ") + Quoted(name) + QStringLiteral(": ") +
+                      QLatin1String(CalMessages::NVRTypeInvalid));
+    int disabled = 0;
+    if (args.has(QStringLiteral("disable"))) {
+        const QString text = args.value(QStringLiteral("disable"));
+        if (!ReadChannelNumber(text, disabled) || !IsValidDisabledChannels(model, disabled))
+            return Refuse(ChannelRefusal(QStringLiteral("--disable ") + Quoted(text), model));
+    }
+
+    const QStringList givenCameras = args.all(QStringLiteral("camera"));
+    if (givenCameras.size() > CalMaxIPCTypes)
+        return Refuse(QStringLiteral("%1 camera types given; at most %2")
+                          .arg(givenCameras.size())
+                          .arg(CalMaxIPCTypes));
+
+    std::vector<CalIPCInfo> rows;
+    for (const QString& given : givenCameras) {
+        const QString what = QStringLiteral("--camera ") + Quoted(given);
+        QStringList parts;
+        QString splitProblem;
+        if (!SplitCamera(given, parts, splitProblem))
+            return Refuse(what + QStringLiteral(": ") + splitProblem);
+        CalIPCInfo row;
+        row.id = int(rows.size()) + 1;
+        for (int i = 0; i < 2; ++i) {
+            const int kbps = ParseBitRate(parts[i]);
+            if (!IsValidBitRate(kbps))
+                return Refuse(QStringLiteral("%1: %2 bit rate %3: %4")
+                                  .arg(what, QLatin1String(i == 0 ? "first" : "second"),
+                                       Quoted(parts[i]),
+                                       QLatin1String(CalMessages::BitRateInvalidRange)));
+            row.bitRate += kbps;
+        }
+        const QString problem = CountProblem(parts[2]);
+        if (!problem.isEmpty())
+            return Refuse(what + QStringLiteral(": ") + problem);
+        row.count = CountFromText(parts[2]);
+        rows.push_back(row);
+    }
+
+    std::vector<int> offending;
+    switch (CheckNVRRequest(rows, model.bandwidth, &offending)) {
+    case CalNVRCheck::TooManyIPCs:
+        return Refuse(QLatin1String(CalMessages::TooManyIPCs));
+    case CalNVRCheck::BitRateOverBandwidth:
+        return Refuse(QStringLiteral("%1 %2 %3 (%4: %5 kbps)")
+                          .arg(QLatin1String(CalMessages::BandwidthPrefix),
+                               JoinIPCTypeNumbers(offending),
+                               QLatin1String(CalMessages::BandwidthSuffix), model.name)
+                          .arg(model.bandwidth));
+    case CalNVRCheck::Ok:
+        break;
+    }
+
+    std::vector<CalIPCInfo> list = SelectIPCsToGroup(rows);
+    int total = 0;
+    std::vector<CalNVRUsedByUI> lines;
+    if (!list.empty()) {
+        RunWorker(model, disabled, std::move(list));
+        total = CalNVRData.nvrTotal;
+        lines.swap(CalNVRData.usedList);
+    }
+
+    QString out;
+    if (args.has(QStringLiteral("json"))) {
+        QStringList lineItems;
+        for (const CalNVRUsedByUI& line : lines) {
+            QStringList cameras;
+            for (const CalIPCInfo& info : line.ipcs)
+                cameras
+                    << QStringLiteral("{\"type\": %1, \"count\": %2}").arg(info.id).arg(info.count);
+            lineItems << QStringLiteral("{\"recorders\": %1, \"cameras\": [%2]}")
+                             .arg(line.nvrCount)
+                             .arg(cameras.join(QLatin1String(", ")));
+        }
+        out = QStringLiteral("{\"model\": %1, \"disabledChannels\": %2, \"recorders\": %3, "
+                             "\"lines\": [%4]}\n")
+                  .arg(Json(model.name))
+                  .arg(disabled)
+                  .arg(total)
+                  .arg(lineItems.join(QLatin1String(", ")));
+    } else {
+        out = QStringLiteral("model: %1, %2\nrecorders: %3\n")
+                  .arg(model.name, Plural(disabled, "disabled channel", "disabled channels"))
+                  .arg(total);
+        for (const CalNVRUsedByUI& line : lines) {
+            QStringList cameras;
+            for (const CalIPCInfo& info : line.ipcs)
+                cameras << QStringLiteral("type %1 x %2").arg(info.id).arg(info.count);
+            out += Plural(line.nvrCount, "recorder", "recorders") + QStringLiteral(": ") +
+                   cameras.join(QLatin1String(", ")) + QLatin1Char('\n');
+        }
+    }
+    return Succeed(out);
+}
+
+QString PlanHelp()
+{
+    return QStringLiteral(
+        "Usage: corvane-plan COMMAND [OPTIONS]\n"
+        "Sizes recorders and cameras with the calculations and the input checks of the\n"
+        "\"IPC Calculate\" and \"NVR Calculate\" pages. Options take their value as the next\n"
+        "argument or after \"=\".\n"
+        "\n"
+        "  corvane-plan models [--json]\n"
+        "      The recorder catalogue, one model a line: id, name, IP channels, channels\n"
+        "      that can be disabled, bandwidth in kbps.\n"
+        "      Example: corvane-plan models --json\n"
+        "\n"
+        "  corvane-plan cameras --first TEXT --second TEXT\n"
+        "                       --recorder NAME[:DISABLED]=COUNT [--recorder ...] [--json]\n"
+        "      How many cameras the listed recorders take at that first and second stream\n"
+        "      bit rate. DISABLED (default 0) runs from 0 to the model's channels that can\n"
+        "      be disabled; each model at most once; COUNT from 0 to 1000000, the sum too.\n"
+        "      Example: corvane-plan cameras --first 2M --second 512k \\\n"
+        "                   --recorder NR-C32V=3 --recorder NR-K16Y:4=2\n"
+        "\n"
+        "  corvane-plan recorders --model NAME [--disable N]\n"
+        "                         --camera FIRST,SECOND,COUNT [--camera ...] [--json]\n"
+        "      How many recorders of that model the cameras need, and the result lines:\n"
+        "      recorders that carry the same cameras, fewest recorders first. Camera types\n"
+        "      are numbered from 1 in the order given (at most 100); a type whose bit rate\n"
+        "      or count is 0 keeps its number but is not placed. At most 1000000 cameras.\n"
+        "      Example: corvane-plan recorders --model NR-A8V \\\n"
+        "                   --camera 4096(4M),0,3 --camera 1024,0,10\n"
+        "\n"
+        "Bit rates are the texts the bit-rate boxes accept: \"1024(1M)\", \"2M\", \"512k\",\n"
+        "\"0\"; valid are 0 and 32k to 16384k.\n"
+        "JSON output: models gives [{\"id\", \"name\", \"ipChannels\", \"maxDisableChannels\",\n"
+        "\"bandwidth\"}, ...]; cameras gives {\"cameras\": N}; recorders gives {\"model\",\n"
+        "\"disabledChannels\", \"recorders\", \"lines\": [{\"recorders\", \"cameras\":\n"
+        "[{\"type\", \"count\"}, ...]}, ...]}.\n"
+        "\n"
+        "Exit status: 0 on success, 2 for a usage error or invalid input (one line on\n"
+        "standard error says what is wrong; nothing is written to standard output).\n");
+}

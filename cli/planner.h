@@ -1,0 +1,25 @@
+#ifndef PLANNER_H
+#define PLANNER_H
+
+// The three forms of corvane-plan. Each checks its input exactly as the calculator page it
+// stands for, computes everything, and only then produces its output, so a refused request
+// writes nothing to standard output.
+
+#include "cli/planargs.h"
+
+#include <QString>
+
+struct PlanResult
+{
+    int exitCode = 0; // 0 success, 2 usage error or invalid input
+    QString output;   // standard output, complete
+    QString error;    // one line for standard error
+};
+
+PlanResult PlanModels(const PlanArgs& args);
+PlanResult PlanCameras(const PlanArgs& args);
+PlanResult PlanRecorders(const PlanArgs& args);
+
+QString PlanHelp();
+
+#endif

@@ -1,0 +1,8 @@
+#include "widgets/calendar/cdateedit.h"
+
+CDateEdit::CDateEdit(QWidget* parent)
+    : CDateTimeEdit(QVariant(QDate::currentDate()), QMetaType::QDate, parent)
+{
+}
+
+CDateEdit::~CDateEdit() = default;

@@ -1,8 +1,0 @@
-#include "widgets/cdateedit.h"
-
-CDateEdit::CDateEdit(QWidget* parent)
-    : CDateTimeEdit(QVariant(QDate::currentDate()), QMetaType::QDate, parent)
-{
-}
-
-CDateEdit::~CDateEdit() = default;

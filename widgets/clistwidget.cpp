@@ -1,5 +1,0 @@
-#include "widgets/clistwidget.h"
-
-CListWidget::CListWidget(QWidget* parent) : QListWidget(parent) {}
-
-CListWidget::~CListWidget() = default;
