@@ -2,10 +2,18 @@
 
 #include "app/noltguard.h"
 
+#include <QBuffer>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QXmlStreamReader>
 #include <memory>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 ClientConfigManager* ClientConfigManager::GetInstance()
 {
@@ -37,22 +45,70 @@ static QString ElementName(ConfigKey key)
     return QString();
 }
 
+// The file's bytes, as a text-mode read gives them, or false when it is not a regular file
+// of at most MaxFileBytes. The file is opened without waiting, so a named pipe in its place
+// is refused instead of blocking start-up, and its type and size are taken from the opened
+// file itself, so it cannot be swapped between the test and the reading.
+static bool ReadBounded(const QString& path, QByteArray& bytes)
+{
+    QFile file;
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_size > ClientConfigManager::MaxFileBytes) {
+        ::close(fd);
+        return false;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Text, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+#else
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > ClientConfigManager::MaxFileBytes)
+        return false;
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+#endif
+    // The file may have grown since it was measured.
+    bytes = file.read(ClientConfigManager::MaxFileBytes + 1);
+    return bytes.size() <= ClientConfigManager::MaxFileBytes;
+}
+
 bool ClientConfigManager::LoadConfig(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QByteArray bytes;
+    if (!ReadBounded(path, bytes)) {
         qDebug() << "No file to read...";
         return false;
     }
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
 
-    QXmlStreamReader reader(&file);
+    QXmlStreamReader reader(&buffer);
+    const char* leftOut = nullptr;
+    int entries = 0;
     while (!reader.atEnd()) {
         reader.readNext();
+        // The file never needs one, and a declared entity is the way to make a small file
+        // expand into gigabytes: nothing from here on is read.
+        if (reader.tokenType() == QXmlStreamReader::DTD) {
+            leftOut = "everything from its document type declaration on";
+            break;
+        }
         if (!reader.isStartElement())
             continue;
         const QString name = reader.name().toString();
         if (name == QLatin1String("Configs"))
             continue;
+        if (entries == MaxEntries) {
+            leftOut = "the entries after the first 256";
+            break;
+        }
 
         auto* config = new ClientConfig;
         config->SetName(name);
@@ -61,15 +117,24 @@ bool ClientConfigManager::LoadConfig(const QString& path)
             // A key element without a Value of its own takes the next Value in the document.
             while (!reader.atEnd()) {
                 reader.readNext();
-                if (reader.isStartElement() && reader.name() == QLatin1String("Value"))
-                    config->SetValue(reader.readElementText());
+                if (reader.isStartElement() && reader.name() == QLatin1String("Value")) {
+                    const QString value = reader.readElementText();
+                    if (value.size() <= MaxValueChars) {
+                        config->SetValue(value);
+                    } else {
+                        config->SetValue(QString());
+                        leftOut = "a Value longer than 1024 characters";
+                    }
+                }
                 if (reader.isEndElement() && reader.name() == QLatin1String("Value"))
                     break;
             }
         }
         m_configs.push_back(config);
+        ++entries;
     }
-    file.close();
+    if (leftOut)
+        qDebug().nospace() << "Not read from " << path << ": " << leftOut;
     return true;
 }
 

@@ -36,7 +36,15 @@ public:
     ClientConfigManager(const ClientConfigManager&) = delete;
     ClientConfigManager& operator=(const ClientConfigManager&) = delete;
 
-    // True when the file could be opened, whatever it holds; appends to what is stored.
+    // The file is never trusted: only a regular file of at most MaxFileBytes is read, a
+    // document type declaration ends the reading (no entity is ever expanded), at most
+    // MaxEntries entries are kept and a Value longer than MaxValueChars is kept empty.
+    static constexpr qint64 MaxFileBytes = 1024 * 1024;
+    static constexpr int MaxEntries = 256;
+    static constexpr int MaxValueChars = 1024;
+
+    // True when the file could be opened, whatever it holds; appends to what is stored. A
+    // file that is not a regular file or is larger than MaxFileBytes counts as unopened.
     bool LoadConfig(const QString& path);
     // The first entry, in document order, for that key; null when there is none.
     ClientConfig* FindConfig(ConfigKey key) const;

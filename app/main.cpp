@@ -14,7 +14,8 @@ int main(int argc, char** argv)
     {
         CCorvane window;
         window.show();
-        qCInfo(lcStartup) << "main window shown";
+        // With its title, so that a watcher sees which language the program chose.
+        qCInfo(lcStartup).noquote() << "main window shown:" << window.windowTitle();
         result = app.exec();
     }
     return result;

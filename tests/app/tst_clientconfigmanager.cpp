@@ -2,6 +2,8 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
+#include <sys/stat.h>
 
 class TestClientConfigManager : public QObject
 {
@@ -13,6 +15,7 @@ private slots:
     void singleInstance();
     void load_data();
     void load();
+    void missingFileLeavesStoreUnchanged_data();
     void missingFileLeavesStoreUnchanged();
     void loadAppends();
 
@@ -55,6 +58,47 @@ void TestClientConfigManager::load_data()
     QTest::newRow("entries before an XML error stay")
         << QByteArray("<Configs><Translator><Value>1</Value></Translator><LogLevel><Val")
         << QStringList{"Translator=1", "LogLevel="} << 1 << 0;
+    QTest::newRow("names match exactly and with their case")
+        << QByteArray("<Configs><translator><Value>1</Value></translator>"
+                      "<Translators><Value>3</Value></Translators>"
+                      "<Translator><value>4</value><Value>2</Value></Translator></Configs>")
+        << QStringList{"translator=", "Value=", "Translators=", "Value=", "Translator=2"} << 2 << 0;
+    QTest::newRow("numbers are base 10: no octal, no hexadecimal")
+        << QByteArray("<Configs><Translator><Value>010</Value></Translator>"
+                      "<VersionType><Value>0x1</Value></VersionType></Configs>")
+        << QStringList{"Translator=010", "VersionType=0x1"} << 10 << 0;
+    QTest::newRow("a document type declaration ends the reading; no entity is expanded")
+        << QByteArray("<!DOCTYPE Configs [<!ENTITY e \"1\">]>"
+                      "<Configs><Translator><Value>&e;</Value></Translator></Configs>")
+        << QStringList() << 0 << 0;
+    {
+        const QByteArray many = QByteArray("<a/>").repeated(ClientConfigManager::MaxEntries - 1);
+        QStringList entries;
+        for (int i = 0; i < ClientConfigManager::MaxEntries - 1; ++i)
+            entries << QStringLiteral("a=");
+        const QByteArray translator("<Translator><Value>1</Value></Translator>");
+        QTest::newRow("the last entry kept")
+            << QByteArray("<Configs>" + many + translator + "</Configs>")
+            << entries + QStringList{"Translator=1"} << 1 << 0;
+        QTest::newRow("entries after the last kept are left out")
+            << QByteArray("<Configs><a/>" + many + translator + "</Configs>")
+            << entries + QStringList{"a="} << 0 << 0;
+    }
+    {
+        const QByteArray longest = QByteArray(ClientConfigManager::MaxValueChars - 1, '0') + "1";
+        QTest::newRow("the longest value kept")
+            << QByteArray("<Configs><Translator><Value>" + longest + "</Value></Translator>")
+            << QStringList{"Translator=" + QString::fromLatin1(longest)} << 1 << 0;
+        QTest::newRow("a longer value is kept empty")
+            << QByteArray("<Configs><Translator><Value>0" + longest + "</Value></Translator>")
+            << QStringList{"Translator="} << 0 << 0;
+    }
+    {
+        const QByteArray xml("<Configs><Translator><Value>1</Value></Translator></Configs>");
+        QTest::newRow("a file of the largest size is read")
+            << xml + QByteArray(int(ClientConfigManager::MaxFileBytes) - xml.size(), ' ')
+            << QStringList{"Translator=1"} << 1 << 0;
+    }
     QTest::newRow("empty file") << QByteArray() << QStringList() << 0 << 0;
     QTest::newRow("not XML") << QByteArray("Translator = 1\n") << QStringList() << 0 << 0;
 }
@@ -83,11 +127,35 @@ void TestClientConfigManager::load()
     QCOMPARE(store->FindConfig(ConfigKey(7)), nullptr);
 }
 
+// Files that are not read at all: they count as missing, whatever they hold.
+void TestClientConfigManager::missingFileLeavesStoreUnchanged_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("absent") << "absent";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("a named pipe nobody writes to: must not block") << "pipe";
+    QTest::newRow("one byte over the size bound") << "large";
+}
+
 void TestClientConfigManager::missingFileLeavesStoreUnchanged()
 {
+    QFETCH(QString, kind);
+    const QString path = m_dir.filePath(kind + QStringLiteral(".xml"));
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir(m_dir.path()).mkpath(path));
+    } else if (kind == QLatin1String("pipe")) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 || errno == EEXIST);
+    } else if (kind == QLatin1String("large")) {
+        const QByteArray xml("<Configs><Translator><Value>1</Value></Translator></Configs>");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(xml + QByteArray(int(ClientConfigManager::MaxFileBytes) + 1 - xml.size(), ' '));
+        file.close();
+    }
+
     ClientConfigManager* store = ClientConfigManager::GetInstance();
     QTest::ignoreMessage(QtDebugMsg, "No file to read...");
-    QVERIFY(!store->LoadConfig(m_dir.filePath(QStringLiteral("absent.xml"))));
+    QVERIFY(!store->LoadConfig(path));
     QCOMPARE(store->Count(), 0);
     QCOMPARE(store->FindConfig(Translator), nullptr);
     QCOMPARE(store->IntValue(Translator), 0);

@@ -7,7 +7,7 @@
 class Instance
 {
 public:
-    explicit Instance(const QString& screen)
+    explicit Instance(const QString& screen, const QString& program = QStringLiteral(CORVANE_EXE))
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"),
@@ -18,11 +18,11 @@ public:
         m_process.setProcessChannelMode(QProcess::SeparateChannels);
         QObject::connect(&m_process, &QProcess::readyReadStandardError,
                          [this]() { m_log += m_process.readAllStandardError(); });
-        m_process.start(QStringLiteral(CORVANE_EXE), QStringList());
+        m_process.start(program, QStringList());
     }
     ~Instance() { Kill(); }
 
-    bool WaitFor(const char* text, int ms = 20000)
+    bool WaitFor(const QByteArray& text, int ms = 20000)
     {
         QDeadlineTimer deadline(ms);
         while (!m_log.contains(text)) {
@@ -62,6 +62,8 @@ private slots:
     void secondInstanceRefused();
     void secondInstanceOnSmallScreenOnlyWarnsOnce();
     void killedInstanceDoesNotLockOut();
+    void languageFromSetupXml_data();
+    void languageFromSetupXml();
 };
 
 void TestStartup::resolution_data()
@@ -126,6 +128,46 @@ void TestStartup::killedInstanceDoesNotLockOut()
     QVERIFY2(next.WaitFor(Shown), next.Log().constData());
     Instance refused(QStringLiteral("1280x1024"));
     QVERIFY2(refused.WaitFor(Running), refused.Log().constData());
+}
+
+void TestStartup::languageFromSetupXml_data()
+{
+    QTest::addColumn<QByteArray>("setup"); // empty: no Setup.xml
+    QTest::addColumn<QString>("title");
+
+    QTest::newRow("no Setup.xml: English") << QByteArray() << "Corvane Tool";
+    QTest::newRow("Translator 1, VersionType 1: Chinese")
+        << QByteArray("<Configs><Translator><Value>1</Value></Translator>"
+                      "<VersionType><Value>1</Value></VersionType></Configs>")
+        << QString::fromUtf8("Corvane \xe5\xb7\xa5\xe5\x85\xb7");
+}
+
+// The program reads Setup.xml and its translations beside itself: run a copy in a folder of
+// its own so the build tree never holds a Setup.xml.
+void TestStartup::languageFromSetupXml()
+{
+    QFETCH(QByteArray, setup);
+    QFETCH(QString, title);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString program = dir.filePath(QStringLiteral("corvane"));
+    QVERIFY(QFile::copy(QStringLiteral(CORVANE_EXE), program));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("translations")));
+    const QDir translations(QStringLiteral(CORVANE_TRANSLATIONS_DIR));
+    for (const QString& name : translations.entryList({QStringLiteral("*.qm")}, QDir::Files))
+        QVERIFY(QFile::copy(translations.filePath(name),
+                            dir.filePath(QStringLiteral("translations/") + name)));
+    if (!setup.isEmpty()) {
+        QFile file(dir.filePath(QStringLiteral("Setup.xml")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(setup);
+    }
+
+    Instance instance(QStringLiteral("1280x1024"), program);
+    QVERIFY2(instance.WaitFor(Shown), instance.Log().constData());
+    QVERIFY2(instance.WaitFor(QByteArray(Shown) + ": " + title.toUtf8() + '\n'),
+             instance.Log().constData());
 }
 
 QTEST_GUILESS_MAIN(TestStartup)
