@@ -62,20 +62,28 @@ static bool ReadBounded(const QString& path, QByteArray& bytes)
         ::close(fd);
         return false;
     }
+    const qint64 size = info.st_size;
     if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Text, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return false;
     }
 #else
     const QFileInfo info(path);
-    if (!info.isFile() || info.size() > ClientConfigManager::MaxFileBytes)
+    const qint64 size = info.size();
+    if (!info.isFile() || size > ClientConfigManager::MaxFileBytes)
         return false;
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
 #endif
-    // The file may have grown since it was measured.
-    bytes = file.read(ClientConfigManager::MaxFileBytes + 1);
+    // The file may have grown since it was measured: read on, but never past the bound.
+    bytes = file.read(qMin(size, ClientConfigManager::MaxFileBytes) + 1);
+    while (bytes.size() <= ClientConfigManager::MaxFileBytes && !file.atEnd()) {
+        const QByteArray piece = file.read(64 * 1024);
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     return bytes.size() <= ClientConfigManager::MaxFileBytes;
 }
 
