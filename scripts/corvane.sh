@@ -13,6 +13,7 @@ packages=(
     libgl-dev libxkbcommon-dev libbenchmark-dev
     fonts-liberation2 fonts-noto-cjk
     xvfb xauth
+    clang libclang-rt-14-dev
 )
 
 install_missing() {
@@ -47,7 +48,8 @@ start)
 test)
     install_missing
     build
-    ctest --preset dev
+    # A lock file shared with whatever else may start the program on this machine.
+    ${CORVANE_CTEST_LOCK:+flock "$CORVANE_CTEST_LOCK"} ctest --preset dev
     ;;
 *)
     echo "usage: bash scripts/corvane.sh start|test" >&2
