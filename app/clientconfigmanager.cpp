@@ -99,15 +99,21 @@ bool ClientConfigManager::LoadConfig(const QString& path)
 
     QXmlStreamReader reader(&buffer);
     const char* leftOut = nullptr;
-    int entries = 0;
-    while (!reader.atEnd()) {
+    // The file never needs a document type declaration, and a declared entity is the way to
+    // make a small file expand into gigabytes: nothing from one on is read, wherever it
+    // stands (the stream reader accepts one even inside an element).
+    const auto next = [&reader, &leftOut]() {
         reader.readNext();
-        // The file never needs one, and a declared entity is the way to make a small file
-        // expand into gigabytes: nothing from here on is read.
-        if (reader.tokenType() == QXmlStreamReader::DTD) {
-            leftOut = "everything from its document type declaration on";
+        if (reader.tokenType() != QXmlStreamReader::DTD)
+            return true;
+        leftOut = "everything from its document type declaration on";
+        return false;
+    };
+    int entries = 0;
+    bool stop = false;
+    while (!stop && !reader.atEnd()) {
+        if (!next())
             break;
-        }
         if (!reader.isStartElement())
             continue;
         const QString name = reader.name().toString();
@@ -124,7 +130,10 @@ bool ClientConfigManager::LoadConfig(const QString& path)
             name == ElementName(VersionType)) {
             // A key element without a Value of its own takes the next Value in the document.
             while (!reader.atEnd()) {
-                reader.readNext();
+                if (!next()) {
+                    stop = true;
+                    break;
+                }
                 if (reader.isStartElement() && reader.name() == QLatin1String("Value")) {
                     const QString value = reader.readElementText();
                     if (value.size() <= MaxValueChars) {
@@ -138,6 +147,7 @@ bool ClientConfigManager::LoadConfig(const QString& path)
                     break;
             }
         }
+        // Like the entries before an XML error, the entry in reading when it stopped stays.
         m_configs.push_back(config);
         ++entries;
     }

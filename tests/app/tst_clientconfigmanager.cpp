@@ -71,6 +71,10 @@ void TestClientConfigManager::load_data()
         << QByteArray("<!DOCTYPE Configs [<!ENTITY e \"1\">]>"
                       "<Configs><Translator><Value>&e;</Value></Translator></Configs>")
         << QStringList() << 0 << 0;
+    QTest::newRow("a document type declaration inside an element ends the reading too")
+        << QByteArray("<Configs><Translator><!DOCTYPE Configs [<!ENTITY e \"1\">]>"
+                      "<Value>&e;</Value></Translator></Configs>")
+        << QStringList{"Translator="} << 0 << 0;
     {
         const QByteArray many = QByteArray("<a/>").repeated(ClientConfigManager::MaxEntries - 1);
         QStringList entries;
