@@ -7,9 +7,11 @@
 class Instance
 {
 public:
-    explicit Instance(const QString& screen, const QString& program = QStringLiteral(CORVANE_EXE))
+    explicit Instance(const QString& screen, const QString& program = QStringLiteral(CORVANE_EXE),
+                      const QProcessEnvironment& extra = QProcessEnvironment())
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(extra);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"),
                    QStringLiteral("offscreen:configfile=%1/screen-%2.json")
                        .arg(QStringLiteral(CORVANE_SCREENS_DIR), screen));
@@ -164,7 +166,11 @@ void TestStartup::languageFromSetupXml()
         file.write(setup);
     }
 
-    Instance instance(QStringLiteral("1280x1024"), program);
+    // Only the Setup.xml beside the program: no configuration folder of the machine counts.
+    QProcessEnvironment folders;
+    folders.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    folders.insert(QStringLiteral("XDG_CONFIG_DIRS"), dir.filePath(QStringLiteral("config")));
+    Instance instance(QStringLiteral("1280x1024"), program, folders);
     QVERIFY2(instance.WaitFor(Shown), instance.Log().constData());
     QVERIFY2(instance.WaitFor(QByteArray(Shown) + ": " + title.toUtf8() + '\n'),
              instance.Log().constData());
