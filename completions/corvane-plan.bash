@@ -25,23 +25,25 @@ _corvane_plan()
         *) return ;;
     esac
 
-    local option=$prev value=$cur
+    # "--name=value" is one word here (-n =): complete the value and keep the name in front.
+    local option=$prev value=$cur prefix=
     if [[ $cur == --*=* ]]; then
         option=${cur%%=*}
         value=${cur#*=}
+        prefix=$option=
     fi
     case $option in
         --first | --second)
-            COMPREPLY=($(compgen -W '0 32k 64k 128k 256k 512k 1M 2M 4M 8M 16M' -- "$value"))
+            COMPREPLY=($(compgen -P "$prefix" -W '0 32k 64k 128k 256k 512k 1M 2M 4M 8M 16M' -- "$value"))
             return
             ;;
         --model)
-            COMPREPLY=($(compgen -W "$(_corvane_plan_models)" -- "$value"))
+            COMPREPLY=($(compgen -P "$prefix" -W "$(_corvane_plan_models)" -- "$value"))
             return
             ;;
         --recorder)
             # A model name, then ":DISABLED=COUNT" or "=COUNT" typed by hand.
-            COMPREPLY=($(compgen -W "$(_corvane_plan_models)" -- "$value"))
+            COMPREPLY=($(compgen -P "$prefix" -W "$(_corvane_plan_models)" -- "$value"))
             compopt -o nospace
             return
             ;;

@@ -31,11 +31,14 @@ dpkg-deb -I "$deb"
 echo "== contents (dpkg-deb -c)"
 dpkg-deb -c "$deb"
 
-# What a user relies on: the libraries as dependencies, the files in their places.
-dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "Depends lacks the toolkit" >&2; exit 1; }
+# What a user relies on: the libraries as dependencies, the files in their places. (The
+# listings are read whole: grep -q ending a pipe early would fail it under pipefail.)
+depends=$(dpkg-deb -f "$deb" Depends)
+contents=$(dpkg-deb -c "$deb")
+grep -q 'libqt6widgets6' <<<"$depends" || { echo "Depends lacks the toolkit" >&2; exit 1; }
 for f in ./usr/bin/corvane ./usr/bin/corvane-plan ./usr/share/applications/org.corvane.Corvane.desktop \
     ./usr/share/corvane/translations/corvane_zh.qm ./usr/share/doc/corvane/copyright \
     ./usr/share/man/man1/corvane-plan.1.gz; do
-    dpkg-deb -c "$deb" | grep -q " $f\$" || { echo "missing from the package: $f" >&2; exit 1; }
+    grep -q " $f\$" <<<"$contents" || { echo "missing from the package: $f" >&2; exit 1; }
 done
 echo "== $deb is in order; install it with: apt-get install ./$deb"
