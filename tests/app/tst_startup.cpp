@@ -7,11 +7,13 @@
 class Instance
 {
 public:
-    explicit Instance(const QString& screen, const QString& program = QStringLiteral(CORVANE_EXE),
-                      const QProcessEnvironment& extra = QProcessEnvironment())
+    // `extraEnv` holds NAME=value entries set on top of this process's environment.
+    explicit Instance(const QString& screen, const QStringList& extraEnv = {},
+                      const QString& program = QStringLiteral(CORVANE_EXE))
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(extra);
+        for (const QString& entry : extraEnv)
+            env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"),
                    QStringLiteral("offscreen:configfile=%1/screen-%2.json")
                        .arg(QStringLiteral(CORVANE_SCREENS_DIR), screen));
@@ -64,6 +66,8 @@ private slots:
     void secondInstanceRefused();
     void secondInstanceOnSmallScreenOnlyWarnsOnce();
     void killedInstanceDoesNotLockOut();
+    void languageAndConfiguration_data();
+    void languageAndConfiguration();
     void languageFromSetupXml_data();
     void languageFromSetupXml();
 };
@@ -132,22 +136,76 @@ void TestStartup::killedInstanceDoesNotLockOut()
     QVERIFY2(refused.WaitFor(Running), refused.Log().constData());
 }
 
+void TestStartup::languageAndConfiguration_data()
+{
+    QTest::addColumn<QStringList>("env");
+    QTest::addColumn<QByteArray>("userSetup"); // Setup.xml in the user's configuration folder
+    QTest::addColumn<QString>("expected");     // start-up log, %1 = the user's Setup.xml
+
+    const QByteArray english("<Configs><Translator><Value>0</Value></Translator>"
+                             "<VersionType><Value>1</Value></VersionType></Configs>");
+    QTest::newRow("no Setup.xml, Chinese locale: Chinese")
+        << QStringList{"LC_ALL=zh_CN.UTF-8"} << QByteArray() << "configuration none language 3";
+    QTest::newRow("no Setup.xml, English locale: English")
+        << QStringList{"LC_ALL=en_US.UTF-8"} << QByteArray() << "configuration none language 2";
+    QTest::newRow("no Setup.xml, Chinese first in LANGUAGE: Chinese")
+        << QStringList{"LC_ALL=en_US.UTF-8", "LANGUAGE=zh_CN:en"} << QByteArray()
+        << "configuration none language 3";
+    QTest::newRow("user's Setup.xml read and obeyed over the locale")
+        << QStringList{"LC_ALL=zh_CN.UTF-8"} << english << "configuration %1 language 0";
+    QTest::newRow("a Setup.xml without Translator keeps English whatever the locale")
+        << QStringList{"LC_ALL=zh_CN.UTF-8"} << QByteArray("<Configs/>")
+        << "configuration %1 language 2";
+}
+
+void TestStartup::languageAndConfiguration()
+{
+    QFETCH(QStringList, env);
+    QFETCH(QByteArray, userSetup);
+    QFETCH(QString, expected);
+    if (QFile::exists(QFileInfo(QStringLiteral(CORVANE_EXE)).dir().filePath("Setup.xml")))
+        QSKIP("a Setup.xml beside the program takes precedence over everything tested here");
+
+    QTemporaryDir home;
+    const QString setup = home.filePath(QStringLiteral("corvane/Setup.xml"));
+    if (!userSetup.isEmpty()) {
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral("corvane")));
+        QFile file(setup);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(userSetup);
+    }
+    env << QStringLiteral("XDG_CONFIG_HOME=") + home.path()
+        << QStringLiteral("XDG_CONFIG_DIRS=") + home.filePath(QStringLiteral("none"));
+    if (!env.join(QLatin1Char(' ')).contains(QLatin1String("LANGUAGE=")))
+        env << QStringLiteral("LANGUAGE=");
+    Instance instance(QStringLiteral("1280x1024"), env);
+    const QByteArray line = QString(expected).replace(QStringLiteral("%1"), setup).toUtf8();
+    QVERIFY2(instance.WaitFor(line.constData()), instance.Log().constData());
+}
+
 void TestStartup::languageFromSetupXml_data()
 {
-    QTest::addColumn<QByteArray>("setup"); // empty: no Setup.xml
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QByteArray>("setup");
     QTest::addColumn<QString>("title");
 
-    QTest::newRow("no Setup.xml: English") << QByteArray() << "Corvane Tool";
-    QTest::newRow("Translator 1, VersionType 1: Chinese")
+    QTest::newRow("Translator 1, VersionType 1 on an English system: Chinese")
+        << "en_US.UTF-8"
         << QByteArray("<Configs><Translator><Value>1</Value></Translator>"
                       "<VersionType><Value>1</Value></VersionType></Configs>")
         << QString::fromUtf8("Corvane \xe5\xb7\xa5\xe5\x85\xb7");
+    QTest::newRow("Translator 0 on a Chinese system: English")
+        << "zh_CN.UTF-8"
+        << QByteArray("<Configs><Translator><Value>0</Value></Translator>"
+                      "<VersionType><Value>1</Value></VersionType></Configs>")
+        << "Corvane Tool";
 }
 
 // The program reads Setup.xml and its translations beside itself: run a copy in a folder of
 // its own so the build tree never holds a Setup.xml.
 void TestStartup::languageFromSetupXml()
 {
+    QFETCH(QString, locale);
     QFETCH(QByteArray, setup);
     QFETCH(QString, title);
 
@@ -160,17 +218,18 @@ void TestStartup::languageFromSetupXml()
     for (const QString& name : translations.entryList({QStringLiteral("*.qm")}, QDir::Files))
         QVERIFY(QFile::copy(translations.filePath(name),
                             dir.filePath(QStringLiteral("translations/") + name)));
-    if (!setup.isEmpty()) {
-        QFile file(dir.filePath(QStringLiteral("Setup.xml")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(setup);
-    }
+    QFile file(dir.filePath(QStringLiteral("Setup.xml")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(setup);
+    file.close();
 
     // Only the Setup.xml beside the program: no configuration folder of the machine counts.
-    QProcessEnvironment folders;
-    folders.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
-    folders.insert(QStringLiteral("XDG_CONFIG_DIRS"), dir.filePath(QStringLiteral("config")));
-    Instance instance(QStringLiteral("1280x1024"), program, folders);
+    const QString none = dir.filePath(QStringLiteral("none"));
+    Instance instance(QStringLiteral("1280x1024"),
+                      {QStringLiteral("LC_ALL=") + locale, QStringLiteral("LANGUAGE="),
+                       QStringLiteral("XDG_CONFIG_HOME=") + none,
+                       QStringLiteral("XDG_CONFIG_DIRS=") + none},
+                      program);
     QVERIFY2(instance.WaitFor(Shown), instance.Log().constData());
     QVERIFY2(instance.WaitFor(QByteArray(Shown) + ": " + title.toUtf8() + '\n'),
              instance.Log().constData());
