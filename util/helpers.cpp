@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QImage>
 #include <QPixmapCache>
 #include <QStringEncoder>
@@ -20,14 +22,25 @@ QString GetAbsolutePath(const QString& fileName)
 
 QPixmap LoadCachedPixmap(const QString& fileName)
 {
+    // On a screen scaled above 100 % the picture's large variant is taken where there is
+    // one; it keeps the logical size of the picture, so callers measure it as before.
+    qreal ratio = 1.0;
+    const QString resolved =
+        qt_findAtNxFile(fileName, qApp ? qApp->devicePixelRatio() : 1.0, &ratio);
     QPixmap pixmap;
-    if (QPixmapCache::find(fileName, &pixmap))
+    if (QPixmapCache::find(resolved, &pixmap))
         return pixmap;
-    pixmap = QPixmap::fromImage(QImage(fileName), Qt::OrderedDither | Qt::OrderedAlphaDither);
+    pixmap = QPixmap::fromImage(QImage(resolved), Qt::OrderedDither | Qt::OrderedAlphaDither);
     if (pixmap.isNull())
         return QPixmap();
-    QPixmapCache::insert(fileName, pixmap);
+    pixmap.setDevicePixelRatio(ratio);
+    QPixmapCache::insert(resolved, pixmap);
     return pixmap;
+}
+
+QSize LogicalSize(const QPixmap& pixmap)
+{
+    return pixmap.deviceIndependentSize().toSize();
 }
 
 QRegion GetRoundRectRegion(const QRect& rect, int radius)

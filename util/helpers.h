@@ -17,6 +17,9 @@ QString GetAbsolutePath(const QString& fileName);
 // picture and is not cached, so the next call tries again.
 QPixmap LoadCachedPixmap(const QString& fileName);
 
+// A picture's size in logical pixels, whichever variant was loaded.
+QSize LogicalSize(const QPixmap& pixmap);
+
 // Window shapes for frameless windows: all four corners rounded, or only the top two.
 QRegion GetRoundRectRegion(const QRect& rect, int radius);
 QRegion GetTopRoundRectRegion(const QRect& rect, int radius);

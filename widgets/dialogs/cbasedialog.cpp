@@ -153,8 +153,10 @@ void CBaseDialog::on_m_pCloseBtn_clicked()
 void CBaseDialog::mousePressEvent(QMouseEvent* event)
 {
     m_pressPos = event->position().toPoint();
-    if (m_pressPos.y() <= TitleAreaHeight)
+    if (m_pressPos.y() <= TitleAreaHeight) {
         m_iDragging = 1;
+        m_bSystemMoveTried = false;
+    }
 }
 
 void CBaseDialog::mouseReleaseEvent(QMouseEvent* event)
@@ -167,6 +169,15 @@ void CBaseDialog::mouseMoveEvent(QMouseEvent* event)
 {
     if (!m_iDragging)
         return;
+    // As the title bar: the window system moves the dialog where it can and then owns the
+    // rest of the drag.
+    if (!m_bSystemMoveTried) {
+        m_bSystemMoveTried = true;
+        if (StartSystemMove(windowHandle())) {
+            m_iDragging = 0;
+            return;
+        }
+    }
     move(ClampToWorkArea(event->globalPosition().toPoint()) - m_pressPos);
 }
 
