@@ -43,7 +43,7 @@ void CTesselApplication::InitStyle()
     QApplication::setStyle(new CTesselStyle);
     QFile file(QStringLiteral(":/qss/Corvane.qss"));
     if (file.open(QIODevice::ReadOnly))
-        setStyleSheet(QString::fromLatin1(file.readAll()));
+        setStyleSheet(ScaleBorderImageCuts(QString::fromLatin1(file.readAll())));
 }
 
 void CTesselApplication::InitEnvironment()

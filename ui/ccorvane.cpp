@@ -6,6 +6,7 @@
 #include "pages/cdlgcalnvrnum.h"
 #include "ui/cdlgabout.h"
 #include "ui/cwindowtitle.h"
+#include "util/helpers.h"
 #include "widgets/dialogs/cwarndlg.h"
 
 #include <QCloseEvent>
@@ -40,8 +41,9 @@ CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
     // The pages fill their recorder lists from the catalogue in their constructors.
     InitNVRTypeTable();
 
-    setStyleSheet(QStringLiteral("QMainWindow#CCorvaneClass{border-image:url(\":/images/Dialog/"
-                                 "dialog_bg2.png\") 58;\nborder-width:58;}"));
+    setStyleSheet(ScaleBorderImageCuts(
+        QStringLiteral("QMainWindow#CCorvaneClass{border-image:url(\":/images/Dialog/"
+                       "dialog_bg2.png\") 58;\nborder-width:58;}")));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint);
 
     m_pWindowTitle = new CWindowTitle(this);

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmapCache>
+#include <QRegularExpression>
 #include <QStringEncoder>
 
 QString GetAppDirPath()
@@ -41,6 +42,39 @@ QPixmap LoadCachedPixmap(const QString& fileName)
 QSize LogicalSize(const QPixmap& pixmap)
 {
     return pixmap.deviceIndependentSize().toSize();
+}
+
+QString ScaleBorderImageCuts(const QString& sheet)
+{
+    return ScaleBorderImageCuts(sheet, qApp ? qApp->devicePixelRatio() : 1.0);
+}
+
+QString ScaleBorderImageCuts(const QString& sheet, qreal ratio)
+{
+    if (ratio <= 1.0)
+        return sheet;
+    // border-image: url(picture) followed by one to four cuts; the address may be quoted.
+    static const QRegularExpression rule(
+        QStringLiteral(R"re((border-image\s*:\s*url\(\s*"?([^")]+)"?\s*\))((?:\s+\d+){1,4}))re"));
+    QString result;
+    qsizetype done = 0;
+    auto matches = rule.globalMatch(sheet);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        qreal pictureRatio = 1.0;
+        qt_findAtNxFile(match.captured(2), ratio, &pictureRatio);
+        result += sheet.mid(done, match.capturedStart(3) - done);
+        if (pictureRatio > 1.0) {
+            static const QRegularExpression space(QStringLiteral("\\s+"));
+            const QStringList cuts = match.captured(3).split(space, Qt::SkipEmptyParts);
+            for (const QString& cut : cuts)
+                result += QLatin1Char(' ') + QString::number(qRound(cut.toInt() * pictureRatio));
+        } else {
+            result += match.captured(3);
+        }
+        done = match.capturedEnd(3);
+    }
+    return result + sheet.mid(done);
 }
 
 QRegion GetRoundRectRegion(const QRect& rect, int radius)
