@@ -37,6 +37,8 @@ CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
 {
     ui->setupUi(this);
     setWindowTitle(tr("Corvane Tool"));
+    // The task bar and window switcher show it even though the window draws its own frame.
+    setWindowIcon(ProgramIcon());
 
     // The pages fill their recorder lists from the catalogue in their constructors.
     InitNVRTypeTable();
