@@ -101,8 +101,9 @@ void TestStartup::resolution()
     QFETCH(QString, screen);
     QFETCH(QString, scale);
     QFETCH(bool, accepted);
-    Instance instance(screen, scale.isEmpty() ? QStringList()
-                                              : QStringList{QStringLiteral("QT_SCALE_FACTOR=") + scale});
+    Instance instance(screen, scale.isEmpty()
+                                  ? QStringList()
+                                  : QStringList{QStringLiteral("QT_SCALE_FACTOR=") + scale});
     if (accepted) {
         QVERIFY2(instance.WaitFor(Shown), instance.Log().constData());
         QVERIFY(!instance.Log().contains(TooSmall));
