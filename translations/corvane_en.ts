@@ -161,6 +161,26 @@
         <source>The NVR Type already exists</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Select NVR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Bit Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second Bit Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Need IPC equipment (tai)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalIPCNumClass</name>
@@ -283,6 +303,30 @@
         <source>delete</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Select IPC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select NVR Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Channel Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Need NVR Equipment (tai)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>
@@ -349,6 +393,22 @@
     <name>CWindowTitle</name>
     <message>
         <source>Corvane Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

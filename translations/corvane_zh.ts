@@ -161,6 +161,26 @@
         <source>The NVR Type already exists</source>
         <translation>NVR 型号已存在</translation>
     </message>
+    <message>
+        <source>Select NVR</source>
+        <translation>选择 NVR</translation>
+    </message>
+    <message>
+        <source>First Bit Rate</source>
+        <translation>主码流码率</translation>
+    </message>
+    <message>
+        <source>Second Bit Rate</source>
+        <translation>子码流码率</translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation>%1，第 %2 条记录</translation>
+    </message>
+    <message>
+        <source>Need IPC equipment (tai)</source>
+        <translation>需要 IPC 设备(台)</translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalIPCNumClass</name>
@@ -283,6 +303,30 @@
         <source>delete</source>
         <translation>删除</translation>
     </message>
+    <message>
+        <source>Select IPC</source>
+        <translation>选择 IPC</translation>
+    </message>
+    <message>
+        <source>Select NVR Type</source>
+        <translation>选择 NVR 型号</translation>
+    </message>
+    <message>
+        <source>Disable Channel Number</source>
+        <translation>禁用通道数</translation>
+    </message>
+    <message>
+        <source>NVR groups</source>
+        <translation>NVR 分组</translation>
+    </message>
+    <message>
+        <source>Need NVR Equipment (tai)</source>
+        <translation>需要 NVR 设备(台)</translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation>%1，第 %2 条记录</translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>
@@ -350,6 +394,22 @@
     <message>
         <source>Corvane Tool</source>
         <translation>Corvane 工具</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全屏</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
+#include <optional>
 
 class QHBoxLayout;
 class QLabel;
@@ -59,6 +60,7 @@ private:
     QWidget* m_pWindow;
     QSize m_normalMinimumSize{-1, -1};
     QSize m_normalMaximumSize{-1, -1};
+    std::optional<QPoint> m_normalPos;
 };
 
 #endif

@@ -51,6 +51,8 @@ CBaseDialog::~CBaseDialog()
 void CBaseDialog::SetTitleText(const QString& text)
 {
     ui->pLabelTitle->setText(text);
+    // The window's own title is what window lists and screen readers name the dialog by.
+    setWindowTitle(text);
 }
 
 QString CBaseDialog::GetTitleText() const

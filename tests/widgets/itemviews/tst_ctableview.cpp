@@ -16,8 +16,10 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QProxyStyle>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
+#include <QWheelEvent>
 #include <QtTest>
 
 namespace {
@@ -145,6 +147,8 @@ private slots:
     void dateEditors();
     void removingThroughTheProxyMovesWidgetsUp_data();
     void removingThroughTheProxyMovesWidgetsUp();
+    void wheelOverACellCombo_data();
+    void wheelOverACellCombo();
 };
 
 void TestCTableView::mouseSignals_data()
@@ -868,6 +872,51 @@ void TestCTableView::removingThroughTheProxyMovesWidgetsUp()
     }
     for (int row : removed)
         QTRY_VERIFY(editors.at(row).isNull());
+}
+
+void TestCTableView::wheelOverACellCombo_data()
+{
+    QTest::addColumn<bool>("editable");
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<bool>("scrolls");
+
+    QTest::newRow("closed unfocused combo: the table scrolls") << false << false << true;
+    QTest::newRow("editable unfocused combo: the table scrolls") << true << false << true;
+    QTest::newRow("the combo being worked with keeps its wheel") << false << true << false;
+}
+
+void TestCTableView::wheelOverACellCombo()
+{
+    QFETCH(bool, editable);
+    QFETCH(bool, focused);
+    QFETCH(bool, scrolls);
+
+    Table table;
+    for (int row = 3; row < 60; ++row)
+        table.view.AppendRow();
+    table.view.resize(500, 200);
+    QVERIFY(table.Show());
+    QVERIFY(QTest::qWaitForWindowActive(&table.view));
+    auto* combo = new QComboBox;
+    combo->addItems(
+        {QStringLiteral("1024(1M)"), QStringLiteral("2048(2M)"), QStringLiteral("4096(4M)")});
+    combo->setEditable(editable);
+    table.view.SetCellWidget(1, 1, combo);
+    QCoreApplication::processEvents();
+    if (focused) {
+        combo->setFocus();
+        QTRY_VERIFY(combo->hasFocus());
+    }
+
+    QWidget* target = editable ? static_cast<QWidget*>(combo->lineEdit()) : combo;
+    const QPointF at(target->width() / 2.0, target->height() / 2.0);
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
+
+    QCOMPARE(combo->currentIndex(), scrolls ? 0 : 1);
+    QCOMPARE(table.view.verticalScrollBar()->value() > 0, scrolls);
+    QCOMPARE(combo->hasFocus(), focused);
 }
 
 QTEST_MAIN(TestCTableView)
