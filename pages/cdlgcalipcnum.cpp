@@ -4,7 +4,7 @@
 #include "engine/bitrate.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
-#include "pages/resultdisplay.h"
+#include "pages/pageparts.h"
 #include "widgets/controls/ccombobox.h"
 #include "widgets/dialogs/cwarndlg.h"
 #include "widgets/itemviews/ctableview.h"
@@ -107,6 +107,7 @@ CDlgCalIPCNum::CDlgCalIPCNum(QWidget* parent)
     connect(remove, &QAction::triggered, this, &CDlgCalIPCNum::DeleteTableRow);
     table->addAction(remove);
 
+    setAccessibleName(tr("IPC Calculate"));
     table->setAccessibleName(tr("Select NVR"));
     ui->m_pFirstBitRateComboBox->setAccessibleName(tr("First Bit Rate"));
     ui->m_pSecondBitRateComboBox->setAccessibleName(tr("Second Bit Rate"));
@@ -133,13 +134,15 @@ void CDlgCalIPCNum::UpdateRecordWidgets()
     QList<QWidget*> chain{table};
     const QString columns[ColumnCount] = {QString(), tr("NVR Type"), tr("Disable Channel Number"),
                                           tr("Number(tai)")};
-    for (int row = 0; row <= m_iLastRow && row < TableRows; ++row) {
+    for (int row = 0; row < TableRows; ++row) {
         for (int column : {NVRTypeColumn, DisableChannelColumn, NumberColumn}) {
-            QWidget* editor = table->GetCellWidget(row, column);
-            if (!editor)
-                continue;
-            editor->setAccessibleName(tr("%1, record %2").arg(columns[column]).arg(row + 1));
-            chain.append(editor);
+            QWidget* editor = row <= m_iLastRow ? table->GetCellWidget(row, column) : nullptr;
+            // Rows below the records may still carry the name of a record deleted from them.
+            NameRecordCell(table, row, column,
+                           editor ? tr("%1, record %2").arg(columns[column]).arg(row + 1)
+                                  : QString());
+            if (editor)
+                chain.append(editor);
         }
     }
     chain << ui->m_pFirstBitRateComboBox << ui->m_pSecondBitRateComboBox;

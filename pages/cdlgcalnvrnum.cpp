@@ -5,7 +5,7 @@
 #include "engine/calnvrthread.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
-#include "pages/resultdisplay.h"
+#include "pages/pageparts.h"
 #include "widgets/dialogs/chasedialog.h"
 #include "widgets/dialogs/cwarndlg.h"
 #include "widgets/itemviews/hierarchicalheaderview.h"
@@ -142,6 +142,7 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     // Return on the controls beside the table runs the calculation when it is allowed.
     ui->m_pCalNVRNumButton->setDefault(true);
 
+    setAccessibleName(tr("NVR Calculate"));
     table->setAccessibleName(tr("Select IPC"));
     ui->m_pNVRCombo->setAccessibleName(tr("Select NVR Type"));
     ui->m_pChannelNumCombo->setAccessibleName(tr("Disable Channel Number"));
@@ -204,13 +205,15 @@ void CDlgCalNVRNum::UpdateRecordWidgets()
     QList<QWidget*> chain{table};
     const QString columns[ColumnCount] = {QString(), tr("First Bit Rate"), tr("Second Bit Rate"),
                                           tr("Number(tai)")};
-    for (int row = 0; row <= m_iLastRow && row < MaxRows; ++row) {
+    for (int row = 0; row < MaxRows; ++row) {
         for (int column : {FirstBitRateColumn, SecondBitRateColumn, NumberColumn}) {
-            QWidget* editor = table->GetCellWidget(row, column);
-            if (!editor)
-                continue;
-            editor->setAccessibleName(tr("%1, record %2").arg(columns[column]).arg(row + 1));
-            chain.append(editor);
+            QWidget* editor = row <= m_iLastRow ? table->GetCellWidget(row, column) : nullptr;
+            // Rows below the records may still carry the name of a record deleted from them.
+            NameRecordCell(table, row, column,
+                           editor ? tr("%1, record %2").arg(columns[column]).arg(row + 1)
+                                  : QString());
+            if (editor)
+                chain.append(editor);
         }
     }
     chain << ui->m_pNVRCombo << ui->m_pChannelNumCombo << ui->m_pCalNVRNumButton;

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CBaseDialog</name>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CBaseDialogClass</name>
     <message>
         <source>Dialog</source>
@@ -181,6 +188,10 @@
         <source>Need IPC equipment (tai)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>IPC Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalIPCNumClass</name>
@@ -325,6 +336,10 @@
     </message>
     <message>
         <source>%1, record %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR Calculate</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

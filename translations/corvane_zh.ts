@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CBaseDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>CBaseDialogClass</name>
     <message>
         <source>Dialog</source>
@@ -181,6 +188,10 @@
         <source>Need IPC equipment (tai)</source>
         <translation>需要 IPC 设备(台)</translation>
     </message>
+    <message>
+        <source>IPC Calculate</source>
+        <translation>IPC 计算</translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalIPCNumClass</name>
@@ -326,6 +337,10 @@
     <message>
         <source>%1, record %2</source>
         <translation>%1，第 %2 条记录</translation>
+    </message>
+    <message>
+        <source>NVR Calculate</source>
+        <translation>NVR 计算</translation>
     </message>
 </context>
 <context>

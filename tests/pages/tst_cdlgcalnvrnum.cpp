@@ -849,8 +849,9 @@ void TestCDlgCalNVRNum::screenReaderNames_data()
     QTest::newRow("first bit-rate section under its bands")
         << "header" << 1 << "IPC / Bit Rate(Kbps) / First Bit Rate";
     QTest::newRow("number section") << "header" << 3 << "IPC / Number(tai)";
-    QTest::newRow("second bit rate of the record moved up by a deletion")
-        << "editor" << 2 << "Second Bit Rate, record 1";
+    QTest::newRow("second bit-rate cell of the record moved up by a deletion")
+        << "cell" << 2 << "Second Bit Rate, record 1";
+    QTest::newRow("the row a deletion emptied names nothing") << "emptied" << 2 << "";
     QTest::newRow("count of the record moved up by a deletion")
         << "editor" << 3 << "Number(tai), record 1";
     QTest::newRow("the result with its caption") << "result" << 0 << "Need NVR Equipment (tai): 1";
@@ -875,6 +876,10 @@ void TestCDlgCalNVRNum::screenReaderNames()
         accessible = table->child(index);
     } else if (part == QLatin1String("editor")) {
         accessible = QAccessible::queryAccessibleInterface(ui.Table()->GetCellWidget(0, index));
+    } else if (part == QLatin1String("cell") || part == QLatin1String("emptied")) {
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(ui.Table());
+        QVERIFY(table && table->tableInterface());
+        accessible = table->tableInterface()->cellAt(part == QLatin1String("cell") ? 0 : 1, index);
     } else {
         QVERIFY(ui.Calculate().chase);
         accessible =

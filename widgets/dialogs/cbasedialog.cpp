@@ -26,6 +26,8 @@ CBaseDialog::CBaseDialog(QWidget* parent, bool fullFrame, bool showOk, bool show
 {
     ui->setupUi(this);
     ui->m_pCloseBtn->hide();
+    ui->m_pCloseBtn->setAccessibleName(tr("Close"));
+    ui->m_pCloseBtn->setToolTip(tr("Close"));
 
     if (fullFrame) {
         setStyleSheet(QString::fromLatin1(FullFrameSheet));

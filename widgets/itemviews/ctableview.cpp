@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QFocusEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -300,16 +302,39 @@ bool CTableView::event(QEvent* event)
 
 bool CTableView::eventFilter(QObject* watched, QEvent* event)
 {
-    // A wheel turned over a cell's closed, unfocused combo box or spin box means to scroll
-    // the table; letting the cell take it would silently change a value the user never
-    // looked at.
-    if (event->type() == QEvent::Wheel) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        const bool chooser =
-            qobject_cast<QComboBox*>(watched) || qobject_cast<QAbstractSpinBox*>(watched);
-        if (widget && chooser && widget->parentWidget() == viewport() && !widget->hasFocus()) {
-            QCoreApplication::sendEvent(verticalScrollBar(), event);
-            return true;
+    // A wheel turned over a cell's closed combo box or spin box means to scroll the table;
+    // letting the cell take it would silently change a value the user never looked at. Only
+    // a chooser the user went to (by keyboard or a click) keeps its wheel: a wheel can hand
+    // the focus to the cell under the pointer on its way, so having the focus is not enough.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool chooser =
+        qobject_cast<QComboBox*>(watched) || qobject_cast<QAbstractSpinBox*>(watched);
+    if (widget && chooser && widget->parentWidget() == viewport()) {
+        static const char* const ChosenByUser = "corvaneChosenByUser";
+        switch (event->type()) {
+        case QEvent::FocusIn: {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            const bool byUser =
+                reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                reason == Qt::ShortcutFocusReason ||
+                (reason == Qt::MouseFocusReason && QGuiApplication::mouseButtons() != Qt::NoButton);
+            widget->setProperty(ChosenByUser, byUser);
+            break;
+        }
+        case QEvent::MouseButtonPress:
+            widget->setProperty(ChosenByUser, true);
+            break;
+        case QEvent::FocusOut:
+            widget->setProperty(ChosenByUser, false);
+            break;
+        case QEvent::Wheel:
+            if (!widget->hasFocus() || !widget->property(ChosenByUser).toBool()) {
+                QCoreApplication::sendEvent(verticalScrollBar(), event);
+                return true;
+            }
+            break;
+        default:
+            break;
         }
     }
     return QTreeView::eventFilter(watched, event);

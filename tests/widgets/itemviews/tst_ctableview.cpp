@@ -904,8 +904,12 @@ void TestCTableView::wheelOverACellCombo()
     table.view.SetCellWidget(1, 1, combo);
     QCoreApplication::processEvents();
     if (focused) {
-        combo->setFocus();
+        // Gone to with the keyboard, as a user works with it.
+        combo->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(combo->hasFocus());
+    } else {
+        // Focus handed over by the view, as when a wheel passes the cell: still not chosen.
+        table.view.setCurrentIndex(table.view.GetIndex(1, 1));
     }
 
     QWidget* target = editable ? static_cast<QWidget*>(combo->lineEdit()) : combo;
@@ -916,7 +920,6 @@ void TestCTableView::wheelOverACellCombo()
 
     QCOMPARE(combo->currentIndex(), scrolls ? 0 : 1);
     QCOMPARE(table.view.verticalScrollBar()->value() > 0, scrolls);
-    QCOMPARE(combo->hasFocus(), focused);
 }
 
 QTEST_MAIN(TestCTableView)
