@@ -912,11 +912,10 @@ void TestCTableView::wheelOverACellCombo()
         table.view.setCurrentIndex(table.view.GetIndex(1, 1));
     }
 
-    QWidget* target = editable ? static_cast<QWidget*>(combo->lineEdit()) : combo;
-    const QPointF at(target->width() / 2.0, target->height() / 2.0);
-    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+    const QPointF at(combo->width() / 2.0, combo->height() / 2.0);
+    QWheelEvent wheel(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target, &wheel);
+    QApplication::sendEvent(combo, &wheel);
 
     QCOMPARE(combo->currentIndex(), scrolls ? 0 : 1);
     QCOMPARE(table.view.verticalScrollBar()->value() > 0, scrolls);
