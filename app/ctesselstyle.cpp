@@ -48,8 +48,14 @@ void CTesselStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     case PE_FrameTabBarBase:
     case PE_IndicatorTabTear:
     case PE_PanelItemViewRow:
-    case PE_PanelItemViewItem:
     case PE_IndicatorTabClose:
+        return;
+    case PE_PanelItemViewItem:
+        // Tables and trees paint their own hover and selection. A combo box's drop-down list
+        // has nothing else to show its current (and hovered) item with.
+        if (widget && widget->parentWidget() &&
+            widget->parentWidget()->inherits("QComboBoxPrivateContainer"))
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     case PE_IndicatorItemViewItemCheck:
         // The base would draw its own box, which peeks out beside the pictures the style
@@ -126,6 +132,18 @@ void CTesselStyle::drawControl(ControlElement element, const QStyleOption* optio
         // because the pictures are horizontal.
         if (option && (option->state & State_Horizontal))
             return;
+        break;
+    case CE_ComboBoxLabel:
+        // The base paints a focused, read-only combo box's text in the highlighted-text
+        // colour (white) for a highlight that the skin's light picture replaces: keep the
+        // text colour whatever the focus.
+        if (const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+            combo && !combo->editable && (combo->state & State_HasFocus)) {
+            QStyleOptionComboBox unfocused(*combo);
+            unfocused.state &= ~State_HasFocus;
+            QProxyStyle::drawControl(element, &unfocused, painter, widget);
+            return;
+        }
         break;
     case CE_ShapedFrame:
         if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CBaseDialog</name>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CBaseDialogClass</name>
     <message>
         <source>Dialog</source>
@@ -173,6 +180,30 @@
         <source>The NVR Type already exists</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Select NVR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Bit Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second Bit Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Need IPC equipment (tai)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPC Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalIPCNumClass</name>
@@ -295,6 +326,34 @@
         <source>delete</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Select IPC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select NVR Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Channel Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Need NVR Equipment (tai)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>
@@ -361,6 +420,22 @@
     <name>CWindowTitle</name>
     <message>
         <source>Corvane Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CBaseDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>CBaseDialogClass</name>
     <message>
         <source>Dialog</source>
@@ -173,6 +180,30 @@
         <source>The NVR Type already exists</source>
         <translation>NVR 型号已存在</translation>
     </message>
+    <message>
+        <source>Select NVR</source>
+        <translation>选择 NVR</translation>
+    </message>
+    <message>
+        <source>First Bit Rate</source>
+        <translation>主码流码率</translation>
+    </message>
+    <message>
+        <source>Second Bit Rate</source>
+        <translation>子码流码率</translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation>%1，第 %2 条记录</translation>
+    </message>
+    <message>
+        <source>Need IPC equipment (tai)</source>
+        <translation>需要 IPC 设备(台)</translation>
+    </message>
+    <message>
+        <source>IPC Calculate</source>
+        <translation>IPC 计算</translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalIPCNumClass</name>
@@ -295,6 +326,34 @@
         <source>delete</source>
         <translation>删除</translation>
     </message>
+    <message>
+        <source>Select IPC</source>
+        <translation>选择 IPC</translation>
+    </message>
+    <message>
+        <source>Select NVR Type</source>
+        <translation>选择 NVR 型号</translation>
+    </message>
+    <message>
+        <source>Disable Channel Number</source>
+        <translation>禁用通道数</translation>
+    </message>
+    <message>
+        <source>NVR groups</source>
+        <translation>NVR 分组</translation>
+    </message>
+    <message>
+        <source>Need NVR Equipment (tai)</source>
+        <translation>需要 NVR 设备(台)</translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation>%1，第 %2 条记录</translation>
+    </message>
+    <message>
+        <source>NVR Calculate</source>
+        <translation>NVR 计算</translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>
@@ -362,6 +421,22 @@
     <message>
         <source>Corvane Tool</source>
         <translation>Corvane 工具</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全屏</translation>
     </message>
 </context>
 </TS>

@@ -40,9 +40,15 @@ CWindowTitle::CWindowTitle(QWidget* parent) : QWidget(parent), m_pWindow(parent)
     m_pRightSpacer = new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum);
 
     m_pIconBtn = MakeButton(this, QStringLiteral("m_pIconBtn"), 32, Qt::NoFocus);
-    m_pMinBtn = MakeButton(this, QStringLiteral("m_pMinBtn"), 20, Qt::ClickFocus);
-    m_pFullScreenBtn = MakeButton(this, QStringLiteral("m_pFullScreenBtn"), 20, Qt::ClickFocus);
-    m_pCloseBtn = MakeButton(this, QStringLiteral("m_pCloseBtn"), 20, Qt::ClickFocus);
+    // Reachable with Tab too, so the window can be handled from the keyboard alone.
+    m_pMinBtn = MakeButton(this, QStringLiteral("m_pMinBtn"), 20, Qt::StrongFocus);
+    m_pFullScreenBtn = MakeButton(this, QStringLiteral("m_pFullScreenBtn"), 20, Qt::StrongFocus);
+    m_pCloseBtn = MakeButton(this, QStringLiteral("m_pCloseBtn"), 20, Qt::StrongFocus);
+    m_pIconBtn->setAccessibleName(tr("Corvane Tool"));
+    m_pMinBtn->setAccessibleName(tr("Minimize"));
+    m_pMinBtn->setToolTip(tr("Minimize"));
+    m_pCloseBtn->setAccessibleName(tr("Close"));
+    m_pCloseBtn->setToolTip(tr("Close"));
 
     m_pTitleLabel = new QLabel(tr("Corvane Tool"), this);
     m_pTitleLabel->setObjectName(QStringLiteral("m_pTitleLabel"));
@@ -79,14 +85,18 @@ CWindowTitle::~CWindowTitle() = default;
 
 QString CWindowTitle::ButtonSheet(const QString& picture, const QString& hoverPicture)
 {
+    // Keyboard focus shows like the hover: no widget draws a focus rectangle.
     return QStringLiteral("QPushButton{border:none; margin:0px; border-image:url(%1);}"
-                          "QPushButton:hover{border-image:url(%2);}")
+                          "QPushButton:hover, QPushButton:focus{border-image:url(%2);}")
         .arg(picture, hoverPicture);
 }
 
 void CWindowTitle::ShowFullScreenPictures(bool windowIsFullScreen)
 {
     // The button always names the state a click leads to.
+    const QString action = windowIsFullScreen ? tr("Restore") : tr("Full Screen");
+    m_pFullScreenBtn->setAccessibleName(action);
+    m_pFullScreenBtn->setToolTip(action);
     if (windowIsFullScreen)
         m_pFullScreenBtn->setStyleSheet(
             ButtonSheet(QStringLiteral(":/images/title/back.png"),
@@ -133,6 +143,7 @@ void CWindowTitle::ChangSizeToFull()
     if (!m_pWindow->isFullScreen()) {
         m_normalMinimumSize = m_pWindow->minimumSize();
         m_normalMaximumSize = m_pWindow->maximumSize();
+        m_normalPos = m_pWindow->pos();
     }
     m_pWindow->setMinimumSize(0, 0);
     m_pWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -150,6 +161,9 @@ void CWindowTitle::ChaneMaxSizeOrRestore()
             m_pWindow->setMinimumSize(m_normalMinimumSize);
             m_pWindow->setMaximumSize(m_normalMaximumSize);
         }
+        // A frameless window is not put back by the window manager: it would land at 0,0.
+        if (m_normalPos)
+            m_pWindow->move(*m_normalPos);
         ShowFullScreenPictures(false);
     } else {
         ChangSizeToFull();

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
+#include <optional>
 
 class QHBoxLayout;
 class QLabel;
@@ -66,6 +67,7 @@ private:
     QSize m_normalMinimumSize{-1, -1};
     QSize m_normalMaximumSize{-1, -1};
     QSize m_leastScreenSize{1024, 768};
+    std::optional<QPoint> m_normalPos;
 };
 
 #endif

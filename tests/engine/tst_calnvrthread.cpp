@@ -43,10 +43,21 @@ void TestCalNVRThread::Start(int nvrType, int disabled, std::vector<CalIPCInfo> 
     CalNVRData.ipcList = std::move(list);
     CalNVRData.nvrTotal = -1;
     auto* thread = new CalNVRThread;
-    QSignalSpy done(thread, &CalNVRThread::CalSuc);
+    // Queued to this thread, so a worker that finishes before the wait begins is still seen
+    // (a spy's wait would only count a signal after it started waiting).
+    QEventLoop loop;
+    int done = 0;
+    connect(
+        thread, &CalNVRThread::CalSuc, &loop,
+        [&] {
+            ++done;
+            loop.quit();
+        },
+        Qt::QueuedConnection);
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
     thread->start();
-    QVERIFY(done.wait(20000));
-    QCOMPARE(done.count(), 1);
+    loop.exec();
+    QCOMPARE(done, 1);
 }
 
 void TestCalNVRThread::calculates_data()

@@ -2,6 +2,7 @@
 
 #include "tests/support/modal.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -24,6 +25,8 @@ private slots:
     void smallScreenRefusesBothWays_data();
     void smallScreenRefusesBothWays();
     void minimiseAndClose();
+    void buttonsAreNamedAndReachable_data();
+    void buttonsAreNamedAndReachable();
 };
 
 namespace {
@@ -192,6 +195,7 @@ void TestCWindowTitle::fullScreenToggle()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.screen()->name(), screen);
     QVERIFY(!ShowsBackPicture(window));
+    const QPoint normalPos = window.pos();
 
     auto toggle = [&] {
         if (doubleClick)
@@ -205,10 +209,12 @@ void TestCWindowTitle::fullScreenToggle()
     QTRY_COMPARE(window.geometry(), window.screen()->geometry());
     // Window managers keep a window within its size limits, full screen or not.
     QCOMPARE(window.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    QCOMPARE(Button(window, "m_pFullScreenBtn")->accessibleName(), QStringLiteral("Restore"));
     toggle();
     QTRY_VERIFY(!window.isFullScreen());
     QVERIFY(!ShowsBackPicture(window));
     QTRY_COMPARE(window.size(), QSize(600, 400));
+    QTRY_COMPARE(window.pos(), normalPos);
     QCOMPARE(window.minimumSize(), QSize(600, 400));
     QCOMPARE(window.maximumSize(), QSize(600, 400));
 }
@@ -271,6 +277,35 @@ void TestCWindowTitle::minimiseAndClose()
 
     QTest::mouseClick(Button(window, "m_pMinBtn"), Qt::LeftButton);
     QTRY_VERIFY(window.isMinimized());
+}
+
+void TestCWindowTitle::buttonsAreNamedAndReachable_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("minimise") << "m_pMinBtn"
+                              << "Minimize";
+    QTest::newRow("full screen") << "m_pFullScreenBtn"
+                                 << "Full Screen";
+    QTest::newRow("close") << "m_pCloseBtn"
+                           << "Close";
+}
+
+void TestCWindowTitle::buttonsAreNamedAndReachable()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, name);
+
+    Window window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QPushButton* pushButton = Button(window, qPrintable(button));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(pushButton);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QCOMPARE(pushButton->toolTip(), name);
+    QVERIFY(pushButton->focusPolicy() & Qt::TabFocus);
 }
 
 QTEST_MAIN(TestCWindowTitle)

@@ -26,6 +26,8 @@ CBaseDialog::CBaseDialog(QWidget* parent, bool fullFrame, bool showOk, bool show
 {
     ui->setupUi(this);
     ui->m_pCloseBtn->hide();
+    ui->m_pCloseBtn->setAccessibleName(tr("Close"));
+    ui->m_pCloseBtn->setToolTip(tr("Close"));
 
     if (fullFrame) {
         setStyleSheet(ScaleBorderImageCuts(QString::fromLatin1(FullFrameSheet)));
@@ -51,6 +53,8 @@ CBaseDialog::~CBaseDialog()
 void CBaseDialog::SetTitleText(const QString& text)
 {
     ui->pLabelTitle->setText(text);
+    // The window's own title is what window lists and screen readers name the dialog by.
+    setWindowTitle(text);
 }
 
 QString CBaseDialog::GetTitleText() const
