@@ -71,8 +71,7 @@ public:
                 ++kept;
             }
         }
-        m_spare.erase(m_spare.begin() + std::ptrdiff_t(kept),
-                      m_spare.begin() + std::ptrdiff_t(at));
+        m_spare.erase(m_spare.begin() + std::ptrdiff_t(kept), m_spare.begin() + std::ptrdiff_t(at));
         if (left <= 0)
             return true;
 

@@ -27,7 +27,7 @@ struct CalNVRLoads
     // One placement: `count` cameras of types[type] on the recorders of a run.
     struct Placed
     {
-        int type = 0;  // index into types
+        int type = 0; // index into types
         int count = 0;
         int next = -1; // the run's next placement, in placement order; -1 after the last
     };
