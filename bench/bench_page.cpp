@@ -8,6 +8,7 @@
 //                                         QT_QPA_PLATFORM=offscreen
 
 #include "app/ctesselapplication.h"
+#include "engine/grouping.h"
 #include "pages/cdlgcalnvrnum.h"
 #include "ui/ccorvane.h"
 #include "widgets/itemviews/cgrouptreeview.h"
@@ -114,6 +115,24 @@ void Calculate(benchmark::State& state, const Case& c)
     state.counters["lines"] = c.lines;
 }
 
+// The tree alone: the page's ResetGroup with the lines of case (c), laid out and painted.
+void FillTree(benchmark::State& state)
+{
+    CalNVRDataRecord data;
+    for (const Record& r : CaseC().records)
+        data.ipcList.push_back({int(data.ipcList.size()) + 1, r.first + r.second, r.count});
+    RunNVRCalculation(data);
+    CDlgCalNVRNum* page = Window->NVRPage();
+    auto* tree = page->findChild<CGroupTreeView*>(QStringLiteral("m_pGroupTableResult"));
+    for (auto _ : state) {
+        page->ResetGroup(data.usedList);
+        ProcessEvents();
+    }
+    if (tree->model()->rowCount() != int(data.usedList.size()))
+        state.SkipWithError("the tree does not hold the lines");
+    state.counters["lines"] = double(data.usedList.size());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -132,6 +151,9 @@ int main(int argc, char** argv)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
     benchmark::RegisterBenchmark("page_c_1M_cameras_1815_lines", Calculate, c)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("page_c_result_tree_only", FillTree)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
     benchmark::Initialize(&argc, argv);
