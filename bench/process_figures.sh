@@ -27,7 +27,7 @@ measure() {
     for _ in $(seq 1 "$n"); do
         out=$( { /usr/bin/time -v "$plan" "$@" > /tmp/corvane-figures.out; } 2>&1 )
         times+=("$(awk -F': ' '/Elapsed \(wall clock\)/ { n = split($2, p, ":"); s = 0;
-            for (i = 1; i <= n; ++i) s = s * 60 + p[i]; print s }' <<< "$out")")
+            for (i = 1; i <= n; ++i) s = s * 60 + p[i]; printf "%.2f\n", s }' <<< "$out")")
         cpus+=("$(awk -F': ' '/User time/ { u = $2 } /System time/ { s = $2 }
             END { printf "%.2f", u + s }' <<< "$out")")
         rss+=("$(awk -F': ' '/Maximum resident set size/ { print $2 }' <<< "$out")")
