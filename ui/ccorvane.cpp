@@ -6,6 +6,7 @@
 #include "pages/cdlgcalnvrnum.h"
 #include "ui/cdlgabout.h"
 #include "ui/cwindowtitle.h"
+#include "util/helpers.h"
 #include "widgets/dialogs/cwarndlg.h"
 
 #include <QCloseEvent>
@@ -25,6 +26,8 @@ CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
     setFixedSize(1024, 768);
     ui->setupUi(this);
     setWindowTitle(tr("Corvane Tool"));
+    // The task bar and window switcher show it even though the window draws its own frame.
+    setWindowIcon(ProgramIcon());
 
     // The pages fill their recorder lists from the catalogue in their constructors.
     InitNVRTypeTable();
