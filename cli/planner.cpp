@@ -1,5 +1,6 @@
 #include "cli/planner.h"
 
+#include "cli/cameravalue.h"
 #include "engine/bitrate.h"
 #include "engine/calnvrthread.h"
 #include "engine/calrecords.h"
@@ -105,42 +106,6 @@ QString CountProblem(const QString& text)
         return QStringLiteral("The number is not valid (0, 1 to 999999 without leading zeros, "
                               "or 1000000)");
     return QString();
-}
-
-// FIRST,SECOND,COUNT. A bit-rate remark may itself hold commas ("2M(1,5)"); such a text is
-// split at the one comma that leaves two valid bit rates.
-bool SplitCamera(const QString& given, QStringList& fields, QString& problem)
-{
-    const QStringList parts = given.split(QLatin1Char(','));
-    if (parts.size() < 3) {
-        problem = QStringLiteral("expected FIRST,SECOND,COUNT");
-        return false;
-    }
-    const QString count = parts.last();
-    if (parts.size() == 3) {
-        fields = parts;
-        return true;
-    }
-    const QStringList rates = parts.mid(0, parts.size() - 1);
-    int splits = 0;
-    for (int k = 1; k < rates.size(); ++k) {
-        const QString first = rates.mid(0, k).join(QLatin1Char(','));
-        const QString second = rates.mid(k).join(QLatin1Char(','));
-        if (IsValidBitRateText(first) && IsValidBitRateText(second)) {
-            fields = QStringList{first, second, count};
-            ++splits;
-        }
-    }
-    if (splits == 0) {
-        problem = QStringLiteral("expected FIRST,SECOND,COUNT with two bit rates: ") +
-                  QLatin1String(CalMessages::BitRateInvalidRange);
-        return false;
-    }
-    if (splits > 1) {
-        problem = QStringLiteral("the commas leave more than one way to read FIRST,SECOND");
-        return false;
-    }
-    return true;
 }
 
 QString Plural(int n, const char* one, const char* many)
@@ -288,7 +253,7 @@ PlanResult PlanRecorders(const PlanArgs& args)
         const QString what = QStringLiteral("--camera ") + Quoted(given);
         QStringList parts;
         QString splitProblem;
-        if (!SplitCamera(given, parts, splitProblem))
+        if (!SplitCameraValue(given, parts, splitProblem))
             return Refuse(what + QStringLiteral(": ") + splitProblem);
         CalIPCInfo row;
         row.id = int(rows.size()) + 1;

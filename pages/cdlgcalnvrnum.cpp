@@ -443,27 +443,40 @@ void CDlgCalNVRNum::CalNVRNum()
 void CDlgCalNVRNum::ResetGroup(std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI)
 {
     m_pGroupModel->clear();
-    ui->m_pGroupTableResult->setStyleSheet(
-        ScaleBorderImageCuts(vStruCalNVRusedByUI.empty() ? EmptyTreeStyle : ResultTreeStyle));
+    // Setting a style sheet repolishes the whole tree, even when it is the one it has.
+    const QString style =
+        ScaleBorderImageCuts(vStruCalNVRusedByUI.empty() ? EmptyTreeStyle : ResultTreeStyle);
+    if (ui->m_pGroupTableResult->styleSheet() != style)
+        ui->m_pGroupTableResult->setStyleSheet(style);
     const QFont cameraFont = CameraLineFont();
-    int row = 0;
+    const QString countText = tr("NVR Count(tai):");
+    const QString columnText =
+        tr("IPC Type                                               IPC Count(tai)");
+    // Built apart from the model and handed over in one insertion: a million cameras can
+    // make thousands of lines, and every insertion into the model is announced to the view.
+    QList<QStandardItem*> groups;
+    groups.reserve(qsizetype(vStruCalNVRusedByUI.size()));
     for (const CalNVRUsedByUI& line : vStruCalNVRusedByUI) {
-        auto* group = new QStandardItem(tr("NVR Count(tai):") + QString::number(line.nvrCount));
+        auto* group = new QStandardItem(countText + QString::number(line.nvrCount));
         group->setEditable(false);
-        m_pGroupModel->setItem(row++, 0, group);
         group->setData(QString(), Qt::UserRole + 1);
 
-        auto* columns = new QStandardItem(
-            tr("IPC Type                                               IPC Count(tai)"));
+        QList<QStandardItem*> children;
+        children.reserve(qsizetype(line.ipcs.size()) + 1);
+        auto* columns = new QStandardItem(columnText);
         columns->setEditable(false);
-        group->appendRow(columns);
+        children.append(columns);
         for (const CalIPCInfo& camera : line.ipcs) {
             auto* item = new QStandardItem(CameraLine(camera.id, camera.count));
             item->setFont(cameraFont);
             item->setEditable(false);
-            group->appendRow(item);
+            children.append(item);
         }
+        group->appendRows(children);
+        groups.append(group);
     }
+    if (!groups.isEmpty())
+        m_pGroupModel->invisibleRootItem()->appendRows(groups);
     ui->m_pGroupTableResult->expandAll();
 }
 

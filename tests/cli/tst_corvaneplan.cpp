@@ -1,10 +1,13 @@
+#include "cli/cameravalue.h"
 #include "engine/nvrcatalogue.h"
+#include "engine/validation.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
+#include <random>
 
 struct Run
 {
@@ -46,6 +49,7 @@ private slots:
     void refusals_data();
     void refusals();
     void helpDescribesEveryForm();
+    void cameraValueSplitAsEveryReadingWouldBe();
 };
 
 void TestCorvanePlan::initTestCase()
@@ -278,6 +282,68 @@ void TestCorvanePlan::helpDescribesEveryForm()
             QVERIFY2(run.out.contains(QLatin1String(form)), form);
         QCOMPARE(run.out.count(QLatin1String("Example:")), 3);
     }
+}
+
+// Tries every comma as the one between FIRST and SECOND, parsing both halves each time.
+static QString SplitByEveryReading(const QString& value, QStringList& fields)
+{
+    const QStringList parts = value.split(QLatin1Char(','));
+    if (parts.size() < 3)
+        return QStringLiteral("fields");
+    if (parts.size() == 3) {
+        fields = parts;
+        return QString();
+    }
+    const QStringList rates = parts.mid(0, parts.size() - 1);
+    int splits = 0;
+    for (int k = 1; k < rates.size(); ++k) {
+        const QString first = rates.mid(0, k).join(QLatin1Char(','));
+        const QString second = rates.mid(k).join(QLatin1Char(','));
+        if (IsValidBitRateText(first) && IsValidBitRateText(second)) {
+            fields = QStringList{first, second, parts.last()};
+            ++splits;
+        }
+    }
+    return splits == 1 ? QString() : splits == 0 ? QStringLiteral("none") : QStringLiteral("many");
+}
+
+void TestCorvanePlan::cameraValueSplitAsEveryReadingWouldBe()
+{
+    // Short values built from the pieces a bit-rate text is read by, commas and empty pieces
+    // included, then one value far longer than any trial-and-error reading could take.
+    const QStringList tokens = {"0", "1", "2", "64", "1024", "k", "K", "m",
+                                "M", "(", ")", ",",  ",",    ",", " ", "x"};
+    std::mt19937 rng(5);
+    std::uniform_int_distribution<int> length(2, 12), pick(0, int(tokens.size()) - 1);
+    QStringList values = {QStringLiteral("64k,k,2M(1,5),5"), QStringLiteral("2m,xm(1),0,1"),
+                          QStringLiteral("1M(,),1m,(,),3")};
+    for (int i = 0; i < 30000; ++i) {
+        QString value;
+        for (int n = length(rng); n > 0; --n)
+            value += tokens[pick(rng)];
+        values << value + QStringLiteral(",5");
+    }
+    for (const QString& value : values) {
+        QStringList expected;
+        const QString expectedProblem = SplitByEveryReading(value, expected);
+        QStringList fields;
+        QString problem;
+        const bool split = SplitCameraValue(value, fields, problem);
+        QVERIFY2(split == expectedProblem.isEmpty(), qPrintable(value));
+        if (split)
+            QVERIFY2(fields == expected, qPrintable(value));
+        else if (expectedProblem == QLatin1String("many"))
+            QVERIFY2(problem.contains(QLatin1String("more than one way")), qPrintable(value));
+    }
+
+    QStringList ones;
+    for (int i = 0; i < 200000; ++i)
+        ones << QStringLiteral("1");
+    const QString remark = QStringLiteral("1024(") + ones.join(QLatin1Char(',')) + QLatin1Char(')');
+    QStringList fields;
+    QString problem;
+    QVERIFY(SplitCameraValue(remark + QStringLiteral(",2M(,),7"), fields, problem));
+    QCOMPARE(fields, QStringList({remark, QStringLiteral("2M(,)"), QStringLiteral("7")}));
 }
 
 QTEST_GUILESS_MAIN(TestCorvanePlan)

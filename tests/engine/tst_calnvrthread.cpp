@@ -4,7 +4,6 @@
 #include "tests/support/records.h"
 
 #include <QPointer>
-#include <QSignalSpy>
 #include <QtTest>
 
 class TestCalNVRThread : public QObject
@@ -43,20 +42,13 @@ void TestCalNVRThread::Start(int nvrType, int disabled, std::vector<CalIPCInfo> 
     CalNVRData.ipcList = std::move(list);
     CalNVRData.nvrTotal = -1;
     auto* thread = new CalNVRThread;
-    // Queued to this thread, so a worker that finishes before the wait begins is still seen
-    // (a spy's wait would only count a signal after it started waiting).
-    QEventLoop loop;
+    // Counted on this thread, as the page counts it: a spy's wait() would miss a signal
+    // emitted before it starts waiting, which a quick calculation does.
+    QObject receiver;
     int done = 0;
-    connect(
-        thread, &CalNVRThread::CalSuc, &loop,
-        [&] {
-            ++done;
-            loop.quit();
-        },
-        Qt::QueuedConnection);
-    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    connect(thread, &CalNVRThread::CalSuc, &receiver, [&done] { ++done; });
     thread->start();
-    loop.exec();
+    QTRY_VERIFY_WITH_TIMEOUT(done > 0, 20000);
     QCOMPARE(done, 1);
 }
 
