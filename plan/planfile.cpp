@@ -339,40 +339,56 @@ PlanReadResult ReadPlanFile(const QString& path)
     return ParsePlan(bytes);
 }
 
+namespace {
+
+// A JSON string literal, escaped by the toolkit's own writer.
+QByteArray JsonString(const QString& text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+QByteArray JsonRecords(const QList<QByteArray>& records)
+{
+    if (records.isEmpty())
+        return "[]";
+    QByteArray out = "[\n";
+    for (int i = 0; i < records.size(); ++i)
+        out += "            " + records[i] + (i + 1 < records.size() ? ",\n" : "\n");
+    return out + "        ]";
+}
+
+} // namespace
+
+// Written by hand rather than through QJsonDocument, which sorts the keys: a person reading the
+// file finds the format first and one record a line, in the pages' order.
 QByteArray SerializePlan(const CorvanePlan& plan)
 {
-    QJsonArray cameras;
-    for (const PlanCamera& camera : plan.cameras) {
-        QJsonObject object;
-        object.insert(QStringLiteral("firstBitRate"), camera.firstBitRate);
-        object.insert(QStringLiteral("secondBitRate"), camera.secondBitRate);
-        object.insert(QStringLiteral("count"), camera.count);
-        cameras.append(object);
-    }
-    QJsonObject nvr;
-    nvr.insert(QStringLiteral("model"), plan.nvrModel);
-    nvr.insert(QStringLiteral("disabledChannels"), plan.nvrDisabledChannels);
-    nvr.insert(QStringLiteral("cameras"), cameras);
+    QList<QByteArray> cameras;
+    for (const PlanCamera& camera : plan.cameras)
+        cameras << "{\"firstBitRate\": " + JsonString(camera.firstBitRate) +
+                       ", \"secondBitRate\": " + JsonString(camera.secondBitRate) +
+                       ", \"count\": " + QByteArray::number(camera.count) + "}";
+    QList<QByteArray> recorders;
+    for (const PlanRecorder& recorder : plan.recorders)
+        recorders << "{\"model\": " + JsonString(recorder.model) + ", \"disabledChannels\": " +
+                         QByteArray::number(recorder.disabledChannels) +
+                         ", \"count\": " + QByteArray::number(recorder.count) + "}";
 
-    QJsonArray recorders;
-    for (const PlanRecorder& recorder : plan.recorders) {
-        QJsonObject object;
-        object.insert(QStringLiteral("model"), recorder.model);
-        object.insert(QStringLiteral("disabledChannels"), recorder.disabledChannels);
-        object.insert(QStringLiteral("count"), recorder.count);
-        recorders.append(object);
-    }
-    QJsonObject ipc;
-    ipc.insert(QStringLiteral("recorders"), recorders);
-    ipc.insert(QStringLiteral("firstBitRate"), plan.ipcFirstBitRate);
-    ipc.insert(QStringLiteral("secondBitRate"), plan.ipcSecondBitRate);
-
-    QJsonObject root;
-    root.insert(QStringLiteral("format"), QLatin1String(PlanFormat::Name));
-    root.insert(QStringLiteral("version"), PlanFormat::Version);
-    root.insert(QStringLiteral("nvrCalculate"), nvr);
-    root.insert(QStringLiteral("ipcCalculate"), ipc);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    QByteArray out = "{\n";
+    out += "    \"format\": " + JsonString(QLatin1String(PlanFormat::Name)) + ",\n";
+    out += "    \"version\": " + QByteArray::number(PlanFormat::Version) + ",\n";
+    out += "    \"nvrCalculate\": {\n";
+    out += "        \"model\": " + JsonString(plan.nvrModel) + ",\n";
+    out += "        \"disabledChannels\": " + QByteArray::number(plan.nvrDisabledChannels) + ",\n";
+    out += "        \"cameras\": " + JsonRecords(cameras) + "\n";
+    out += "    },\n";
+    out += "    \"ipcCalculate\": {\n";
+    out += "        \"firstBitRate\": " + JsonString(plan.ipcFirstBitRate) + ",\n";
+    out += "        \"secondBitRate\": " + JsonString(plan.ipcSecondBitRate) + ",\n";
+    out += "        \"recorders\": " + JsonRecords(recorders) + "\n";
+    out += "    }\n";
+    return out + "}\n";
 }
 
 bool WritePlanFile(const QString& path, const CorvanePlan& plan, QString* error)

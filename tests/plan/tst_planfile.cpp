@@ -102,6 +102,10 @@ void TestPlanFile::roundTrip_data()
     QTest::newRow("no records on either page") << empty;
     QTest::newRow("typed bit rates, disabled channels") << SmallPlan();
     QTest::newRow("100 cameras, 28 recorders, 1000000 each") << FullPlan();
+    CorvanePlan remarks = SmallPlan();
+    remarks.cameras[0].firstBitRate = QStringLiteral("2M(\"a\\b\", 1)");
+    remarks.ipcSecondBitRate = QStringLiteral("512(\u4e3b)");
+    QTest::newRow("remarks with quotes, backslash, comma, Chinese") << remarks;
 }
 
 void TestPlanFile::roundTrip()
@@ -114,11 +118,13 @@ void TestPlanFile::roundTrip()
     const PlanReadResult read = ReadPlanFile(path);
     QVERIFY2(read.ok, qPrintable(read.error));
     QVERIFY(read.plan == plan);
-    // A person can read it: one field a line, the format named first among its siblings.
+    // A person can read it: the format named first, one record a line.
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
-    QVERIFY(text.contains("\"format\": \"corvane-plan\""));
+    QVERIFY(text.startsWith("{\n    \"format\": \"corvane-plan\",\n    \"version\": 1,\n"));
+    const qsizetype cameras = plan.cameras.size(), recorders = plan.recorders.size();
+    QCOMPARE(text.count('\n'), 14 + (cameras ? cameras + 1 : 0) + (recorders ? recorders + 1 : 0));
     QVERIFY(text.contains("\n        \"model\": \"" + plan.nvrModel.toLatin1() + "\""));
 }
 
