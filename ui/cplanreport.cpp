@@ -5,6 +5,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextDocument>
 
@@ -52,8 +53,8 @@ QString HeadCell(const QString& text)
 QString Table(const QStringList& heads, const QList<QStringList>& rows)
 {
     QString html = QStringLiteral(
-        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" style=\"border-color:#b0b0b0\">"
-        "<tr>");
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" "
+        "width=\"70%\" style=\"border-collapse:collapse; border-color:#b0b0b0\"><tr>");
     for (const QString& head : heads)
         html += HeadCell(head);
     html += QLatin1String("</tr>");
@@ -183,17 +184,28 @@ QString CPlanReport::Html() const
     html += QStringLiteral("<p>%1: <b><font color=\"#aa0000\" size=\"+2\">%2</font></b></p>")
                 .arg(tr("Need NVR (tai)").toHtmlEscaped(), m_data.nvrTotal.toHtmlEscaped());
     if (!m_data.nvrTree.isEmpty()) {
-        // The tree as the page shows it: recorder rows, each with its cameras beneath.
-        html += QLatin1String("<table cellspacing=\"0\" cellpadding=\"3\" width=\"60%\" "
-                              "style=\"border:1px solid #b0b0b0\">");
+        // The tree as the page shows it: a bar for each recorder line, then its column titles
+        // and cameras in two columns beneath.
+        static const QRegularExpression columnGap(QStringLiteral("\\s{2,}"));
+        html +=
+            QLatin1String("<table cellspacing=\"0\" cellpadding=\"3\" width=\"70%\" "
+                          "border=\"1\" style=\"border-collapse:collapse; border-color:#b0b0b0\">");
         for (const auto& row : m_data.nvrTree) {
-            if (row.first == 0)
-                html += QStringLiteral("<tr><td bgcolor=\"#e3e7ee\"><b>&#9662; %1</b></td></tr>")
+            if (row.first == 0) {
+                html += QStringLiteral("<tr><td colspan=\"2\" bgcolor=\"#e3e7ee\"><b>&#9662; "
+                                       "%1</b></td></tr>")
                             .arg(row.second.toHtmlEscaped());
-            else
-                html += QStringLiteral("<tr><td style=\"padding-left:18px\"><pre "
-                                       "style=\"margin:0\">%1</pre></td></tr>")
-                            .arg(row.second.toHtmlEscaped());
+                continue;
+            }
+            const QStringList cells = row.second.trimmed().split(columnGap);
+            const bool camera = row.second.trimmed().front().isDigit();
+            const QString cell = camera
+                                     ? QStringLiteral("<td><tt>%1</tt></td>")
+                                     : QStringLiteral("<td><font color=\"#555555\">%1</font></td>");
+            html += QLatin1String("<tr>");
+            html += cell.arg(cells.value(0).toHtmlEscaped());
+            html += cell.arg(cells.mid(1).join(QLatin1Char(' ')).toHtmlEscaped());
+            html += QLatin1String("</tr>");
         }
         html += QLatin1String("</table>");
     }
