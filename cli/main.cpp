@@ -2,6 +2,8 @@
 #include "cli/planner.h"
 #include "engine/nvrcatalogue.h"
 
+#include <corvaneversion.h>
+
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -15,6 +17,9 @@ static void Write(FILE* stream, const QString& text)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("corvane-plan"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("corvane.org"));
     InitNVRTypeTable();
 
     QStringList arguments = QCoreApplication::arguments();
@@ -27,6 +32,11 @@ int main(int argc, char** argv)
     }
     if (args.help) {
         Write(stdout, PlanHelp());
+        return 0;
+    }
+    if (args.version) {
+        Write(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                    QCoreApplication::applicationVersion()));
         return 0;
     }
 

@@ -4,6 +4,7 @@
 // The command line of corvane-plan: a command word followed by long options, each given as
 // "--name value" or "--name=value". The next argument is always taken as the value, so
 // values that begin with "-" (a negative bit rate) reach the checks that refuse them.
+// QCommandLineParser does the splitting; the checks and messages on top are the planner's.
 
 #include <QHash>
 #include <QString>
@@ -21,6 +22,7 @@ struct PlanArgs
     QString command;
     QHash<QString, QStringList> values; // option -> values in the order given
     bool help = false;
+    bool version = false;
 
     bool has(const QString& name) const { return values.contains(name); }
     QString value(const QString& name) const { return values.value(name).value(0); }
@@ -29,7 +31,8 @@ struct PlanArgs
 
 // Splits `arguments` (without the program name). Returns false with a one-line `error` for
 // an unknown command or option, a missing value or a repeated single option. "--help" or
-// "-h" anywhere asks for help and stops the checks.
+// "-h" anywhere asks for help and stops the checks; "--version" or "-v" likewise asks for
+// the version.
 bool ParsePlanArgs(const QStringList& arguments, PlanArgs& args, QString& error);
 
 // The options each command accepts.

@@ -7,7 +7,11 @@
 #include "engine/validation.h"
 
 #include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPointer>
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -32,34 +36,44 @@ QString Quoted(const QString& text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-QString Json(const QString& text)
+// The layout the planner has always written: one line, keys in a fixed order, a space after
+// each colon and comma. QJsonDocument sorts keys and packs everything together, so it
+// encodes the names and scalars while this walks the containers in that order.
+const QStringList JsonKeyOrder{QStringLiteral("id"),
+                               QStringLiteral("name"),
+                               QStringLiteral("ipChannels"),
+                               QStringLiteral("maxDisableChannels"),
+                               QStringLiteral("bandwidth"),
+                               QStringLiteral("model"),
+                               QStringLiteral("disabledChannels"),
+                               QStringLiteral("recorders"),
+                               QStringLiteral("cameras"),
+                               QStringLiteral("lines"),
+                               QStringLiteral("type"),
+                               QStringLiteral("count")};
+
+QString JsonText(const QJsonValue& value)
 {
-    QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '"':
-            out += QLatin1String("\\\"");
-            break;
-        case '\\':
-            out += QLatin1String("\\\\");
-            break;
-        case '\n':
-            out += QLatin1String("\\n");
-            break;
-        case '\t':
-            out += QLatin1String("\\t");
-            break;
-        case '\r':
-            out += QLatin1String("\\r");
-            break;
-        default:
-            if (c.unicode() < 0x20)
-                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            else
-                out += c;
-        }
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        QStringList keys = object.keys();
+        std::stable_sort(keys.begin(), keys.end(), [](const QString& a, const QString& b) {
+            // Keys outside the list keep their sorted order after the listed ones.
+            return std::size_t(JsonKeyOrder.indexOf(a)) < std::size_t(JsonKeyOrder.indexOf(b));
+        });
+        QStringList members;
+        for (const QString& key : keys)
+            members << JsonText(key) + QStringLiteral(": ") + JsonText(object.value(key));
+        return QLatin1Char('{') + members.join(QLatin1String(", ")) + QLatin1Char('}');
     }
-    return out + QLatin1Char('"');
+    if (value.isArray()) {
+        QStringList items;
+        for (const QJsonValue item : value.toArray())
+            items << JsonText(item);
+        return QLatin1Char('[') + items.join(QLatin1String(", ")) + QLatin1Char(']');
+    }
+    const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(wrapped.mid(1, wrapped.size() - 2));
 }
 
 // Plain decimal digits only: a channel number is chosen from a list, never typed.
@@ -139,17 +153,16 @@ QString Plural(int n, const char* one, const char* many)
 PlanResult PlanModels(const PlanArgs& args)
 {
     const bool json = args.has(QStringLiteral("json"));
-    QStringList items;
+    QJsonArray items;
     QString text;
     for (const CalNVRInfo& model : NVRTypeList) {
         if (json) {
-            items << QStringLiteral("{\"id\": %1, \"name\": %2, \"ipChannels\": %3, "
-                                    "\"maxDisableChannels\": %4, \"bandwidth\": %5}")
-                         .arg(model.id)
-                         .arg(Json(model.name))
-                         .arg(model.ipChannels)
-                         .arg(model.maxDisableChannels)
-                         .arg(model.bandwidth);
+            items.append(
+                QJsonObject{{QStringLiteral("id"), model.id},
+                            {QStringLiteral("name"), model.name},
+                            {QStringLiteral("ipChannels"), model.ipChannels},
+                            {QStringLiteral("maxDisableChannels"), model.maxDisableChannels},
+                            {QStringLiteral("bandwidth"), model.bandwidth}});
         } else {
             text += QStringLiteral("%1  %2  %3  %4  %5\n")
                         .arg(model.id, 2)
@@ -160,7 +173,7 @@ PlanResult PlanModels(const PlanArgs& args)
         }
     }
     if (json)
-        return Succeed(QLatin1Char('[') + items.join(QLatin1String(", ")) + QLatin1String("]\n"));
+        return Succeed(JsonText(items) + QLatin1Char('\n'));
     return Succeed(text);
 }
 
@@ -223,7 +236,8 @@ PlanResult PlanCameras(const PlanArgs& args)
 
     const int cameras = !selection.empty() && bitRate > 0 ? CalIPCCapacity(selection, bitRate) : 0;
     if (args.has(QStringLiteral("json")))
-        return Succeed(QStringLiteral("{\"cameras\": %1}\n").arg(cameras));
+        return Succeed(JsonText(QJsonObject{{QStringLiteral("cameras"), cameras}}) +
+                       QLatin1Char('\n'));
     return Succeed(QStringLiteral("cameras: %1\n").arg(cameras));
 }
 
@@ -319,22 +333,20 @@ PlanResult PlanRecorders(const PlanArgs& args)
 
     QString out;
     if (args.has(QStringLiteral("json"))) {
-        QStringList lineItems;
+        QJsonArray lineItems;
         for (const CalNVRUsedByUI& line : lines) {
-            QStringList cameras;
+            QJsonArray cameras;
             for (const CalIPCInfo& info : line.ipcs)
-                cameras
-                    << QStringLiteral("{\"type\": %1, \"count\": %2}").arg(info.id).arg(info.count);
-            lineItems << QStringLiteral("{\"recorders\": %1, \"cameras\": [%2]}")
-                             .arg(line.nvrCount)
-                             .arg(cameras.join(QLatin1String(", ")));
+                cameras.append(QJsonObject{{QStringLiteral("type"), info.id},
+                                           {QStringLiteral("count"), info.count}});
+            lineItems.append(QJsonObject{{QStringLiteral("recorders"), line.nvrCount},
+                                         {QStringLiteral("cameras"), cameras}});
         }
-        out = QStringLiteral("{\"model\": %1, \"disabledChannels\": %2, \"recorders\": %3, "
-                             "\"lines\": [%4]}\n")
-                  .arg(Json(model.name))
-                  .arg(disabled)
-                  .arg(total)
-                  .arg(lineItems.join(QLatin1String(", ")));
+        out = JsonText(QJsonObject{{QStringLiteral("model"), model.name},
+                                   {QStringLiteral("disabledChannels"), disabled},
+                                   {QStringLiteral("recorders"), total},
+                                   {QStringLiteral("lines"), lineItems}}) +
+              QLatin1Char('\n');
     } else {
         out = QStringLiteral("model: %1, %2\nrecorders: %3\n")
                   .arg(model.name, Plural(disabled, "disabled channel", "disabled channels"))
@@ -386,6 +398,9 @@ QString PlanHelp()
         "\"bandwidth\"}, ...]; cameras gives {\"cameras\": N}; recorders gives {\"model\",\n"
         "\"disabledChannels\", \"recorders\", \"lines\": [{\"recorders\", \"cameras\":\n"
         "[{\"type\", \"count\"}, ...]}, ...]}.\n"
+        "\n"
+        "  corvane-plan --help | --version\n"
+        "      This text, or the program's name and version.\n"
         "\n"
         "Exit status: 0 on success, 2 for a usage error or invalid input (one line on\n"
         "standard error says what is wrong; nothing is written to standard output).\n");
