@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/cplanreport.h"
 
+#include <corvaneversion.h>
+
 #include <QAbstractTextDocumentLayout>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
