@@ -3,11 +3,14 @@
 #include "app/clientconfigmanager.h"
 #include "app/clientlanguagemanager.h"
 #include "app/ctesselstyle.h"
+#include "app/installpaths.h"
 #include "app/startuplog.h"
 #include "util/helpers.h"
 #include "widgets/calendar/cuilocale.h"
 #include "widgets/controls/ctooltip.h"
 #include "widgets/dialogs/cwarndlg.h"
+
+#include <corvaneversion.h>
 
 #include <QDebug>
 #include <QFile>
@@ -18,6 +21,13 @@ Q_LOGGING_CATEGORY(lcStartup, "corvane.startup", QtInfoMsg)
 CTesselApplication::CTesselApplication(int& argc, char** argv, const QString& key)
     : QApplication(argc, argv), m_key(key)
 {
+    // The names the desktop and QStandardPaths know the program by; set before anything
+    // looks up a file.
+    QCoreApplication::setApplicationName(QStringLiteral("corvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("corvane.org"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));
+    QGuiApplication::setWindowIcon(ProgramIcon());
     setQuitOnLastWindowClosed(false);
     InitFont();
     InitStyle();
@@ -51,9 +61,17 @@ void CTesselApplication::InitEnvironment()
         QStringLiteral("%1%2plugins")
             .arg(QCoreApplication::applicationDirPath(), QStringLiteral("/")));
 
-    ClientConfigManager::GetInstance()->LoadConfig(GetAbsolutePath(QStringLiteral("Setup.xml")));
-
-    ClientLanguageProperty* language = ClientLanguageManager::GetInstance()->GetCurrentLanguage();
+    const QString setup = FindSetupFile(GetAppDirPath(), ConfigDirs());
+    const bool configured = ClientConfigManager::GetInstance()->LoadConfig(setup);
+    ClientLanguageManager* languages = ClientLanguageManager::GetInstance();
+    // Without any Setup.xml the interface speaks the user's language where it can, rather
+    // than always English: an installed program has no file beside it to choose with.
+    if (!configured)
+        languages->SetTranslatorOverride(TranslatorForLanguages(QLocale::system().uiLanguages()));
+    ClientLanguageProperty* language = languages->GetCurrentLanguage();
+    qCInfo(lcStartup).noquote() << "configuration" << (configured ? setup : QStringLiteral("none"))
+                                << "language" << language->GetLanguage() << "translations"
+                                << languages->Dir() + QStringLiteral("translations");
     QCoreApplication::installTranslator(language->GetAppTranslator());
     QCoreApplication::installTranslator(language->GetQtTranslator());
     // The date widgets live below this layer and reach the language list through this hook.

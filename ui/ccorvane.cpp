@@ -7,6 +7,7 @@
 #include "ui/cdlgabout.h"
 #include "ui/cplancontroller.h"
 #include "ui/cwindowtitle.h"
+#include "util/helpers.h"
 #include "widgets/controls/cpushbutton.h"
 #include "widgets/dialogs/cwarndlg.h"
 
@@ -27,6 +28,8 @@ CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
     setFixedSize(1024, 768);
     ui->setupUi(this);
     setWindowTitle(tr("Corvane Tool"));
+    // The task bar and window switcher show it even though the window draws its own frame.
+    setWindowIcon(ProgramIcon());
 
     // The pages fill their recorder lists from the catalogue in their constructors.
     InitNVRTypeTable();

@@ -18,6 +18,14 @@ QString GetAbsolutePath(const QString& fileName)
     return fileName;
 }
 
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/corvane-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 QPixmap LoadCachedPixmap(const QString& fileName)
 {
     QPixmap pixmap;

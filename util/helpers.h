@@ -2,6 +2,7 @@
 #define HELPERS_H
 
 #include <QByteArray>
+#include <QIcon>
 #include <QPixmap>
 #include <QRect>
 #include <QRegion>
@@ -12,6 +13,9 @@ QString GetAppDirPath();
 
 // A relative name resolved against the executable's folder; an absolute one unchanged.
 QString GetAbsolutePath(const QString& fileName);
+
+// The program's icon in every size it is drawn in, from the compiled-in resources.
+QIcon ProgramIcon();
 
 // A picture through the process-wide pixmap cache. A name that does not load gives a null
 // picture and is not cached, so the next call tries again.
