@@ -676,7 +676,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The least resolution is 1024*768.</source>
+        <source>The least resolution is %1*%2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

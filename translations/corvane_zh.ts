@@ -676,8 +676,8 @@
         <translation>软件已在运行。</translation>
     </message>
     <message>
-        <source>The least resolution is 1024*768.</source>
-        <translation>最低分辨率为 1024*768。</translation>
+        <source>The least resolution is %1*%2.</source>
+        <translation>最低分辨率为 %1*%2。</translation>
     </message>
 </context>
 <context>
