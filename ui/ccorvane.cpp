@@ -5,8 +5,10 @@
 #include "pages/cdlgcalipcnum.h"
 #include "pages/cdlgcalnvrnum.h"
 #include "ui/cdlgabout.h"
+#include "ui/cplancontroller.h"
 #include "ui/cwindowtitle.h"
 #include "util/helpers.h"
+#include "widgets/controls/cpushbutton.h"
 #include "widgets/dialogs/cwarndlg.h"
 
 #include <QCloseEvent>
@@ -59,6 +61,11 @@ CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
     m_pStackedWidget->addWidget(m_pCalNVRNumPage);
     m_pStackedWidget->addWidget(m_pCalIPCNumPage);
 
+    // New, Open, Save, export and print: a menu button at the right end of the tab strip.
+    m_pPlanController = new CPlanController(this, m_pStackedWidget, m_pCalNVRNumPage,
+                                            m_pCalIPCNumPage, m_pWindowTitle);
+    ui->gridLayout->addWidget(m_pPlanController->MenuButton(), 0, 4);
+
     const QString unselected = QString::fromLatin1(UnselectedTabStyle);
     ui->m_pBtnCalNVRNum->setStyleSheet(unselected);
     ui->m_pBtnCalIPCNum->setStyleSheet(unselected);
@@ -97,6 +104,8 @@ QRect CCorvane::InitialGeometry(const QRect& available)
 
 CCorvane::~CCorvane()
 {
+    // It watches the pages, which go with the window's other children.
+    delete m_pPlanController;
     delete ui;
 }
 
@@ -122,10 +131,17 @@ void CCorvane::on_m_pBtnAbout_clicked()
 
 void CCorvane::closeEvent(QCloseEvent* event)
 {
-    if (CWarnDlg::ShowConfirm(tr("Confirm"), tr("Sure to close software"), this) != 1) {
+    // With unsaved changes the question about them is the confirmation; otherwise the usual one.
+    const bool mayClose =
+        m_pPlanController && m_pPlanController->IsModified()
+            ? m_pPlanController->MayDropChanges(CPlanController::Closing)
+            : CWarnDlg::ShowConfirm(tr("Confirm"), tr("Sure to close software"), this) == 1;
+    if (!mayClose) {
         event->ignore();
         return;
     }
+    delete m_pPlanController;
+    m_pPlanController = nullptr;
     delete m_pCalIPCNumPage;
     m_pCalIPCNumPage = nullptr;
     delete m_pCalNVRNumPage;

@@ -12,6 +12,7 @@ class QStackedWidget;
 class CDlgCalIPCNum;
 class CDlgCalNVRNum;
 class CWindowTitle;
+class CPlanController;
 
 // The one top-level window: tab strip, page stack with the two calculator pages, and the
 // close confirmation that ends the application.
@@ -27,6 +28,7 @@ public:
     CDlgCalNVRNum* NVRPage() const { return m_pCalNVRNumPage; }
     CDlgCalIPCNum* IPCPage() const { return m_pCalIPCNumPage; }
     CWindowTitle* WindowTitle() const { return m_pWindowTitle; }
+    CPlanController* PlanController() const { return m_pPlanController; }
 
     // The size the window opens at, where the screen leaves room for it.
     static QSize InitialSize();
@@ -56,6 +58,7 @@ private:
     CDlgCalNVRNum* m_pCalNVRNumPage = nullptr;
     QStackedWidget* m_pStackedWidget = nullptr;
     CWindowTitle* m_pWindowTitle = nullptr;
+    CPlanController* m_pPlanController = nullptr;
 };
 
 #endif

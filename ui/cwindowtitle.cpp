@@ -224,3 +224,13 @@ void CWindowTitle::resizeEvent(QResizeEvent* event)
     UpdateBackground();
     QWidget::resizeEvent(event);
 }
+
+void CWindowTitle::SetTitleText(const QString& text)
+{
+    m_pTitleLabel->setText(text);
+}
+
+QString CWindowTitle::TitleText() const
+{
+    return m_pTitleLabel->text();
+}

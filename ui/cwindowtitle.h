@@ -24,6 +24,10 @@ public:
     explicit CWindowTitle(QWidget* parent);
     ~CWindowTitle() override;
 
+    // The title in the middle of the bar.
+    void SetTitleText(const QString& text);
+    QString TitleText() const;
+
     static QString ButtonSheet(const QString& picture, const QString& hoverPicture);
 
     // The smallest screen on which the window may switch between normal and full screen.

@@ -29,9 +29,13 @@ static Run Plan(const QStringList& arguments)
     return run;
 }
 
-static QStringList Split(const char* arguments)
+// "PLANS/" names the folder of the test plans.
+static QStringList Split(const QString& arguments)
 {
-    return QString::fromUtf8(arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList split = arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString& argument : split)
+        argument.replace(QLatin1String("PLANS/"), QStringLiteral(CORVANE_TEST_PLANS "/"));
+    return split;
 }
 
 class TestCorvanePlan : public QObject
@@ -122,6 +126,13 @@ void TestCorvanePlan::exactOutput_data()
     QTest::newRow("commas inside a bit-rate remark")
         << "recorders --model NR-A8V --camera 2M(1,5),512k,3"
         << "model: NR-A8V, 0 disabled channels\nrecorders: 1\n1 recorder: type 1 x 3\n";
+    QTest::newRow("plan, NVR page (remark with a comma)")
+        << "recorders --plan PLANS/site.corvane"
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
+           "1 recorder: type 1 x 3, type 2 x 5\n1 recorder: type 2 x 5\n";
+    QTest::newRow("plan, IPC page, as models added up")
+        << "cameras --plan=PLANS/site.corvane --json"
+        << "{\"cameras\": 79}\n";
     QTest::newRow("nothing to place")
         << "recorders --model NR-K8Y --disable 1 --camera 0,0,5 --camera 1024,0,0 --json"
         << "{\"model\": \"NR-K8Y\", \"disabledChannels\": 1, \"recorders\": 0, \"lines\": []}\n";
@@ -131,7 +142,7 @@ void TestCorvanePlan::exactOutput()
 {
     QFETCH(QString, arguments);
     QFETCH(QString, output);
-    const Run run = Plan(arguments.split(QLatin1Char(' ')));
+    const Run run = Plan(Split(arguments));
     QCOMPARE(run.err, QString());
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, output);
@@ -228,6 +239,17 @@ void TestCorvanePlan::refusals_data()
     QTest::newRow("recorders above a million")
         << Split("cameras --first 1024 --second 0 --recorder NR-A8V=1000000 --recorder NR-B8V=1")
         << "The sum of NVR number can not be bigger than 1000000";
+    QTest::newRow("plan and its page's options")
+        << Split("recorders --plan PLANS/site.corvane --camera 1024,0,1")
+        << "combined with --camera";
+    QTest::newRow("plan of a newer format")
+        << Split("cameras --plan PLANS/newer.corvane") << "newer version";
+    QTest::newRow("plan without records for the page")
+        << Split("recorders --plan PLANS/empty.corvane") << "no camera records";
+    QTest::newRow("plan that is a folder")
+        << Split("cameras --plan PLANS/") << "not a regular file";
+    QTest::newRow("plan that is missing")
+        << Split("cameras --plan PLANS/none.corvane") << "does not exist";
     QTest::newRow("no model") << Split("recorders --camera 1024,0,1") << "--model";
     QTest::newRow("no camera") << Split("recorders --model NR-A8V") << "--camera";
     QTest::newRow("unknown recorder model")
@@ -276,9 +298,10 @@ void TestCorvanePlan::helpDescribesEveryForm()
         const Run run = Plan(arguments);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.isEmpty());
-        for (const char* form : {"corvane-plan models", "corvane-plan cameras",
-                                 "corvane-plan recorders", "--recorder NAME[:DISABLED]=COUNT",
-                                 "--camera FIRST,SECOND,COUNT", "--json", "--disable N"})
+        for (const char* form :
+             {"corvane-plan models", "corvane-plan cameras", "corvane-plan recorders",
+              "--recorder NAME[:DISABLED]=COUNT", "--camera FIRST,SECOND,COUNT", "--json",
+              "--disable N", "--plan FILE"})
             QVERIFY2(run.out.contains(QLatin1String(form)), form);
         QCOMPARE(run.out.count(QLatin1String("Example:")), 3);
     }
