@@ -96,7 +96,8 @@ struct CalStorage
     quint64 disks = 0;    // including the redundancy's disks
 };
 
-// Seconds recorded over the whole retention period.
+// Seconds recorded over the whole retention period: days x hours x share x 36, at most
+// 315,360,000; 0 when the days, hours or share are out of range.
 quint64 RecordedSeconds(const CalStorageInputs& inputs);
 
 // Disks of `diskTB` TB for `kilobits`: data disks rounded up, then the redundancy's disks and
@@ -108,7 +109,8 @@ quint64 DisksNeeded(quint64 kilobits, int diskTB, CalRedundancy redundancy);
 CalStorage RecorderStorage(const std::vector<CalStorageCamera>& cameras,
                            const CalStorageInputs& inputs);
 
-// The site: each line's storage and disks times its recorder count, summed. Disks are summed
+// The site: each line's storage and disks times its recorder count, summed; not ok when a
+// line is not or a recorder count is negative. Disks are summed
 // per recorder (every recorder has its own), not counted again from the total storage.
 CalStorage SiteStorage(const std::vector<CalStorageLine>& lines, const CalStorageInputs& inputs);
 
