@@ -1,6 +1,7 @@
 #include "app/clientlanguagemanager.h"
 
 #include "app/clientconfigmanager.h"
+#include "app/installpaths.h"
 #include "app/noltguard.h"
 #include "util/helpers.h"
 
@@ -19,7 +20,8 @@ ClientLanguageManager* ClientLanguageManager::GetInstance()
     if (!holder) {
         Nolt_Guard guard(&mutex);
         if (!holder)
-            holder.reset(new ClientLanguageManager(GetAppDirPath()));
+            holder.reset(new ClientLanguageManager(
+                FindTranslationsBase(GetAppDirPath(), InstalledDataDirs())));
     }
     return holder.get();
 }
@@ -87,7 +89,9 @@ int ClientLanguageManager::LanguageIndex(int translator, int versionType)
 ClientLanguageProperty* ClientLanguageManager::GetCurrentLanguage() const
 {
     const ClientConfigManager* config = ClientConfigManager::GetInstance();
-    const int index = LanguageIndex(config->IntValue(Translator), config->IntValue(VersionType));
+    const int translator =
+        m_translatorOverride >= 0 ? m_translatorOverride : config->IntValue(Translator);
+    const int index = LanguageIndex(translator, config->IntValue(VersionType));
     if (ClientLanguageProperty* entry = FindLanguage(index))
         return entry;
     return FindLanguage(0);

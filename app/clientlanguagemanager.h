@@ -51,14 +51,20 @@ public:
     ClientLanguageProperty* FindLanguage(int language) const;
     // The entry the configuration chooses; entry 0 when that one is not present.
     ClientLanguageProperty* GetCurrentLanguage() const;
+    // A Translator value that takes the place of the configuration's; start-up sets it from
+    // the system's locale when there is no Setup.xml at all. -1 (the default) clears it.
+    void SetTranslatorOverride(int translator) { m_translatorOverride = translator; }
 
     // Which entry a Translator setting t and a VersionType setting v choose.
     static int LanguageIndex(int translator, int versionType);
 
     int Count() const { return int(m_languages.size()); }
+    // The folder (ending in "/") whose translations/ the entries were loaded from.
+    QString Dir() const { return m_dir; }
 
 private:
     QString m_dir;
+    int m_translatorOverride = -1;
     std::vector<ClientLanguageProperty*> m_languages;
 };
 

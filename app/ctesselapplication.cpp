@@ -3,11 +3,15 @@
 #include "app/clientconfigmanager.h"
 #include "app/clientlanguagemanager.h"
 #include "app/ctesselstyle.h"
+#include "app/installpaths.h"
 #include "app/startuplog.h"
+#include "ui/ccorvane.h"
 #include "util/helpers.h"
 #include "widgets/calendar/cuilocale.h"
 #include "widgets/controls/ctooltip.h"
 #include "widgets/dialogs/cwarndlg.h"
+
+#include <corvaneversion.h>
 
 #include <QDebug>
 #include <QFile>
@@ -18,6 +22,13 @@ Q_LOGGING_CATEGORY(lcStartup, "corvane.startup", QtInfoMsg)
 CTesselApplication::CTesselApplication(int& argc, char** argv, const QString& key)
     : QApplication(argc, argv), m_key(key)
 {
+    // The names the desktop and QStandardPaths know the program by; set before anything
+    // looks up a file.
+    QCoreApplication::setApplicationName(QStringLiteral("corvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("corvane.org"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));
+    QGuiApplication::setWindowIcon(ProgramIcon());
     setQuitOnLastWindowClosed(false);
     InitFont();
     InitStyle();
@@ -42,7 +53,7 @@ void CTesselApplication::InitStyle()
     QApplication::setStyle(new CTesselStyle);
     QFile file(QStringLiteral(":/qss/Corvane.qss"));
     if (file.open(QIODevice::ReadOnly))
-        setStyleSheet(QString::fromLatin1(file.readAll()));
+        setStyleSheet(ScaleBorderImageCuts(QString::fromLatin1(file.readAll())));
 }
 
 void CTesselApplication::InitEnvironment()
@@ -51,9 +62,17 @@ void CTesselApplication::InitEnvironment()
         QStringLiteral("%1%2plugins")
             .arg(QCoreApplication::applicationDirPath(), QStringLiteral("/")));
 
-    ClientConfigManager::GetInstance()->LoadConfig(GetAbsolutePath(QStringLiteral("Setup.xml")));
-
-    ClientLanguageProperty* language = ClientLanguageManager::GetInstance()->GetCurrentLanguage();
+    const QString setup = FindSetupFile(GetAppDirPath(), ConfigDirs());
+    const bool configured = ClientConfigManager::GetInstance()->LoadConfig(setup);
+    ClientLanguageManager* languages = ClientLanguageManager::GetInstance();
+    // Without any Setup.xml the interface speaks the user's language where it can, rather
+    // than always English: an installed program has no file beside it to choose with.
+    if (!configured)
+        languages->SetTranslatorOverride(TranslatorForLanguages(QLocale::system().uiLanguages()));
+    ClientLanguageProperty* language = languages->GetCurrentLanguage();
+    qCInfo(lcStartup).noquote() << "configuration" << (configured ? setup : QStringLiteral("none"))
+                                << "language" << language->GetLanguage() << "translations"
+                                << languages->Dir() + QStringLiteral("translations");
     QCoreApplication::installTranslator(language->GetAppTranslator());
     QCoreApplication::installTranslator(language->GetQtTranslator());
     // The date widgets live below this layer and reach the language list through this hook.
@@ -101,19 +120,26 @@ bool CTesselApplication::IsAlreadyRunning()
     return true;
 }
 
-bool CTesselApplication::IsScreenTooSmall(const QSize& screen)
+bool CTesselApplication::IsScreenTooSmall(const QSize& available)
 {
-    return screen.width() < 1024 || screen.height() < 768;
+    const QSize least = CCorvane::LeastSize();
+    return !available.isValid() || available.width() < least.width() ||
+           available.height() < least.height();
 }
 
 bool CTesselApplication::IsResolutionTooLow()
 {
+    // The window can shrink to its least size, so what counts is the room left beside
+    // panels and task bars, in the logical pixels the window is laid out in.
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize size = screen ? screen->geometry().size() : QSize();
+    const QSize size = screen ? screen->availableGeometry().size() : QSize();
     if (!IsScreenTooSmall(size))
         return false;
-    qCInfo(lcStartup) << "refused: screen" << size.width() << "x" << size.height();
+    const QSize least = CCorvane::LeastSize();
+    qCInfo(lcStartup) << "refused: screen" << size.width() << "x" << size.height() << "needs"
+                      << least.width() << "x" << least.height();
     CWarnDlg dlg(nullptr);
-    dlg.ExecWarn(tr("Corvane"), tr("The least resolution is 1024*768."));
+    dlg.ExecWarn(tr("Corvane"),
+                 tr("The least resolution is %1*%2.").arg(least.width()).arg(least.height()));
     return true;
 }

@@ -5,6 +5,7 @@
 #include "engine/calnvrthread.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
+#include "util/helpers.h"
 #include "widgets/dialogs/chasedialog.h"
 #include "widgets/dialogs/cwarndlg.h"
 #include "widgets/itemviews/hierarchicalheaderview.h"
@@ -345,8 +346,8 @@ void CDlgCalNVRNum::CalNVRNum()
 void CDlgCalNVRNum::ResetGroup(std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI)
 {
     m_pGroupModel->clear();
-    ui->m_pGroupTableResult->setStyleSheet(vStruCalNVRusedByUI.empty() ? EmptyTreeStyle
-                                                                       : ResultTreeStyle);
+    ui->m_pGroupTableResult->setStyleSheet(
+        ScaleBorderImageCuts(vStruCalNVRusedByUI.empty() ? EmptyTreeStyle : ResultTreeStyle));
     const QFont cameraFont = CameraLineFont();
     int row = 0;
     for (const CalNVRUsedByUI& line : vStruCalNVRusedByUI) {

@@ -13,6 +13,7 @@ packages=(
     libgl-dev libxkbcommon-dev libbenchmark-dev
     fonts-liberation2 fonts-noto-cjk
     xvfb xauth
+    scdoc desktop-file-utils appstream
 )
 
 install_missing() {

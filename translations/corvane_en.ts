@@ -76,7 +76,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> v1.00.00.01</source>
+        <source> v%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -100,6 +100,18 @@
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>License:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This program comes with ABSOLUTELY NO WARRANTY. It is free software: you may redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or any later version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNU General Public License, version 3 or later</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -341,7 +353,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The least resolution is 1024*768.</source>
+        <source>The least resolution is %1*%2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

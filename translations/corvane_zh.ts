@@ -76,8 +76,8 @@
         <translation>关于</translation>
     </message>
     <message>
-        <source> v1.00.00.01</source>
-        <translation> v1.00.00.01</translation>
+        <source> v%1</source>
+        <translation> v%1</translation>
     </message>
 </context>
 <context>
@@ -101,6 +101,18 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>License:</source>
+        <translation>许可证：</translation>
+    </message>
+    <message>
+        <source>This program comes with ABSOLUTELY NO WARRANTY. It is free software: you may redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or any later version.</source>
+        <translation>本程序不提供任何担保。它是自由软件：您可以依照 GNU 通用公共许可证第 3 版或（您选择的）任何更新版本的条款再发布和/或修改它。</translation>
+    </message>
+    <message>
+        <source>GNU General Public License, version 3 or later</source>
+        <translation>GNU 通用公共许可证第 3 版或更新版本</translation>
     </message>
 </context>
 <context>
@@ -341,8 +353,8 @@
         <translation>软件已在运行。</translation>
     </message>
     <message>
-        <source>The least resolution is 1024*768.</source>
-        <translation>最低分辨率为 1024*768。</translation>
+        <source>The least resolution is %1*%2.</source>
+        <translation>最低分辨率为 %1*%2。</translation>
     </message>
 </context>
 <context>

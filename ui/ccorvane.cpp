@@ -6,11 +6,24 @@
 #include "pages/cdlgcalnvrnum.h"
 #include "ui/cdlgabout.h"
 #include "ui/cwindowtitle.h"
+#include "util/helpers.h"
 #include "widgets/dialogs/cwarndlg.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStackedWidget>
+
+namespace {
+
+// Chosen so that the right-hand panels keep their fixed 350 pixels beside a table that still
+// shows its first two columns, and the NVR page's result tree keeps about five rows; the
+// layouts themselves need less (the test measures them under the program's style).
+constexpr int LeastWidth = 800;
+constexpr int LeastHeight = 560;
+
+} // namespace
 
 const char* const CCorvane::SelectedTabStyle =
     "QPushButton{border-image:url(:/images/Tab/TabSelect.png); color: rgb(255, 255, 255); "
@@ -22,18 +35,21 @@ const char* const CCorvane::UnselectedTabStyle =
 CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags), ui(new Ui::CCorvaneClass)
 {
-    setFixedSize(1024, 768);
     ui->setupUi(this);
     setWindowTitle(tr("Corvane Tool"));
+    // The task bar and window switcher show it even though the window draws its own frame.
+    setWindowIcon(ProgramIcon());
 
     // The pages fill their recorder lists from the catalogue in their constructors.
     InitNVRTypeTable();
 
-    setStyleSheet(QStringLiteral("QMainWindow#CCorvaneClass{border-image:url(\":/images/Dialog/"
-                                 "dialog_bg2.png\") 58;\nborder-width:58;}"));
+    setStyleSheet(ScaleBorderImageCuts(
+        QStringLiteral("QMainWindow#CCorvaneClass{border-image:url(\":/images/Dialog/"
+                       "dialog_bg2.png\") 58;\nborder-width:58;}")));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint);
 
     m_pWindowTitle = new CWindowTitle(this);
+    m_pWindowTitle->SetLeastScreenSize(LeastSize());
     ui->m_pGridLayout->addWidget(m_pWindowTitle, 0, 0, 1, 2);
 
     m_pStackedWidget = new QStackedWidget(this);
@@ -49,6 +65,34 @@ CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
     ui->m_pBtnAbout->setStyleSheet(unselected);
 
     on_m_pBtnCalNVRNum_clicked();
+
+    setMinimumSize(LeastSize());
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(InitialGeometry(screen->availableGeometry()));
+    else
+        resize(InitialSize());
+}
+
+QSize CCorvane::InitialSize()
+{
+    return QSize(1024, 768);
+}
+
+QSize CCorvane::LeastSize()
+{
+    return QSize(LeastWidth, LeastHeight);
+}
+
+QRect CCorvane::InitialGeometry(const QRect& available)
+{
+    QRect geometry(QPoint(0, 0), InitialSize().boundedTo(available.size()).expandedTo(LeastSize()));
+    geometry.moveCenter(available.center());
+    // A screen smaller than the window shows its title bar, by which it can be moved.
+    if (geometry.top() < available.top())
+        geometry.moveTop(available.top());
+    if (geometry.left() < available.left())
+        geometry.moveLeft(available.left());
+    return geometry;
 }
 
 CCorvane::~CCorvane()

@@ -2,6 +2,8 @@
 #define CCORVANE_H
 
 #include <QMainWindow>
+#include <QRect>
+#include <QSize>
 
 namespace Ui {
 class CCorvaneClass;
@@ -25,6 +27,16 @@ public:
     CDlgCalNVRNum* NVRPage() const { return m_pCalNVRNumPage; }
     CDlgCalIPCNum* IPCPage() const { return m_pCalIPCNumPage; }
     CWindowTitle* WindowTitle() const { return m_pWindowTitle; }
+
+    // The size the window opens at, where the screen leaves room for it.
+    static QSize InitialSize();
+    // The smallest size at which every control is still usable: the tables and the result
+    // tree scroll below it, nothing else gives way. The screen check at start-up and the
+    // full-screen switch follow it.
+    static QSize LeastSize();
+    // Where the window opens on a screen with the given available area: the initial size
+    // shrunk to fit that area (never below the least size), centred in it.
+    static QRect InitialGeometry(const QRect& available);
 
     static const char* const SelectedTabStyle;
     static const char* const UnselectedTabStyle;

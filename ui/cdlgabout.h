@@ -17,6 +17,9 @@ public:
     explicit CDlgAbout(QWidget* parent = nullptr);
     ~CDlgAbout() override;
 
+    // " v" and the project version, two digits for each part after the first.
+    static QString VersionText();
+
 private:
     Ui::CDlgAboutClass* ui;
 };

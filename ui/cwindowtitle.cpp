@@ -12,8 +12,6 @@
 
 namespace {
 
-const QSize LeastFullScreenSize(1024, 768);
-
 const char* const TitleBackground = ":/images/title/title_bg.png";
 
 CPushButton* MakeButton(QWidget* parent, const QString& objectName, int side, Qt::FocusPolicy focus)
@@ -117,8 +115,7 @@ bool CWindowTitle::ScreenAllowsFullScreen() const
     if (!screen)
         return false;
     const QSize size = screen->geometry().size();
-    return size.width() >= LeastFullScreenSize.width() &&
-           size.height() >= LeastFullScreenSize.height();
+    return size.width() >= m_leastScreenSize.width() && size.height() >= m_leastScreenSize.height();
 }
 
 void CWindowTitle::showSmall()
@@ -170,6 +167,7 @@ void CWindowTitle::mousePressEvent(QMouseEvent* event)
     if (!m_pWindow || m_pWindow->isFullScreen())
         return;
     m_iDragging = 1;
+    m_bSystemMoveTried = false;
     // Relative to the controlled window, which need not be the bar's direct parent once a
     // layout has placed the bar.
     m_pressPos = mapTo(m_pWindow, event->position().toPoint());
@@ -193,6 +191,15 @@ void CWindowTitle::mouseMoveEvent(QMouseEvent* event)
 {
     if (!m_iDragging || !m_pWindow)
         return;
+    // The window system moves the window where it can (and must, on Wayland); it then owns
+    // the rest of the drag, release included.
+    if (!m_bSystemMoveTried) {
+        m_bSystemMoveTried = true;
+        if (StartSystemMove(m_pWindow->windowHandle())) {
+            m_iDragging = 0;
+            return;
+        }
+    }
     m_pWindow->move(ClampToWorkArea(event->globalPosition().toPoint()) - m_pressPos);
 }
 

@@ -1,5 +1,6 @@
 #include "app/clientconfigmanager.h"
 #include "app/clientlanguagemanager.h"
+#include "app/installpaths.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -40,6 +41,10 @@ private slots:
     void chineseTranslatesTexts();
     void current_data();
     void current();
+    void systemLanguage_data();
+    void systemLanguage();
+    void lookupOrder_data();
+    void lookupOrder();
 };
 
 void TestClientLanguageManager::index_data()
@@ -158,6 +163,101 @@ void TestClientLanguageManager::current()
     ClientLanguageProperty* entry = languages.GetCurrentLanguage();
     QVERIFY(entry);
     QCOMPARE(entry->GetLanguage(), language);
+}
+
+void TestClientLanguageManager::systemLanguage_data()
+{
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("language");
+
+    QTest::newRow("Chinese locale: entry 3") << QStringList{"zh-CN", "zh"} << AllFiles << 3;
+    QTest::newRow("traditional Chinese is Chinese too")
+        << QStringList{"zh-Hant-TW"} << AllFiles << 3;
+    QTest::newRow("English locale: entry 2") << QStringList{"en-US"} << AllFiles << 2;
+    QTest::newRow("first preference wins") << QStringList{"de-DE", "zh-CN"} << AllFiles << 2;
+    QTest::newRow("Chinese locale, Chinese catalogues missing: entry 0")
+        << QStringList{"zh-CN"} << QStringList{"corvane_en.qm"} << 0;
+}
+
+void TestClientLanguageManager::systemLanguage()
+{
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QStringList, files);
+    QFETCH(int, language);
+    QTemporaryDir dir;
+    QVERIFY(MakeProgramDir(dir, files));
+    ClientLanguageManager languages(dir.path() + QLatin1Char('/'));
+    languages.SetTranslatorOverride(TranslatorForLanguages(uiLanguages));
+    QCOMPARE(languages.GetCurrentLanguage()->GetLanguage(), language);
+}
+
+void TestClientLanguageManager::lookupOrder_data()
+{
+    // Which of the program's folder, a data folder and a configuration folder hold the
+    // translations/ folder ("t") and Setup.xml ("s"); which folder each is read from.
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("config");
+    QTest::addColumn<QString>("translationsFrom");
+    QTest::addColumn<QString>("setupFrom");
+
+    QTest::newRow("build tree: beside the executable wins") << "ts"
+                                                            << "t"
+                                                            << "s"
+                                                            << "program"
+                                                            << "program";
+    QTest::newRow("installed: data and configuration folders") << ""
+                                                               << "t"
+                                                               << "s"
+                                                               << "data"
+                                                               << "config";
+    QTest::newRow("installed without configuration: name beside the executable") << ""
+                                                                                 << "t"
+                                                                                 << ""
+                                                                                 << "data"
+                                                                                 << "program";
+    QTest::newRow("only a Setup.xml beside: translations still from the data folder") << "s"
+                                                                                      << "t"
+                                                                                      << "s"
+                                                                                      << "data"
+                                                                                      << "program";
+    QTest::newRow("nothing anywhere: the executable's folder") << ""
+                                                               << ""
+                                                               << ""
+                                                               << "program"
+                                                               << "program";
+}
+
+void TestClientLanguageManager::lookupOrder()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, data);
+    QFETCH(QString, config);
+    QFETCH(QString, translationsFrom);
+    QFETCH(QString, setupFrom);
+
+    QTemporaryDir root;
+    QHash<QString, QString> dirs;
+    const QList<QPair<QString, QString>> contents = {
+        {"program", program}, {"data", data}, {"config", config}};
+    for (const auto& [name, holds] : contents) {
+        const QString dir = root.filePath(name);
+        QVERIFY(QDir().mkpath(dir));
+        if (holds.contains(QLatin1Char('t')))
+            QVERIFY(QDir(dir).mkpath(QStringLiteral("translations")));
+        if (holds.contains(QLatin1Char('s'))) {
+            QFile setup(dir + QStringLiteral("/Setup.xml"));
+            QVERIFY(setup.open(QIODevice::WriteOnly));
+        }
+        dirs[name] = dir + QLatin1Char('/');
+    }
+    // A folder that does not exist is passed over like one without the file.
+    const QString missing = root.filePath(QStringLiteral("missing"));
+    QCOMPARE(FindTranslationsBase(dirs["program"], {missing, dirs["data"]}),
+             dirs[translationsFrom]);
+    QCOMPARE(FindSetupFile(dirs["program"], {missing, dirs["config"]}),
+             dirs[setupFrom] + QStringLiteral("Setup.xml"));
 }
 
 QTEST_GUILESS_MAIN(TestClientLanguageManager)

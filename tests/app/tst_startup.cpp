@@ -7,9 +7,14 @@
 class Instance
 {
 public:
-    explicit Instance(const QString& screen)
+    // `extraEnv` holds NAME=value entries set on top of this process's environment.
+    explicit Instance(const QString& screen, const QStringList& extraEnv = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // The screens are given in logical pixels unless a row scales them.
+        env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+        for (const QString& entry : extraEnv)
+            env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"),
                    QStringLiteral("offscreen:configfile=%1/screen-%2.json")
                        .arg(QStringLiteral(CORVANE_SCREENS_DIR), screen));
@@ -62,29 +67,50 @@ private slots:
     void secondInstanceRefused();
     void secondInstanceOnSmallScreenOnlyWarnsOnce();
     void killedInstanceDoesNotLockOut();
+    void languageAndConfiguration_data();
+    void languageAndConfiguration();
 };
 
 void TestStartup::resolution_data()
 {
     QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("scale");
     QTest::addColumn<bool>("accepted");
 
-    QTest::newRow("1024x768 is enough") << "1024x768" << true;
-    QTest::newRow("1023x768 too narrow") << "1023x768" << false;
-    QTest::newRow("1024x767 too low") << "1024x767" << false;
-    QTest::newRow("1280x1024") << "1280x1024" << true;
+    // The boundary is the main window's least size, 800 x 560.
+    QTest::newRow("the least size is enough") << "800x560"
+                                              << "" << true;
+    QTest::newRow("one column short") << "799x560"
+                                      << "" << false;
+    QTest::newRow("one row short") << "800x559"
+                                   << "" << false;
+    QTest::newRow("1024x768") << "1024x768"
+                              << "" << true;
+    QTest::newRow("1280x720") << "1280x720"
+                              << "" << true;
+    QTest::newRow("1920x1080 at 150 %, 1280x720 logical") << "1920x1080"
+                                                          << "1.5" << true;
+    QTest::newRow("1920x1080 at 200 %, 960x540 logical") << "1920x1080"
+                                                         << "2" << false;
+    QTest::newRow("1280x1024") << "1280x1024"
+                               << "" << true;
 }
 
 void TestStartup::resolution()
 {
     QFETCH(QString, screen);
+    QFETCH(QString, scale);
     QFETCH(bool, accepted);
-    Instance instance(screen);
+    Instance instance(screen, scale.isEmpty()
+                                  ? QStringList()
+                                  : QStringList{QStringLiteral("QT_SCALE_FACTOR=") + scale});
     if (accepted) {
         QVERIFY2(instance.WaitFor(Shown), instance.Log().constData());
         QVERIFY(!instance.Log().contains(TooSmall));
     } else {
         QVERIFY2(instance.WaitFor(TooSmall), instance.Log().constData());
+        // The warning names the size the window needs.
+        QVERIFY2(instance.WaitFor("needs 800 x 560"), instance.Log().constData());
         // The warning is modal and waits; the main window must never have appeared.
         QVERIFY(instance.Running());
         QVERIFY(!instance.Log().contains(Shown));
@@ -109,7 +135,7 @@ void TestStartup::secondInstanceOnSmallScreenOnlyWarnsOnce()
 {
     Instance first(QStringLiteral("1280x1024"));
     QVERIFY2(first.WaitFor(Shown), first.Log().constData());
-    Instance second(QStringLiteral("1023x768"));
+    Instance second(QStringLiteral("799x560"));
     QVERIFY2(second.WaitFor(Running), second.Log().constData());
     QTest::qWait(200);
     QVERIFY(!second.Log().contains(TooSmall));
@@ -126,6 +152,53 @@ void TestStartup::killedInstanceDoesNotLockOut()
     QVERIFY2(next.WaitFor(Shown), next.Log().constData());
     Instance refused(QStringLiteral("1280x1024"));
     QVERIFY2(refused.WaitFor(Running), refused.Log().constData());
+}
+
+void TestStartup::languageAndConfiguration_data()
+{
+    QTest::addColumn<QStringList>("env");
+    QTest::addColumn<QByteArray>("userSetup"); // Setup.xml in the user's configuration folder
+    QTest::addColumn<QString>("expected");     // start-up log, %1 = the user's Setup.xml
+
+    const QByteArray english("<Configs><Translator><Value>0</Value></Translator>"
+                             "<VersionType><Value>1</Value></VersionType></Configs>");
+    QTest::newRow("no Setup.xml, Chinese locale: Chinese")
+        << QStringList{"LC_ALL=zh_CN.UTF-8"} << QByteArray() << "configuration none language 3";
+    QTest::newRow("no Setup.xml, English locale: English")
+        << QStringList{"LC_ALL=en_US.UTF-8"} << QByteArray() << "configuration none language 2";
+    QTest::newRow("no Setup.xml, Chinese first in LANGUAGE: Chinese")
+        << QStringList{"LC_ALL=en_US.UTF-8", "LANGUAGE=zh_CN:en"} << QByteArray()
+        << "configuration none language 3";
+    QTest::newRow("user's Setup.xml read and obeyed over the locale")
+        << QStringList{"LC_ALL=zh_CN.UTF-8"} << english << "configuration %1 language 0";
+    QTest::newRow("a Setup.xml without Translator keeps English whatever the locale")
+        << QStringList{"LC_ALL=zh_CN.UTF-8"} << QByteArray("<Configs/>")
+        << "configuration %1 language 2";
+}
+
+void TestStartup::languageAndConfiguration()
+{
+    QFETCH(QStringList, env);
+    QFETCH(QByteArray, userSetup);
+    QFETCH(QString, expected);
+    if (QFile::exists(QFileInfo(QStringLiteral(CORVANE_EXE)).dir().filePath("Setup.xml")))
+        QSKIP("a Setup.xml beside the program takes precedence over everything tested here");
+
+    QTemporaryDir home;
+    const QString setup = home.filePath(QStringLiteral("corvane/Setup.xml"));
+    if (!userSetup.isEmpty()) {
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral("corvane")));
+        QFile file(setup);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(userSetup);
+    }
+    env << QStringLiteral("XDG_CONFIG_HOME=") + home.path()
+        << QStringLiteral("XDG_CONFIG_DIRS=") + home.filePath(QStringLiteral("none"));
+    if (!env.join(QLatin1Char(' ')).contains(QLatin1String("LANGUAGE=")))
+        env << QStringLiteral("LANGUAGE=");
+    Instance instance(QStringLiteral("1280x1024"), env);
+    const QByteArray line = QString(expected).replace(QStringLiteral("%1"), setup).toUtf8();
+    QVERIFY2(instance.WaitFor(line.constData()), instance.Log().constData());
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -166,19 +166,25 @@ void TestCWindowTitle::fullScreenToggle_data()
 {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<bool>("doubleClick");
+    QTest::addColumn<QSize>("leastScreen"); // invalid: the bar's default
 
-    QTest::newRow("1280 x 1024, button") << "s1" << false;
-    QTest::newRow("1280 x 1024, double click") << "s1" << true;
-    QTest::newRow("exactly 1024 x 768, button") << "s4" << false;
-    QTest::newRow("exactly 1024 x 768, double click") << "s4" << true;
+    QTest::newRow("1280 x 1024, button") << "s1" << false << QSize();
+    QTest::newRow("1280 x 1024, double click") << "s1" << true << QSize();
+    QTest::newRow("exactly 1024 x 768, button") << "s4" << false << QSize();
+    QTest::newRow("exactly 1024 x 768, double click") << "s4" << true << QSize();
+    QTest::newRow("1023 x 768 for a window that fits on 800 x 560")
+        << "s2" << false << QSize(800, 560);
 }
 
 void TestCWindowTitle::fullScreenToggle()
 {
     QFETCH(QString, screen);
     QFETCH(bool, doubleClick);
+    QFETCH(QSize, leastScreen);
 
     Window window;
+    if (leastScreen.isValid())
+        window.bar->SetLeastScreenSize(leastScreen);
     // Held at a fixed size like the main window; full screen must still fill the screen.
     window.setFixedSize(600, 400);
     PutOn(window, screen);

@@ -109,7 +109,7 @@ QToolButton* CCalendarWidget::CreateNavigationButton(const QString& objectName,
         button->setArrowType(fallback);
     } else {
         button->setIcon(QIcon(icon));
-        button->setIconSize(icon.size());
+        button->setIconSize(LogicalSize(icon));
     }
     QPalette palette = button->palette();
     palette.setColor(QPalette::ButtonText, kNavigationText);

@@ -1,0 +1,59 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# bash completion for corvane-plan: commands, each command's options, and recorder model
+# names (asked from the program itself, so the list never goes stale).
+
+_corvane_plan_models()
+{
+    corvane-plan models 2>/dev/null | awk '{ print $2 }'
+}
+
+_corvane_plan()
+{
+    local cur prev words cword
+    _init_completion -n = || return
+
+    if [[ $cword -eq 1 ]]; then
+        COMPREPLY=($(compgen -W 'models cameras recorders --help --version' -- "$cur"))
+        return
+    fi
+
+    local command=${words[1]} options
+    case $command in
+        models) options='--json' ;;
+        cameras) options='--first --second --recorder --json' ;;
+        recorders) options='--model --disable --camera --json' ;;
+        *) return ;;
+    esac
+
+    # "--name=value" is one word here (-n =): complete the value and keep the name in front.
+    local option=$prev value=$cur prefix=
+    if [[ $cur == --*=* ]]; then
+        option=${cur%%=*}
+        value=${cur#*=}
+        prefix=$option=
+    fi
+    case $option in
+        --first | --second)
+            COMPREPLY=($(compgen -P "$prefix" -W '0 32k 64k 128k 256k 512k 1M 2M 4M 8M 16M' -- "$value"))
+            return
+            ;;
+        --model)
+            COMPREPLY=($(compgen -P "$prefix" -W "$(_corvane_plan_models)" -- "$value"))
+            return
+            ;;
+        --recorder)
+            # A model name, then ":DISABLED=COUNT" or "=COUNT" typed by hand.
+            COMPREPLY=($(compgen -P "$prefix" -W "$(_corvane_plan_models)" -- "$value"))
+            compopt -o nospace
+            return
+            ;;
+        --disable | --camera)
+            return
+            ;;
+    esac
+
+    if [[ $cur == -* || -z $cur ]]; then
+        COMPREPLY=($(compgen -W "$options --help" -- "$cur"))
+    fi
+}
+complete -F _corvane_plan corvane-plan
