@@ -5,6 +5,7 @@
 #include "app/ctesselstyle.h"
 #include "app/installpaths.h"
 #include "app/startuplog.h"
+#include "ui/ccorvane.h"
 #include "util/helpers.h"
 #include "widgets/calendar/cuilocale.h"
 #include "widgets/controls/ctooltip.h"
@@ -52,7 +53,7 @@ void CTesselApplication::InitStyle()
     QApplication::setStyle(new CTesselStyle);
     QFile file(QStringLiteral(":/qss/Corvane.qss"));
     if (file.open(QIODevice::ReadOnly))
-        setStyleSheet(QString::fromLatin1(file.readAll()));
+        setStyleSheet(ScaleBorderImageCuts(QString::fromLatin1(file.readAll())));
 }
 
 void CTesselApplication::InitEnvironment()
@@ -119,19 +120,26 @@ bool CTesselApplication::IsAlreadyRunning()
     return true;
 }
 
-bool CTesselApplication::IsScreenTooSmall(const QSize& screen)
+bool CTesselApplication::IsScreenTooSmall(const QSize& available)
 {
-    return screen.width() < 1024 || screen.height() < 768;
+    const QSize least = CCorvane::LeastSize();
+    return !available.isValid() || available.width() < least.width() ||
+           available.height() < least.height();
 }
 
 bool CTesselApplication::IsResolutionTooLow()
 {
+    // The window can shrink to its least size, so what counts is the room left beside
+    // panels and task bars, in the logical pixels the window is laid out in.
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize size = screen ? screen->geometry().size() : QSize();
+    const QSize size = screen ? screen->availableGeometry().size() : QSize();
     if (!IsScreenTooSmall(size))
         return false;
-    qCInfo(lcStartup) << "refused: screen" << size.width() << "x" << size.height();
+    const QSize least = CCorvane::LeastSize();
+    qCInfo(lcStartup) << "refused: screen" << size.width() << "x" << size.height() << "needs"
+                      << least.width() << "x" << least.height();
     CWarnDlg dlg(nullptr);
-    dlg.ExecWarn(tr("Corvane"), tr("The least resolution is 1024*768."));
+    dlg.ExecWarn(tr("Corvane"),
+                 tr("The least resolution is %1*%2.").arg(least.width()).arg(least.height()));
     return true;
 }

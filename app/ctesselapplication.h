@@ -20,8 +20,9 @@ public:
     bool IsAlreadyRunning();
     bool IsResolutionTooLow();
 
-    // The smallest screen the main window fits on.
-    static bool IsScreenTooSmall(const QSize& screen);
+    // Whether a screen's available area (logical pixels) cannot hold the main window at its
+    // least size.
+    static bool IsScreenTooSmall(const QSize& available);
 
 private:
     void InitFont();

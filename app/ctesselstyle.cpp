@@ -48,8 +48,14 @@ void CTesselStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     case PE_FrameTabBarBase:
     case PE_IndicatorTabTear:
     case PE_PanelItemViewRow:
-    case PE_PanelItemViewItem:
     case PE_IndicatorTabClose:
+        return;
+    case PE_PanelItemViewItem:
+        // Tables and trees paint their own hover and selection. A combo box's drop-down list
+        // has nothing else to show its current (and hovered) item with.
+        if (widget && widget->parentWidget() &&
+            widget->parentWidget()->inherits("QComboBoxPrivateContainer"))
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     case PE_IndicatorItemViewItemCheck:
         // The base would draw its own box, which peeks out beside the pictures the style
@@ -127,6 +133,18 @@ void CTesselStyle::drawControl(ControlElement element, const QStyleOption* optio
         if (option && (option->state & State_Horizontal))
             return;
         break;
+    case CE_ComboBoxLabel:
+        // The base paints a focused, read-only combo box's text in the highlighted-text
+        // colour (white) for a highlight that the skin's light picture replaces: keep the
+        // text colour whatever the focus.
+        if (const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+            combo && !combo->editable && (combo->state & State_HasFocus)) {
+            QStyleOptionComboBox unfocused(*combo);
+            unfocused.state &= ~State_HasFocus;
+            QProxyStyle::drawControl(element, &unfocused, painter, widget);
+            return;
+        }
+        break;
     case CE_ShapedFrame:
         if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
             frame && frame->frameShape == QFrame::StyledPanel) {
@@ -160,12 +178,15 @@ void CTesselStyle::DrawProgressBar(const QStyleOptionProgressBar* bar, QPainter*
     const QPixmap middle = ProgressPicture("ProgressBar.png");
     const QPixmap right = ProgressPicture("ProgressBarRight.png");
 
+    // Measured in logical pixels: on a scaled screen the pictures are their large variants.
+    const int leftWidth = LogicalSize(left).width();
+    const int rightWidth = LogicalSize(right).width();
+    const int middleHeight = LogicalSize(middle).height();
     painter->drawPixmap(r.topLeft(), left);
-    const int middleWidth = r.width() - left.width() - right.width();
+    const int middleWidth = r.width() - leftWidth - rightWidth;
     if (middleWidth > 0)
-        painter->drawPixmap(QRect(r.x() + left.width(), r.y(), middleWidth, middle.height()),
-                            middle);
-    painter->drawPixmap(QPoint(r.x() + r.width() - right.width(), r.y()), right);
+        painter->drawPixmap(QRect(r.x() + leftWidth, r.y(), middleWidth, middleHeight), middle);
+    painter->drawPixmap(QPoint(r.x() + r.width() - rightWidth, r.y()), right);
 
     if (bar->maximum < bar->minimum || qint64(bar->progress) - bar->minimum <= 0)
         return;
@@ -173,15 +194,15 @@ void CTesselStyle::DrawProgressBar(const QStyleOptionProgressBar* bar, QPainter*
         return;
     const QPixmap leftChunk = ProgressPicture("ProgressBarLeftChunk.png");
     const QPixmap chunk = ProgressPicture("ProgressBarChunk.png");
-    const qint64 groove = qint64(r.width()) - leftChunk.width() - right.width();
+    const int leftChunkWidth = LogicalSize(leftChunk).width();
+    const qint64 groove = qint64(r.width()) - leftChunkWidth - rightWidth;
     const qint64 filled = ProgressChunkWidth(groove, bar->minimum, bar->maximum, bar->progress);
 
     painter->drawPixmap(r.topLeft(), leftChunk);
     if (filled > 0)
-        painter->drawPixmap(QRect(r.x() + left.width(), r.y(), int(filled), middle.height()),
-                            chunk);
+        painter->drawPixmap(QRect(r.x() + leftWidth, r.y(), int(filled), middleHeight), chunk);
     if (bar->progress == bar->maximum)
-        painter->drawPixmap(QPoint(r.x() + leftChunk.width() + int(groove), r.y()),
+        painter->drawPixmap(QPoint(r.x() + leftChunkWidth + int(groove), r.y()),
                             ProgressPicture("ProgressBarRightChunk.png"));
 }
 

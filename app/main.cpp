@@ -1,6 +1,9 @@
 #include "app/ctesselapplication.h"
 #include "app/startuplog.h"
 #include "ui/ccorvane.h"
+#include "ui/cplancontroller.h"
+
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -14,6 +17,12 @@ int main(int argc, char** argv)
     {
         CCorvane window;
         window.show();
+        // The toolkit has taken its own options out; what is left names a plan to open.
+        const QStringList arguments = QCoreApplication::arguments().mid(1);
+        if (!arguments.isEmpty())
+            QTimer::singleShot(0, &window, [&window, arguments] {
+                window.PlanController()->OpenFromCommandLine(arguments);
+            });
         // With its title, so that a watcher sees which language the program chose.
         qCInfo(lcStartup).noquote() << "main window shown:" << window.windowTitle();
         result = app.exec();

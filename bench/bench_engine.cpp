@@ -88,11 +88,11 @@ void Group(benchmark::State& state, const Case& c)
     int total = 0;
     for (auto _ : state) {
         std::vector<CalIPCInfo> list = c.cameras;
-        std::map<int, CalNVRGroup> groups;
-        total = GroupIPCToNVR(list, groups, c.nvrType, c.disabledChannels);
+        CalNVRLoads loads;
+        total = GroupIPCs(list, loads, c.nvrType, c.disabledChannels);
         benchmark::DoNotOptimize(total);
         state.PauseTiming();
-        groups.clear();
+        loads = CalNVRLoads();
         state.ResumeTiming();
     }
     state.counters["recorders"] = total;
@@ -101,12 +101,12 @@ void Group(benchmark::State& state, const Case& c)
 void Merge(benchmark::State& state, const Case& c)
 {
     std::vector<CalIPCInfo> list = c.cameras;
-    std::map<int, CalNVRGroup> groups;
-    const int total = GroupIPCToNVR(list, groups, c.nvrType, c.disabledChannels);
+    CalNVRLoads loads;
+    const int total = GroupIPCs(list, loads, c.nvrType, c.disabledChannels);
     std::size_t lines = 0;
     for (auto _ : state) {
         std::vector<CalNVRUsedByUI> used;
-        MergeNVRGroups(groups, used);
+        MergeNVRLoads(loads, used);
         lines = used.size();
         benchmark::DoNotOptimize(used.data());
     }

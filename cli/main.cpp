@@ -40,6 +40,11 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    if (!ApplyPlanFile(args, error)) {
+        Write(stderr, QStringLiteral("corvane-plan: %1\n").arg(error));
+        return 2;
+    }
+
     PlanResult result;
     if (args.command == QLatin1String("models"))
         result = PlanModels(args);

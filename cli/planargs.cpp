@@ -12,12 +12,14 @@ QList<PlanOption> PlanOptionsOf(const QString& command)
         return {json,
                 {QStringLiteral("first"), true, false},
                 {QStringLiteral("second"), true, false},
-                {QStringLiteral("recorder"), true, true}};
+                {QStringLiteral("recorder"), true, true},
+                {QStringLiteral("plan"), true, false}};
     if (command == QLatin1String("recorders"))
         return {json,
                 {QStringLiteral("model"), true, false},
                 {QStringLiteral("disable"), true, false},
-                {QStringLiteral("camera"), true, true}};
+                {QStringLiteral("camera"), true, true},
+                {QStringLiteral("plan"), true, false}};
     return {};
 }
 

@@ -1,10 +1,12 @@
 #include "cli/planner.h"
 
+#include "cli/cameravalue.h"
 #include "engine/bitrate.h"
 #include "engine/calnvrthread.h"
 #include "engine/calrecords.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
+#include "plan/planfile.h"
 
 #include <QEventLoop>
 #include <QJsonArray>
@@ -107,48 +109,70 @@ QString CountProblem(const QString& text)
     return QString();
 }
 
-// FIRST,SECOND,COUNT. A bit-rate remark may itself hold commas ("2M(1,5)"); such a text is
-// split at the one comma that leaves two valid bit rates.
-bool SplitCamera(const QString& given, QStringList& fields, QString& problem)
-{
-    const QStringList parts = given.split(QLatin1Char(','));
-    if (parts.size() < 3) {
-        problem = QStringLiteral("expected FIRST,SECOND,COUNT");
-        return false;
-    }
-    const QString count = parts.last();
-    if (parts.size() == 3) {
-        fields = parts;
-        return true;
-    }
-    const QStringList rates = parts.mid(0, parts.size() - 1);
-    int splits = 0;
-    for (int k = 1; k < rates.size(); ++k) {
-        const QString first = rates.mid(0, k).join(QLatin1Char(','));
-        const QString second = rates.mid(k).join(QLatin1Char(','));
-        if (IsValidBitRateText(first) && IsValidBitRateText(second)) {
-            fields = QStringList{first, second, count};
-            ++splits;
-        }
-    }
-    if (splits == 0) {
-        problem = QStringLiteral("expected FIRST,SECOND,COUNT with two bit rates: ") +
-                  QLatin1String(CalMessages::BitRateInvalidRange);
-        return false;
-    }
-    if (splits > 1) {
-        problem = QStringLiteral("the commas leave more than one way to read FIRST,SECOND");
-        return false;
-    }
-    return true;
-}
-
 QString Plural(int n, const char* one, const char* many)
 {
     return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
 }
 
 } // namespace
+
+bool ApplyPlanFile(PlanArgs& args, QString& error)
+{
+    const QString plan = QStringLiteral("plan");
+    if (!args.has(plan))
+        return true;
+    const bool recorders = args.command == QLatin1String("recorders");
+    const QStringList inputs = recorders
+                                   ? QStringList{QStringLiteral("model"), QStringLiteral("disable"),
+                                                 QStringLiteral("camera")}
+                                   : QStringList{QStringLiteral("first"), QStringLiteral("second"),
+                                                 QStringLiteral("recorder")};
+    for (const QString& input : inputs) {
+        if (args.has(input)) {
+            error = QStringLiteral("--plan cannot be combined with --%1").arg(input);
+            return false;
+        }
+    }
+    const QString path = args.value(plan);
+    const PlanReadResult read = ReadPlanFile(path);
+    const QString what = QStringLiteral("--plan ") + Quoted(path) + QStringLiteral(": ");
+    if (!read.ok) {
+        error = what + read.error;
+        return false;
+    }
+    if (recorders) {
+        if (read.plan.cameras.isEmpty()) {
+            error = what + QStringLiteral("the plan holds no camera records");
+            return false;
+        }
+        args.values[QStringLiteral("model")] = QStringList{read.plan.nvrModel};
+        args.values[QStringLiteral("disable")] =
+            QStringList{QString::number(read.plan.nvrDisabledChannels)};
+        QStringList cameras;
+        // In kbps: the plan's texts are checked already, and a remark may hold commas.
+        for (const PlanCamera& camera : read.plan.cameras)
+            cameras << QStringLiteral("%1,%2,%3")
+                           .arg(ParseBitRate(camera.firstBitRate))
+                           .arg(ParseBitRate(camera.secondBitRate))
+                           .arg(camera.count);
+        args.values[QStringLiteral("camera")] = cameras;
+    } else {
+        if (read.plan.recorders.isEmpty()) {
+            error = what + QStringLiteral("the plan holds no recorder records");
+            return false;
+        }
+        args.values[QStringLiteral("first")] = QStringList{read.plan.ipcFirstBitRate};
+        args.values[QStringLiteral("second")] = QStringList{read.plan.ipcSecondBitRate};
+        QStringList given;
+        for (const PlanRecorder& recorder : read.plan.recorders)
+            given << QStringLiteral("%1:%2=%3")
+                         .arg(recorder.model)
+                         .arg(recorder.disabledChannels)
+                         .arg(recorder.count);
+        args.values[QStringLiteral("recorder")] = given;
+    }
+    return true;
+}
 
 PlanResult PlanModels(const PlanArgs& args)
 {
@@ -288,7 +312,7 @@ PlanResult PlanRecorders(const PlanArgs& args)
         const QString what = QStringLiteral("--camera ") + Quoted(given);
         QStringList parts;
         QString splitProblem;
-        if (!SplitCamera(given, parts, splitProblem))
+        if (!SplitCameraValue(given, parts, splitProblem))
             return Refuse(what + QStringLiteral(": ") + splitProblem);
         CalIPCInfo row;
         row.id = int(rows.size()) + 1;
@@ -383,6 +407,10 @@ QString PlanHelp()
         "      Example: corvane-plan cameras --first 2M --second 512k \\\n"
         "                   --recorder NR-C32V=3 --recorder NR-K16Y:4=2\n"
         "\n"
+        "  corvane-plan cameras --plan FILE [--json]\n"
+        "      The same, from the \"IPC Calculate\" page of a plan saved by the program\n"
+        "      (FILE.corvane): its recorder records and both bit rates.\n"
+        "\n"
         "  corvane-plan recorders --model NAME [--disable N]\n"
         "                         --camera FIRST,SECOND,COUNT [--camera ...] [--json]\n"
         "      How many recorders of that model the cameras need, and the result lines:\n"
@@ -391,6 +419,14 @@ QString PlanHelp()
         "      or count is 0 keeps its number but is not placed. At most 1000000 cameras.\n"
         "      Example: corvane-plan recorders --model NR-A8V \\\n"
         "                   --camera 4096(4M),0,3 --camera 1024,0,10\n"
+        "\n"
+        "  corvane-plan recorders --plan FILE [--json]\n"
+        "      The same, from the \"NVR Calculate\" page of a plan: its recorder model,\n"
+        "      disabled channels and camera records.\n"
+        "\n"
+        "With --plan the page's inputs come from the file only: the options that would\n"
+        "give them as well (--first, --second, --recorder; --model, --disable, --camera)\n"
+        "are refused, and so is a plan the program would refuse to open.\n"
         "\n"
         "Bit rates are the texts the bit-rate boxes accept: \"1024(1M)\", \"2M\", \"512k\",\n"
         "\"0\"; valid are 0 and 32k to 16384k.\n"

@@ -6,57 +6,54 @@
 #include <cstdint>
 #include <unordered_map>
 
-static CalIPCInfo Placed(int id, int bitRate, int count)
+void CalNVRLoads::clear()
 {
-    CalIPCInfo info;
-    info.id = id;
-    info.bitRate = bitRate;
-    info.count = count;
-    info.byBitRate = false;
-    return info;
+    types.clear();
+    runs.clear();
+    placed.clear();
 }
 
-int GroupIPCToNVR(std::vector<CalIPCInfo>& ipcList, std::map<int, CalNVRGroup>& groupMap,
-                  int nvrType, int disabledChannels)
+namespace {
+
+// A spare-list entry as the walk needs it: the run of the one recorder it stands for instead
+// of the recorder's number. Ordered as CalNVRSpare, so the same unstable sort over the same
+// free bandwidths leaves the entries in the same order.
+struct Spare
 {
-    CalNVRInfo model;
-    FindNVRTypeById(nvrType, model, disabledChannels);
-    const int bandwidth = model.bandwidth;
-    const int channels = model.usableChannels;
+    int run = 0;
+    int freeBandwidth = 0;
+    int freeChannels = 0;
 
-    int total = 0;
-    std::vector<CalNVRSpare> spare;
-    // groups[n - 1] is recorder n's node; map nodes never move, and a spare entry finds its
-    // recorder without a tree search on every visit.
-    std::vector<CalNVRGroup*> groups;
+    bool operator<(const Spare& other) const { return freeBandwidth > other.freeBandwidth; }
+};
 
-    for (CalIPCInfo& info : ipcList)
-        info.byBitRate = true;
-    std::sort(ipcList.begin(), ipcList.end());
+class Grouping
+{
+public:
+    Grouping(CalNVRLoads& loads, int bandwidth, int channels)
+        : m_loads(loads), m_bandwidth(bandwidth), m_channels(channels)
+    {
+    }
 
-    for (const CalIPCInfo& type : ipcList) {
-        const int id = type.id;
-        const int bitRate = type.bitRate;
-        int left = type.count;
+    // Places the cameras of types[type]; false when they cannot go on this model.
+    bool Place(int type, int& total)
+    {
+        const int bitRate = m_loads.types[std::size_t(type)].bitRate;
+        int left = m_loads.types[std::size_t(type)].count;
         if (bitRate <= 0 || left <= 0)
-            continue;
-        if (bitRate > bandwidth || channels < 1)
-            return 0;
+            return true;
+        if (bitRate > m_bandwidth || m_channels < 1)
+            return false;
 
         // Entries that stay are moved down over the removed ones in the same pass, so the
         // walk costs one pass whatever it removes; the unvisited tail is moved once at the end.
         std::size_t kept = 0;
         std::size_t at = 0;
-        for (; at < spare.size() && left > 0; ++at) {
-            CalNVRSpare& entry = spare[at];
-            if (entry.nvrNo < 1 || entry.nvrNo > total || !groups[entry.nvrNo - 1])
-                return 0;
-            CalNVRGroup& group = *groups[entry.nvrNo - 1];
+        for (; at < m_spare.size() && left > 0; ++at) {
+            Spare& entry = m_spare[at];
             bool stays = true;
             if (entry.freeBandwidth == bitRate) {
-                group.ipcs.push_back(Placed(id, bitRate, 1));
-                group.freeBandwidth = 0;
-                group.freeChannels -= 1;
+                Append(entry.run, type, 1);
                 left -= 1;
                 stays = false;
             } else if (entry.freeBandwidth > bitRate) {
@@ -64,99 +61,181 @@ int GroupIPCToNVR(std::vector<CalIPCInfo>& ipcList, std::map<int, CalNVRGroup>& 
                 const int placed = std::min(fits, left);
                 entry.freeBandwidth -= placed * bitRate;
                 entry.freeChannels -= placed;
-                group.ipcs.push_back(Placed(id, bitRate, placed));
-                group.freeBandwidth = entry.freeBandwidth;
-                group.freeChannels = entry.freeChannels;
+                Append(entry.run, type, placed);
                 left -= placed;
                 stays = entry.freeBandwidth > 0 && entry.freeChannels > 0;
             }
             if (stays) {
                 if (kept != at)
-                    spare[kept] = entry;
+                    m_spare[kept] = entry;
                 ++kept;
             }
         }
-        spare.erase(spare.begin() + std::ptrdiff_t(kept), spare.begin() + std::ptrdiff_t(at));
-
+        m_spare.erase(m_spare.begin() + std::ptrdiff_t(kept), m_spare.begin() + std::ptrdiff_t(at));
         if (left <= 0)
-            continue;
+            return true;
 
-        const int perRecorder = std::min(bandwidth / bitRate, channels);
-        auto open = [&](int count) {
-            ++total;
-            CalNVRGroup group;
-            group.ipcs.push_back(Placed(id, bitRate, count));
-            group.freeBandwidth = bandwidth - count * bitRate;
-            group.freeChannels = channels - count;
-            auto it = groupMap.insert_or_assign(groupMap.end(), total, std::move(group));
-            groups.push_back(&it->second);
-            if (it->second.freeBandwidth > 0 && it->second.freeChannels > 0)
-                spare.push_back({total, it->second.freeBandwidth, it->second.freeChannels});
-        };
+        const int perRecorder = std::min(m_bandwidth / bitRate, m_channels);
         if (perRecorder < left) {
-            const int full = left / perRecorder;
-            const int rest = left % perRecorder;
-            for (int i = 0; i < full; ++i)
-                open(perRecorder);
-            if (rest > 0)
-                open(rest);
+            Open(type, bitRate, perRecorder, left / perRecorder);
+            if (left % perRecorder > 0)
+                Open(type, bitRate, left % perRecorder, 1);
         } else {
-            open(left);
+            Open(type, bitRate, left, 1);
         }
-        std::sort(spare.begin(), spare.end());
+        total += left / perRecorder + (left % perRecorder > 0 ? 1 : 0);
+        std::sort(m_spare.begin(), m_spare.end());
+        return true;
     }
-    return total;
+
+private:
+    int NewPlacement(int type, int count)
+    {
+        m_loads.placed.push_back({type, count, -1});
+        return int(m_loads.placed.size()) - 1;
+    }
+
+    void Append(int run, int type, int count)
+    {
+        const int placement = NewPlacement(type, count);
+        CalNVRLoads::Run& target = m_loads.runs[std::size_t(run)];
+        m_loads.placed[std::size_t(target.last)].next = placement;
+        target.last = placement;
+    }
+
+    // Opens `recorders` recorders with `count` cameras each. Those left without spare room
+    // never change again and share one run; the others are runs and spare entries of their own.
+    void Open(int type, int bitRate, int count, int recorders)
+    {
+        const int freeBandwidth = m_bandwidth - count * bitRate;
+        const int freeChannels = m_channels - count;
+        if (freeBandwidth <= 0 || freeChannels <= 0) {
+            const int placement = NewPlacement(type, count);
+            m_loads.runs.push_back({recorders, placement, placement});
+            return;
+        }
+        for (int i = 0; i < recorders; ++i) {
+            const int placement = NewPlacement(type, count);
+            m_spare.push_back({int(m_loads.runs.size()), freeBandwidth, freeChannels});
+            m_loads.runs.push_back({1, placement, placement});
+        }
+    }
+
+    CalNVRLoads& m_loads;
+    const int m_bandwidth;
+    const int m_channels;
+    std::vector<Spare> m_spare;
+};
+
+CalIPCInfo Placed(const CalIPCInfo& type, int count)
+{
+    CalIPCInfo info;
+    info.id = type.id;
+    info.bitRate = type.bitRate;
+    info.count = count;
+    info.byBitRate = false;
+    return info;
 }
 
-namespace {
-
-std::size_t HashLoad(const std::vector<CalIPCInfo>& ipcs)
+std::vector<CalIPCInfo> CamerasOf(const CalNVRLoads& loads, const CalNVRLoads::Run& run)
 {
-    std::uint64_t h = 0x9e3779b97f4a7c15ull ^ ipcs.size();
-    for (const CalIPCInfo& info : ipcs) {
+    std::vector<CalIPCInfo> ipcs;
+    for (int at = run.first; at >= 0; at = loads.placed[std::size_t(at)].next) {
+        const CalNVRLoads::Placed& p = loads.placed[std::size_t(at)];
+        ipcs.push_back(Placed(loads.types[std::size_t(p.type)], p.count));
+    }
+    return ipcs;
+}
+
+std::size_t HashLoad(const CalNVRLoads& loads, const CalNVRLoads::Run& run)
+{
+    std::uint64_t h = 0x9e3779b97f4a7c15ull;
+    for (int at = run.first; at >= 0; at = loads.placed[std::size_t(at)].next) {
+        const CalNVRLoads::Placed& p = loads.placed[std::size_t(at)];
         const std::uint64_t v =
-            (std::uint64_t(std::uint32_t(info.id)) << 32) ^ std::uint32_t(info.count);
+            (std::uint64_t(std::uint32_t(loads.types[std::size_t(p.type)].id)) << 32) ^
+            std::uint32_t(p.count);
         h ^= v + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2);
     }
     return std::size_t(h);
 }
 
+// Equal loads: the same cameras (id and count) in the same order.
+bool SameLoad(const CalNVRLoads& loads, const CalNVRLoads::Run& a, const CalNVRLoads::Run& b)
+{
+    int i = a.first;
+    int k = b.first;
+    while (i >= 0 && k >= 0) {
+        const CalNVRLoads::Placed& p = loads.placed[std::size_t(i)];
+        const CalNVRLoads::Placed& q = loads.placed[std::size_t(k)];
+        if (p.count != q.count ||
+            loads.types[std::size_t(p.type)].id != loads.types[std::size_t(q.type)].id)
+            return false;
+        i = p.next;
+        k = q.next;
+    }
+    return i < 0 && k < 0;
+}
+
 } // namespace
 
-void MergeNVRGroups(const std::map<int, CalNVRGroup>& groupMap,
-                    std::vector<CalNVRUsedByUI>& usedList)
+int GroupIPCs(std::vector<CalIPCInfo>& ipcList, CalNVRLoads& loads, int nvrType,
+              int disabledChannels)
+{
+    loads.clear();
+    CalNVRInfo model;
+    FindNVRTypeById(nvrType, model, disabledChannels);
+
+    for (CalIPCInfo& info : ipcList)
+        info.byBitRate = true;
+    std::sort(ipcList.begin(), ipcList.end());
+    loads.types = ipcList;
+
+    Grouping grouping(loads, model.bandwidth, model.usableChannels);
+    int total = 0;
+    for (std::size_t type = 0; type < ipcList.size(); ++type) {
+        if (!grouping.Place(int(type), total)) {
+            loads.clear();
+            return 0;
+        }
+    }
+    return total;
+}
+
+void MergeNVRLoads(const CalNVRLoads& loads, std::vector<CalNVRUsedByUI>& usedList)
 {
     const std::size_t firstLine = usedList.size();
-    // Lines are pairwise distinct, so the one line a hash leads to that compares equal is the
-    // first equal line in list order.
+    // The run that opened each new line stands for the line's load. Lines are pairwise
+    // distinct, so the one line a hash leads to that compares equal is the first equal line.
+    std::vector<const CalNVRLoads::Run*> lineRun;
     std::unordered_multimap<std::size_t, std::size_t> lineByHash;
     std::size_t lastLine = SIZE_MAX;
 
-    for (const auto& entry : groupMap) {
-        const std::vector<CalIPCInfo>& ipcs = entry.second.ipcs;
+    for (const CalNVRLoads::Run& run : loads.runs) {
         // Neighbouring recorders were mostly opened together and carry the same load.
-        if (lastLine != SIZE_MAX && usedList[lastLine].ipcs == ipcs) {
-            ++usedList[lastLine].nvrCount;
+        if (lastLine != SIZE_MAX && SameLoad(loads, *lineRun[lastLine], run)) {
+            usedList[firstLine + lastLine].nvrCount += run.recorders;
             continue;
         }
-        const std::size_t hash = HashLoad(ipcs);
+        const std::size_t hash = HashLoad(loads, run);
         std::size_t found = SIZE_MAX;
         auto range = lineByHash.equal_range(hash);
         for (auto it = range.first; it != range.second; ++it) {
-            if (usedList[it->second].ipcs == ipcs) {
+            if (SameLoad(loads, *lineRun[it->second], run)) {
                 found = it->second;
                 break;
             }
         }
         if (found == SIZE_MAX) {
-            found = usedList.size();
-            CalNVRUsedByUI line;
-            line.nvrCount = 1;
-            line.ipcs = ipcs;
-            usedList.push_back(std::move(line));
+            found = lineRun.size();
+            lineRun.push_back(&run);
             lineByHash.emplace(hash, found);
+            CalNVRUsedByUI line;
+            line.nvrCount = run.recorders;
+            line.ipcs = CamerasOf(loads, run);
+            usedList.push_back(std::move(line));
         } else {
-            ++usedList[found].nvrCount;
+            usedList[firstLine + found].nvrCount += run.recorders;
         }
         lastLine = found;
     }
@@ -169,15 +248,59 @@ void MergeNVRGroups(const std::map<int, CalNVRGroup>& groupMap,
     }
 }
 
+int GroupIPCToNVR(std::vector<CalIPCInfo>& ipcList, std::map<int, CalNVRGroup>& groupMap,
+                  int nvrType, int disabledChannels)
+{
+    CalNVRLoads loads;
+    const int total = GroupIPCs(ipcList, loads, nvrType, disabledChannels);
+    CalNVRInfo model;
+    FindNVRTypeById(nvrType, model, disabledChannels);
+    int number = 0;
+    for (const CalNVRLoads::Run& run : loads.runs) {
+        CalNVRGroup group;
+        group.ipcs = CamerasOf(loads, run);
+        group.freeBandwidth = model.bandwidth;
+        group.freeChannels = model.usableChannels;
+        for (const CalIPCInfo& info : group.ipcs) {
+            group.freeBandwidth -= info.bitRate * info.count;
+            group.freeChannels -= info.count;
+        }
+        for (int i = 0; i < run.recorders; ++i)
+            groupMap.insert_or_assign(groupMap.end(), ++number, group);
+    }
+    return total;
+}
+
+void MergeNVRGroups(const std::map<int, CalNVRGroup>& groupMap,
+                    std::vector<CalNVRUsedByUI>& usedList)
+{
+    // Every camera entry becomes a type of its own, so lines keep each entry's bit rate.
+    CalNVRLoads loads;
+    for (const auto& entry : groupMap) {
+        CalNVRLoads::Run run;
+        run.recorders = 1;
+        for (const CalIPCInfo& info : entry.second.ipcs) {
+            const int placement = int(loads.placed.size());
+            loads.placed.push_back({int(loads.types.size()), info.count, -1});
+            loads.types.push_back(info);
+            if (run.first < 0)
+                run.first = placement;
+            else
+                loads.placed[std::size_t(run.last)].next = placement;
+            run.last = placement;
+        }
+        loads.runs.push_back(run);
+    }
+    MergeNVRLoads(loads, usedList);
+}
+
 int RunNVRCalculation(CalNVRDataRecord& data)
 {
-    const int total =
-        GroupIPCToNVR(data.ipcList, data.groupMap, data.nvrType, data.disabledChannels);
-    // Moved, not copied: the map can hold a million recorders.
-    std::map<int, CalNVRGroup> groups = std::move(data.groupMap);
+    CalNVRLoads loads;
+    const int total = GroupIPCs(data.ipcList, loads, data.nvrType, data.disabledChannels);
     data.groupMap.clear();
     data.usedList.clear();
-    MergeNVRGroups(groups, data.usedList);
+    MergeNVRLoads(loads, data.usedList);
     std::sort(data.usedList.begin(), data.usedList.end());
     data.nvrTotal = total;
     return total;

@@ -9,28 +9,67 @@
 // taken by descending bit rate; each first fills the recorders of the spare list in list
 // order, then opens new recorders in bulk; the spare list is re-sorted (unstably, by
 // descending free bandwidth) only after new recorders have been opened.
+//
+// A million cameras can open a million recorders, so the worker does not keep one map node
+// per recorder: CalNVRLoads holds the recorders in number order as runs, where recorders
+// opened together with the same load and no spare room (they never change again) are one run
+// with a multiplicity, and the cameras of all recorders sit in one shared store. Time and
+// memory follow the number of distinct loads and spare recorders, not the recorder count.
+// The per-recorder map remains as the interface of GroupIPCToNVR and MergeNVRGroups.
 
 #include "engine/calrecords.h"
 
 #include <map>
 #include <vector>
 
-// Number of recorders needed, or 0 when a camera type's bit rate exceeds the model's
-// bandwidth (nothing is grouped then), the model has no usable channel, or a spare recorder
-// is missing from the map. Sorts `ipcList` in place by descending bit rate and fills
-// `groupMap` (expected empty) with recorders numbered from 1. Types without a positive bit
-// rate or count are left out rather than divided by.
+struct CalNVRLoads
+{
+    // One placement: `count` cameras of types[type] on the recorders of a run.
+    struct Placed
+    {
+        int type = 0; // index into types
+        int count = 0;
+        int next = -1; // the run's next placement, in placement order; -1 after the last
+    };
+    // `recorders` consecutive recorders carrying the same cameras.
+    struct Run
+    {
+        int recorders = 0;
+        int first = -1; // first placement (the one that opened the run)
+        int last = -1;
+    };
+
+    std::vector<CalIPCInfo> types; // the camera types in placement order
+    std::vector<Run> runs;         // in recorder-number order
+    std::vector<Placed> placed;
+
+    void clear();
+};
+
+// The grouping into the compact store: the number of recorders needed, or 0 when a camera
+// type's bit rate exceeds the model's bandwidth (nothing is grouped then) or the model has no
+// usable channel. Sorts `ipcList` in place by descending bit rate and replaces `loads`. Types
+// without a positive bit rate or count are left out rather than divided by.
+int GroupIPCs(std::vector<CalIPCInfo>& ipcList, CalNVRLoads& loads, int nvrType,
+              int disabledChannels);
+
+// Appends one line per distinct load to `usedList`, in the order of the recorders that first
+// carry each load, each line's cameras by ascending id. A recorder joins the first line whose
+// cameras equal its own (id and count, in placement order).
+void MergeNVRLoads(const CalNVRLoads& loads, std::vector<CalNVRUsedByUI>& usedList);
+
+// GroupIPCs with one map entry per recorder, numbered from 1, each with its free bandwidth
+// and channels; `groupMap` is expected empty.
 int GroupIPCToNVR(std::vector<CalIPCInfo>& ipcList, std::map<int, CalNVRGroup>& groupMap,
                   int nvrType, int disabledChannels);
 
-// Appends one line per distinct load to `usedList`, in the order of the recorders that first
-// carry each load, each line's cameras by ascending id. Recorders are walked by ascending
-// number; a recorder joins the line whose cameras equal its own (id and count, in order).
+// MergeNVRLoads over a per-recorder map, walked by ascending recorder number.
 void MergeNVRGroups(const std::map<int, CalNVRGroup>& groupMap,
                     std::vector<CalNVRUsedByUI>& usedList);
 
 // The worker's whole cycle on `data`: group, fold, sort the lines by ascending recorder count,
-// store the total in nvrTotal. Leaves groupMap empty and returns the total.
+// store the total in nvrTotal. Works on the compact store, so groupMap stays empty (it is
+// emptied if it was not); returns the total.
 int RunNVRCalculation(CalNVRDataRecord& data);
 
 #endif

@@ -4,14 +4,17 @@
 #include "engine/bitrate.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
+#include "pages/pageparts.h"
 #include "widgets/controls/ccombobox.h"
 #include "widgets/dialogs/cwarndlg.h"
 #include "widgets/itemviews/ctableview.h"
 #include "widgets/itemviews/hierarchicalheaderview.h"
 #include "widgets/itemviews/proxymodelwithheadermodels.h"
 
-#include <QCursor>
+#include <QAccessible>
+#include <QAction>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
@@ -88,6 +91,63 @@ CDlgCalIPCNum::CDlgCalIPCNum(QWidget* parent)
     connect(ui->m_pSecondBitRateComboBox, &QComboBox::editTextChanged, this,
             &CDlgCalIPCNum::CalIPCNum);
     connect(table, &QWidget::customContextMenuRequested, this, &CDlgCalIPCNum::Show_ContextMenu);
+
+    // What a click does on the table, the keyboard does too: activate the add prompt on
+    // the current row, delete the selected records.
+    auto* add = new QAction(table);
+    add->setShortcuts(
+        {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Space)});
+    add->setShortcutContext(Qt::WidgetShortcut);
+    connect(add, &QAction::triggered, this,
+            [this] { TableCellClicked(ui->m_pIPCTableView->currentIndex().siblingAtColumn(0)); });
+    table->addAction(add);
+    auto* remove = new QAction(table);
+    remove->setShortcut(QKeySequence::Delete);
+    remove->setShortcutContext(Qt::WidgetShortcut);
+    connect(remove, &QAction::triggered, this, &CDlgCalIPCNum::DeleteTableRow);
+    table->addAction(remove);
+
+    setAccessibleName(tr("IPC Calculate"));
+    table->setAccessibleName(tr("Select NVR"));
+    ui->m_pFirstBitRateComboBox->setAccessibleName(tr("First Bit Rate"));
+    ui->m_pSecondBitRateComboBox->setAccessibleName(tr("Second Bit Rate"));
+    SetResult(QString());
+    UpdateRecordWidgets();
+}
+
+void CDlgCalIPCNum::keyPressEvent(QKeyEvent* event)
+{
+    // The page is embedded in the main window: Escape must not close it as a dialog would.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CDlgCalIPCNum::UpdateRecordWidgets()
+{
+    CTableView* table = ui->m_pIPCTableView;
+    // Widgets placed into cells join the focus chain in the order they were created (a
+    // record's channel combo is even replaced with its type); the user expects the columns
+    // left to right, record after record, then the bit rates beside the table.
+    QList<QWidget*> chain{table};
+    const QString columns[ColumnCount] = {QString(), tr("NVR Type"), tr("Disable Channel Number"),
+                                          tr("Number(tai)")};
+    for (int row = 0; row < TableRows; ++row) {
+        for (int column : {NVRTypeColumn, DisableChannelColumn, NumberColumn}) {
+            QWidget* editor = row <= m_iLastRow ? table->GetCellWidget(row, column) : nullptr;
+            // Rows below the records may still carry the name of a record deleted from them.
+            NameRecordCell(table, row, column,
+                           editor ? tr("%1, record %2").arg(columns[column]).arg(row + 1)
+                                  : QString());
+            if (editor)
+                chain.append(editor);
+        }
+    }
+    chain << ui->m_pFirstBitRateComboBox << ui->m_pSecondBitRateComboBox;
+    for (int i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }
 
 CDlgCalIPCNum::~CDlgCalIPCNum()
@@ -162,6 +222,7 @@ void CDlgCalIPCNum::TableCellClicked(const QModelIndex& index)
     if (table->GetCellText(row + 1, IdColumn).isEmpty())
         table->SetCellText(row + 1, IdColumn, tr("+click this add one record"));
 
+    UpdateRecordWidgets();
     CalIPCNum();
 }
 
@@ -186,6 +247,7 @@ void CDlgCalIPCNum::NVRTypeComboValueChanged(const QString& text, int iRow)
     channels->setEnabled(info.maxDisableChannels >= 1);
     connect(channels, &QComboBox::currentIndexChanged, this, &CDlgCalIPCNum::CalIPCNum);
     ui->m_pIPCTableView->SetCellWidget(iRow, DisableChannelColumn, channels);
+    UpdateRecordWidgets();
 
     // All records are compared, not only the changed one: a duplicate left between two other
     // rows would otherwise go unreported and silently lose one row's recorders.
@@ -277,13 +339,13 @@ void CDlgCalIPCNum::CalIPCNum()
 
 void CDlgCalIPCNum::Show_ContextMenu(const QPoint& pos)
 {
-    Q_UNUSED(pos)
     if (SelectedRecordRows().isEmpty())
         return;
     QMenu menu(ui->m_pIPCTableView);
     QAction* remove = menu.addAction(tr("delete"));
     connect(remove, &QAction::triggered, this, &CDlgCalIPCNum::DeleteTableRow);
-    menu.exec(QCursor::pos());
+    // At the point the table names: the mouse pointer, or the selected row for the menu key.
+    menu.exec(ui->m_pIPCTableView->viewport()->mapToGlobal(pos));
 }
 
 void CDlgCalIPCNum::DeleteTableRow()
@@ -322,6 +384,7 @@ void CDlgCalIPCNum::RefreshTable()
     table->SetCellText(m_iLastRow + 1, IdColumn, QString());
     table->SetCellText(prompt, IdColumn, tr("+click this add one record"));
     m_iLastRow = prompt - 1;
+    UpdateRecordWidgets();
 
     ConfirmNumber(QString());
 
@@ -381,11 +444,17 @@ QString CDlgCalIPCNum::NVRTypeProblem() const
 
 void CDlgCalIPCNum::ShowMessage(QLabel* label, const QString& text)
 {
+    const bool announce = label->isHidden() || label->text() != RedText(text);
     label->setText(RedText(text));
     label->show();
+    if (announce) {
+        // A message appearing beside the table is an alert for a screen reader.
+        QAccessibleEvent alert(label, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 void CDlgCalIPCNum::SetResult(const QString& text)
 {
-    ui->m_pResultToolButton->setText(text);
+    ShowResultNumber(ui->m_pResultToolButton, text, tr("Need IPC equipment (tai)"));
 }

@@ -56,7 +56,12 @@ public slots:
     void DeleteTableRow();
     void RefreshTable();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    // Tab order and accessible names of the record editors, after records come or go.
+    void UpdateRecordWidgets();
     CComboBox* NVRTypeCombo(int row) const;
     CComboBox* DisableChannelCombo(int row) const;
     QLineEdit* NumberEdit(int row) const;

@@ -5,15 +5,20 @@
 #include "engine/calnvrthread.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
+#include "pages/pageparts.h"
+#include "util/helpers.h"
 #include "widgets/dialogs/chasedialog.h"
 #include "widgets/dialogs/cwarndlg.h"
 #include "widgets/itemviews/hierarchicalheaderview.h"
 #include "widgets/itemviews/proxymodelwithheadermodels.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QComboBox>
-#include <QCursor>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QRegularExpressionValidator>
 #include <QStandardItemModel>
 #include <algorithm>
@@ -119,6 +124,32 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
             [this] { ChannelNumValueChanged(ui->m_pChannelNumCombo->currentText()); });
     connect(table, &CTableView::PressedBtn, this, &CDlgCalNVRNum::TableCellClicked);
     connect(ui->m_pCalNVRNumButton, &QPushButton::clicked, this, &CDlgCalNVRNum::CalNVRNum);
+
+    // What a click does on the table, the keyboard does too: activate the add prompt on
+    // the current row, delete the selected records.
+    auto* add = new QAction(table);
+    add->setShortcuts(
+        {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Space)});
+    add->setShortcutContext(Qt::WidgetShortcut);
+    connect(add, &QAction::triggered, this, [this] {
+        TableCellClicked(ui->m_pIPCTableView->currentIndex().siblingAtColumn(IdColumn));
+    });
+    table->addAction(add);
+    auto* remove = new QAction(table);
+    remove->setShortcut(QKeySequence::Delete);
+    remove->setShortcutContext(Qt::WidgetShortcut);
+    connect(remove, &QAction::triggered, this, &CDlgCalNVRNum::DeleteTableRow);
+    table->addAction(remove);
+    // Return on the controls beside the table runs the calculation when it is allowed.
+    ui->m_pCalNVRNumButton->setDefault(true);
+
+    setAccessibleName(tr("NVR Calculate"));
+    table->setAccessibleName(tr("Select IPC"));
+    ui->m_pNVRCombo->setAccessibleName(tr("Select NVR Type"));
+    ui->m_pChannelNumCombo->setAccessibleName(tr("Disable Channel Number"));
+    ui->m_pGroupTableResult->setAccessibleName(tr("NVR groups"));
+    ShowResultNumber(ui->m_pResultToolButton, QString(), ResultCaption());
+    UpdateRecordWidgets();
 }
 
 CDlgCalNVRNum::~CDlgCalNVRNum()
@@ -135,10 +166,60 @@ QString CDlgCalNVRNum::AddPrompt() const
     return tr("+click this add one record");
 }
 
+QString CDlgCalNVRNum::ResultCaption() const
+{
+    return tr("Need NVR Equipment (tai)");
+}
+
+void CDlgCalNVRNum::SetResult(const QString& text)
+{
+    ShowResultNumber(ui->m_pResultToolButton, text, ResultCaption());
+}
+
 void CDlgCalNVRNum::ShowLabelMessage(QLabel* label, const QString& text)
 {
+    const bool announce = label->isHidden() || label->text() != RedText(text);
     label->setText(RedText(text));
     label->show();
+    if (announce) {
+        // A message appearing beside the table is an alert for a screen reader.
+        QAccessibleEvent alert(label, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+}
+
+void CDlgCalNVRNum::keyPressEvent(QKeyEvent* event)
+{
+    // The page is embedded in the main window: Escape must not close it as a dialog would.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CDlgCalNVRNum::UpdateRecordWidgets()
+{
+    CTableView* table = ui->m_pIPCTableView;
+    // Widgets placed into cells join the focus chain in the order they were created; the
+    // user expects the columns left to right, record after record, then the controls.
+    QList<QWidget*> chain{table};
+    const QString columns[ColumnCount] = {QString(), tr("First Bit Rate"), tr("Second Bit Rate"),
+                                          tr("Number(tai)")};
+    for (int row = 0; row < MaxRows; ++row) {
+        for (int column : {FirstBitRateColumn, SecondBitRateColumn, NumberColumn}) {
+            QWidget* editor = row <= m_iLastRow ? table->GetCellWidget(row, column) : nullptr;
+            // Rows below the records may still carry the name of a record deleted from them.
+            NameRecordCell(table, row, column,
+                           editor ? tr("%1, record %2").arg(columns[column]).arg(row + 1)
+                                  : QString());
+            if (editor)
+                chain.append(editor);
+        }
+    }
+    chain << ui->m_pNVRCombo << ui->m_pChannelNumCombo << ui->m_pCalNVRNumButton;
+    for (int i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }
 
 bool CDlgCalNVRNum::IsRecordRow(int row) const
@@ -184,6 +265,7 @@ void CDlgCalNVRNum::TableCellClicked(const QModelIndex& index)
 
     m_iLastRow = row;
     ui->m_pCalNVRNumButton->setEnabled(true);
+    UpdateRecordWidgets();
 }
 
 void CDlgCalNVRNum::NVRTypeComboValueChanged(const QString& text)
@@ -296,7 +378,7 @@ void CDlgCalNVRNum::CalNVRNum()
     case CalNVRCheck::TooManyIPCs:
         CWarnDlg::ShowWarn(tr("Error"), tr("The sum of IPC number can not be bigger than 1000000"),
                            this);
-        ui->m_pResultToolButton->setText(QStringLiteral("0"));
+        SetResult(QStringLiteral("0"));
         return;
     case CalNVRCheck::BitRateOverBandwidth:
         CWarnDlg::ShowWarn(tr("Error"),
@@ -305,7 +387,7 @@ void CDlgCalNVRNum::CalNVRNum()
                                JoinIPCTypeNumbers(offending) + QStringLiteral("</font>") +
                                tr("is bigger than NVR Bandwidth"),
                            this);
-        ui->m_pResultToolButton->setText(QStringLiteral("0"));
+        SetResult(QStringLiteral("0"));
         return;
     case CalNVRCheck::Ok:
         break;
@@ -315,7 +397,7 @@ void CDlgCalNVRNum::CalNVRNum()
     if (cameras.empty()) {
         CalNVRData.groupMap.clear();
         CalNVRData.usedList.clear();
-        ui->m_pResultToolButton->setText(QStringLiteral("0"));
+        SetResult(QStringLiteral("0"));
         ResetGroup(CalNVRData.usedList);
         return;
     }
@@ -327,6 +409,8 @@ void CDlgCalNVRNum::CalNVRNum()
 
     ChaseDialog dialog(this, QStringLiteral(":/images/Loading.gif"), tr("Calculation..."), false);
     CalNVRThread* worker = CreateWorker();
+    // The worker deletes itself once finished; the guard tells when that has happened.
+    QPointer<CalNVRThread> running(worker);
     // Set on the GUI thread by the worker's own signal, so it is true exactly when the
     // results are complete. Connected before the dialog so that it is set when the dialog
     // ends by the same signal.
@@ -335,37 +419,64 @@ void CDlgCalNVRNum::CalNVRNum()
     connect(worker, &CalNVRThread::CalSuc, &dialog, &ChaseDialog::OnImmediatelyStopChase);
     worker->start(QThread::InheritPriority);
     // Whatever else ends the wait, the results are not there yet: keep waiting.
-    while (!*finished)
+    while (!*finished) {
+        bool ended = false;
+        const QMetaObject::Connection end =
+            connect(&dialog, &QDialog::finished, this, [&ended] { ended = true; });
         dialog.exec();
+        disconnect(end);
+        if (!ended && !*finished) {
+            // The loop was left without the dialog finishing: the application is quitting,
+            // and no event loop will run again. Let the worker finish writing CalNVRData
+            // before anything is torn down, and leave the unfinished results alone.
+            dialog.hide();
+            if (running)
+                running->wait();
+            return;
+        }
+    }
 
     ResetGroup(CalNVRData.usedList);
-    ui->m_pResultToolButton->setText(QString::number(CalNVRData.nvrTotal));
+    SetResult(QString::number(CalNVRData.nvrTotal));
 }
 
 void CDlgCalNVRNum::ResetGroup(std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI)
 {
     m_pGroupModel->clear();
-    ui->m_pGroupTableResult->setStyleSheet(vStruCalNVRusedByUI.empty() ? EmptyTreeStyle
-                                                                       : ResultTreeStyle);
+    // Setting a style sheet repolishes the whole tree, even when it is the one it has.
+    const QString style =
+        ScaleBorderImageCuts(vStruCalNVRusedByUI.empty() ? EmptyTreeStyle : ResultTreeStyle);
+    if (ui->m_pGroupTableResult->styleSheet() != style)
+        ui->m_pGroupTableResult->setStyleSheet(style);
     const QFont cameraFont = CameraLineFont();
-    int row = 0;
+    const QString countText = tr("NVR Count(tai):");
+    const QString columnText =
+        tr("IPC Type                                               IPC Count(tai)");
+    // Built apart from the model and handed over in one insertion: a million cameras can
+    // make thousands of lines, and every insertion into the model is announced to the view.
+    QList<QStandardItem*> groups;
+    groups.reserve(qsizetype(vStruCalNVRusedByUI.size()));
     for (const CalNVRUsedByUI& line : vStruCalNVRusedByUI) {
-        auto* group = new QStandardItem(tr("NVR Count(tai):") + QString::number(line.nvrCount));
+        auto* group = new QStandardItem(countText + QString::number(line.nvrCount));
         group->setEditable(false);
-        m_pGroupModel->setItem(row++, 0, group);
         group->setData(QString(), Qt::UserRole + 1);
 
-        auto* columns = new QStandardItem(
-            tr("IPC Type                                               IPC Count(tai)"));
+        QList<QStandardItem*> children;
+        children.reserve(qsizetype(line.ipcs.size()) + 1);
+        auto* columns = new QStandardItem(columnText);
         columns->setEditable(false);
-        group->appendRow(columns);
+        children.append(columns);
         for (const CalIPCInfo& camera : line.ipcs) {
             auto* item = new QStandardItem(CameraLine(camera.id, camera.count));
             item->setFont(cameraFont);
             item->setEditable(false);
-            group->appendRow(item);
+            children.append(item);
         }
+        group->appendRows(children);
+        groups.append(group);
     }
+    if (!groups.isEmpty())
+        m_pGroupModel->invisibleRootItem()->appendRows(groups);
     ui->m_pGroupTableResult->expandAll();
 }
 
@@ -381,7 +492,7 @@ void CDlgCalNVRNum::BuildHeaderModel(QStandardItemModel& headerModel)
     headerModel.setItem(0, 0, root);
 }
 
-void CDlgCalNVRNum::Show_ContextMenu(const QPoint&)
+void CDlgCalNVRNum::Show_ContextMenu(const QPoint& pos)
 {
     CTableView* table = ui->m_pIPCTableView;
     const QModelIndexList selected = table->selectionModel()->selectedRows(IdColumn);
@@ -393,7 +504,8 @@ void CDlgCalNVRNum::Show_ContextMenu(const QPoint&)
     auto* menu = new QMenu(table);
     QAction* remove = menu->addAction(tr("delete"));
     connect(remove, &QAction::triggered, this, &CDlgCalNVRNum::DeleteTableRow);
-    menu->exec(QCursor::pos());
+    // At the point the table names: the mouse pointer, or the selected row for the menu key.
+    menu->exec(table->viewport()->mapToGlobal(pos));
     delete menu;
 }
 
@@ -439,16 +551,22 @@ void CDlgCalNVRNum::RefreshTable()
     if (m_iLastRow < 0)
         ui->m_pNumberInfoLabel->hide();
 
+    UpdateRecordWidgets();
+
+    // Each column's flag is recomputed from the records that remain: a flag left over from a
+    // deleted record would keep the page locked after the last real error is corrected.
+    m_bFirstBitRateError = false;
+    m_bSecondBitRateError = false;
     for (int row = 0; row <= m_iLastRow; ++row) {
         for (int column : {FirstBitRateColumn, SecondBitRateColumn}) {
             auto* combo = qobject_cast<QComboBox*>(table->GetCellWidget(row, column));
             if (combo && !IsValidBitRateText(combo->currentText()))
-                return;
+                (column == FirstBitRateColumn ? m_bFirstBitRateError : m_bSecondBitRateError) =
+                    true;
         }
     }
-    // Every remaining bit rate is valid, so neither column's last error still holds.
-    m_bFirstBitRateError = false;
-    m_bSecondBitRateError = false;
+    if (m_bFirstBitRateError || m_bSecondBitRateError)
+        return;
     ui->m_pIPCTableInfoLabel->hide();
     if (!IsShown(ui->m_pNumberInfoLabel))
         ui->m_pCalNVRNumButton->setEnabled(true);

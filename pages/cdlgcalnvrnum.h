@@ -57,6 +57,7 @@ public slots:
 protected:
     // The worker for one calculation; it must delete itself once finished.
     virtual CalNVRThread* CreateWorker();
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Scans one bit-rate column of the records; false at the first invalid bit rate, which
@@ -65,6 +66,10 @@ private:
     void ShowLabelMessage(QLabel* label, const QString& text);
     bool IsRecordRow(int row) const;
     QString AddPrompt() const;
+    QString ResultCaption() const;
+    void SetResult(const QString& text);
+    // Tab order and accessible names of the record editors, after records come or go.
+    void UpdateRecordWidgets();
 
     Ui::CDlgCalNVRNumClass* ui;
     QStandardItemModel* m_pHeaderModel;

@@ -14,6 +14,7 @@ packages=(
     fonts-liberation2 fonts-noto-cjk
     xvfb xauth
     scdoc desktop-file-utils appstream
+    poppler-utils
     clang libclang-rt-14-dev
 )
 

@@ -5,5 +5,5 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
-"$lupdate" -silent -locations none -no-obsolete -I . app engine ui pages widgets util \
+"$lupdate" -silent -locations none -no-obsolete -I . app engine plan ui pages widgets util \
     -ts translations/corvane_zh.ts translations/corvane_en.ts

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CBaseDialog</name>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CBaseDialogClass</name>
     <message>
         <source>Dialog</source>
@@ -173,6 +180,30 @@
         <source>The NVR Type already exists</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Select NVR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Bit Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second Bit Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Need IPC equipment (tai)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPC Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalIPCNumClass</name>
@@ -295,6 +326,34 @@
         <source>delete</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Select IPC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select NVR Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Channel Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Need NVR Equipment (tai)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>
@@ -343,6 +402,329 @@
     </message>
 </context>
 <context>
+    <name>CPlanController</name>
+    <message>
+        <source>New Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Plan...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Plan As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Result...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Result...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New, open, save, export and print the plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Corvane Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2 - Corvane Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan &quot;%1&quot; has unsaved changes.&lt;br/&gt;Save them before closing the software?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan &quot;%1&quot; has unsaved changes.&lt;br/&gt;Save them first?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan &quot;%1&quot; could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan &quot;%1&quot; could not be entered completely.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program takes one plan file as its only argument.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan cannot be saved while an input is not valid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan could not be saved to &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The result could not be exported to &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plans (*.corvane)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.&lt;br/&gt;Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPlanFile</name>
+    <message>
+        <source>The file is not a plan: it is nested too deeply.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a plan: it holds too many values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan is damaged: %1 lacks a valid &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>camera record %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>recorder record %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid bit rate in %1: &quot;%2&quot; (range 0 or 32k-16384k).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan names an unknown NVR type in %1: &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid disabled channel number in %1 (%2 allows 0 to %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid number in %1 (0 to 1000000).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the NVR Calculate page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the IPC Calculate page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds more than %1 camera records.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds more than 1000000 cameras.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds more than %1 recorder records.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan names the NVR type %1 twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds more than 1000000 recorders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is too large to be a plan (more than %1 KB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a plan: it is not valid JSON (%1 at byte %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan was saved by a newer version of the program (plan format %1); this version reads plan format %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPlanPages</name>
+    <message>
+        <source>camera record %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>recorder record %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number in %1 is blank or not valid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPlanReport</name>
+    <message>
+        <source>Corvane Tool plan report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Channel Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Bit Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second Bit Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number(tai)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Need NVR (tai)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR Count(tai)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPC Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPC Count(tai)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPC Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Need IPC (tai)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CSaveChangesDlg</name>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CTesselApplication</name>
     <message>
         <source>Corvane</source>
@@ -353,7 +735,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The least resolution is 1024*768.</source>
+        <source>The least resolution is %1*%2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -361,6 +743,22 @@
     <name>CWindowTitle</name>
     <message>
         <source>Corvane Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CBaseDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>CBaseDialogClass</name>
     <message>
         <source>Dialog</source>
@@ -173,6 +180,30 @@
         <source>The NVR Type already exists</source>
         <translation>NVR 型号已存在</translation>
     </message>
+    <message>
+        <source>Select NVR</source>
+        <translation>选择 NVR</translation>
+    </message>
+    <message>
+        <source>First Bit Rate</source>
+        <translation>主码流码率</translation>
+    </message>
+    <message>
+        <source>Second Bit Rate</source>
+        <translation>子码流码率</translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation>%1，第 %2 条记录</translation>
+    </message>
+    <message>
+        <source>Need IPC equipment (tai)</source>
+        <translation>需要 IPC 设备(台)</translation>
+    </message>
+    <message>
+        <source>IPC Calculate</source>
+        <translation>IPC 计算</translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalIPCNumClass</name>
@@ -295,6 +326,34 @@
         <source>delete</source>
         <translation>删除</translation>
     </message>
+    <message>
+        <source>Select IPC</source>
+        <translation>选择 IPC</translation>
+    </message>
+    <message>
+        <source>Select NVR Type</source>
+        <translation>选择 NVR 型号</translation>
+    </message>
+    <message>
+        <source>Disable Channel Number</source>
+        <translation>禁用通道数</translation>
+    </message>
+    <message>
+        <source>NVR groups</source>
+        <translation>NVR 分组</translation>
+    </message>
+    <message>
+        <source>Need NVR Equipment (tai)</source>
+        <translation>需要 NVR 设备(台)</translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation>%1，第 %2 条记录</translation>
+    </message>
+    <message>
+        <source>NVR Calculate</source>
+        <translation>NVR 计算</translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>
@@ -343,6 +402,329 @@
     </message>
 </context>
 <context>
+    <name>CPlanController</name>
+    <message>
+        <source>New Plan</source>
+        <translation>新建方案</translation>
+    </message>
+    <message>
+        <source>Open Plan...</source>
+        <translation>打开方案...</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>保存方案</translation>
+    </message>
+    <message>
+        <source>Save Plan As...</source>
+        <translation>方案另存为...</translation>
+    </message>
+    <message>
+        <source>Export Result...</source>
+        <translation>导出结果...</translation>
+    </message>
+    <message>
+        <source>Print Result...</source>
+        <translation>打印结果...</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>复制结果</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>方案</translation>
+    </message>
+    <message>
+        <source>New, open, save, export and print the plan</source>
+        <translation>新建、打开、保存、导出和打印方案</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane 工具</translation>
+    </message>
+    <message>
+        <source>%1%2 - Corvane Tool</source>
+        <translation>%1%2 - Corvane 工具</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>The plan &quot;%1&quot; has unsaved changes.&lt;br/&gt;Save them before closing the software?</source>
+        <translation>方案“%1”有未保存的修改。&lt;br/&gt;关闭软件前是否保存？</translation>
+    </message>
+    <message>
+        <source>The plan &quot;%1&quot; has unsaved changes.&lt;br/&gt;Save them first?</source>
+        <translation>方案“%1”有未保存的修改。&lt;br/&gt;是否先保存？</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>The plan &quot;%1&quot; could not be opened.</source>
+        <translation>无法打开方案“%1”。</translation>
+    </message>
+    <message>
+        <source>The plan &quot;%1&quot; could not be entered completely.</source>
+        <translation>方案“%1”未能完整录入。</translation>
+    </message>
+    <message>
+        <source>The program takes one plan file as its only argument.</source>
+        <translation>程序只接受一个方案文件作为参数。</translation>
+    </message>
+    <message>
+        <source>The plan cannot be saved while an input is not valid.</source>
+        <translation>有输入无效时无法保存方案。</translation>
+    </message>
+    <message>
+        <source>The plan could not be saved to &quot;%1&quot;.</source>
+        <translation>无法将方案保存到“%1”。</translation>
+    </message>
+    <message>
+        <source>The result could not be exported to &quot;%1&quot;.</source>
+        <translation>无法将结果导出到“%1”。</translation>
+    </message>
+    <message>
+        <source>Plans (*.corvane)</source>
+        <translation>方案 (*.corvane)</translation>
+    </message>
+    <message>
+        <source>Export Result</source>
+        <translation>导出结果</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF 报告 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation>电子表格 CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Print Result</source>
+        <translation>打印结果</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>打开方案</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.&lt;br/&gt;Replace it?</source>
+        <translation>“%1”已存在。&lt;br/&gt;是否替换？</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanFile</name>
+    <message>
+        <source>The file is not a plan: it is nested too deeply.</source>
+        <translation>该文件不是方案：嵌套层次过深。</translation>
+    </message>
+    <message>
+        <source>The file is not a plan: it holds too many values.</source>
+        <translation>该文件不是方案：包含的值过多。</translation>
+    </message>
+    <message>
+        <source>The plan is damaged: %1 lacks a valid &quot;%2&quot;.</source>
+        <translation>方案已损坏：%1缺少有效的“%2”。</translation>
+    </message>
+    <message>
+        <source>camera record %1</source>
+        <translation>第 %1 条 IPC 记录</translation>
+    </message>
+    <message>
+        <source>recorder record %1</source>
+        <translation>第 %1 条 NVR 记录</translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid bit rate in %1: &quot;%2&quot; (range 0 or 32k-16384k).</source>
+        <translation>方案中%1的码率无效：“%2”（范围 0 或 32k-16384k）。</translation>
+    </message>
+    <message>
+        <source>The plan names an unknown NVR type in %1: &quot;%2&quot;.</source>
+        <translation>方案中%1的 NVR 型号未知：“%2”。</translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid disabled channel number in %1 (%2 allows 0 to %3).</source>
+        <translation>方案中%1的禁用通道数无效（%2 允许 0 到 %3）。</translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid number in %1 (0 to 1000000).</source>
+        <translation>方案中%1的数量无效（0 到 1000000）。</translation>
+    </message>
+    <message>
+        <source>the NVR Calculate page</source>
+        <translation>“NVR 计算”页</translation>
+    </message>
+    <message>
+        <source>the IPC Calculate page</source>
+        <translation>“IPC 计算”页</translation>
+    </message>
+    <message>
+        <source>The plan holds more than %1 camera records.</source>
+        <translation>方案中的 IPC 记录超过 %1 条。</translation>
+    </message>
+    <message>
+        <source>The plan holds more than 1000000 cameras.</source>
+        <translation>方案中的 IPC 总数超过 1000000。</translation>
+    </message>
+    <message>
+        <source>The plan holds more than %1 recorder records.</source>
+        <translation>方案中的 NVR 记录超过 %1 条。</translation>
+    </message>
+    <message>
+        <source>The plan names the NVR type %1 twice.</source>
+        <translation>方案中 NVR 型号 %1 出现了两次。</translation>
+    </message>
+    <message>
+        <source>The plan holds more than 1000000 recorders.</source>
+        <translation>方案中的 NVR 总数超过 1000000。</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a plan (more than %1 KB).</source>
+        <translation>文件过大，不是方案（超过 %1 KB）。</translation>
+    </message>
+    <message>
+        <source>The file is not a plan: it is not valid JSON (%1 at byte %2).</source>
+        <translation>该文件不是方案：不是有效的 JSON（第 %2 字节处：%1）。</translation>
+    </message>
+    <message>
+        <source>The file is not a plan.</source>
+        <translation>该文件不是方案。</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>The plan was saved by a newer version of the program (plan format %1); this version reads plan format %2.</source>
+        <translation>该方案由较新版本的程序保存（方案格式 %1）；本版本只能读取方案格式 %2。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>它不是普通文件。</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>文件不存在。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>无法读取文件。</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanPages</name>
+    <message>
+        <source>camera record %1</source>
+        <translation>第 %1 条 IPC 记录</translation>
+    </message>
+    <message>
+        <source>recorder record %1</source>
+        <translation>第 %1 条 NVR 记录</translation>
+    </message>
+    <message>
+        <source>The number in %1 is blank or not valid.</source>
+        <translation>%1的数量为空或无效。</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanReport</name>
+    <message>
+        <source>Corvane Tool plan report</source>
+        <translation>Corvane 工具方案报告</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>方案</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>程序版本</translation>
+    </message>
+    <message>
+        <source>NVR Calculate</source>
+        <translation>NVR 计算</translation>
+    </message>
+    <message>
+        <source>NVR Type</source>
+        <translation>NVR 型号</translation>
+    </message>
+    <message>
+        <source>Disable Channel Number</source>
+        <translation>禁用通道数</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>First Bit Rate</source>
+        <translation>主码流码率</translation>
+    </message>
+    <message>
+        <source>Second Bit Rate</source>
+        <translation>子码流码率</translation>
+    </message>
+    <message>
+        <source>Number(tai)</source>
+        <translation>数量(台)</translation>
+    </message>
+    <message>
+        <source>Need NVR (tai)</source>
+        <translation>需要 NVR (台)</translation>
+    </message>
+    <message>
+        <source>NVR Count(tai)</source>
+        <translation>NVR 数量(台)</translation>
+    </message>
+    <message>
+        <source>IPC Type</source>
+        <translation>IPC 类型</translation>
+    </message>
+    <message>
+        <source>IPC Count(tai)</source>
+        <translation>IPC 数量(台)</translation>
+    </message>
+    <message>
+        <source>IPC Calculate</source>
+        <translation>IPC 计算</translation>
+    </message>
+    <message>
+        <source>Need IPC (tai)</source>
+        <translation>需要 IPC (台)</translation>
+    </message>
+</context>
+<context>
+    <name>CSaveChangesDlg</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>不保存</translation>
+    </message>
+</context>
+<context>
     <name>CTesselApplication</name>
     <message>
         <source>Corvane</source>
@@ -353,8 +735,8 @@
         <translation>软件已在运行。</translation>
     </message>
     <message>
-        <source>The least resolution is 1024*768.</source>
-        <translation>最低分辨率为 1024*768。</translation>
+        <source>The least resolution is %1*%2.</source>
+        <translation>最低分辨率为 %1*%2。</translation>
     </message>
 </context>
 <context>
@@ -362,6 +744,22 @@
     <message>
         <source>Corvane Tool</source>
         <translation>Corvane 工具</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全屏</translation>
     </message>
 </context>
 </TS>

@@ -5,13 +5,27 @@
 #include "pages/cdlgcalipcnum.h"
 #include "pages/cdlgcalnvrnum.h"
 #include "ui/cdlgabout.h"
+#include "ui/cplancontroller.h"
 #include "ui/cwindowtitle.h"
 #include "util/helpers.h"
+#include "widgets/controls/cpushbutton.h"
 #include "widgets/dialogs/cwarndlg.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStackedWidget>
+
+namespace {
+
+// Chosen so that the right-hand panels keep their fixed 350 pixels beside a table that still
+// shows its first two columns, and the NVR page's result tree keeps about five rows; the
+// layouts themselves need less (the test measures them under the program's style).
+constexpr int LeastWidth = 800;
+constexpr int LeastHeight = 560;
+
+} // namespace
 
 const char* const CCorvane::SelectedTabStyle =
     "QPushButton{border-image:url(:/images/Tab/TabSelect.png); color: rgb(255, 255, 255); "
@@ -23,7 +37,6 @@ const char* const CCorvane::UnselectedTabStyle =
 CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags), ui(new Ui::CCorvaneClass)
 {
-    setFixedSize(1024, 768);
     ui->setupUi(this);
     setWindowTitle(tr("Corvane Tool"));
     // The task bar and window switcher show it even though the window draws its own frame.
@@ -32,11 +45,13 @@ CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
     // The pages fill their recorder lists from the catalogue in their constructors.
     InitNVRTypeTable();
 
-    setStyleSheet(QStringLiteral("QMainWindow#CCorvaneClass{border-image:url(\":/images/Dialog/"
-                                 "dialog_bg2.png\") 58;\nborder-width:58;}"));
+    setStyleSheet(ScaleBorderImageCuts(
+        QStringLiteral("QMainWindow#CCorvaneClass{border-image:url(\":/images/Dialog/"
+                       "dialog_bg2.png\") 58;\nborder-width:58;}")));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint);
 
     m_pWindowTitle = new CWindowTitle(this);
+    m_pWindowTitle->SetLeastScreenSize(LeastSize());
     ui->m_pGridLayout->addWidget(m_pWindowTitle, 0, 0, 1, 2);
 
     m_pStackedWidget = new QStackedWidget(this);
@@ -46,16 +61,51 @@ CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
     m_pStackedWidget->addWidget(m_pCalNVRNumPage);
     m_pStackedWidget->addWidget(m_pCalIPCNumPage);
 
+    // New, Open, Save, export and print: a menu button at the right end of the tab strip.
+    m_pPlanController = new CPlanController(this, m_pStackedWidget, m_pCalNVRNumPage,
+                                            m_pCalIPCNumPage, m_pWindowTitle);
+    ui->gridLayout->addWidget(m_pPlanController->MenuButton(), 0, 4);
+
     const QString unselected = QString::fromLatin1(UnselectedTabStyle);
     ui->m_pBtnCalNVRNum->setStyleSheet(unselected);
     ui->m_pBtnCalIPCNum->setStyleSheet(unselected);
     ui->m_pBtnAbout->setStyleSheet(unselected);
 
     on_m_pBtnCalNVRNum_clicked();
+
+    setMinimumSize(LeastSize());
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(InitialGeometry(screen->availableGeometry()));
+    else
+        resize(InitialSize());
+}
+
+QSize CCorvane::InitialSize()
+{
+    return QSize(1024, 768);
+}
+
+QSize CCorvane::LeastSize()
+{
+    return QSize(LeastWidth, LeastHeight);
+}
+
+QRect CCorvane::InitialGeometry(const QRect& available)
+{
+    QRect geometry(QPoint(0, 0), InitialSize().boundedTo(available.size()).expandedTo(LeastSize()));
+    geometry.moveCenter(available.center());
+    // A screen smaller than the window shows its title bar, by which it can be moved.
+    if (geometry.top() < available.top())
+        geometry.moveTop(available.top());
+    if (geometry.left() < available.left())
+        geometry.moveLeft(available.left());
+    return geometry;
 }
 
 CCorvane::~CCorvane()
 {
+    // It watches the pages, which go with the window's other children.
+    delete m_pPlanController;
     delete ui;
 }
 
@@ -81,10 +131,17 @@ void CCorvane::on_m_pBtnAbout_clicked()
 
 void CCorvane::closeEvent(QCloseEvent* event)
 {
-    if (CWarnDlg::ShowConfirm(tr("Confirm"), tr("Sure to close software"), this) != 1) {
+    // With unsaved changes the question about them is the confirmation; otherwise the usual one.
+    const bool mayClose =
+        m_pPlanController && m_pPlanController->IsModified()
+            ? m_pPlanController->MayDropChanges(CPlanController::Closing)
+            : CWarnDlg::ShowConfirm(tr("Confirm"), tr("Sure to close software"), this) == 1;
+    if (!mayClose) {
         event->ignore();
         return;
     }
+    delete m_pPlanController;
+    m_pPlanController = nullptr;
     delete m_pCalIPCNumPage;
     m_pCalIPCNumPage = nullptr;
     delete m_pCalNVRNumPage;

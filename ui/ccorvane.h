@@ -2,6 +2,8 @@
 #define CCORVANE_H
 
 #include <QMainWindow>
+#include <QRect>
+#include <QSize>
 
 namespace Ui {
 class CCorvaneClass;
@@ -10,6 +12,7 @@ class QStackedWidget;
 class CDlgCalIPCNum;
 class CDlgCalNVRNum;
 class CWindowTitle;
+class CPlanController;
 
 // The one top-level window: tab strip, page stack with the two calculator pages, and the
 // close confirmation that ends the application.
@@ -25,6 +28,17 @@ public:
     CDlgCalNVRNum* NVRPage() const { return m_pCalNVRNumPage; }
     CDlgCalIPCNum* IPCPage() const { return m_pCalIPCNumPage; }
     CWindowTitle* WindowTitle() const { return m_pWindowTitle; }
+    CPlanController* PlanController() const { return m_pPlanController; }
+
+    // The size the window opens at, where the screen leaves room for it.
+    static QSize InitialSize();
+    // The smallest size at which every control is still usable: the tables and the result
+    // tree scroll below it, nothing else gives way. The screen check at start-up and the
+    // full-screen switch follow it.
+    static QSize LeastSize();
+    // Where the window opens on a screen with the given available area: the initial size
+    // shrunk to fit that area (never below the least size), centred in it.
+    static QRect InitialGeometry(const QRect& available);
 
     static const char* const SelectedTabStyle;
     static const char* const UnselectedTabStyle;
@@ -44,6 +58,7 @@ private:
     CDlgCalNVRNum* m_pCalNVRNumPage = nullptr;
     QStackedWidget* m_pStackedWidget = nullptr;
     CWindowTitle* m_pWindowTitle = nullptr;
+    CPlanController* m_pPlanController = nullptr;
 };
 
 #endif

@@ -12,8 +12,6 @@
 
 namespace {
 
-const QSize LeastFullScreenSize(1024, 768);
-
 const char* const TitleBackground = ":/images/title/title_bg.png";
 
 CPushButton* MakeButton(QWidget* parent, const QString& objectName, int side, Qt::FocusPolicy focus)
@@ -42,9 +40,15 @@ CWindowTitle::CWindowTitle(QWidget* parent) : QWidget(parent), m_pWindow(parent)
     m_pRightSpacer = new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum);
 
     m_pIconBtn = MakeButton(this, QStringLiteral("m_pIconBtn"), 32, Qt::NoFocus);
-    m_pMinBtn = MakeButton(this, QStringLiteral("m_pMinBtn"), 20, Qt::ClickFocus);
-    m_pFullScreenBtn = MakeButton(this, QStringLiteral("m_pFullScreenBtn"), 20, Qt::ClickFocus);
-    m_pCloseBtn = MakeButton(this, QStringLiteral("m_pCloseBtn"), 20, Qt::ClickFocus);
+    // Reachable with Tab too, so the window can be handled from the keyboard alone.
+    m_pMinBtn = MakeButton(this, QStringLiteral("m_pMinBtn"), 20, Qt::StrongFocus);
+    m_pFullScreenBtn = MakeButton(this, QStringLiteral("m_pFullScreenBtn"), 20, Qt::StrongFocus);
+    m_pCloseBtn = MakeButton(this, QStringLiteral("m_pCloseBtn"), 20, Qt::StrongFocus);
+    m_pIconBtn->setAccessibleName(tr("Corvane Tool"));
+    m_pMinBtn->setAccessibleName(tr("Minimize"));
+    m_pMinBtn->setToolTip(tr("Minimize"));
+    m_pCloseBtn->setAccessibleName(tr("Close"));
+    m_pCloseBtn->setToolTip(tr("Close"));
 
     m_pTitleLabel = new QLabel(tr("Corvane Tool"), this);
     m_pTitleLabel->setObjectName(QStringLiteral("m_pTitleLabel"));
@@ -81,14 +85,18 @@ CWindowTitle::~CWindowTitle() = default;
 
 QString CWindowTitle::ButtonSheet(const QString& picture, const QString& hoverPicture)
 {
+    // Keyboard focus shows like the hover: no widget draws a focus rectangle.
     return QStringLiteral("QPushButton{border:none; margin:0px; border-image:url(%1);}"
-                          "QPushButton:hover{border-image:url(%2);}")
+                          "QPushButton:hover, QPushButton:focus{border-image:url(%2);}")
         .arg(picture, hoverPicture);
 }
 
 void CWindowTitle::ShowFullScreenPictures(bool windowIsFullScreen)
 {
     // The button always names the state a click leads to.
+    const QString action = windowIsFullScreen ? tr("Restore") : tr("Full Screen");
+    m_pFullScreenBtn->setAccessibleName(action);
+    m_pFullScreenBtn->setToolTip(action);
     if (windowIsFullScreen)
         m_pFullScreenBtn->setStyleSheet(
             ButtonSheet(QStringLiteral(":/images/title/back.png"),
@@ -117,8 +125,7 @@ bool CWindowTitle::ScreenAllowsFullScreen() const
     if (!screen)
         return false;
     const QSize size = screen->geometry().size();
-    return size.width() >= LeastFullScreenSize.width() &&
-           size.height() >= LeastFullScreenSize.height();
+    return size.width() >= m_leastScreenSize.width() && size.height() >= m_leastScreenSize.height();
 }
 
 void CWindowTitle::showSmall()
@@ -136,6 +143,7 @@ void CWindowTitle::ChangSizeToFull()
     if (!m_pWindow->isFullScreen()) {
         m_normalMinimumSize = m_pWindow->minimumSize();
         m_normalMaximumSize = m_pWindow->maximumSize();
+        m_normalPos = m_pWindow->pos();
     }
     m_pWindow->setMinimumSize(0, 0);
     m_pWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -153,6 +161,9 @@ void CWindowTitle::ChaneMaxSizeOrRestore()
             m_pWindow->setMinimumSize(m_normalMinimumSize);
             m_pWindow->setMaximumSize(m_normalMaximumSize);
         }
+        // A frameless window is not put back by the window manager: it would land at 0,0.
+        if (m_normalPos)
+            m_pWindow->move(*m_normalPos);
         ShowFullScreenPictures(false);
     } else {
         ChangSizeToFull();
@@ -170,6 +181,7 @@ void CWindowTitle::mousePressEvent(QMouseEvent* event)
     if (!m_pWindow || m_pWindow->isFullScreen())
         return;
     m_iDragging = 1;
+    m_bSystemMoveTried = false;
     // Relative to the controlled window, which need not be the bar's direct parent once a
     // layout has placed the bar.
     m_pressPos = mapTo(m_pWindow, event->position().toPoint());
@@ -193,6 +205,15 @@ void CWindowTitle::mouseMoveEvent(QMouseEvent* event)
 {
     if (!m_iDragging || !m_pWindow)
         return;
+    // The window system moves the window where it can (and must, on Wayland); it then owns
+    // the rest of the drag, release included.
+    if (!m_bSystemMoveTried) {
+        m_bSystemMoveTried = true;
+        if (StartSystemMove(m_pWindow->windowHandle())) {
+            m_iDragging = 0;
+            return;
+        }
+    }
     m_pWindow->move(ClampToWorkArea(event->globalPosition().toPoint()) - m_pressPos);
 }
 
@@ -202,4 +223,14 @@ void CWindowTitle::resizeEvent(QResizeEvent* event)
     // layout after construction.
     UpdateBackground();
     QWidget::resizeEvent(event);
+}
+
+void CWindowTitle::SetTitleText(const QString& text)
+{
+    m_pTitleLabel->setText(text);
+}
+
+QString CWindowTitle::TitleText() const
+{
+    return m_pTitleLabel->text();
 }

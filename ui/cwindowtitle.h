@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
+#include <optional>
 
 class QHBoxLayout;
 class QLabel;
@@ -12,8 +13,9 @@ class CPushButton;
 
 // The title bar of a frameless window: icon, centred title, minimise, full-screen/back and
 // close buttons. It drags its window (kept out of reserved screen strips) and switches it
-// between normal and full-screen display; a screen below 1024 x 768 refuses the switch in
-// either direction. The window it controls is the parent given to the constructor.
+// between normal and full-screen display; a screen below the least size (1024 x 768 unless
+// the window sets its own) refuses the switch in either direction. The window it controls
+// is the parent given to the constructor.
 class CWindowTitle : public QWidget
 {
     Q_OBJECT
@@ -22,7 +24,14 @@ public:
     explicit CWindowTitle(QWidget* parent);
     ~CWindowTitle() override;
 
+    // The title in the middle of the bar.
+    void SetTitleText(const QString& text);
+    QString TitleText() const;
+
     static QString ButtonSheet(const QString& picture, const QString& hoverPicture);
+
+    // The smallest screen on which the window may switch between normal and full screen.
+    void SetLeastScreenSize(const QSize& size) { m_leastScreenSize = size; }
 
 public slots:
     void showSmall();
@@ -54,11 +63,15 @@ private:
     CPushButton* m_pFullScreenBtn;
     CPushButton* m_pIconBtn;
     int m_iDragging = 0;
+    // The window system was asked to take over the current drag (and refused).
+    bool m_bSystemMoveTried = false;
     QPoint m_pressPos;
     QLabel* m_pTitleLabel;
     QWidget* m_pWindow;
     QSize m_normalMinimumSize{-1, -1};
     QSize m_normalMaximumSize{-1, -1};
+    QSize m_leastScreenSize{1024, 768};
+    std::optional<QPoint> m_normalPos;
 };
 
 #endif

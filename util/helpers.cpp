@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QImage>
 #include <QPixmapCache>
+#include <QRegularExpression>
 #include <QStringEncoder>
 
 QString GetAppDirPath()
@@ -28,14 +31,58 @@ QIcon ProgramIcon()
 
 QPixmap LoadCachedPixmap(const QString& fileName)
 {
+    // On a screen scaled above 100 % the picture's large variant is taken where there is
+    // one; it keeps the logical size of the picture, so callers measure it as before.
+    qreal ratio = 1.0;
+    const QString resolved =
+        qt_findAtNxFile(fileName, qApp ? qApp->devicePixelRatio() : 1.0, &ratio);
     QPixmap pixmap;
-    if (QPixmapCache::find(fileName, &pixmap))
+    if (QPixmapCache::find(resolved, &pixmap))
         return pixmap;
-    pixmap = QPixmap::fromImage(QImage(fileName), Qt::OrderedDither | Qt::OrderedAlphaDither);
+    pixmap = QPixmap::fromImage(QImage(resolved), Qt::OrderedDither | Qt::OrderedAlphaDither);
     if (pixmap.isNull())
         return QPixmap();
-    QPixmapCache::insert(fileName, pixmap);
+    pixmap.setDevicePixelRatio(ratio);
+    QPixmapCache::insert(resolved, pixmap);
     return pixmap;
+}
+
+QSize LogicalSize(const QPixmap& pixmap)
+{
+    return pixmap.deviceIndependentSize().toSize();
+}
+
+QString ScaleBorderImageCuts(const QString& sheet)
+{
+    return ScaleBorderImageCuts(sheet, qApp ? qApp->devicePixelRatio() : 1.0);
+}
+
+QString ScaleBorderImageCuts(const QString& sheet, qreal ratio)
+{
+    if (ratio <= 1.0)
+        return sheet;
+    // border-image: url(picture) followed by one to four cuts; the address may be quoted.
+    static const QRegularExpression rule(
+        QStringLiteral(R"re((border-image\s*:\s*url\(\s*"?([^")]+)"?\s*\))((?:\s+\d+){1,4}))re"));
+    QString result;
+    qsizetype done = 0;
+    auto matches = rule.globalMatch(sheet);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        qreal pictureRatio = 1.0;
+        qt_findAtNxFile(match.captured(2), ratio, &pictureRatio);
+        result += sheet.mid(done, match.capturedStart(3) - done);
+        if (pictureRatio > 1.0) {
+            static const QRegularExpression space(QStringLiteral("\\s+"));
+            const QStringList cuts = match.captured(3).split(space, Qt::SkipEmptyParts);
+            for (const QString& cut : cuts)
+                result += QLatin1Char(' ') + QString::number(qRound(cut.toInt() * pictureRatio));
+        } else {
+            result += match.captured(3);
+        }
+        done = match.capturedEnd(3);
+    }
+    return result + sheet.mid(done);
 }
 
 QRegion GetRoundRectRegion(const QRect& rect, int radius)

@@ -21,6 +21,17 @@ QIcon ProgramIcon();
 // picture and is not cached, so the next call tries again.
 QPixmap LoadCachedPixmap(const QString& fileName);
 
+// A picture's size in logical pixels, whichever variant was loaded.
+QSize LogicalSize(const QPixmap& pixmap);
+
+// A style sheet whose nine-slice cuts ("border-image: url(p) 34 6 16 6") fit the picture
+// variant the toolkit will load on this display: it counts cuts in the loaded picture's own
+// pixels, so the cuts of a picture taken at twice its size must double too. The sheet comes
+// back unchanged at 100 % and for pictures without a large variant.
+QString ScaleBorderImageCuts(const QString& sheet);
+// The same for a display with the given device pixels per logical pixel.
+QString ScaleBorderImageCuts(const QString& sheet, qreal ratio);
+
 // Window shapes for frameless windows: all four corners rounded, or only the top two.
 QRegion GetRoundRectRegion(const QRect& rect, int radius);
 QRegion GetTopRoundRectRegion(const QRect& rect, int radius);

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -70,4 +71,9 @@ QPoint ClampToWorkArea(const QPoint& p)
     for (QScreen* screen : all)
         screens.push_back({screen->geometry(), screen->availableGeometry()});
     return ClampToWorkArea(p, screens);
+}
+
+bool StartSystemMove(QWindow* window)
+{
+    return window && window->startSystemMove();
 }

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <vector>
 
+class QWindow;
+
 // One screen as the clamp sees it: its full geometry and the part left after reserved
 // strips such as a task bar.
 struct ScreenArea
@@ -20,5 +22,10 @@ QPoint ClampToWorkArea(const QPoint& p, const std::vector<ScreenArea>& screens);
 
 // The same over the screens the application sees now.
 QPoint ClampToWorkArea(const QPoint& p);
+
+// Hands a drag by a title area to the window system, the only way to move a window where
+// clients may not place their own windows (Wayland). False where the platform offers no
+// such move: the caller then moves the window itself, clamped as above.
+bool StartSystemMove(QWindow* window);
 
 #endif

@@ -1,4 +1,5 @@
 #include "app/ctesselapplication.h"
+#include "ui/ccorvane.h"
 
 #include <QSharedMemory>
 #include <QtTest>
@@ -74,11 +75,15 @@ void TestCTesselApplication::screenSizes_data()
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<bool>("tooSmall");
 
-    QTest::newRow("exactly 1024x768 accepted") << QSize(1024, 768) << false;
-    QTest::newRow("one column short") << QSize(1023, 768) << true;
-    QTest::newRow("one row short") << QSize(1024, 767) << true;
+    const QSize least = CCorvane::LeastSize();
+    QTest::newRow("exactly the least size accepted") << least << false;
+    QTest::newRow("one column short") << least - QSize(1, 0) << true;
+    QTest::newRow("one row short") << least - QSize(0, 1) << true;
+    QTest::newRow("1024x768 accepted") << QSize(1024, 768) << false;
+    QTest::newRow("1920x1080 at 150 %: 1280x720 logical") << QSize(1280, 720) << false;
+    QTest::newRow("1366x768 less a 40-pixel panel") << QSize(1366, 728) << false;
     QTest::newRow("large screen") << QSize(2560, 1440) << false;
-    QTest::newRow("portrait too narrow") << QSize(768, 1024) << true;
+    QTest::newRow("portrait too narrow") << QSize(least.height(), least.width()) << true;
     QTest::newRow("no screen") << QSize() << true;
 }
 

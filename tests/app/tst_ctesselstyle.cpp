@@ -1,7 +1,17 @@
 #include "app/ctesselstyle.h"
+#include "widgets/calendar/ccalendarmodel.h"
+#include "widgets/calendar/ccalendarview.h"
+#include "widgets/calendar/ccalendarwidget.h"
+#include "widgets/dialogs/cfiledialog.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QFrame>
+#include <QHash>
 #include <QImage>
+#include <QListView>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -10,7 +20,10 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -74,6 +87,55 @@ int Distance(QRgb a, QRgb b)
     return qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
 }
 
+double Luminance(QRgb c)
+{
+    auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+
+// The WCAG contrast ratio, 1 to 21.
+double Contrast(QRgb a, QRgb b)
+{
+    double la = Luminance(a);
+    double lb = Luminance(b);
+    if (la < lb)
+        std::swap(la, lb);
+    return (la + 0.05) / (lb + 0.05);
+}
+
+QRgb MostCommon(const QImage& image, const QRect& area)
+{
+    QHash<QRgb, int> counts;
+    const QRect r = area & image.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            ++counts[image.pixel(x, y) | 0xff000000u];
+    QRgb best = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            best = it.key();
+        }
+    }
+    return best;
+}
+
+// The text's strongest pixel: the one farthest from the background.
+QRgb Farthest(const QImage& image, const QRect& area, QRgb from)
+{
+    QRgb far = from;
+    const QRect r = area & image.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (Distance(image.pixel(x, y), from) > Distance(far, from))
+                far = image.pixel(x, y) | 0xff000000u;
+    return far;
+}
+
 // CTesselStyle with its base implementation in reach, for the rectangles it adjusts.
 class ExposedStyle : public CTesselStyle
 {
@@ -117,6 +179,9 @@ private slots:
     void denseTicksOverAHugeRangeFinish();
     void itemCheckIndicatorUsesThePictures_data();
     void itemCheckIndicatorUsesThePictures();
+    // Last: installs the program's style and style sheet application-wide.
+    void textIsReadableUnderTheRealLook_data();
+    void textIsReadableUnderTheRealLook();
 
 private:
     std::unique_ptr<ExposedStyle> m_style;
@@ -605,6 +670,131 @@ void TestTesselStyle::itemCheckIndicatorUsesThePictures()
     p.end();
     QVERIFY(
         Shows(image, Picture(QStringLiteral(":/images/public/CheckBox/") + picture), QPoint(0, 0)));
+}
+
+void TestTesselStyle::textIsReadableUnderTheRealLook_data()
+{
+    QTest::addColumn<QString>("scene");
+    // An invalid colour: any background will do as long as the text stands out on it.
+    QTest::addColumn<QColor>("background");
+    QTest::newRow("focused read-only combo box") << "focused combo" << QColor();
+    QTest::newRow("current item of an open drop-down list, visibly highlighted")
+        << "open list" << QColor();
+    QTest::newRow("calendar day names") << "day names" << QColor();
+    QTest::newRow("calendar selected day") << "selected day" << QColor();
+    QTest::newRow("file dialog selected entry, light grey")
+        << "file dialog" << QColor(238, 238, 238);
+}
+
+void TestTesselStyle::textIsReadableUnderTheRealLook()
+{
+    QFETCH(QString, scene);
+    QFETCH(QColor, background);
+
+    static bool realLook = false;
+    if (!realLook) {
+        realLook = true;
+        QApplication::setStyle(new CTesselStyle);
+        QFile sheet(QStringLiteral(":/qss/Corvane.qss"));
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromLatin1(sheet.readAll()));
+    }
+
+    QWidget window;
+    window.setGeometry(50, 50, 640, 420);
+    QImage image;
+    QRect text;
+    // A row without the highlight, where the highlight must show against.
+    QRect plain;
+    QTemporaryDir dir;
+
+    if (scene == QLatin1String("focused combo") || scene == QLatin1String("open list")) {
+        auto* combo = new QComboBox(&window);
+        combo->addItems(
+            {QStringLiteral("NR-K16Y"), QStringLiteral("NR-A8V"), QStringLiteral("NR-B32X")});
+        combo->setCurrentIndex(1);
+        combo->setGeometry(20, 20, 150, 22);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        combo->setFocus();
+        QTRY_VERIFY(combo->hasFocus());
+        if (scene == QLatin1String("focused combo")) {
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.editable = false;
+            image = Render(*combo);
+            text = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                  QStyle::SC_ComboBoxEditField, combo);
+        } else {
+            combo->showPopup();
+            QAbstractItemView* view = combo->view();
+            QTRY_VERIFY(view->isVisible());
+            const QModelIndex current = view->model()->index(1, 0);
+            QCOMPARE(view->currentIndex(), current);
+            image = view->viewport()->grab().toImage().convertToFormat(
+                QImage::Format_ARGB32_Premultiplied);
+            text = view->visualRect(current);
+            plain = view->visualRect(view->model()->index(2, 0));
+            combo->hidePopup();
+        }
+    } else if (scene == QLatin1String("day names") || scene == QLatin1String("selected day")) {
+        auto* calendar = new CCalendarWidget(&window);
+        calendar->move(10, 10);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        CCalendarView* view = calendar->GetView();
+        const CCalendarModel* model = calendar->GetModel();
+        const QModelIndex cell = scene == QLatin1String("day names")
+                                     ? model->index(0, 3)
+                                     : model->IndexForDate(calendar->GetSelectedDate());
+        image =
+            view->viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        // Inside the picture's own frame: only the text may stand out there.
+        text = view->visualRect(cell).adjusted(3, 3, -3, -3);
+    } else {
+        QVERIFY(dir.isValid());
+        for (const char* name : {"alpha.txt", "beta.txt"}) {
+            QFile file(dir.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        auto* frame = new CFileDialog(&window);
+        frame->setWindowFlags(Qt::Widget);
+        auto* files = new QFileDialog;
+        files->setOption(QFileDialog::DontUseNativeDialog);
+        files->setViewMode(QFileDialog::Detail);
+        frame->SetContentWidget(files);
+        files->setDirectory(dir.path());
+        frame->setGeometry(0, 0, 600, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* view = files->findChild<QTreeView*>(QStringLiteral("treeView"));
+        QVERIFY(view);
+        QTRY_COMPARE(view->model()->rowCount(view->rootIndex()), 2);
+        const QModelIndex entry = view->model()->index(0, 0, view->rootIndex());
+        view->selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect |
+                                                           QItemSelectionModel::Rows);
+        image =
+            view->viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        text = view->visualRect(entry);
+    }
+
+    QVERIFY(!image.isNull());
+    QVERIFY(text.isValid());
+    const QRgb ground = MostCommon(image, text);
+    const QRgb ink = Farthest(image, text, ground);
+    const double ratio = Contrast(ground, ink);
+    if (ratio < 4.5)
+        qWarning("text %s on %s", qPrintable(QColor(ink).name()),
+                 qPrintable(QColor(ground).name()));
+    QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("contrast %1:1").arg(ratio, 0, 'f', 2)));
+    if (background.isValid())
+        QCOMPARE(QColor(ground), background);
+    if (plain.isValid()) {
+        const QRgb unselected = MostCommon(image, plain);
+        QVERIFY2(Distance(ground, unselected) >= 30,
+                 qPrintable(QStringLiteral("highlight %1 against %2")
+                                .arg(QColor(ground).name(), QColor(unselected).name())));
+    }
 }
 
 QTEST_MAIN(TestTesselStyle)

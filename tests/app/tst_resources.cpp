@@ -55,6 +55,7 @@ private slots:
     void everyPictureFileIsInTheResources();
     void picturesAreStoredUncompressed();
     void loadingAnimationLoops();
+    void largeVariantsAreTwiceTheirPicture();
     void styleSheetParsesWithoutWarnings();
     void nineSliceWidthsFitTheirPictures();
 };
@@ -239,6 +240,27 @@ void TestResources::loadingAnimationLoops()
         previous = frame;
     }
     QCOMPARE(changes, movie.frameCount() - 1);
+}
+
+void TestResources::largeVariantsAreTwiceTheirPicture()
+{
+    // The toolkit draws a large variant at half its size in logical pixels: one that is
+    // not exactly twice its picture comes out distorted or shifted on a scaled screen.
+    QDirIterator it(QStringLiteral(":/images"), QDir::Files, QDirIterator::Subdirectories);
+    int variants = 0;
+    while (it.hasNext()) {
+        const QString large = it.next();
+        if (!large.contains(QLatin1String("@2x.")))
+            continue;
+        const QString picture = QString(large).remove(QStringLiteral("@2x"));
+        QVERIFY2(QFile::exists(picture), qPrintable(large));
+        QCOMPARE(QImageReader(large).size(), QImageReader(picture).size() * 2);
+        QMovie largeMovie(large), movie(picture);
+        QCOMPARE(largeMovie.frameCount(), movie.frameCount());
+        ++variants;
+    }
+    // Every listed picture has one.
+    QVERIFY2(variants >= 101, qPrintable(QString::number(variants)));
 }
 
 void TestResources::styleSheetParsesWithoutWarnings()

@@ -12,6 +12,8 @@ public:
                       const QString& program = QStringLiteral(CORVANE_EXE))
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // The screens are given in logical pixels unless a row scales them.
+        env.remove(QStringLiteral("QT_SCALE_FACTOR"));
         for (const QString& entry : extraEnv)
             env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"),
@@ -75,24 +77,43 @@ private slots:
 void TestStartup::resolution_data()
 {
     QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("scale");
     QTest::addColumn<bool>("accepted");
 
-    QTest::newRow("1024x768 is enough") << "1024x768" << true;
-    QTest::newRow("1023x768 too narrow") << "1023x768" << false;
-    QTest::newRow("1024x767 too low") << "1024x767" << false;
-    QTest::newRow("1280x1024") << "1280x1024" << true;
+    // The boundary is the main window's least size, 800 x 560.
+    QTest::newRow("the least size is enough") << "800x560"
+                                              << "" << true;
+    QTest::newRow("one column short") << "799x560"
+                                      << "" << false;
+    QTest::newRow("one row short") << "800x559"
+                                   << "" << false;
+    QTest::newRow("1024x768") << "1024x768"
+                              << "" << true;
+    QTest::newRow("1280x720") << "1280x720"
+                              << "" << true;
+    QTest::newRow("1920x1080 at 150 %, 1280x720 logical") << "1920x1080"
+                                                          << "1.5" << true;
+    QTest::newRow("1920x1080 at 200 %, 960x540 logical") << "1920x1080"
+                                                         << "2" << false;
+    QTest::newRow("1280x1024") << "1280x1024"
+                               << "" << true;
 }
 
 void TestStartup::resolution()
 {
     QFETCH(QString, screen);
+    QFETCH(QString, scale);
     QFETCH(bool, accepted);
-    Instance instance(screen);
+    Instance instance(screen, scale.isEmpty()
+                                  ? QStringList()
+                                  : QStringList{QStringLiteral("QT_SCALE_FACTOR=") + scale});
     if (accepted) {
         QVERIFY2(instance.WaitFor(Shown), instance.Log().constData());
         QVERIFY(!instance.Log().contains(TooSmall));
     } else {
         QVERIFY2(instance.WaitFor(TooSmall), instance.Log().constData());
+        // The warning names the size the window needs.
+        QVERIFY2(instance.WaitFor("needs 800 x 560"), instance.Log().constData());
         // The warning is modal and waits; the main window must never have appeared.
         QVERIFY(instance.Running());
         QVERIFY(!instance.Log().contains(Shown));
@@ -117,7 +138,7 @@ void TestStartup::secondInstanceOnSmallScreenOnlyWarnsOnce()
 {
     Instance first(QStringLiteral("1280x1024"));
     QVERIFY2(first.WaitFor(Shown), first.Log().constData());
-    Instance second(QStringLiteral("1023x768"));
+    Instance second(QStringLiteral("799x560"));
     QVERIFY2(second.WaitFor(Running), second.Log().constData());
     QTest::qWait(200);
     QVERIFY(!second.Log().contains(TooSmall));

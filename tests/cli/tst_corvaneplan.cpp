@@ -1,10 +1,13 @@
+#include "cli/cameravalue.h"
 #include "engine/nvrcatalogue.h"
+#include "engine/validation.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
+#include <random>
 
 struct Run
 {
@@ -26,9 +29,13 @@ static Run Plan(const QStringList& arguments)
     return run;
 }
 
-static QStringList Split(const char* arguments)
+// "PLANS/" names the folder of the test plans.
+static QStringList Split(const QString& arguments)
 {
-    return QString::fromUtf8(arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList split = arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString& argument : split)
+        argument.replace(QLatin1String("PLANS/"), QStringLiteral(CORVANE_TEST_PLANS "/"));
+    return split;
 }
 
 class TestCorvanePlan : public QObject
@@ -46,6 +53,7 @@ private slots:
     void refusals_data();
     void refusals();
     void helpDescribesEveryForm();
+    void cameraValueSplitAsEveryReadingWouldBe();
 };
 
 void TestCorvanePlan::initTestCase()
@@ -118,6 +126,13 @@ void TestCorvanePlan::exactOutput_data()
     QTest::newRow("commas inside a bit-rate remark")
         << "recorders --model NR-A8V --camera 2M(1,5),512k,3"
         << "model: NR-A8V, 0 disabled channels\nrecorders: 1\n1 recorder: type 1 x 3\n";
+    QTest::newRow("plan, NVR page (remark with a comma)")
+        << "recorders --plan PLANS/site.corvane"
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
+           "1 recorder: type 1 x 3, type 2 x 5\n1 recorder: type 2 x 5\n";
+    QTest::newRow("plan, IPC page, as models added up")
+        << "cameras --plan=PLANS/site.corvane --json"
+        << "{\"cameras\": 79}\n";
     QTest::newRow("nothing to place")
         << "recorders --model NR-K8Y --disable 1 --camera 0,0,5 --camera 1024,0,0 --json"
         << "{\"model\": \"NR-K8Y\", \"disabledChannels\": 1, \"recorders\": 0, \"lines\": []}\n";
@@ -127,7 +142,7 @@ void TestCorvanePlan::exactOutput()
 {
     QFETCH(QString, arguments);
     QFETCH(QString, output);
-    const Run run = Plan(arguments.split(QLatin1Char(' ')));
+    const Run run = Plan(Split(arguments));
     QCOMPARE(run.err, QString());
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, output);
@@ -224,6 +239,17 @@ void TestCorvanePlan::refusals_data()
     QTest::newRow("recorders above a million")
         << Split("cameras --first 1024 --second 0 --recorder NR-A8V=1000000 --recorder NR-B8V=1")
         << "The sum of NVR number can not be bigger than 1000000";
+    QTest::newRow("plan and its page's options")
+        << Split("recorders --plan PLANS/site.corvane --camera 1024,0,1")
+        << "combined with --camera";
+    QTest::newRow("plan of a newer format")
+        << Split("cameras --plan PLANS/newer.corvane") << "newer version";
+    QTest::newRow("plan without records for the page")
+        << Split("recorders --plan PLANS/empty.corvane") << "no camera records";
+    QTest::newRow("plan that is a folder")
+        << Split("cameras --plan PLANS/") << "not a regular file";
+    QTest::newRow("plan that is missing")
+        << Split("cameras --plan PLANS/none.corvane") << "does not exist";
     QTest::newRow("no model") << Split("recorders --camera 1024,0,1") << "--model";
     QTest::newRow("no camera") << Split("recorders --model NR-A8V") << "--camera";
     QTest::newRow("unknown recorder model")
@@ -272,12 +298,75 @@ void TestCorvanePlan::helpDescribesEveryForm()
         const Run run = Plan(arguments);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.isEmpty());
-        for (const char* form : {"corvane-plan models", "corvane-plan cameras",
-                                 "corvane-plan recorders", "--recorder NAME[:DISABLED]=COUNT",
-                                 "--camera FIRST,SECOND,COUNT", "--json", "--disable N"})
+        for (const char* form :
+             {"corvane-plan models", "corvane-plan cameras", "corvane-plan recorders",
+              "--recorder NAME[:DISABLED]=COUNT", "--camera FIRST,SECOND,COUNT", "--json",
+              "--disable N", "--plan FILE"})
             QVERIFY2(run.out.contains(QLatin1String(form)), form);
         QCOMPARE(run.out.count(QLatin1String("Example:")), 3);
     }
+}
+
+// Tries every comma as the one between FIRST and SECOND, parsing both halves each time.
+static QString SplitByEveryReading(const QString& value, QStringList& fields)
+{
+    const QStringList parts = value.split(QLatin1Char(','));
+    if (parts.size() < 3)
+        return QStringLiteral("fields");
+    if (parts.size() == 3) {
+        fields = parts;
+        return QString();
+    }
+    const QStringList rates = parts.mid(0, parts.size() - 1);
+    int splits = 0;
+    for (int k = 1; k < rates.size(); ++k) {
+        const QString first = rates.mid(0, k).join(QLatin1Char(','));
+        const QString second = rates.mid(k).join(QLatin1Char(','));
+        if (IsValidBitRateText(first) && IsValidBitRateText(second)) {
+            fields = QStringList{first, second, parts.last()};
+            ++splits;
+        }
+    }
+    return splits == 1 ? QString() : splits == 0 ? QStringLiteral("none") : QStringLiteral("many");
+}
+
+void TestCorvanePlan::cameraValueSplitAsEveryReadingWouldBe()
+{
+    // Short values built from the pieces a bit-rate text is read by, commas and empty pieces
+    // included, then one value far longer than any trial-and-error reading could take.
+    const QStringList tokens = {"0", "1", "2", "64", "1024", "k", "K", "m",
+                                "M", "(", ")", ",",  ",",    ",", " ", "x"};
+    std::mt19937 rng(5);
+    std::uniform_int_distribution<int> length(2, 12), pick(0, int(tokens.size()) - 1);
+    QStringList values = {QStringLiteral("64k,k,2M(1,5),5"), QStringLiteral("2m,xm(1),0,1"),
+                          QStringLiteral("1M(,),1m,(,),3")};
+    for (int i = 0; i < 30000; ++i) {
+        QString value;
+        for (int n = length(rng); n > 0; --n)
+            value += tokens[pick(rng)];
+        values << value + QStringLiteral(",5");
+    }
+    for (const QString& value : values) {
+        QStringList expected;
+        const QString expectedProblem = SplitByEveryReading(value, expected);
+        QStringList fields;
+        QString problem;
+        const bool split = SplitCameraValue(value, fields, problem);
+        QVERIFY2(split == expectedProblem.isEmpty(), qPrintable(value));
+        if (split)
+            QVERIFY2(fields == expected, qPrintable(value));
+        else if (expectedProblem == QLatin1String("many"))
+            QVERIFY2(problem.contains(QLatin1String("more than one way")), qPrintable(value));
+    }
+
+    QStringList ones;
+    for (int i = 0; i < 200000; ++i)
+        ones << QStringLiteral("1");
+    const QString remark = QStringLiteral("1024(") + ones.join(QLatin1Char(',')) + QLatin1Char(')');
+    QStringList fields;
+    QString problem;
+    QVERIFY(SplitCameraValue(remark + QStringLiteral(",2M(,),7"), fields, problem));
+    QCOMPARE(fields, QStringList({remark, QStringLiteral("2M(,)"), QStringLiteral("7")}));
 }
 
 QTEST_GUILESS_MAIN(TestCorvanePlan)

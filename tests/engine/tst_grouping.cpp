@@ -149,6 +149,7 @@ private slots:
     void mergeFoldsEqualLoadsInFirstSeenOrder();
     void mergeIgnoresBitRate();
     void randomInputsKeepInvariants();
+    void randomInputsMatchPlainAlgorithm_data();
     void randomInputsMatchPlainAlgorithm();
     void secondCalculationGivesSameResult();
 };
@@ -193,6 +194,9 @@ void TestGrouping::examples_data()
     QTest::newRow("walk follows list order between sorts")
         << 0 << 0 << "1:7000:3 2:6000:2 3:1000:1" << 2 << "1x2|1x1,2x2,3x1"
         << "1:1x1,2x2,3x1|1:1x2";
+    QTest::newRow("full bulk recorders stay apart from the partial one that fills")
+        << 0 << 0 << "1:2048:20 2:512:3 3:20480:2" << 5 << "1x8|1x8|1x4,2x3|3x1|3x1"
+        << "1:1x4,2x3|2:1x8|2:3x1";
     QTest::newRow("disabled channels raise the per-recorder limit")
         << 16 << 4 << "1:2048:9" << 2 << "1x8|1x1"
         << "1:1x1|1:1x8";
@@ -371,14 +375,47 @@ void TestGrouping::randomInputsKeepInvariants()
     }
 }
 
+// Ties decide the result: equal bit rates in the type sort and equal free bandwidths in the
+// spare-list sort. The unstable sort reorders equal entries only beyond 16 of them, so the
+// tie inputs have more types and spare recorders than that.
+static std::vector<CalIPCInfo> TiedCameras(std::mt19937& rng, bool bulk)
+{
+    // Bulk: rates that fill a recorder's bandwidth or channels exactly, many cameras each, so
+    // most recorders are opened full in bulk between spare ones.
+    static const int tied[] = {1024, 2048, 3000, 5000};
+    static const int filling[] = {1024, 2560, 5120, 10240, 20480, 3000};
+    std::uniform_int_distribution<int> pick(0, bulk ? 5 : 3), types(17, 60);
+    std::uniform_int_distribution<int> count(1, bulk ? 1200 : 40);
+    std::vector<CalIPCInfo> list;
+    const int n = types(rng);
+    for (int id = 1; id <= n; ++id) {
+        CalIPCInfo info;
+        info.id = id;
+        info.bitRate = bulk ? filling[pick(rng)] : tied[pick(rng)];
+        info.count = count(rng);
+        list.push_back(info);
+    }
+    return list;
+}
+
+void TestGrouping::randomInputsMatchPlainAlgorithm_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("mixed rates, long spare walks") << 0;
+    QTest::newRow("few rates, many ties") << 1;
+    QTest::newRow("bulk-opened full recorders between spare ones") << 2;
+}
+
 void TestGrouping::randomInputsMatchPlainAlgorithm()
 {
-    std::mt19937 rng(7);
+    QFETCH(int, kind);
+    std::mt19937 rng(7 + kind);
     for (int trial = 0; trial < 300; ++trial) {
         int disabled = 0;
-        const int nvrType = RandomModel(rng, &disabled);
+        const int nvrType = kind == 0 ? RandomModel(rng, &disabled) : trial % 3 ? 0 : 6;
         // Many small types against a long spare list exercise removals in the walk.
-        const std::vector<CalIPCInfo> input = RandomCameras(rng, 40, trial % 2 ? 400 : 30);
+        const std::vector<CalIPCInfo> input =
+            kind == 0 ? RandomCameras(rng, 40, trial % 2 ? 400 : 30) : TiedCameras(rng, kind == 2);
 
         std::vector<CalIPCInfo> list = input;
         Groups groups;
@@ -387,12 +424,29 @@ void TestGrouping::randomInputsMatchPlainAlgorithm()
         Groups refGroups;
         QCOMPARE(total, ReferenceGroup(refList, refGroups, nvrType, disabled));
         QCOMPARE(GroupLoads(groups), GroupLoads(refGroups));
+        for (const auto& [no, group] : refGroups) {
+            QCOMPARE(groups.at(no).freeBandwidth, group.freeBandwidth);
+            QCOMPARE(groups.at(no).freeChannels, group.freeChannels);
+        }
 
         Lines lines;
         MergeNVRGroups(groups, lines);
         Lines refLines;
         ReferenceMerge(refGroups, refLines);
         QCOMPARE(LineTexts(lines), LineTexts(refLines));
+
+        // The worker's path never builds the map; its lines, in their final order, are the
+        // same unstable sort over the same sequence.
+        CalNVRDataRecord data;
+        data.ipcList = input;
+        data.nvrType = nvrType;
+        data.disabledChannels = disabled;
+        QCOMPARE(RunNVRCalculation(data), total);
+        std::sort(refLines.begin(), refLines.end());
+        QCOMPARE(LineTexts(data.usedList), LineTexts(refLines));
+        QVERIFY(data.groupMap.empty());
+        for (std::size_t i = 0; i < list.size(); ++i)
+            QCOMPARE(data.ipcList[i].id, refList[i].id);
     }
 }
 

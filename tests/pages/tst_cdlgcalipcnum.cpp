@@ -728,6 +728,29 @@ void TestCDlgCalIPCNum::insideMainWindow()
     QCOMPARE(IdTexts(), (QStringList{"1", Prompt}));
     QCOMPARE(Result(), QStringLiteral("40"));
 
+    // Escape in a cell editor is not a way out of the page.
+    for (QWidget* editor :
+         {static_cast<QWidget*>(TypeCombo(0)), static_cast<QWidget*>(NumberEdit(0))}) {
+        editor->setFocus();
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QVERIFY(m_page->isVisible());
+    }
+
+    // A long result keeps the box's size, so the table beside it keeps its columns.
+    auto* box = m_page->findChild<QToolButton*>(QStringLiteral("m_pResultToolButton"));
+    const QSize boxSize = box->size();
+    const int tableWidth = Table()->width();
+    ChooseItem(TypeCombo(0), QStringLiteral("NR-A16V"));
+    TypeInto(NumberEdit(0), QStringLiteral("999999"));
+    QVERIFY2(Result().size() >= 7, qPrintable(Result()));
+    QCoreApplication::processEvents();
+    QCOMPARE(box->size(), boxSize);
+    QCOMPARE(Table()->width(), tableWidth);
+    QVERIFY(QFontMetrics(box->font()).horizontalAdvance(Result()) <= box->width());
+    TypeInto(NumberEdit(0), QStringLiteral("5"));
+    ChooseItem(TypeCombo(0), QStringLiteral("NR-A8V"));
+    QCOMPARE(Result(), QStringLiteral("40"));
+
     // The page's messages hold while it is behind the other tab.
     TypeInto(NumberEdit(0), QString());
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("m_pBtnCalNVRNum")),

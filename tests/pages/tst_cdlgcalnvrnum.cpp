@@ -5,6 +5,7 @@
 #include "engine/nvrcatalogue.h"
 #include "tests/pages/nvrpagedriver.h"
 
+#include <QAccessible>
 #include <QAtomicInt>
 #include <QFontMetrics>
 #include <QSemaphore>
@@ -78,6 +79,13 @@ private slots:
     void hundredRecordsThenDelete();
     void deletingTheLastRecordUnlocksThePage();
     void deletingAnInvalidRecordClearsItsError();
+    void deletingLeavesOnlyTheRemainingRecordsErrors();
+    void escapeKeepsThePage_data();
+    void escapeKeepsThePage();
+    void keyboardAddsAndDeletes_data();
+    void keyboardAddsAndDeletes();
+    void screenReaderNames_data();
+    void screenReaderNames();
 };
 
 void TestCDlgCalNVRNum::initTestCase()
@@ -715,6 +723,170 @@ void TestCDlgCalNVRNum::deletingAnInvalidRecordClearsItsError()
     PageDriver::Type(ui.BitRate(0, 1)->lineEdit(), QStringLiteral("256"));
     QVERIFY(label->isHidden());
     QVERIFY(ui.Button()->isEnabled());
+}
+
+void TestCDlgCalNVRNum::deletingLeavesOnlyTheRemainingRecordsErrors()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "1024(1M)", "5"}, {"1024(1M)", "1024(1M)", "5"}});
+    PageDriver::Type(ui.BitRate(0, 1)->lineEdit(), QStringLiteral("7"));
+    PageDriver::Type(ui.BitRate(1, 2)->lineEdit(), QStringLiteral("7"));
+    QLabel* label = ui.Label("m_pIPCTableInfoLabel");
+    QVERIFY(!label->isHidden());
+
+    // Record 1 goes with its first-column error; the second-column error remains.
+    ui.Click(0);
+    ui.ContextMenu(0, true);
+    QCOMPARE(ui.BitRate(0, 2)->currentText(), QStringLiteral("7"));
+    QVERIFY(!label->isHidden());
+    QVERIFY(!ui.Button()->isEnabled());
+
+    PageDriver::Type(ui.BitRate(0, 2)->lineEdit(), QStringLiteral("256"));
+    QVERIFY(label->isHidden());
+    QVERIFY(ui.Button()->isEnabled());
+    ui.Click(1);
+    QVERIFY2(ui.BitRate(1, 1), "the add prompt takes records again");
+}
+
+void TestCDlgCalNVRNum::escapeKeepsThePage_data()
+{
+    QTest::addColumn<QString>("focus");
+
+    QTest::newRow("count editor") << "count";
+    QTest::newRow("bit-rate combo") << "bit rate";
+    QTest::newRow("recorder combo") << "recorder";
+    QTest::newRow("table") << "table";
+}
+
+void TestCDlgCalNVRNum::escapeKeepsThePage()
+{
+    QFETCH(QString, focus);
+
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "0", "5"}});
+    QWidget* target = ui.Table();
+    if (focus == QLatin1String("count"))
+        target = ui.Count(0);
+    else if (focus == QLatin1String("bit rate"))
+        target = ui.BitRate(0, 1)->lineEdit();
+    else if (focus == QLatin1String("recorder"))
+        target = ui.Recorder();
+    QTest::keyClick(target, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    QVERIFY(page.isVisible());
+    QCOMPARE(page.result(), 0);
+    QVERIFY(ui.Count(0));
+}
+
+void TestCDlgCalNVRNum::keyboardAddsAndDeletes_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("records");
+
+    QTest::newRow("Return on the prompt adds") << int(Qt::Key_Return) << 2;
+    QTest::newRow("Enter on the prompt adds") << int(Qt::Key_Enter) << 2;
+    QTest::newRow("Space on the prompt adds") << int(Qt::Key_Space) << 2;
+    QTest::newRow("Delete removes the selected record") << int(Qt::Key_Delete) << 0;
+    QTest::newRow("the menu key opens the menu at the selected row") << int(Qt::Key_Menu) << 0;
+}
+
+void TestCDlgCalNVRNum::keyboardAddsAndDeletes()
+{
+    QFETCH(int, key);
+    QFETCH(int, records);
+
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"2048(2M)", "0", "7"}});
+    CTableView* table = ui.Table();
+    table->setFocus();
+    QTRY_VERIFY(table->hasFocus());
+    // Down from the record onto the prompt, or stay on the record to delete it.
+    table->setCurrentIndex(table->GetIndex(0, 0));
+    if (records > 1)
+        QTest::keyClick(table, Qt::Key_Down);
+
+    QPoint menuAt(-1, -1);
+    QObject context;
+    if (key == Qt::Key_Menu) {
+        QTimer::singleShot(0, &context, [&menuAt] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            menuAt = menu->pos();
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                table->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(table, &event);
+        const QRect row = table->visualRect(table->GetIndex(0, 0));
+        QVERIFY2(QRect(table->viewport()->mapToGlobal(row.topLeft()), row.size())
+                     .adjusted(0, 0, 0, 2)
+                     .contains(menuAt),
+                 "opened at the selected row");
+    } else {
+        QTest::keyClick(table, Qt::Key(key));
+    }
+    QCOMPARE(ui.FirstFreeRow(), records);
+    QCOMPARE(ui.Id(records), Prompt);
+    if (records > 1)
+        QCOMPARE(ui.BitRate(1, 1)->currentText(), QStringLiteral("1024(1M)"));
+}
+
+void TestCDlgCalNVRNum::screenReaderNames_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("ID section") << "header" << 0 << "IPC / ID";
+    QTest::newRow("first bit-rate section under its bands")
+        << "header" << 1 << "IPC / Bit Rate(Kbps) / First Bit Rate";
+    QTest::newRow("number section") << "header" << 3 << "IPC / Number(tai)";
+    QTest::newRow("second bit-rate cell of the record moved up by a deletion")
+        << "cell" << 2 << "Second Bit Rate, record 1";
+    QTest::newRow("the row a deletion emptied names nothing") << "emptied" << 2 << "";
+    QTest::newRow("count of the record moved up by a deletion")
+        << "editor" << 3 << "Number(tai), record 1";
+    QTest::newRow("the result with its caption") << "result" << 0 << "Need NVR Equipment (tai): 1";
+}
+
+void TestCDlgCalNVRNum::screenReaderNames()
+{
+    QFETCH(QString, part);
+    QFETCH(int, index);
+    QFETCH(QString, name);
+
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "0", "5"}, {"2048(2M)", "0", "6"}});
+    ui.Click(0);
+    ui.ContextMenu(0, true);
+    QAccessibleInterface* accessible = nullptr;
+    if (part == QLatin1String("header")) {
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(ui.Table());
+        QVERIFY(table);
+        accessible = table->child(index);
+    } else if (part == QLatin1String("editor")) {
+        accessible = QAccessible::queryAccessibleInterface(ui.Table()->GetCellWidget(0, index));
+    } else if (part == QLatin1String("cell") || part == QLatin1String("emptied")) {
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(ui.Table());
+        QVERIFY(table && table->tableInterface());
+        accessible = table->tableInterface()->cellAt(part == QLatin1String("cell") ? 0 : 1, index);
+    } else {
+        QVERIFY(ui.Calculate().chase);
+        accessible =
+            QAccessible::queryAccessibleInterface(ui.Child<QToolButton>("m_pResultToolButton"));
+    }
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
 }
 
 QTEST_MAIN(TestCDlgCalNVRNum)

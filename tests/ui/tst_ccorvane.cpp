@@ -1,3 +1,4 @@
+#include "app/ctesselstyle.h"
 #include "engine/nvrcatalogue.h"
 #include "pages/cdlgcalipcnum.h"
 #include "pages/cdlgcalnvrnum.h"
@@ -6,9 +7,41 @@
 #include "tests/support/modal.h"
 
 #include <QDialog>
+#include <QFile>
+#include <QLayout>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QtTest>
+
+namespace {
+
+// The program's style object, style sheet and font for the lifetime of the object.
+class ProgramLook
+{
+public:
+    ProgramLook() : m_font(QApplication::font()), m_sheet(qApp->styleSheet())
+    {
+        QFont font(QStringLiteral("Arial"), 9);
+        font.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
+        QApplication::setFont(font);
+        QApplication::setStyle(new CTesselStyle);
+        QFile file(QStringLiteral(":/qss/Corvane.qss"));
+        if (file.open(QIODevice::ReadOnly))
+            qApp->setStyleSheet(QString::fromLatin1(file.readAll()));
+    }
+    ~ProgramLook()
+    {
+        qApp->setStyleSheet(m_sheet);
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setFont(m_font);
+    }
+
+private:
+    QFont m_font;
+    QString m_sheet;
+};
+
+} // namespace
 
 class TestCCorvane : public QObject
 {
@@ -18,7 +51,11 @@ private slots:
     void init();
     void cleanup();
     void startsOnNVRPage();
-    void windowIsFixedAndFrameless();
+    void windowIsResizableAndFrameless();
+    void initialGeometry_data();
+    void initialGeometry();
+    void resizeKeepsPanelsAndGrowsTable_data();
+    void resizeKeepsPanelsAndGrowsTable();
     void catalogueFilledOnce();
     void tabSwitching_data();
     void tabSwitching();
@@ -78,11 +115,13 @@ void TestCCorvane::startsOnNVRPage()
     QCOMPARE(Button("m_pBtnAbout")->text(), QStringLiteral("About"));
 }
 
-void TestCCorvane::windowIsFixedAndFrameless()
+void TestCCorvane::windowIsResizableAndFrameless()
 {
-    QCOMPARE(m_window->size(), QSize(1024, 768));
-    QCOMPARE(m_window->minimumSize(), QSize(1024, 768));
-    QCOMPARE(m_window->maximumSize(), QSize(1024, 768));
+    // Opens at 1024 x 768 in the middle of the 1280 x 1024 test screen, and can grow and
+    // shrink down to its least size.
+    QCOMPARE(m_window->geometry(), QRect(128, 128, 1024, 768));
+    QCOMPARE(m_window->minimumSize(), CCorvane::LeastSize());
+    QCOMPARE(m_window->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     QVERIFY(m_window->windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(m_window->objectName(), QStringLiteral("CCorvaneClass"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Corvane Tool"));
@@ -90,6 +129,97 @@ void TestCCorvane::windowIsFixedAndFrameless()
     // The pages are embedded as plain children of the stack, not as dialogs of their own.
     QVERIFY(!m_window->NVRPage()->isWindow());
     QVERIFY(!m_window->IPCPage()->isWindow());
+}
+
+void TestCCorvane::initialGeometry_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("geometry");
+
+    const QSize least = CCorvane::LeastSize();
+    QTest::newRow("room to spare: 1024 x 768 centred")
+        << QRect(0, 0, 1920, 1080) << QRect(448, 156, 1024, 768);
+    QTest::newRow("1366 x 768 less a 40-pixel panel at the bottom: as high as the rest")
+        << QRect(0, 0, 1366, 728) << QRect(171, 0, 1024, 728);
+    QTest::newRow("panel at the top: the window starts below it")
+        << QRect(0, 40, 1366, 728) << QRect(171, 40, 1024, 728);
+    QTest::newRow("1280 x 720 logical") << QRect(0, 0, 1280, 720) << QRect(128, 0, 1024, 720);
+    QTest::newRow("second screen to the right")
+        << QRect(1920, 0, 1280, 1024) << QRect(2048, 128, 1024, 768);
+    QTest::newRow("exactly the least size")
+        << QRect(QPoint(0, 0), least) << QRect(QPoint(0, 0), least);
+    QTest::newRow("smaller than the least size: the title bar stays on the screen")
+        << QRect(10, 20, 640, 480) << QRect(QPoint(10, 20), least);
+}
+
+void TestCCorvane::initialGeometry()
+{
+    QFETCH(QRect, available);
+    QFETCH(QRect, geometry);
+    QCOMPARE(CCorvane::InitialGeometry(available), geometry);
+}
+
+void TestCCorvane::resizeKeepsPanelsAndGrowsTable_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QSize>("size");
+
+    for (int page : {0, 1}) {
+        const char* name = page == 0 ? "NVR page" : "IPC page";
+        QTest::addRow("%s, 1024 x 768", name) << page << QSize(1024, 768);
+        QTest::addRow("%s, 1280 x 720", name) << page << QSize(1280, 720);
+        QTest::addRow("%s, 1920 x 1160", name) << page << QSize(1920, 1160);
+    }
+}
+
+void TestCCorvane::resizeKeepsPanelsAndGrowsTable()
+{
+    QFETCH(int, page);
+    QFETCH(QSize, size);
+
+    // Sizes depend on the program's own style, fonts and style sheet.
+    ProgramLook look;
+    delete m_window;
+    m_window = new CCorvane;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QWidget* pageWidget = m_window->StackedWidget()->widget(page);
+    m_window->StackedWidget()->setCurrentIndex(page);
+    auto* table = pageWidget->findChild<QWidget*>(QStringLiteral("m_pIPCTableView"));
+    auto* settings = pageWidget->findChild<QWidget*>(QStringLiteral("m_pNVRFrame"));
+    auto* result = pageWidget->findChild<QWidget*>(QStringLiteral("m_pResult"));
+    QVERIFY(table && settings && result);
+    auto* content = m_window->findChild<QWidget*>(QStringLiteral("layoutWidget"));
+
+    m_window->resize(CCorvane::LeastSize());
+    QTRY_COMPARE(m_window->size(), CCorvane::LeastSize());
+    QCoreApplication::processEvents();
+    // At the least size every control still gets the room its layout asks for.
+    QVERIFY2(content->layout()->minimumSize().width() <= content->width() &&
+                 content->layout()->minimumSize().height() <= content->height(),
+             qPrintable(QStringLiteral("content needs %1 x %2, has %3 x %4")
+                            .arg(content->layout()->minimumSize().width())
+                            .arg(content->layout()->minimumSize().height())
+                            .arg(content->width())
+                            .arg(content->height())));
+    const QRect leastTable = table->geometry();
+    const int settingsWidth = settings->width();
+    const int resultWidth = result->width();
+    QCOMPARE(settingsWidth, 350);
+    QCOMPARE(resultWidth, 350);
+
+    m_window->resize(size);
+    QTRY_COMPARE(m_window->size(), size);
+    QCoreApplication::processEvents();
+    const QSize grown = size - CCorvane::LeastSize();
+    QCOMPARE(settings->width(), settingsWidth);
+    QCOMPARE(result->width(), resultWidth);
+    QCOMPARE(table->width(), leastTable.width() + grown.width());
+    QCOMPARE(table->height(), leastTable.height() + grown.height());
+    // Nothing is pushed past the window's edge.
+    const QRect inside = m_window->rect();
+    for (QWidget* w : {table, settings, result})
+        QVERIFY(inside.contains(QRect(w->mapTo(m_window, QPoint(0, 0)), w->size())));
 }
 
 void TestCCorvane::catalogueFilledOnce()

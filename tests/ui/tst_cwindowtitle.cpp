@@ -2,6 +2,7 @@
 
 #include "tests/support/modal.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -24,6 +25,8 @@ private slots:
     void smallScreenRefusesBothWays_data();
     void smallScreenRefusesBothWays();
     void minimiseAndClose();
+    void buttonsAreNamedAndReachable_data();
+    void buttonsAreNamedAndReachable();
 };
 
 namespace {
@@ -166,19 +169,25 @@ void TestCWindowTitle::fullScreenToggle_data()
 {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<bool>("doubleClick");
+    QTest::addColumn<QSize>("leastScreen"); // invalid: the bar's default
 
-    QTest::newRow("1280 x 1024, button") << "s1" << false;
-    QTest::newRow("1280 x 1024, double click") << "s1" << true;
-    QTest::newRow("exactly 1024 x 768, button") << "s4" << false;
-    QTest::newRow("exactly 1024 x 768, double click") << "s4" << true;
+    QTest::newRow("1280 x 1024, button") << "s1" << false << QSize();
+    QTest::newRow("1280 x 1024, double click") << "s1" << true << QSize();
+    QTest::newRow("exactly 1024 x 768, button") << "s4" << false << QSize();
+    QTest::newRow("exactly 1024 x 768, double click") << "s4" << true << QSize();
+    QTest::newRow("1023 x 768 for a window that fits on 800 x 560")
+        << "s2" << false << QSize(800, 560);
 }
 
 void TestCWindowTitle::fullScreenToggle()
 {
     QFETCH(QString, screen);
     QFETCH(bool, doubleClick);
+    QFETCH(QSize, leastScreen);
 
     Window window;
+    if (leastScreen.isValid())
+        window.bar->SetLeastScreenSize(leastScreen);
     // Held at a fixed size like the main window; full screen must still fill the screen.
     window.setFixedSize(600, 400);
     PutOn(window, screen);
@@ -186,6 +195,7 @@ void TestCWindowTitle::fullScreenToggle()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.screen()->name(), screen);
     QVERIFY(!ShowsBackPicture(window));
+    const QPoint normalPos = window.pos();
 
     auto toggle = [&] {
         if (doubleClick)
@@ -199,10 +209,12 @@ void TestCWindowTitle::fullScreenToggle()
     QTRY_COMPARE(window.geometry(), window.screen()->geometry());
     // Window managers keep a window within its size limits, full screen or not.
     QCOMPARE(window.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    QCOMPARE(Button(window, "m_pFullScreenBtn")->accessibleName(), QStringLiteral("Restore"));
     toggle();
     QTRY_VERIFY(!window.isFullScreen());
     QVERIFY(!ShowsBackPicture(window));
     QTRY_COMPARE(window.size(), QSize(600, 400));
+    QTRY_COMPARE(window.pos(), normalPos);
     QCOMPARE(window.minimumSize(), QSize(600, 400));
     QCOMPARE(window.maximumSize(), QSize(600, 400));
 }
@@ -265,6 +277,35 @@ void TestCWindowTitle::minimiseAndClose()
 
     QTest::mouseClick(Button(window, "m_pMinBtn"), Qt::LeftButton);
     QTRY_VERIFY(window.isMinimized());
+}
+
+void TestCWindowTitle::buttonsAreNamedAndReachable_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("minimise") << "m_pMinBtn"
+                              << "Minimize";
+    QTest::newRow("full screen") << "m_pFullScreenBtn"
+                                 << "Full Screen";
+    QTest::newRow("close") << "m_pCloseBtn"
+                           << "Close";
+}
+
+void TestCWindowTitle::buttonsAreNamedAndReachable()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, name);
+
+    Window window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QPushButton* pushButton = Button(window, qPrintable(button));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(pushButton);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QCOMPARE(pushButton->toolTip(), name);
+    QVERIFY(pushButton->focusPolicy() & Qt::TabFocus);
 }
 
 QTEST_MAIN(TestCWindowTitle)

@@ -24,6 +24,8 @@ private slots:
     void topRoundRegionKeepsBottomCorners();
     void localBytesCountsEncodedBytes_data();
     void localBytesCountsEncodedBytes();
+    void borderImageCutsFollowTheLargePicture_data();
+    void borderImageCutsFollowTheLargePicture();
 };
 
 void TestHelpers::appDirPathEndsWithSlash()
@@ -140,6 +142,44 @@ void TestHelpers::topRoundRegionKeepsBottomCorners()
     QVERIFY(region.contains(QPoint(50, 0)));
     QVERIFY(region.contains(QPoint(0, 25)));
     QCOMPARE(region.boundingRect(), rect);
+}
+
+void TestHelpers::borderImageCutsFollowTheLargePicture_data()
+{
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QString>("expected");
+
+    const QString compact = QStringLiteral("QDialog{border-image:url(:/images/Dialog/"
+                                           "dialog_bg2.png) 34 6 16 6; border-width:34 6 16 6;}");
+    QTest::newRow("100 %: unchanged") << compact << 1.0 << compact;
+    QTest::newRow("200 %: cuts doubled, border widths kept")
+        << compact << 2.0
+        << QStringLiteral("QDialog{border-image:url(:/images/Dialog/dialog_bg2.png) 68 12 32 12; "
+                          "border-width:34 6 16 6;}");
+    QTest::newRow("150 % takes the large picture too")
+        << QStringLiteral("QPushButton{border-image: url(:/images/button/button.png) 4;}") << 1.5
+        << QStringLiteral("QPushButton{border-image: url(:/images/button/button.png) 8;}");
+    QTest::newRow("quoted address, two rules")
+        << QStringLiteral("A{border-image:url(\":/images/Dialog/dialog_bg2.png\") 58;}"
+                          "B{border-image:url(:images/public/TreeView/tree_bg.png) 2 2 4 2;}")
+        << 2.0
+        << QStringLiteral("A{border-image:url(\":/images/Dialog/dialog_bg2.png\") 116;}"
+                          "B{border-image:url(:images/public/TreeView/tree_bg.png) 4 4 8 4;}");
+    QTest::newRow("no cuts: the whole picture is stretched")
+        << QStringLiteral("A{border-image:url(:/images/title/close.png);}") << 2.0
+        << QStringLiteral("A{border-image:url(:/images/title/close.png);}");
+    QTest::newRow("no large variant: its own pixels")
+        << QStringLiteral("A{border-image:url(:/images/none.png) 4;}") << 2.0
+        << QStringLiteral("A{border-image:url(:/images/none.png) 4;}");
+}
+
+void TestHelpers::borderImageCutsFollowTheLargePicture()
+{
+    QFETCH(QString, sheet);
+    QFETCH(qreal, ratio);
+    QFETCH(QString, expected);
+    QCOMPARE(ScaleBorderImageCuts(sheet, ratio), expected);
 }
 
 void TestHelpers::localBytesCountsEncodedBytes_data()

@@ -20,16 +20,16 @@ bool WritePng(const QString& file, const QImage& image)
 
 // The animation is shown on the dialog body, so its palette runs from the body colour to
 // the blue of the dots; pixels fainter than the threshold become transparent.
-bool WriteLoading(const QString& file)
+bool WriteLoading(const QString& file, int scale)
 {
-    const QSize size(44, 44);
+    const QSize size = QSize(44, 44) * scale;
     GifAnimation gif;
     gif.transparentIndex = 0;
     gif.delayCentiseconds = 8;
     gif.palette.append(qRgb(255, 255, 255));
     for (int i = 0; i < 255; ++i)
         gif.palette.append(Mix(Pal::Body, Pal::Blue, i / 254.0).rgb());
-    for (const QImage& frame : LoadingFrames(12, size)) {
+    for (const QImage& frame : LoadingFrames(12, QSize(44, 44), scale)) {
         QImage indexed(size, QImage::Format_Indexed8);
         indexed.setColorTable(gif.palette);
         for (int y = 0; y < size.height(); ++y) {
@@ -62,19 +62,24 @@ int main(int argc, char** argv)
     }
     const QString root = QDir(args.at(1)).absoluteFilePath(QStringLiteral("images"));
     int written = 0;
-    for (const PictureRecipe& recipe : AllPictures()) {
-        const QString file = root + QLatin1Char('/') + recipe.path;
-        if (!WritePng(file, RenderPicture(recipe))) {
-            err << "cannot write " << file << "\n";
+    // Every picture also at twice its size, which the toolkit picks on screens scaled
+    // above 100 %.
+    for (const int scale : {1, 2}) {
+        for (const PictureRecipe& recipe : AllPictures()) {
+            const QString file = root + QLatin1Char('/') + ScaledName(recipe.path, scale);
+            if (!WritePng(file, RenderPicture(recipe, scale))) {
+                err << "cannot write " << file << "\n";
+                return 1;
+            }
+            ++written;
+        }
+        const QString loading = ScaledName(QStringLiteral("Loading.gif"), scale);
+        if (!WriteLoading(root + QLatin1Char('/') + loading, scale)) {
+            err << "cannot write " << loading << "\n";
             return 1;
         }
         ++written;
     }
-    if (!WriteLoading(root + QStringLiteral("/Loading.gif"))) {
-        err << "cannot write Loading.gif\n";
-        return 1;
-    }
-    ++written;
     QTextStream(stdout) << written << " pictures written below " << root << "\n";
     return 0;
 }

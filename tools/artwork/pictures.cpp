@@ -375,11 +375,12 @@ void RadioButton(QPainter& p, const QSize&, Radio kind)
 // ---- progress bar and slider -------------------------------------------------------------
 
 // The bar's pieces are cut from one pill so the ends and the middle always match.
-QImage Pill(bool chunk)
+QImage Pill(bool chunk, int scale)
 {
-    QImage img(16, 8, QImage::Format_ARGB32_Premultiplied);
+    QImage img(16 * scale, 8 * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
+    p.scale(scale, scale);
     if (chunk)
         RoundBox(p, QRectF(0.5, 0.5, 15, 7), 3.5, GradV(0, 8, QColor(124, 178, 228), Blue),
                  BlueDark);
@@ -400,7 +401,9 @@ enum class Piece
 void ProgressPiece(QPainter& p, const QSize&, bool chunk, Piece piece)
 {
     const int x = piece == Piece::Left ? 0 : (piece == Piece::Middle ? 6 : 12);
-    p.drawImage(0, 0, Pill(chunk), x, 0, 4, 8);
+    // Cut from a pill painted at the target's own scale, so a large variant stays sharp.
+    const int scale = qRound(p.worldTransform().m11());
+    p.drawImage(QRectF(0, 0, 4, 8), Pill(chunk, scale), QRectF(x * scale, 0, 4 * scale, 8 * scale));
 }
 
 void SliderTrack(QPainter& p, const QSize& s, bool filled)
@@ -1007,17 +1010,27 @@ QList<PictureRecipe> AllPictures()
     return list;
 }
 
-QImage RenderPicture(const PictureRecipe& recipe)
+QImage RenderPicture(const PictureRecipe& recipe, int scale)
 {
-    QImage img(recipe.size, QImage::Format_ARGB32_Premultiplied);
+    QImage img(recipe.size * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
+    if (scale != 1)
+        p.scale(scale, scale);
     recipe.paint(p, recipe.size);
     p.end();
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
-QList<QImage> LoadingFrames(int count, const QSize& size)
+QString ScaledName(const QString& path, int scale)
+{
+    if (scale == 1)
+        return path;
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    return path.left(dot) + QStringLiteral("@%1x").arg(scale) + path.mid(dot);
+}
+
+QList<QImage> LoadingFrames(int count, const QSize& size, int scale)
 {
     // Twelve dots on a ring; the bright head moves one dot per frame and the tail fades.
     constexpr int Dots = 12;
@@ -1025,9 +1038,10 @@ QList<QImage> LoadingFrames(int count, const QSize& size)
     const QPointF centre(size.width() / 2.0, size.height() / 2.0);
     const qreal ring = size.width() * 0.34;
     for (int f = 0; f < count; ++f) {
-        QImage img(size, QImage::Format_ARGB32_Premultiplied);
+        QImage img(size * scale, QImage::Format_ARGB32_Premultiplied);
         img.fill(Qt::transparent);
         QPainter p(&img);
+        p.scale(scale, scale);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
         for (int d = 0; d < Dots; ++d) {

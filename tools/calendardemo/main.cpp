@@ -5,6 +5,7 @@
 //   --locale NAME      e.g. zh_CN, for the day and month names
 //   --quit-after MS    quit on its own (for unattended screenshots)
 
+#include "app/ctesselstyle.h"
 #include "widgets/calendar/ccalendarlabel.h"
 #include "widgets/calendar/ccalendarwidget.h"
 #include "widgets/calendar/cdateedit.h"
@@ -19,14 +20,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QVBoxLayout>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    // The program's own style object and sheet, so the demo shows what the program would.
+    QApplication::setStyle(new CTesselStyle);
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
     QFile qss(QStringLiteral(":/qss/Corvane.qss"));
     if (qss.open(QIODevice::ReadOnly))

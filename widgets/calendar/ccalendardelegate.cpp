@@ -69,8 +69,12 @@ void CCalendarDelegate::PaintHeaderCell(QPainter* painter, const QStyleOptionVie
         font = qvariant_cast<QFont>(fontData).resolve(font);
     painter->setFont(font);
     const QVariant foreground = index.data(Qt::ForegroundRole);
-    painter->setPen(foreground.isValid() ? qvariant_cast<QBrush>(foreground).color()
-                                         : option.palette.color(QPalette::WindowText));
+    // The stand-in colour is dark: light text on it whatever the model asks for.
+    if (picture.isNull())
+        painter->setPen(Qt::white);
+    else
+        painter->setPen(foreground.isValid() ? qvariant_cast<QBrush>(foreground).color()
+                                             : option.palette.color(QPalette::WindowText));
     painter->drawText(option.rect, Qt::AlignCenter, index.data(Qt::DisplayRole).toString());
     painter->restore();
 }
@@ -105,7 +109,10 @@ void CCalendarDelegate::drawDisplay(QPainter* painter, const QStyleOptionViewIte
     else
         painter->drawPixmap(rect, focus);
     painter->setFont(option.font);
-    painter->setPen(option.palette.color(QPalette::Normal, QPalette::HighlightedText));
+    // The focus picture is light, its stand-in dark.
+    painter->setPen(focus.isNull()
+                        ? QColor(Qt::white)
+                        : option.palette.color(QPalette::Normal, QPalette::HighlightedText));
     painter->drawText(rect, Qt::AlignCenter, text);
     painter->restore();
 }

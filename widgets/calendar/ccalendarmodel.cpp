@@ -5,13 +5,12 @@
 #include <QFont>
 
 namespace {
-// The cells lie on a mid-grey tile, so day numbers are dark; the header sits on the dark
-// navigation colour and is light.
+// The cells and the day-name header lie on light pictures, so their texts are dark.
 const QColor kWeekdayText(26, 26, 26);
 const QColor kWeekendText(150, 0, 0);
 const QColor kOtherMonthText(88, 88, 88);
 const QColor kOutOfRangeText(196, 196, 196);
-const QColor kHeaderText(255, 255, 255);
+const QColor kHeaderText(40, 40, 40);
 const QColor kWeekNumberText(64, 64, 64);
 
 bool HasFontProperty(const QTextCharFormat& format)

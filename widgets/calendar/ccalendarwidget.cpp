@@ -56,7 +56,8 @@ CCalendarWidget::CCalendarWidget(QWidget* parent) : QWidget(parent)
     QPalette palette = m_pView->palette();
     palette.setColor(QPalette::Base, QColor(155, 155, 155));
     palette.setColor(QPalette::Highlight, kSelectionColour);
-    palette.setColor(QPalette::HighlightedText, Qt::white);
+    // The selected day's picture is light blue.
+    palette.setColor(QPalette::HighlightedText, QColor(0, 0, 0));
     m_pView->setPalette(palette);
 
     auto* inner = new QVBoxLayout(m_pFrameBack);
@@ -109,7 +110,7 @@ QToolButton* CCalendarWidget::CreateNavigationButton(const QString& objectName,
         button->setArrowType(fallback);
     } else {
         button->setIcon(QIcon(icon));
-        button->setIconSize(icon.size());
+        button->setIconSize(LogicalSize(icon));
     }
     QPalette palette = button->palette();
     palette.setColor(QPalette::ButtonText, kNavigationText);

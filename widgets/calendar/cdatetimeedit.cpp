@@ -2,7 +2,9 @@
 
 #include "widgets/calendar/ccalendartimepopup.h"
 
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QScreen>
 
 CDateTimeEdit::CDateTimeEdit(QWidget* parent) : QDateTimeEdit(parent)
 {
@@ -50,6 +52,20 @@ void CDateTimeEdit::Init(const QDate& given)
     setDisplayFormat(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     // A date handed to the constructor is kept; otherwise the editor starts today.
     setDate(given.isValid() ? given : QDate::currentDate());
+    // The text covers most of the editor and would take the click for its cursor.
+    lineEdit()->installEventFilter(this);
+}
+
+bool CDateTimeEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress) {
+        auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::LeftButton && !isReadOnly()) {
+            OpenPopup();
+            return true;
+        }
+    }
+    return QDateTimeEdit::eventFilter(watched, event);
 }
 
 void CDateTimeEdit::mousePressEvent(QMouseEvent* event)
@@ -59,6 +75,12 @@ void CDateTimeEdit::mousePressEvent(QMouseEvent* event)
         event->ignore();
         return;
     }
+    OpenPopup();
+    event->accept();
+}
+
+void CDateTimeEdit::OpenPopup()
+{
     if (!m_pPopup)
         m_pPopup = new CCalendarTimePopup(this);
 
@@ -71,7 +93,25 @@ void CDateTimeEdit::mousePressEvent(QMouseEvent* event)
 
     m_pPopup->SetDateRange(minimumDate(), maximumDate());
     m_pPopup->SetDate(date());
-    m_pPopup->move(mapToGlobal(rect().bottomLeft()));
+    m_pPopup->move(PopupPosition(m_pPopup->size()));
     m_pPopup->show();
-    event->accept();
+}
+
+QPoint CDateTimeEdit::PopupPosition(const QSize& popup) const
+{
+    // Below the editor, or above it where the screen ends below; never off the sides.
+    QPoint at = mapToGlobal(rect().bottomLeft());
+    const QScreen* here = screen();
+    if (!here)
+        return at;
+    const QRect available = here->availableGeometry();
+    if (at.y() + popup.height() - 1 > available.bottom()) {
+        const int above = mapToGlobal(QPoint(0, 0)).y() - popup.height();
+        at.setY(above >= available.top()
+                    ? above
+                    : qMax(available.top(), available.bottom() - popup.height() + 1));
+    }
+    at.setX(qBound(available.left(), at.x(),
+                   qMax(available.left(), available.right() - popup.width() + 1)));
+    return at;
 }

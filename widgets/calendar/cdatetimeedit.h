@@ -23,10 +23,14 @@ public:
     CCalendarTimePopup* GetPopup() const { return m_pPopup; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void Init(const QDate& given);
+    void OpenPopup();
+    // Where the drop-down of that size opens on the editor's screen.
+    QPoint PopupPosition(const QSize& popup) const;
 
     CCalendarTimePopup* m_pPopup = nullptr;
 };

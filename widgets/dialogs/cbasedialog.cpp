@@ -26,13 +26,15 @@ CBaseDialog::CBaseDialog(QWidget* parent, bool fullFrame, bool showOk, bool show
 {
     ui->setupUi(this);
     ui->m_pCloseBtn->hide();
+    ui->m_pCloseBtn->setAccessibleName(tr("Close"));
+    ui->m_pCloseBtn->setToolTip(tr("Close"));
 
     if (fullFrame) {
-        setStyleSheet(QString::fromLatin1(FullFrameSheet));
+        setStyleSheet(ScaleBorderImageCuts(QString::fromLatin1(FullFrameSheet)));
     } else {
         ui->m_pBottomFrame->hide();
         ui->m_pgridBaseDialog->setContentsMargins(6, 4, 6, 11);
-        setStyleSheet(QString::fromLatin1(CompactFrameSheet));
+        setStyleSheet(ScaleBorderImageCuts(QString::fromLatin1(CompactFrameSheet)));
     }
 
     if (!showOk)
@@ -51,6 +53,8 @@ CBaseDialog::~CBaseDialog()
 void CBaseDialog::SetTitleText(const QString& text)
 {
     ui->pLabelTitle->setText(text);
+    // The window's own title is what window lists and screen readers name the dialog by.
+    setWindowTitle(text);
 }
 
 QString CBaseDialog::GetTitleText() const
@@ -80,8 +84,10 @@ void CBaseDialog::ApplyBackground(bool full)
 {
     // Subclasses append rules of their own to the frame's sheet; only the background rule is
     // swapped so those survive.
-    const QString wanted = QString::fromLatin1(full ? FullFrameSheet : CompactFrameSheet);
-    const QString other = QString::fromLatin1(full ? CompactFrameSheet : FullFrameSheet);
+    const QString wanted =
+        ScaleBorderImageCuts(QString::fromLatin1(full ? FullFrameSheet : CompactFrameSheet));
+    const QString other =
+        ScaleBorderImageCuts(QString::fromLatin1(full ? CompactFrameSheet : FullFrameSheet));
     QString sheet = styleSheet();
     if (sheet.contains(wanted))
         return;
@@ -153,8 +159,10 @@ void CBaseDialog::on_m_pCloseBtn_clicked()
 void CBaseDialog::mousePressEvent(QMouseEvent* event)
 {
     m_pressPos = event->position().toPoint();
-    if (m_pressPos.y() <= TitleAreaHeight)
+    if (m_pressPos.y() <= TitleAreaHeight) {
         m_iDragging = 1;
+        m_bSystemMoveTried = false;
+    }
 }
 
 void CBaseDialog::mouseReleaseEvent(QMouseEvent* event)
@@ -167,6 +175,15 @@ void CBaseDialog::mouseMoveEvent(QMouseEvent* event)
 {
     if (!m_iDragging)
         return;
+    // As the title bar: the window system moves the dialog where it can and then owns the
+    // rest of the drag.
+    if (!m_bSystemMoveTried) {
+        m_bSystemMoveTried = true;
+        if (StartSystemMove(windowHandle())) {
+            m_iDragging = 0;
+            return;
+        }
+    }
     move(ClampToWorkArea(event->globalPosition().toPoint()) - m_pressPos);
 }
 

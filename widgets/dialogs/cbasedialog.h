@@ -65,6 +65,8 @@ private:
 
     Ui::CBaseDialogClass* ui;
     int m_iDragging = 0;
+    // The window system was asked to take over the current drag (and refused).
+    bool m_bSystemMoveTried = false;
     QPoint m_pressPos;
     QGridLayout* m_pContentLayout = nullptr;
     bool m_bOkAccepts = true;

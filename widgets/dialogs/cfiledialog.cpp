@@ -13,7 +13,11 @@ CFileDialog::CFileDialog(QWidget* parent) : CBaseDialog(parent, false, false, fa
                                  "color:rgb(0,0,0);    }     "
                                  "QListView::item:selected,QFileDialogTreeView::item:selected    "
                                  "{         background-color:rgb(238,238,238);        "
-                                 "color:rgb(0,0,0);    } "));
+                                 "color:rgb(0,0,0);    } ") +
+                  // The embedded detail view is matched as a plain tree view, whose selected
+                  // rows the application sheet covers with its row picture: light grey here.
+                  QStringLiteral("QTreeView::item:selected{border-image:none; "
+                                 "background-color:rgb(238,238,238); color:rgb(0,0,0);}"));
     resize(600, 400);
 }
 

@@ -1,7 +1,9 @@
 #include "widgets/dialogs/chasedialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMovie>
@@ -17,7 +19,10 @@ ChaseDialog::ChaseDialog(QWidget* parent, const QString& movieFile, const QStrin
 
     auto* layout = new QGridLayout(GetContentFrame());
     auto* label = new QLabel;
-    auto* movie = new QMovie(movieFile, QByteArray(), this);
+    // On a scaled screen the animation's large variant, where there is one, keeps it sharp;
+    // its frames carry their ratio and show at the same logical size.
+    auto* movie =
+        new QMovie(qt_findAtNxFile(movieFile, qApp->devicePixelRatio()), QByteArray(), this);
     label->setMovie(movie);
     movie->start();
     label->setAlignment(Qt::AlignCenter);

@@ -65,7 +65,7 @@ void DrawCentred(QPainter* painter, const QRect& box, const QPixmap& pixmap)
 {
     if (pixmap.isNull())
         return;
-    QRect target(QPoint(), pixmap.size());
+    QRect target(QPoint(), LogicalSize(pixmap));
     target.moveCenter(box.center());
     painter->drawPixmap(target, pixmap);
 }

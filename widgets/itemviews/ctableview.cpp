@@ -5,8 +5,16 @@
 #include "widgets/itemviews/ctreeviewitem.h"
 #include "widgets/itemviews/ctreeviewmodel.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 CTableView::CTableView(QWidget* parent) : QTreeView(parent), m_bDrawRowLine(true)
 {
@@ -84,8 +92,15 @@ void CTableView::SetCellWidget(int row, int column, QWidget* widget)
 void CTableView::SetExistingCellWidget(int row, int column, QWidget* widget)
 {
     const QModelIndex cell = Cell(row, column);
-    if (cell.isValid())
-        setIndexWidget(cell, widget);
+    if (!cell.isValid())
+        return;
+    // A wheel would otherwise focus a cell's chooser on its way past and then change its
+    // value; the table takes such wheels (see eventFilter).
+    const bool chooser =
+        qobject_cast<QComboBox*>(widget) || qobject_cast<QAbstractSpinBox*>(widget);
+    if (chooser && widget->focusPolicy() == Qt::WheelFocus)
+        widget->setFocusPolicy(Qt::StrongFocus);
+    setIndexWidget(cell, widget);
 }
 
 QWidget* CTableView::GetCellWidget(int row, int column) const
@@ -259,6 +274,70 @@ void CTableView::SetDrawRowLine(bool on)
 {
     m_bDrawRowLine = on;
     viewport()->update();
+}
+
+bool CTableView::event(QEvent* event)
+{
+    // The menu key asks for the context menu where the selection is, not at the mouse
+    // pointer, which may be anywhere on the screen. Positions are in viewport coordinates,
+    // as for a mouse request.
+    if (event->type() == QEvent::ContextMenu && contextMenuPolicy() == Qt::CustomContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        QModelIndex at = currentIndex();
+        const QModelIndexList selected =
+            selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
+        if (!selected.isEmpty() && !(at.isValid() && selectionModel()->isSelected(at)))
+            at = selected.first();
+        QRect row = at.isValid() ? visualRect(at) : QRect();
+        if (row.isValid())
+            row.setLeft(qMax(0, row.left()));
+        const QPoint pos =
+            row.isValid() ? QPoint(row.left() + 8, row.bottom()) : viewport()->rect().topLeft();
+        emit customContextMenuRequested(pos);
+        event->accept();
+        return true;
+    }
+    return QTreeView::event(event);
+}
+
+bool CTableView::eventFilter(QObject* watched, QEvent* event)
+{
+    // A wheel turned over a cell's closed combo box or spin box means to scroll the table;
+    // letting the cell take it would silently change a value the user never looked at. Only
+    // a chooser the user went to (by keyboard or a click) keeps its wheel: a wheel can hand
+    // the focus to the cell under the pointer on its way, so having the focus is not enough.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool chooser =
+        qobject_cast<QComboBox*>(watched) || qobject_cast<QAbstractSpinBox*>(watched);
+    if (widget && chooser && widget->parentWidget() == viewport()) {
+        static const char* const ChosenByUser = "corvaneChosenByUser";
+        switch (event->type()) {
+        case QEvent::FocusIn: {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            const bool byUser =
+                reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                reason == Qt::ShortcutFocusReason ||
+                (reason == Qt::MouseFocusReason && QGuiApplication::mouseButtons() != Qt::NoButton);
+            widget->setProperty(ChosenByUser, byUser);
+            break;
+        }
+        case QEvent::MouseButtonPress:
+            widget->setProperty(ChosenByUser, true);
+            break;
+        case QEvent::FocusOut:
+            widget->setProperty(ChosenByUser, false);
+            break;
+        case QEvent::Wheel:
+            if (!widget->hasFocus() || !widget->property(ChosenByUser).toBool()) {
+                QCoreApplication::sendEvent(verticalScrollBar(), event);
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return QTreeView::eventFilter(watched, event);
 }
 
 void CTableView::mousePressEvent(QMouseEvent* event)

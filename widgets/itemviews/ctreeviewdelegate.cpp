@@ -26,8 +26,9 @@ void CTreeViewDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
             LoadCachedPixmap((option.state & QStyle::State_Open)
                                  ? QStringLiteral(":images/public/TreeView/TreeArrowDown.png")
                                  : QStringLiteral(":images/public/TreeView/TreeArrowUp.png"));
-        const QPoint position(rect.width() - arrow.width() - 4,
-                              rect.y() + (rect.height() - arrow.height()) / 2);
+        const QSize arrowSize = LogicalSize(arrow);
+        const QPoint position(rect.width() - arrowSize.width() - 4,
+                              rect.y() + (rect.height() - arrowSize.height()) / 2);
         if (option.state & QStyle::State_MouseOver)
             painter->drawPixmap(position, LoadCachedPixmap(QStringLiteral(
                                               ":images/public/TreeView/TreeArrowHover.png")));

@@ -25,6 +25,11 @@ public:
     void SetRowHeaderModel(QAbstractItemModel* model);
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // Under Qt::AccessibleTextRole a section is named by the headings drawn over it, from the
+    // outer band to its own title ("IPC / Bit Rate(Kbps) / First Bit Rate"), so assistive
+    // technology hears what the eye reads instead of a section number.
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
 
     // Announces the removal of top-level rows to the views but leaves the source model alone:
     // the views drop the removed rows' cell widgets and move the widgets below up, while the

@@ -24,6 +24,7 @@ private slots:
     void cleanup();
     void constructors_data();
     void constructors();
+    void pressOpensThePopup_data();
     void pressOpensThePopup();
     void choosingADate();
     void pressedTwiceThenChoosing();
@@ -70,7 +71,11 @@ void TestCDateTimeEdit::cleanup()
 
 CCalendarTimePopup* TestCDateTimeEdit::OpenPopup(CDateTimeEdit* editor)
 {
-    QTest::mousePress(editor, Qt::LeftButton, {}, QPoint(10, editor->height() / 2));
+    // The press goes where a user's would: to the text, which covers most of the editor.
+    const QPoint at(10, editor->height() / 2);
+    QWidget* under = editor->childAt(at);
+    QWidget* target = under ? under : editor;
+    QTest::mousePress(target, Qt::LeftButton, {}, target->mapFrom(editor, at));
     return editor->GetPopup();
 }
 
@@ -125,16 +130,32 @@ void TestCDateTimeEdit::constructors()
                                  time.toString(QStringLiteral("hh:mm:ss")));
 }
 
+void TestCDateTimeEdit::pressOpensThePopup_data()
+{
+    QTest::addColumn<bool>("atScreenBottom");
+
+    QTest::newRow("room below: opens below the editor") << false;
+    QTest::newRow("at the bottom of the screen: opens above it") << true;
+}
+
 void TestCDateTimeEdit::pressOpensThePopup()
 {
+    QFETCH(bool, atScreenBottom);
+    const QRect screen = m_window->screen()->availableGeometry();
+    if (atScreenBottom) {
+        m_window->move(m_window->x(), screen.bottom() - 60);
+        QTRY_VERIFY(m_window->geometry().bottom() > screen.bottom());
+    }
     CCalendarTimePopup* popup = OpenPopup(m_editor);
     QVERIFY(popup);
     QVERIFY(popup->isVisible());
     QVERIFY(popup->isWindow());
     QCOMPARE(popup->parentWidget(), m_editor);
     // The window's outer corner: some platforms frame even a popup.
-    QCOMPARE(popup->windowHandle()->framePosition(),
-             m_editor->mapToGlobal(m_editor->rect().bottomLeft()));
+    const QPoint below = m_editor->mapToGlobal(m_editor->rect().bottomLeft());
+    const QPoint above = m_editor->mapToGlobal(QPoint(0, -popup->frameGeometry().height()));
+    QCOMPARE(popup->windowHandle()->framePosition(), atScreenBottom ? above : below);
+    QVERIFY(screen.contains(popup->frameGeometry()));
     CCalendarWidget* calendar = popup->GetCalendarWidget();
     QCOMPARE(calendar->GetSelectedDate(), QDate(2024, 5, 15));
     QCOMPARE(calendar->GetMinimumDate(), QDate(2024, 1, 1));

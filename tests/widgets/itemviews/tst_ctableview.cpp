@@ -16,8 +16,10 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QProxyStyle>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
+#include <QWheelEvent>
 #include <QtTest>
 
 namespace {
@@ -145,6 +147,8 @@ private slots:
     void dateEditors();
     void removingThroughTheProxyMovesWidgetsUp_data();
     void removingThroughTheProxyMovesWidgetsUp();
+    void wheelOverACellCombo_data();
+    void wheelOverACellCombo();
 };
 
 void TestCTableView::mouseSignals_data()
@@ -868,6 +872,53 @@ void TestCTableView::removingThroughTheProxyMovesWidgetsUp()
     }
     for (int row : removed)
         QTRY_VERIFY(editors.at(row).isNull());
+}
+
+void TestCTableView::wheelOverACellCombo_data()
+{
+    QTest::addColumn<bool>("editable");
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<bool>("scrolls");
+
+    QTest::newRow("closed unfocused combo: the table scrolls") << false << false << true;
+    QTest::newRow("editable unfocused combo: the table scrolls") << true << false << true;
+    QTest::newRow("the combo being worked with keeps its wheel") << false << true << false;
+}
+
+void TestCTableView::wheelOverACellCombo()
+{
+    QFETCH(bool, editable);
+    QFETCH(bool, focused);
+    QFETCH(bool, scrolls);
+
+    Table table;
+    for (int row = 3; row < 60; ++row)
+        table.view.AppendRow();
+    table.view.resize(500, 200);
+    QVERIFY(table.Show());
+    QVERIFY(QTest::qWaitForWindowActive(&table.view));
+    auto* combo = new QComboBox;
+    combo->addItems(
+        {QStringLiteral("1024(1M)"), QStringLiteral("2048(2M)"), QStringLiteral("4096(4M)")});
+    combo->setEditable(editable);
+    table.view.SetCellWidget(1, 1, combo);
+    QCoreApplication::processEvents();
+    if (focused) {
+        // Gone to with the keyboard, as a user works with it.
+        combo->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(combo->hasFocus());
+    } else {
+        // Focus handed over by the view, as when a wheel passes the cell: still not chosen.
+        table.view.setCurrentIndex(table.view.GetIndex(1, 1));
+    }
+
+    const QPointF at(combo->width() / 2.0, combo->height() / 2.0);
+    QWheelEvent wheel(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &wheel);
+
+    QCOMPARE(combo->currentIndex(), scrolls ? 0 : 1);
+    QCOMPARE(table.view.verticalScrollBar()->value() > 0, scrolls);
 }
 
 QTEST_MAIN(TestCTableView)

@@ -4,6 +4,7 @@
 //   pageshot-nvr [--model NAME] [--camera FIRST,SECOND,COUNT]...
 // Without cameras it enters 4096+1024 x 3, 1024+0 x 10 and 2048+512 x 7 on NR-A8V.
 #include "app/ctesselapplication.h"
+#include "pages/cdlgcalnvrnum.h"
 #include "ui/ccorvane.h"
 #include "widgets/itemviews/ctableview.h"
 
@@ -76,9 +77,11 @@ int main(int argc, char** argv)
     CCorvane window;
     window.show();
     QTimer::singleShot(500, &window, [&window, &model, &cameras] {
-        auto* table = window.findChild<CTableView*>(QStringLiteral("m_pIPCTableView"));
-        auto* nvrCombo = window.findChild<QComboBox*>(QStringLiteral("m_pNVRCombo"));
-        auto* button = window.findChild<QPushButton*>(QStringLiteral("m_pCalNVRNumButton"));
+        // Both pages name their table alike: look only inside the NVR page.
+        QWidget* page = window.NVRPage();
+        auto* table = page->findChild<CTableView*>(QStringLiteral("m_pIPCTableView"));
+        auto* nvrCombo = page->findChild<QComboBox*>(QStringLiteral("m_pNVRCombo"));
+        auto* button = page->findChild<QPushButton*>(QStringLiteral("m_pCalNVRNumButton"));
         if (!table || !nvrCombo || !button) {
             QTextStream(stderr) << "the NVR Calculate page is not there\n";
             QCoreApplication::exit(1);

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef STORAGE_H
+#define STORAGE_H
+
+// How much disk the recorders of an "NVR Calculate" result need to keep the site's video for
+// a number of days, and how many disks of one size that is, with redundancy.
+//
+// Units, as the user guide (docs/storage.md) states them:
+// - bit rates are the program's whole kbps (the "M" of the choice lists being 1024 k); one
+//   kbps is 1000 bits per second, as bit rates are counted on the wire;
+// - bytes = bit rate x seconds recorded / 8, so one kbps recorded for one second is 125 bytes;
+// - 1 TB = 10^12 bytes, as disk makers count.
+// Hours per day and the recorded share are whole numbers, so a day records exactly
+// hours x share x 36 seconds: nothing is rounded until disks are counted, which rounds up.
+//
+// Amounts are kept in kilobits (kbps x seconds), which is exact and fits an unsigned 64-bit
+// integer for a million cameras at the highest bit rate on both streams for the longest
+// retention (about 1.03e19 of the 1.84e19 available); the same amount in bytes would not.
+// Beyond the program's limits the sums are checked and reported as not ok, never wrapped.
+
+#include <QString>
+#include <QtGlobal>
+#include <vector>
+
+enum class CalStreams
+{
+    FirstOnly,
+    Both,
+};
+
+enum class CalRedundancy
+{
+    None,         // every disk holds data
+    Mirrored,     // every data disk has a copy: twice the disks, at least two
+    SingleParity, // one disk more, at least three
+    DoubleParity, // two disks more, at least four
+};
+
+constexpr int CalMinRetentionDays = 1;
+constexpr int CalMaxRetentionDays = 3650;
+constexpr int CalMinHoursPerDay = 1;
+constexpr int CalMaxHoursPerDay = 24;
+constexpr int CalMinRecordedPercent = 1;
+constexpr int CalMaxRecordedPercent = 100;
+constexpr int CalDefaultDiskTB = 8;
+
+// The disk sizes offered, in TB, ascending.
+std::vector<int> CalDiskSizesTB();
+
+struct CalStorageInputs
+{
+    int retentionDays = 30;
+    int hoursPerDay = 24;
+    int recordedPercent = 100; // share of those hours recorded, e.g. for motion recording
+    CalStreams streams = CalStreams::FirstOnly;
+    int diskTB = CalDefaultDiskTB; // one of CalDiskSizesTB()
+    CalRedundancy redundancy = CalRedundancy::None;
+};
+
+// The first input, in the order above, that is out of range, or None when all are usable.
+// Enumerations are checked too, since they may come from a file as numbers.
+enum class CalStorageInput
+{
+    None,
+    RetentionDays,
+    HoursPerDay,
+    RecordedPercent,
+    Streams,
+    DiskSize,
+    Redundancy,
+};
+CalStorageInput CheckStorageInputs(const CalStorageInputs& inputs);
+
+// One camera type on a recorder: both streams' bit rates in kbps and how many cameras.
+struct CalStorageCamera
+{
+    int firstKbps = 0;
+    int secondKbps = 0;
+    int count = 0;
+};
+
+// One result line: nvrCount recorders, each carrying these cameras.
+struct CalStorageLine
+{
+    int nvrCount = 0;
+    std::vector<CalStorageCamera> cameras;
+};
+
+struct CalStorage
+{
+    // False when the inputs are out of range, a camera has a negative bit rate or count, or
+    // the amount leaves 64 bits (only possible beyond the program's limits). Then the two
+    // amounts below are 0.
+    bool ok = false;
+    quint64 kilobits = 0; // kbps x seconds; bytes are 125 times this
+    quint64 disks = 0;    // including the redundancy's disks
+};
+
+// Seconds recorded over the whole retention period: days x hours x share x 36, at most
+// 315,360,000; 0 when the days, hours or share are out of range.
+quint64 RecordedSeconds(const CalStorageInputs& inputs);
+
+// Disks of `diskTB` TB for `kilobits`: data disks rounded up, then the redundancy's disks and
+// its minimum; no disks when there is nothing to store. The disks of one recorder form one
+// set. 0 for a disk size or redundancy out of range.
+quint64 DisksNeeded(quint64 kilobits, int diskTB, CalRedundancy redundancy);
+
+// What one recorder carrying `cameras` needs.
+CalStorage RecorderStorage(const std::vector<CalStorageCamera>& cameras,
+                           const CalStorageInputs& inputs);
+
+// The site: each line's storage and disks times its recorder count, summed; not ok when a
+// line is not or a recorder count is negative. Disks are summed
+// per recorder (every recorder has its own), not counted again from the total storage.
+CalStorage SiteStorage(const std::vector<CalStorageLine>& lines, const CalStorageInputs& inputs);
+
+// The amount in TB (10^12 bytes), for display.
+double StorageTerabytes(quint64 kilobits);
+// The exact number of bytes in decimal digits, which may exceed 64 bits.
+QString StorageBytesText(quint64 kilobits);
+
+#endif

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pages/pageparts.h"
+
+#include "widgets/itemviews/ctableview.h"
+
+#include <QAccessible>
+#include <QFontMetrics>
+#include <QToolButton>
+
+namespace {
+
+// The largest point size the box was designed with, taken once per box.
+const char* const DesignedPointSize = "corvaneDesignedPointSize";
+// Room left for the picture's rim on either side of the number.
+constexpr int SideMargin = 12;
+
+} // namespace
+
+void ShowResultNumber(QToolButton* box, const QString& number, const QString& caption)
+{
+    if (!box)
+        return;
+    if (box->minimumSize().isValid() && box->minimumSize() != box->maximumSize())
+        box->setFixedSize(box->minimumSize());
+    QVariant designed = box->property(DesignedPointSize);
+    if (!designed.isValid()) {
+        designed = box->font().pointSize();
+        box->setProperty(DesignedPointSize, designed);
+    }
+    QFont font = box->font();
+    int size = qMax(1, designed.toInt());
+    font.setPointSize(size);
+    const int room = box->width() - 2 * SideMargin;
+    while (size > 6 && QFontMetrics(font).horizontalAdvance(number) > room) {
+        font.setPointSize(--size);
+    }
+    box->setFont(font);
+    box->setText(number);
+
+    const QString name = number.isEmpty() ? caption : caption + QStringLiteral(": ") + number;
+    if (box->accessibleName() != name) {
+        box->setAccessibleName(name);
+        QAccessibleEvent changed(box, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void NameRecordCell(CTableView* table, int row, int column, const QString& name)
+{
+    if (!table)
+        return;
+    const QVariant wanted = name.isEmpty() ? QVariant() : QVariant(name);
+    if (table->GetCellData(row, column, Qt::AccessibleTextRole) != wanted)
+        table->SetCellData(row, column, wanted, Qt::AccessibleTextRole);
+    if (QWidget* editor = table->GetCellWidget(row, column)) {
+        editor->setAccessibleName(name);
+        editor->setAccessibleDescription(name);
+    }
+}

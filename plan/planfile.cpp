@@ -1,0 +1,405 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plan/planfile.h"
+
+#include "engine/nvrcatalogue.h"
+#include "engine/validation.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QSet>
+#include <cmath>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// The translation context of the reader's messages.
+class CPlanFile
+{
+    Q_DECLARE_TR_FUNCTIONS(CPlanFile)
+};
+
+PlanReadResult Refused(const QString& error)
+{
+    PlanReadResult result;
+    result.error = error;
+    return result;
+}
+
+// Nesting and value count of a JSON text, counted before the toolkit's parser builds anything,
+// so a hostile file cannot make it nest or allocate without bound. Strings are skipped with
+// their escapes; what is not JSON is left for the parser to refuse.
+bool WithinStructureBounds(const QByteArray& bytes, QString* error)
+{
+    int depth = 0;
+    int values = 0;
+    bool inString = false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+            continue;
+        }
+        switch (c) {
+        case '"':
+            inString = true;
+            break;
+        case '[':
+        case '{':
+            if (++depth > PlanFormat::MaxDepth) {
+                *error = CPlanFile::tr("The file is not a plan: it is nested too deeply.");
+                return false;
+            }
+            ++values;
+            break;
+        case ']':
+        case '}':
+            --depth;
+            break;
+        case ',':
+            ++values;
+            break;
+        default:
+            break;
+        }
+        if (values > PlanFormat::MaxValues) {
+            *error = CPlanFile::tr("The file is not a plan: it holds too many values.");
+            return false;
+        }
+    }
+    return true;
+}
+
+// A whole number from 0 to `max`, written as a JSON number.
+bool ReadCount(const QJsonValue& value, int max, int* out)
+{
+    if (!value.isDouble())
+        return false;
+    const double d = value.toDouble();
+    if (!(d >= 0 && d <= max) || std::floor(d) != d)
+        return false;
+    *out = int(d);
+    return true;
+}
+
+QString FieldError(const QString& where, const QString& field)
+{
+    return CPlanFile::tr("The plan is damaged: %1 lacks a valid \"%2\".").arg(where, field);
+}
+
+QString CameraWhere(int index)
+{
+    return CPlanFile::tr("camera record %1").arg(index + 1);
+}
+
+QString RecorderWhere(int index)
+{
+    return CPlanFile::tr("recorder record %1").arg(index + 1);
+}
+
+QString BitRateError(const QString& where, const QString& text)
+{
+    return CPlanFile::tr(
+               "The plan holds an invalid bit rate in %1: \"%2\" (range 0 or 32k-16384k).")
+        .arg(where, text);
+}
+
+QString ModelError(const QString& where, const QString& name)
+{
+    return CPlanFile::tr("The plan names an unknown NVR type in %1: \"%2\".").arg(where, name);
+}
+
+QString ChannelError(const QString& where, const CalNVRInfo& model)
+{
+    return CPlanFile::tr(
+               "The plan holds an invalid disabled channel number in %1 (%2 allows 0 to %3).")
+        .arg(where, model.name)
+        .arg(model.maxDisableChannels);
+}
+
+QString CountError(const QString& where)
+{
+    return CPlanFile::tr("The plan holds an invalid number in %1 (0 to 1000000).").arg(where);
+}
+
+bool ReadString(const QJsonObject& object, const char* key, QString* out)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (!value.isString())
+        return false;
+    *out = value.toString();
+    return true;
+}
+
+} // namespace
+
+QString CheckPlan(const CorvanePlan& plan)
+{
+    const QString nvrPage = CPlanFile::tr("the NVR Calculate page");
+    const QString ipcPage = CPlanFile::tr("the IPC Calculate page");
+
+    CalNVRInfo nvr;
+    if (!FindNVRTypeByName(plan.nvrModel, nvr))
+        return ModelError(nvrPage, plan.nvrModel);
+    if (!IsValidDisabledChannels(nvr, plan.nvrDisabledChannels))
+        return ChannelError(nvrPage, nvr);
+    if (plan.cameras.size() > PlanFormat::MaxCameraRecords)
+        return CPlanFile::tr("The plan holds more than %1 camera records.")
+            .arg(PlanFormat::MaxCameraRecords);
+    qint64 cameras = 0;
+    for (int i = 0; i < plan.cameras.size(); ++i) {
+        const PlanCamera& camera = plan.cameras[i];
+        for (const QString& text : {camera.firstBitRate, camera.secondBitRate}) {
+            if (!IsValidBitRateText(text))
+                return BitRateError(CameraWhere(i), text);
+        }
+        if (camera.count < 0 || camera.count > CalMaxTotal)
+            return CountError(CameraWhere(i));
+        cameras += camera.count;
+    }
+    if (!IsTotalWithinLimit(cameras))
+        return CPlanFile::tr("The plan holds more than 1000000 cameras.");
+
+    if (plan.recorders.size() > PlanFormat::MaxRecorderRecords)
+        return CPlanFile::tr("The plan holds more than %1 recorder records.")
+            .arg(PlanFormat::MaxRecorderRecords);
+    qint64 recorders = 0;
+    QSet<QString> models;
+    for (int i = 0; i < plan.recorders.size(); ++i) {
+        const PlanRecorder& recorder = plan.recorders[i];
+        CalNVRInfo model;
+        if (!FindNVRTypeByName(recorder.model, model))
+            return ModelError(RecorderWhere(i), recorder.model);
+        if (models.contains(model.name))
+            return CPlanFile::tr("The plan names the NVR type %1 twice.").arg(model.name);
+        models.insert(model.name);
+        if (!IsValidDisabledChannels(model, recorder.disabledChannels))
+            return ChannelError(RecorderWhere(i), model);
+        if (recorder.count < 0 || recorder.count > CalMaxTotal)
+            return CountError(RecorderWhere(i));
+        recorders += recorder.count;
+    }
+    if (!IsTotalWithinLimit(recorders))
+        return CPlanFile::tr("The plan holds more than 1000000 recorders.");
+    for (const QString& text : {plan.ipcFirstBitRate, plan.ipcSecondBitRate}) {
+        if (!IsValidBitRateText(text))
+            return BitRateError(ipcPage, text);
+    }
+    return QString();
+}
+
+PlanReadResult ParsePlan(const QByteArray& bytes)
+{
+    if (bytes.size() > PlanFormat::MaxFileBytes)
+        return Refused(CPlanFile::tr("The file is too large to be a plan (more than %1 KB).")
+                           .arg(PlanFormat::MaxFileBytes / 1024));
+    QString error;
+    if (!WithinStructureBounds(bytes, &error))
+        return Refused(error);
+
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return Refused(
+            CPlanFile::tr("The file is not a plan: it is not valid JSON (%1 at byte %2).")
+                .arg(parseError.errorString())
+                .arg(parseError.offset));
+    const QJsonObject root = document.object();
+    if (!document.isObject() ||
+        root.value(QLatin1String("format")).toString() != QLatin1String(PlanFormat::Name))
+        return Refused(CPlanFile::tr("The file is not a plan."));
+
+    int version = 0;
+    if (!ReadCount(root.value(QLatin1String("version")), 1000000, &version) || version < 1)
+        return Refused(FieldError(CPlanFile::tr("the file"), QStringLiteral("version")));
+    if (version > PlanFormat::Version)
+        return Refused(
+            CPlanFile::tr("The plan was saved by a newer version of the program (plan format %1); "
+                          "this version reads plan format %2.")
+                .arg(version)
+                .arg(PlanFormat::Version));
+
+    PlanReadResult result;
+    CorvanePlan& plan = result.plan;
+
+    const QString nvrWhere = CPlanFile::tr("the NVR Calculate page");
+    const QJsonObject nvr = root.value(QLatin1String("nvrCalculate")).toObject();
+    if (!ReadString(nvr, "model", &plan.nvrModel))
+        return Refused(FieldError(nvrWhere, QStringLiteral("model")));
+    if (!ReadCount(nvr.value(QLatin1String("disabledChannels")), 1000, &plan.nvrDisabledChannels))
+        return Refused(FieldError(nvrWhere, QStringLiteral("disabledChannels")));
+    const QJsonValue cameras = nvr.value(QLatin1String("cameras"));
+    if (!cameras.isArray())
+        return Refused(FieldError(nvrWhere, QStringLiteral("cameras")));
+    if (cameras.toArray().size() > PlanFormat::MaxCameraRecords)
+        return Refused(CPlanFile::tr("The plan holds more than %1 camera records.")
+                           .arg(PlanFormat::MaxCameraRecords));
+    const QJsonArray cameraArray = cameras.toArray();
+    for (int i = 0; i < cameraArray.size(); ++i) {
+        const QJsonObject object = cameraArray.at(i).toObject();
+        PlanCamera camera;
+        if (!ReadString(object, "firstBitRate", &camera.firstBitRate))
+            return Refused(FieldError(CameraWhere(i), QStringLiteral("firstBitRate")));
+        if (!ReadString(object, "secondBitRate", &camera.secondBitRate))
+            return Refused(FieldError(CameraWhere(i), QStringLiteral("secondBitRate")));
+        if (!ReadCount(object.value(QLatin1String("count")), CalMaxTotal, &camera.count))
+            return Refused(CountError(CameraWhere(i)));
+        plan.cameras.append(camera);
+    }
+
+    const QString ipcWhere = CPlanFile::tr("the IPC Calculate page");
+    const QJsonObject ipc = root.value(QLatin1String("ipcCalculate")).toObject();
+    const QJsonValue recorders = ipc.value(QLatin1String("recorders"));
+    if (!recorders.isArray())
+        return Refused(FieldError(ipcWhere, QStringLiteral("recorders")));
+    if (recorders.toArray().size() > PlanFormat::MaxRecorderRecords)
+        return Refused(CPlanFile::tr("The plan holds more than %1 recorder records.")
+                           .arg(PlanFormat::MaxRecorderRecords));
+    const QJsonArray recorderArray = recorders.toArray();
+    for (int i = 0; i < recorderArray.size(); ++i) {
+        const QJsonObject object = recorderArray.at(i).toObject();
+        PlanRecorder recorder;
+        if (!ReadString(object, "model", &recorder.model))
+            return Refused(FieldError(RecorderWhere(i), QStringLiteral("model")));
+        if (!ReadCount(object.value(QLatin1String("disabledChannels")), 1000,
+                       &recorder.disabledChannels))
+            return Refused(FieldError(RecorderWhere(i), QStringLiteral("disabledChannels")));
+        if (!ReadCount(object.value(QLatin1String("count")), CalMaxTotal, &recorder.count))
+            return Refused(CountError(RecorderWhere(i)));
+        plan.recorders.append(recorder);
+    }
+    if (!ReadString(ipc, "firstBitRate", &plan.ipcFirstBitRate))
+        return Refused(FieldError(ipcWhere, QStringLiteral("firstBitRate")));
+    if (!ReadString(ipc, "secondBitRate", &plan.ipcSecondBitRate))
+        return Refused(FieldError(ipcWhere, QStringLiteral("secondBitRate")));
+
+    error = CheckPlan(plan);
+    if (!error.isEmpty())
+        return Refused(error);
+    result.ok = true;
+    return result;
+}
+
+PlanReadResult ReadPlanFile(const QString& path)
+{
+    const QString notRegular = CPlanFile::tr("It is not a regular file.");
+    QByteArray bytes;
+#ifdef Q_OS_UNIX
+    // Opened without blocking, so a pipe or device named like a plan cannot hang the reader,
+    // and checked on the open descriptor, so nothing can swap the file after the check.
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        QFile probe(path);
+        if (!probe.exists())
+            return Refused(CPlanFile::tr("The file does not exist."));
+        return Refused(CPlanFile::tr("The file cannot be read."));
+    }
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return Refused(notRegular);
+    }
+    if (status.st_size > PlanFormat::MaxFileBytes) {
+        ::close(fd);
+        return Refused(CPlanFile::tr("The file is too large to be a plan (more than %1 KB).")
+                           .arg(PlanFormat::MaxFileBytes / 1024));
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Refused(CPlanFile::tr("The file cannot be read."));
+    }
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Refused(CPlanFile::tr("The file does not exist."));
+    if (!info.isFile())
+        return Refused(notRegular);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Refused(CPlanFile::tr("The file cannot be read."));
+#endif
+    // One byte more than allowed tells a file that grew since it was measured.
+    bytes = file.read(PlanFormat::MaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return Refused(CPlanFile::tr("The file cannot be read."));
+    return ParsePlan(bytes);
+}
+
+namespace {
+
+// A JSON string literal, escaped by the toolkit's own writer.
+QByteArray JsonString(const QString& text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+QByteArray JsonRecords(const QList<QByteArray>& records)
+{
+    if (records.isEmpty())
+        return "[]";
+    QByteArray out = "[\n";
+    for (int i = 0; i < records.size(); ++i)
+        out += "            " + records[i] + (i + 1 < records.size() ? ",\n" : "\n");
+    return out + "        ]";
+}
+
+} // namespace
+
+// Written by hand rather than through QJsonDocument, which sorts the keys: a person reading the
+// file finds the format first and one record a line, in the pages' order.
+QByteArray SerializePlan(const CorvanePlan& plan)
+{
+    QList<QByteArray> cameras;
+    for (const PlanCamera& camera : plan.cameras)
+        cameras << "{\"firstBitRate\": " + JsonString(camera.firstBitRate) +
+                       ", \"secondBitRate\": " + JsonString(camera.secondBitRate) +
+                       ", \"count\": " + QByteArray::number(camera.count) + "}";
+    QList<QByteArray> recorders;
+    for (const PlanRecorder& recorder : plan.recorders)
+        recorders << "{\"model\": " + JsonString(recorder.model) + ", \"disabledChannels\": " +
+                         QByteArray::number(recorder.disabledChannels) +
+                         ", \"count\": " + QByteArray::number(recorder.count) + "}";
+
+    QByteArray out = "{\n";
+    out += "    \"format\": " + JsonString(QLatin1String(PlanFormat::Name)) + ",\n";
+    out += "    \"version\": " + QByteArray::number(PlanFormat::Version) + ",\n";
+    out += "    \"nvrCalculate\": {\n";
+    out += "        \"model\": " + JsonString(plan.nvrModel) + ",\n";
+    out += "        \"disabledChannels\": " + QByteArray::number(plan.nvrDisabledChannels) + ",\n";
+    out += "        \"cameras\": " + JsonRecords(cameras) + "\n";
+    out += "    },\n";
+    out += "    \"ipcCalculate\": {\n";
+    out += "        \"firstBitRate\": " + JsonString(plan.ipcFirstBitRate) + ",\n";
+    out += "        \"secondBitRate\": " + JsonString(plan.ipcSecondBitRate) + ",\n";
+    out += "        \"recorders\": " + JsonRecords(recorders) + "\n";
+    out += "    }\n";
+    return out + "}\n";
+}
+
+bool WritePlanFile(const QString& path, const CorvanePlan& plan, QString* error)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = SerializePlan(plan);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef PLANFILE_H
+#define PLANFILE_H
+
+// A plan: everything the two calculator pages hold, kept in one JSON file ("*.corvane") that a
+// person can read. The reader is bounded and refuses, with one message, anything that the pages
+// would not accept as typed input: the program shows it in its message box, corvane-plan on
+// standard error. Nothing here writes a file except WritePlanFile, which replaces the target
+// atomically or not at all.
+//
+// The recorder catalogue must be filled (InitNVRTypeTable) before plans are read or checked.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace PlanFormat {
+inline constexpr char Name[] = "corvane-plan";
+constexpr int Version = 1;
+inline constexpr char Suffix[] = "corvane";
+// A full plan (100 camera records, 28 recorder records) is about 12 KB; anything much larger
+// is not a plan and is refused before it is read into memory.
+constexpr qint64 MaxFileBytes = 256 * 1024;
+// The format nests four levels deep and holds about 650 values at most.
+constexpr int MaxDepth = 8;
+constexpr int MaxValues = 4096;
+constexpr int MaxCameraRecords = 100;  // rows of "NVR Calculate"
+constexpr int MaxRecorderRecords = 28; // rows of "IPC Calculate"
+} // namespace PlanFormat
+
+// One record of "NVR Calculate": a camera type.
+struct PlanCamera
+{
+    QString firstBitRate; // the bit-rate texts as typed, e.g. "1024(1M)" or "2M"
+    QString secondBitRate;
+    int count = 0;
+
+    bool operator==(const PlanCamera& o) const
+    {
+        return firstBitRate == o.firstBitRate && secondBitRate == o.secondBitRate &&
+               count == o.count;
+    }
+};
+
+// One record of "IPC Calculate": recorders of one model.
+struct PlanRecorder
+{
+    QString model;
+    int disabledChannels = 0;
+    int count = 0;
+
+    bool operator==(const PlanRecorder& o) const
+    {
+        return model == o.model && disabledChannels == o.disabledChannels && count == o.count;
+    }
+};
+
+struct CorvanePlan
+{
+    // "NVR Calculate"
+    QString nvrModel;
+    int nvrDisabledChannels = 0;
+    QList<PlanCamera> cameras; // in record order
+    // "IPC Calculate"
+    QList<PlanRecorder> recorders; // in record order
+    QString ipcFirstBitRate;
+    QString ipcSecondBitRate;
+
+    bool operator==(const CorvanePlan& o) const
+    {
+        return nvrModel == o.nvrModel && nvrDisabledChannels == o.nvrDisabledChannels &&
+               cameras == o.cameras && recorders == o.recorders &&
+               ipcFirstBitRate == o.ipcFirstBitRate && ipcSecondBitRate == o.ipcSecondBitRate;
+    }
+    bool operator!=(const CorvanePlan& o) const { return !(*this == o); }
+};
+
+struct PlanReadResult
+{
+    bool ok = false;
+    CorvanePlan plan;
+    QString error; // translated, one sentence or two; empty when ok
+};
+
+// The whole reader on bytes already in memory, with every bound but the file's own (for
+// fuzzing and tests). Never throws; refuses rather than guesses.
+PlanReadResult ParsePlan(const QByteArray& bytes);
+
+// Opens `path` without following it into anything but a regular file (no folders, pipes or
+// devices), refuses files above MaxFileBytes, then ParsePlan.
+PlanReadResult ReadPlanFile(const QString& path);
+
+// Empty when the pages would accept the plan as it is; otherwise the reason, as the reader
+// would give it. The reader applies it to every plan it returns.
+QString CheckPlan(const CorvanePlan& plan);
+
+// Indented JSON, the fields in a fixed order.
+QByteArray SerializePlan(const CorvanePlan& plan);
+
+// Writes through a temporary file renamed over `path` once complete, so a failed write (no
+// such folder, no permission, full disk) leaves any earlier file as it was. False with a
+// translated `error` on failure.
+bool WritePlanFile(const QString& path, const CorvanePlan& plan, QString* error);
+
+#endif

@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/nvrcatalogue.h"
+#include "plan/planfile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+CorvanePlan SmallPlan()
+{
+    CorvanePlan plan;
+    plan.nvrModel = QStringLiteral("NR-K16Y");
+    plan.nvrDisabledChannels = 4;
+    plan.cameras = {{QStringLiteral("4096(4M)"), QStringLiteral("512k"), 3},
+                    {QStringLiteral("2M"), QStringLiteral("0"), 10}};
+    plan.recorders = {{QStringLiteral("NR-A8V"), 0, 2}, {QStringLiteral("NR-Q16Y"), 16, 1}};
+    plan.ipcFirstBitRate = QStringLiteral("1024(1M)");
+    plan.ipcSecondBitRate = QStringLiteral("256");
+    return plan;
+}
+
+// Every limit reached at once: 100 camera records, all 28 models, 1000000 on both pages.
+CorvanePlan FullPlan()
+{
+    CorvanePlan plan = SmallPlan();
+    plan.cameras.clear();
+    for (int i = 0; i < PlanFormat::MaxCameraRecords; ++i)
+        plan.cameras.append({QStringLiteral("16384(16M)"), QStringLiteral("32"), 0});
+    plan.cameras[99].count = 1000000;
+    plan.recorders.clear();
+    for (const CalNVRInfo& model : NVRTypeList)
+        plan.recorders.append({model.name, model.maxDisableChannels, 0});
+    plan.recorders[0].count = 999999;
+    plan.recorders[27].count = 1;
+    return plan;
+}
+
+QJsonValue SetAt(QJsonValue node, QStringList path, const QJsonValue& value)
+{
+    if (path.isEmpty())
+        return value;
+    const QString key = path.takeFirst();
+    if (node.isArray()) {
+        QJsonArray array = node.toArray();
+        const int index = key.toInt();
+        array[index] = SetAt(array[index], path, value);
+        return array;
+    }
+    QJsonObject object = node.toObject();
+    if (value.isUndefined() && path.isEmpty())
+        object.remove(key);
+    else
+        object[key] = SetAt(object[key], path, value);
+    return object;
+}
+
+// The small plan with one field replaced ("a/b/0/c"); an undefined value removes it.
+QByteArray SmallWith(const char* path, const QJsonValue& value)
+{
+    const QJsonValue root = QJsonDocument::fromJson(SerializePlan(SmallPlan())).object();
+    return QJsonDocument(
+               SetAt(root, QString::fromLatin1(path).split(QLatin1Char('/')), value).toObject())
+        .toJson();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(CorvanePlan)
+
+class TestPlanFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void roundTrip_data();
+    void roundTrip();
+    void refusals_data();
+    void refusals();
+    void fileRefusals_data();
+    void fileRefusals();
+    void failedWriteKeepsTheOldFile();
+};
+
+void TestPlanFile::initTestCase()
+{
+    InitNVRTypeTable();
+}
+
+void TestPlanFile::roundTrip_data()
+{
+    QTest::addColumn<CorvanePlan>("plan");
+    CorvanePlan empty = SmallPlan();
+    empty.cameras.clear();
+    empty.recorders.clear();
+    QTest::newRow("no records on either page") << empty;
+    QTest::newRow("typed bit rates, disabled channels") << SmallPlan();
+    QTest::newRow("100 cameras, 28 recorders, 1000000 each") << FullPlan();
+    CorvanePlan remarks = SmallPlan();
+    remarks.cameras[0].firstBitRate = QStringLiteral("2M(\"a\\b\", 1)");
+    remarks.ipcSecondBitRate = QStringLiteral("512(\u4e3b)");
+    QTest::newRow("remarks with quotes, backslash, comma, Chinese") << remarks;
+}
+
+void TestPlanFile::roundTrip()
+{
+    QFETCH(CorvanePlan, plan);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("site.corvane"));
+    QString error;
+    QVERIFY(WritePlanFile(path, plan, &error));
+    const PlanReadResult read = ReadPlanFile(path);
+    QVERIFY2(read.ok, qPrintable(read.error));
+    QVERIFY(read.plan == plan);
+    // A person can read it: the format named first, one record a line.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY(text.startsWith("{\n    \"format\": \"corvane-plan\",\n    \"version\": 1,\n"));
+    const qsizetype cameras = plan.cameras.size(), recorders = plan.recorders.size();
+    QCOMPARE(text.count('\n'), 14 + (cameras ? cameras + 1 : 0) + (recorders ? recorders + 1 : 0));
+    QVERIFY(text.contains("\n        \"model\": \"" + plan.nvrModel.toLatin1() + "\""));
+}
+
+void TestPlanFile::refusals_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+
+    const QJsonValue none = QJsonValue(QJsonValue::Undefined);
+    QTest::newRow("not JSON") << QByteArray("model=NR-A8V\n") << "not valid JSON";
+    QTest::newRow("truncated") << SerializePlan(SmallPlan()).left(120) << "not valid JSON";
+    QTest::newRow("JSON, not a plan") << QByteArray("[1, 2, 3]") << "is not a plan.";
+    QTest::newRow("other format") << SmallWith("format", QStringLiteral("x")) << "is not a plan.";
+    QTest::newRow("newer version") << SmallWith("version", 2) << "newer version";
+    QTest::newRow("version as text") << SmallWith("version", QStringLiteral("1")) << "\"version\"";
+    QTest::newRow("page missing") << SmallWith("ipcCalculate", none) << "\"recorders\"";
+    QTest::newRow("unknown model, NVR page")
+        << SmallWith("nvrCalculate/model", QStringLiteral("NR-Z1")) << "unknown NVR type";
+    QTest::newRow("model in other case")
+        << SmallWith("ipcCalculate/recorders/1/model", QStringLiteral("nr-q16y"))
+        << "unknown NVR type in recorder record 2";
+    QTest::newRow("same model twice")
+        << SmallWith("ipcCalculate/recorders/1/model", QStringLiteral("NR-A8V")) << "twice";
+    QTest::newRow("too many disabled channels")
+        << SmallWith("nvrCalculate/disabledChannels", 17) << "allows 0 to 16";
+    QTest::newRow("disabled channels on a model without")
+        << SmallWith("ipcCalculate/recorders/0/disabledChannels", 1) << "allows 0 to 0";
+    QTest::newRow("bit rate above range")
+        << SmallWith("nvrCalculate/cameras/1/firstBitRate", QStringLiteral("32M"))
+        << "invalid bit rate in camera record 2";
+    QTest::newRow("bit rate not a number")
+        << SmallWith("ipcCalculate/secondBitRate", QStringLiteral("fast")) << "invalid bit rate";
+    QTest::newRow("bit rate as a number")
+        << SmallWith("ipcCalculate/firstBitRate", 512) << "\"firstBitRate\"";
+    QTest::newRow("negative count")
+        << SmallWith("nvrCalculate/cameras/0/count", -1) << "invalid number in camera record 1";
+    QTest::newRow("fractional count")
+        << SmallWith("ipcCalculate/recorders/0/count", 2.5) << "invalid number";
+    QTest::newRow("count above 1000000")
+        << SmallWith("nvrCalculate/cameras/0/count", 1000001) << "invalid number";
+    QTest::newRow("count as text")
+        << SmallWith("nvrCalculate/cameras/0/count", QStringLiteral("5")) << "invalid number";
+
+    QJsonArray cameras;
+    for (int i = 0; i < 101; ++i)
+        cameras.append(QJsonObject{{"firstBitRate", "0"}, {"secondBitRate", "0"}, {"count", 0}});
+    QTest::newRow("101 camera records")
+        << SmallWith("nvrCalculate/cameras", cameras) << "more than 100 camera records";
+    QJsonArray recorders;
+    for (int i = 0; i < 29; ++i)
+        recorders.append(QJsonObject{{"model", "NR-A8V"}, {"disabledChannels", 0}, {"count", 0}});
+    QTest::newRow("29 recorder records")
+        << SmallWith("ipcCalculate/recorders", recorders) << "more than 28 recorder records";
+    QTest::newRow("cameras above the total")
+        << SmallWith("nvrCalculate/cameras/0/count", 999991) << "more than 1000000 cameras";
+    QTest::newRow("recorders above the total")
+        << SmallWith("ipcCalculate/recorders/0/count", 1000000) << "more than 1000000 recorders";
+
+    QTest::newRow("nested too deeply")
+        << QByteArray(9, '[') + QByteArray(9, ']') << "nested too deeply";
+    QByteArray manyValues("[");
+    for (int i = 0; i < 5000; ++i)
+        manyValues += "0,";
+    QTest::newRow("too many values") << manyValues + "0]"
+                                     << "too many values";
+    QTest::newRow("brackets in strings do not count")
+        << SmallWith("nvrCalculate/model", QStringLiteral("[[[[[[[[[[\\\"")) << "unknown NVR type";
+    QByteArray huge = SerializePlan(SmallPlan());
+    huge.append(QByteArray(PlanFormat::MaxFileBytes, ' '));
+    QTest::newRow("too large") << huge << "too large";
+}
+
+void TestPlanFile::refusals()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    const PlanReadResult read = ParsePlan(bytes);
+    QVERIFY(!read.ok);
+    QVERIFY2(read.error.contains(message), qPrintable(read.error));
+}
+
+void TestPlanFile::fileRefusals_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << "missing"
+                             << "does not exist";
+    QTest::newRow("folder") << "folder"
+                            << "not a regular file";
+    QTest::newRow("pipe (would block a plain open)") << "pipe"
+                                                     << "not a regular file";
+    QTest::newRow("device") << "device"
+                            << "not a regular file";
+    QTest::newRow("sparse file above the bound") << "large"
+                                                 << "too large";
+}
+
+void TestPlanFile::fileRefusals()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("site.corvane"));
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("site.corvane")));
+    } else if (kind == QLatin1String("pipe")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QLatin1String("device")) {
+        path = QStringLiteral("/dev/zero");
+    } else if (kind == QLatin1String("large")) {
+        QVERIFY(WritePlanFile(path, SmallPlan(), nullptr));
+        QFile file(path);
+        QVERIFY(file.resize(PlanFormat::MaxFileBytes + 1));
+    }
+    const PlanReadResult read = ReadPlanFile(path);
+    QVERIFY(!read.ok);
+    QVERIFY2(read.error.contains(message), qPrintable(read.error));
+}
+
+void TestPlanFile::failedWriteKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    // A path whose folder is a file cannot be written, even by root.
+    const QString blocker = dir.filePath(QStringLiteral("notafolder"));
+    QVERIFY(WritePlanFile(blocker, SmallPlan(), nullptr));
+    QString error;
+    QVERIFY(!WritePlanFile(blocker + QStringLiteral("/site.corvane"), SmallPlan(), &error));
+    QVERIFY(!error.isEmpty());
+
+    // Saving over a plan that exists goes through a temporary file: the folder holds only the
+    // finished plan afterwards.
+    CorvanePlan changed = SmallPlan();
+    changed.cameras[0].count = 7;
+    QVERIFY(WritePlanFile(blocker, changed, &error));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("notafolder")});
+    QCOMPARE(ReadPlanFile(blocker).plan.cameras[0].count, 7);
+}
+
+QTEST_GUILESS_MAIN(TestPlanFile)
+#include "tst_planfile.moc"

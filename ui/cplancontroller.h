@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef CPLANCONTROLLER_H
+#define CPLANCONTROLLER_H
+
+#include "ui/cplanpages.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class CDlgCalIPCNum;
+class CDlgCalNVRNum;
+class CPushButton;
+class CWindowTitle;
+class QAction;
+class QMainWindow;
+class QMenu;
+class QStackedWidget;
+class QTimer;
+
+// The plan behind the main window: New, Open, Save and Save As, export and print of the
+// results, and copying them, reached from the "Plan" menu button of the tab strip, the
+// shortcuts and the result's context menu. The program writes only the file the user has just
+// named; a plan with unsaved changes is never dropped without asking.
+//
+// "Unsaved changes" compares every input text of both pages with those last saved or opened,
+// so a change that is undone by hand is no change.
+class CPlanController : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Intent
+    {
+        Closing,
+        Replacing // New or Open
+    };
+
+    CPlanController(QMainWindow* window, QStackedWidget* stack, CDlgCalNVRNum* nvrPage,
+                    CDlgCalIPCNum* ipcPage, CWindowTitle* title);
+    ~CPlanController() override;
+
+    // The tab strip's menu button; the window places it.
+    CPushButton* MenuButton() const { return m_pMenuButton; }
+    QList<QAction*> Actions() const;
+
+    bool IsModified() const;
+    QString FilePath() const { return m_path; }
+    QString PlanName() const;
+
+    // With unsaved changes, asks whether to save them first: true when the caller may go on
+    // (saved, or the user chose not to save), false to stay.
+    bool MayDropChanges(Intent intent);
+
+    // Each reports its failure in the message box and leaves the pages and the file as they
+    // were; true on success.
+    bool OpenFile(const QString& path);
+    // The program's arguments after the toolkit's: one plan file, or nothing.
+    bool OpenFromCommandLine(const QStringList& arguments);
+    bool SaveTo(const QString& path);
+    bool ExportTo(const QString& path);
+
+    // What Ctrl+C puts on the clipboard for the page shown.
+    QString ResultText() const;
+
+public slots:
+    void NewPlan();
+    void OpenPlan();
+    bool SavePlan();
+    bool SavePlanAs();
+    void ExportResult();
+    void PrintResult();
+    void CopyResult();
+    void UpdateTitle();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // The choosers, separate so tests can answer them.
+    virtual QString ChooseOpenPath();
+    virtual QString ChooseSavePath(const QString& caption, const QString& filters,
+                                   QString* selectedFilter);
+
+private:
+    void Warn(const QString& text);
+    void MarkSaved(const QString& path);
+    QString StartFolder() const;
+    QString ConfirmedSavePath(const QString& caption, const QString& filters,
+                              const QStringList& suffixes);
+    void ShowResultMenu(const QPoint& globalPos);
+
+    QMainWindow* m_pWindow;
+    QStackedWidget* m_pStack;
+    CDlgCalNVRNum* m_pNVRPage;
+    CDlgCalIPCNum* m_pIPCPage;
+    CWindowTitle* m_pTitle;
+    CPlanPages m_pages;
+    QString m_path;
+    QStringList m_savedState;
+    bool m_bShownModified = false;
+    CPushButton* m_pMenuButton;
+    QMenu* m_pMenu;
+    QAction* m_pNewAction;
+    QAction* m_pOpenAction;
+    QAction* m_pSaveAction;
+    QAction* m_pSaveAsAction;
+    QAction* m_pExportAction;
+    QAction* m_pPrintAction;
+    QAction* m_pCopyAction;
+    QTimer* m_pWatch;
+    QObject* m_pTreeViewport = nullptr;
+    QObject* m_pIPCResult = nullptr;
+};
+
+#endif
