@@ -3,6 +3,8 @@
 # over RUNS runs (default 5) of each case, measured with /usr/bin/time -v.
 #
 #   bash bench/process_figures.sh [path/to/corvane-plan] [runs]
+#
+# EXTRA_OPTIONS are added to every case, e.g. EXTRA_OPTIONS="--storage --streams both".
 set -eu
 plan=${1:-build/dev/bin/corvane-plan}
 runs=${2:-5}
@@ -25,7 +27,7 @@ measure() {
     shift 2
     local times=() cpus=() rss=() out
     for _ in $(seq 1 "$n"); do
-        out=$( { /usr/bin/time -v "$plan" "$@" > /tmp/corvane-figures.out; } 2>&1 )
+        out=$( { /usr/bin/time -v "$plan" "$@" ${EXTRA_OPTIONS:-} > /tmp/corvane-figures.out; } 2>&1 )
         times+=("$(awk -F': ' '/Elapsed \(wall clock\)/ { n = split($2, p, ":"); s = 0;
             for (i = 1; i <= n; ++i) s = s * 60 + p[i]; printf "%.2f\n", s }' <<< "$out")")
         cpus+=("$(awk -F': ' '/User time/ { u = $2 } /System time/ { s = $2 }

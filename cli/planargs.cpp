@@ -19,7 +19,14 @@ QList<PlanOption> PlanOptionsOf(const QString& command)
                 {QStringLiteral("model"), true, false},
                 {QStringLiteral("disable"), true, false},
                 {QStringLiteral("camera"), true, true},
-                {QStringLiteral("plan"), true, false}};
+                {QStringLiteral("plan"), true, false},
+                {QStringLiteral("storage"), false, false},
+                {QStringLiteral("retention-days"), true, false},
+                {QStringLiteral("hours-per-day"), true, false},
+                {QStringLiteral("recorded-percent"), true, false},
+                {QStringLiteral("streams"), true, false},
+                {QStringLiteral("disk-tb"), true, false},
+                {QStringLiteral("redundancy"), true, false}};
     return {};
 }
 

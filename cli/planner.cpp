@@ -5,6 +5,7 @@
 #include "engine/calnvrthread.h"
 #include "engine/calrecords.h"
 #include "engine/nvrcatalogue.h"
+#include "engine/storage.h"
 #include "engine/validation.h"
 #include "plan/planfile.h"
 
@@ -52,7 +53,17 @@ const QStringList JsonKeyOrder{QStringLiteral("id"),
                                QStringLiteral("cameras"),
                                QStringLiteral("lines"),
                                QStringLiteral("type"),
-                               QStringLiteral("count")};
+                               QStringLiteral("count"),
+                               QStringLiteral("storage"),
+                               QStringLiteral("retentionDays"),
+                               QStringLiteral("hoursPerDay"),
+                               QStringLiteral("recordedPercent"),
+                               QStringLiteral("streams"),
+                               QStringLiteral("diskTB"),
+                               QStringLiteral("redundancy"),
+                               QStringLiteral("terabytes"),
+                               QStringLiteral("bytes"),
+                               QStringLiteral("disks")};
 
 QString JsonText(const QJsonValue& value)
 {
@@ -78,8 +89,8 @@ QString JsonText(const QJsonValue& value)
     return QString::fromUtf8(wrapped.mid(1, wrapped.size() - 2));
 }
 
-// Plain decimal digits only: a channel number is chosen from a list, never typed.
-bool ReadChannelNumber(const QString& text, int& number)
+// Plain decimal digits only: a channel number or a storage input, never a sign or a unit.
+bool ReadPlainNumber(const QString& text, int& number)
 {
     if (text.isEmpty() || text.size() > 6)
         return false;
@@ -109,9 +120,114 @@ QString CountProblem(const QString& text)
     return QString();
 }
 
-QString Plural(int n, const char* one, const char* many)
+QString Plural(qint64 n, const char* one, const char* many)
 {
     return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+// The storage options, in the order their values are checked.
+const QStringList StorageOptions{
+    QStringLiteral("retention-days"),   QStringLiteral("hours-per-day"),
+    QStringLiteral("recorded-percent"), QStringLiteral("streams"),
+    QStringLiteral("disk-tb"),          QStringLiteral("redundancy")};
+
+const QStringList StreamNames{QStringLiteral("first"), QStringLiteral("both")};
+const QStringList RedundancyNames{QStringLiteral("none"), QStringLiteral("mirror"),
+                                  QStringLiteral("parity1"), QStringLiteral("parity2")};
+
+bool WantsStorage(const PlanArgs& args)
+{
+    if (args.has(QStringLiteral("storage")))
+        return true;
+    return std::any_of(StorageOptions.begin(), StorageOptions.end(),
+                       [&](const QString& option) { return args.has(option); });
+}
+
+// Empty text when every storage option given is usable; the defaults stand for the others.
+QString ReadStorageInputs(const PlanArgs& args, CalStorageInputs& inputs)
+{
+    const auto what = [&](const QString& option) {
+        return QStringLiteral("--") + option + QLatin1Char(' ') + Quoted(args.value(option)) +
+               QStringLiteral(": ");
+    };
+    struct Ranged
+    {
+        QString option;
+        int* value;
+        int min;
+        int max;
+        const char* unit;
+    };
+    const Ranged ranged[] = {
+        {StorageOptions[0], &inputs.retentionDays, CalMinRetentionDays, CalMaxRetentionDays,
+         "days"},
+        {StorageOptions[1], &inputs.hoursPerDay, CalMinHoursPerDay, CalMaxHoursPerDay, "hours"},
+        {StorageOptions[2], &inputs.recordedPercent, CalMinRecordedPercent, CalMaxRecordedPercent,
+         "%"},
+    };
+    for (const Ranged& input : ranged) {
+        if (!args.has(input.option))
+            continue;
+        int number = 0;
+        if (!ReadPlainNumber(args.value(input.option), number) || number < input.min ||
+            number > input.max)
+            return what(input.option) + QStringLiteral("not valid (%1 to %2 %3)")
+                                            .arg(input.min)
+                                            .arg(input.max)
+                                            .arg(QLatin1String(input.unit));
+        *input.value = number;
+    }
+    if (args.has(StorageOptions[3])) {
+        const qsizetype index = StreamNames.indexOf(args.value(StorageOptions[3]));
+        if (index < 0)
+            return what(StorageOptions[3]) + QStringLiteral("expected first or both");
+        inputs.streams = index == 0 ? CalStreams::FirstOnly : CalStreams::Both;
+    }
+    if (args.has(StorageOptions[4])) {
+        const std::vector<int> sizes = CalDiskSizesTB();
+        int number = 0;
+        if (!ReadPlainNumber(args.value(StorageOptions[4]), number) ||
+            std::find(sizes.begin(), sizes.end(), number) == sizes.end()) {
+            QStringList offered;
+            for (const int size : sizes)
+                offered << QString::number(size);
+            return what(StorageOptions[4]) +
+                   QStringLiteral("not a disk size offered (%1 TB)").arg(offered.join(", "));
+        }
+        inputs.diskTB = number;
+    }
+    if (args.has(StorageOptions[5])) {
+        const qsizetype index = RedundancyNames.indexOf(args.value(StorageOptions[5]));
+        if (index < 0)
+            return what(StorageOptions[5]) +
+                   QStringLiteral("expected none, mirror, parity1 or parity2");
+        const CalRedundancy kinds[] = {CalRedundancy::None, CalRedundancy::Mirrored,
+                                       CalRedundancy::SingleParity, CalRedundancy::DoubleParity};
+        inputs.redundancy = kinds[index];
+    }
+    return QString();
+}
+
+// TB with six decimals (whole megabytes), from the exact amount: a double would lose the
+// fraction of the largest totals.
+QString TerabytesText(quint64 kilobits)
+{
+    constexpr quint64 KilobitsPerTB = 8000000000ULL; // 10^12 bytes of 8 bits
+    quint64 whole = kilobits / KilobitsPerTB;
+    const quint64 restBytes = (kilobits % KilobitsPerTB) * 125; // under 10^12
+    quint64 millionths = (restBytes + 500000) / 1000000;
+    if (millionths == 1000000) {
+        ++whole;
+        millionths = 0;
+    }
+    return QString::number(whole) + QStringLiteral(".%1").arg(millionths, 6, 10, QLatin1Char('0'));
+}
+
+QJsonObject StorageJson(const CalStorage& storage)
+{
+    return QJsonObject{{QStringLiteral("terabytes"), TerabytesText(storage.kilobits).toDouble()},
+                       {QStringLiteral("bytes"), StorageBytesText(storage.kilobits)},
+                       {QStringLiteral("disks"), qint64(storage.disks)}};
 }
 
 } // namespace
@@ -244,8 +360,8 @@ PlanResult PlanCameras(const PlanArgs& args)
         if (!names.insert(name).second)
             return Refuse(what + QStringLiteral(": ") + QLatin1String(CalMessages::NVRTypeExists));
         int disabled = 0;
-        if (colon >= 0 && (!ReadChannelNumber(disabledText, disabled) ||
-                           !IsValidDisabledChannels(model, disabled)))
+        if (colon >= 0 &&
+            (!ReadPlainNumber(disabledText, disabled) || !IsValidDisabledChannels(model, disabled)))
             return Refuse(ChannelRefusal(what, model));
         const QString problem = CountProblem(countText);
         if (!problem.isEmpty())
@@ -297,7 +413,7 @@ PlanResult PlanRecorders(const PlanArgs& args)
     int disabled = 0;
     if (args.has(QStringLiteral("disable"))) {
         const QString text = args.value(QStringLiteral("disable"));
-        if (!ReadChannelNumber(text, disabled) || !IsValidDisabledChannels(model, disabled))
+        if (!ReadPlainNumber(text, disabled) || !IsValidDisabledChannels(model, disabled))
             return Refuse(ChannelRefusal(QStringLiteral("--disable ") + Quoted(text), model));
     }
 
@@ -307,7 +423,17 @@ PlanResult PlanRecorders(const PlanArgs& args)
                           .arg(givenCameras.size())
                           .arg(CalMaxIPCTypes));
 
+    CalStorageInputs storageInputs;
+    const bool storage = WantsStorage(args);
+    if (storage) {
+        const QString problem = ReadStorageInputs(args, storageInputs);
+        if (!problem.isEmpty())
+            return Refuse(problem);
+    }
+
     std::vector<CalIPCInfo> rows;
+    // Both streams' bit rates of each type, by type number - 1: the grouping keeps only the sum.
+    std::vector<CalStorageCamera> rates;
     for (const QString& given : givenCameras) {
         const QString what = QStringLiteral("--camera ") + Quoted(given);
         QStringList parts;
@@ -316,6 +442,7 @@ PlanResult PlanRecorders(const PlanArgs& args)
             return Refuse(what + QStringLiteral(": ") + splitProblem);
         CalIPCInfo row;
         row.id = int(rows.size()) + 1;
+        CalStorageCamera rate;
         for (int i = 0; i < 2; ++i) {
             const int kbps = ParseBitRate(parts[i]);
             if (!IsValidBitRate(kbps))
@@ -324,12 +451,14 @@ PlanResult PlanRecorders(const PlanArgs& args)
                                        Quoted(parts[i]),
                                        QLatin1String(CalMessages::BitRateInvalidRange)));
             row.bitRate += kbps;
+            (i == 0 ? rate.firstKbps : rate.secondKbps) = kbps;
         }
         const QString problem = CountProblem(parts[2]);
         if (!problem.isEmpty())
             return Refuse(what + QStringLiteral(": ") + problem);
         row.count = CountFromText(parts[2]);
         rows.push_back(row);
+        rates.push_back(rate);
     }
 
     std::vector<int> offending;
@@ -355,6 +484,27 @@ PlanResult PlanRecorders(const PlanArgs& args)
         lines.swap(CalNVRData.usedList);
     }
 
+    std::vector<CalStorage> lineStorage;
+    CalStorage siteStorage;
+    if (storage) {
+        std::vector<CalStorageLine> storageLines;
+        for (const CalNVRUsedByUI& line : lines) {
+            CalStorageLine storageLine;
+            storageLine.nvrCount = line.nvrCount;
+            for (const CalIPCInfo& info : line.ipcs) {
+                CalStorageCamera camera = rates.at(std::size_t(info.id - 1));
+                camera.count = info.count;
+                storageLine.cameras.push_back(camera);
+            }
+            lineStorage.push_back(RecorderStorage(storageLine.cameras, storageInputs));
+            storageLines.push_back(std::move(storageLine));
+        }
+        siteStorage = SiteStorage(storageLines, storageInputs);
+        // Within the program's limits this always fits; never print a wrapped amount.
+        if (!siteStorage.ok)
+            return Refuse(QStringLiteral("the storage is too large to compute"));
+    }
+
     QString out;
     if (args.has(QStringLiteral("json"))) {
         QJsonArray lineItems;
@@ -363,24 +513,51 @@ PlanResult PlanRecorders(const PlanArgs& args)
             for (const CalIPCInfo& info : line.ipcs)
                 cameras.append(QJsonObject{{QStringLiteral("type"), info.id},
                                            {QStringLiteral("count"), info.count}});
-            lineItems.append(QJsonObject{{QStringLiteral("recorders"), line.nvrCount},
-                                         {QStringLiteral("cameras"), cameras}});
+            QJsonObject item{{QStringLiteral("recorders"), line.nvrCount},
+                             {QStringLiteral("cameras"), cameras}};
+            if (storage)
+                item.insert(QStringLiteral("storage"),
+                            StorageJson(lineStorage[std::size_t(lineItems.size())]));
+            lineItems.append(item);
         }
-        out = JsonText(QJsonObject{{QStringLiteral("model"), model.name},
-                                   {QStringLiteral("disabledChannels"), disabled},
-                                   {QStringLiteral("recorders"), total},
-                                   {QStringLiteral("lines"), lineItems}}) +
-              QLatin1Char('\n');
+        QJsonObject result{{QStringLiteral("model"), model.name},
+                           {QStringLiteral("disabledChannels"), disabled},
+                           {QStringLiteral("recorders"), total},
+                           {QStringLiteral("lines"), lineItems}};
+        if (storage) {
+            QJsonObject site = StorageJson(siteStorage);
+            site.insert(QStringLiteral("retentionDays"), storageInputs.retentionDays);
+            site.insert(QStringLiteral("hoursPerDay"), storageInputs.hoursPerDay);
+            site.insert(QStringLiteral("recordedPercent"), storageInputs.recordedPercent);
+            site.insert(QStringLiteral("streams"),
+                        StreamNames[storageInputs.streams == CalStreams::Both ? 1 : 0]);
+            site.insert(QStringLiteral("diskTB"), storageInputs.diskTB);
+            site.insert(QStringLiteral("redundancy"),
+                        RedundancyNames[int(storageInputs.redundancy)]);
+            result.insert(QStringLiteral("storage"), site);
+        }
+        out = JsonText(result) + QLatin1Char('\n');
     } else {
         out = QStringLiteral("model: %1, %2\nrecorders: %3\n")
                   .arg(model.name, Plural(disabled, "disabled channel", "disabled channels"))
                   .arg(total);
-        for (const CalNVRUsedByUI& line : lines) {
+        if (storage)
+            out += QStringLiteral("storage: %1 TB (%2 bytes), %3 of %4 TB\n")
+                       .arg(TerabytesText(siteStorage.kilobits),
+                            StorageBytesText(siteStorage.kilobits),
+                            Plural(qint64(siteStorage.disks), "disk", "disks"))
+                       .arg(storageInputs.diskTB);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const CalNVRUsedByUI& line = lines[i];
             QStringList cameras;
             for (const CalIPCInfo& info : line.ipcs)
                 cameras << QStringLiteral("type %1 x %2").arg(info.id).arg(info.count);
             out += Plural(line.nvrCount, "recorder", "recorders") + QStringLiteral(": ") +
                    cameras.join(QLatin1String(", ")) + QLatin1Char('\n');
+            if (storage)
+                out += QStringLiteral("  each: %1 TB, %2\n")
+                           .arg(TerabytesText(lineStorage[i].kilobits),
+                                Plural(qint64(lineStorage[i].disks), "disk", "disks"));
         }
     }
     return Succeed(out);
@@ -424,6 +601,18 @@ QString PlanHelp()
         "      The same, from the \"NVR Calculate\" page of a plan: its recorder model,\n"
         "      disabled channels and camera records.\n"
         "\n"
+        "  corvane-plan recorders ... [--storage] [--retention-days N] [--hours-per-day N]\n"
+        "                         [--recorded-percent N] [--streams first|both]\n"
+        "                         [--disk-tb N] [--redundancy none|mirror|parity1|parity2]\n"
+        "      Also the disk the recorders need to keep the video: under the recorder\n"
+        "      total the site's storage (TB and exact bytes) and disks, and under each\n"
+        "      result line one recorder's storage and disks. Given by --storage or by any\n"
+        "      of these options; the others keep their defaults: 30 days (1 to 3650),\n"
+        "      24 hours a day (1 to 24), 100 % of those hours recorded (1 to 100), the\n"
+        "      first stream only, 8 TB disks (1, 2, 3, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22\n"
+        "      or 24), no redundancy (mirror: every disk twice; parity1, parity2: one or\n"
+        "      two disks more). 1 kbps recorded for 1 s is 125 bytes; 1 TB is 10^12 bytes.\n"
+        "\n"
         "With --plan the page's inputs come from the file only: the options that would\n"
         "give them as well (--first, --second, --recorder; --model, --disable, --camera)\n"
         "are refused, and so is a plan the program would refuse to open.\n"
@@ -433,7 +622,11 @@ QString PlanHelp()
         "JSON output: models gives [{\"id\", \"name\", \"ipChannels\", \"maxDisableChannels\",\n"
         "\"bandwidth\"}, ...]; cameras gives {\"cameras\": N}; recorders gives {\"model\",\n"
         "\"disabledChannels\", \"recorders\", \"lines\": [{\"recorders\", \"cameras\":\n"
-        "[{\"type\", \"count\"}, ...]}, ...]}.\n"
+        "[{\"type\", \"count\"}, ...]}, ...]}; with storage, each line also has \"storage\":\n"
+        "{\"terabytes\", \"bytes\", \"disks\"} for one recorder, and the result has \"storage\":\n"
+        "{\"retentionDays\", \"hoursPerDay\", \"recordedPercent\", \"streams\", \"diskTB\",\n"
+        "\"redundancy\", \"terabytes\", \"bytes\", \"disks\"} for the site; \"bytes\" is a\n"
+        "string of decimal digits, exact beyond what a JSON number holds.\n"
         "\n"
         "  corvane-plan --help | --version\n"
         "      This text, or the program's name and version.\n"

@@ -20,8 +20,8 @@ _corvane_plan()
     local command=${words[1]} options
     case $command in
         models) options='--json' ;;
-        cameras) options='--first --second --recorder --json' ;;
-        recorders) options='--model --disable --camera --json' ;;
+        cameras) options='--first --second --recorder --plan --json' ;;
+        recorders) options='--model --disable --camera --plan --json --storage --retention-days --hours-per-day --recorded-percent --streams --disk-tb --redundancy' ;;
         *) return ;;
     esac
 
@@ -47,7 +47,24 @@ _corvane_plan()
             compopt -o nospace
             return
             ;;
-        --disable | --camera)
+        --streams)
+            COMPREPLY=($(compgen -P "$prefix" -W 'first both' -- "$value"))
+            return
+            ;;
+        --disk-tb)
+            COMPREPLY=($(compgen -P "$prefix" -W '1 2 3 4 6 8 10 12 14 16 18 20 22 24' -- "$value"))
+            return
+            ;;
+        --redundancy)
+            COMPREPLY=($(compgen -P "$prefix" -W 'none mirror parity1 parity2' -- "$value"))
+            return
+            ;;
+        --plan)
+            COMPREPLY=($(compgen -P "$prefix" -f -- "$value"))
+            compopt -o filenames
+            return
+            ;;
+        --disable | --camera | --retention-days | --hours-per-day | --recorded-percent)
             return
             ;;
     esac

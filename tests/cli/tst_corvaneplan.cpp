@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
+#include <cmath>
 #include <random>
 
 struct Run
@@ -50,6 +51,8 @@ private slots:
     void exactOutput();
     void recordersJson_data();
     void recordersJson();
+    void storageJson_data();
+    void storageJson();
     void refusals_data();
     void refusals();
     void helpDescribesEveryForm();
@@ -136,6 +139,23 @@ void TestCorvanePlan::exactOutput_data()
     QTest::newRow("nothing to place")
         << "recorders --model NR-K8Y --disable 1 --camera 0,0,5 --camera 1024,0,0 --json"
         << "{\"model\": \"NR-K8Y\", \"disabledChannels\": 1, \"recorders\": 0, \"lines\": []}\n";
+    // The user guide's example: its line A is the first line here, its line B the third, and
+    // the site's bytes are the guide's (the disks differ as the grouping differs).
+    QTest::newRow("storage of the guide's example")
+        << "recorders --model NR-K16Y --camera 4096(4M),512,60 --camera 2M,256,24 "
+           "--redundancy parity1"
+        << "model: NR-K16Y, 0 disabled channels\nrecorders: 6\n"
+           "storage: 95.551488 TB (95551488000000 bytes), 22 disks of 8 TB\n"
+           "1 recorder: type 1 x 12, type 2 x 4\n  each: 18.579456 TB, 4 disks\n"
+           "1 recorder: type 2 x 16\n  each: 10.616832 TB, 3 disks\n"
+           "1 recorder: type 2 x 4\n  each: 2.654208 TB, 3 disks\n"
+           "3 recorders: type 1 x 16\n  each: 21.233664 TB, 4 disks\n";
+    QTest::newRow("storage with nothing to place, defaults")
+        << "recorders --model NR-K8Y --camera 0,0,5 --json --storage"
+        << "{\"model\": \"NR-K8Y\", \"disabledChannels\": 0, \"recorders\": 0, \"lines\": [], "
+           "\"storage\": {\"retentionDays\": 30, \"hoursPerDay\": 24, \"recordedPercent\": 100, "
+           "\"streams\": \"first\", \"diskTB\": 8, \"redundancy\": \"none\", \"terabytes\": 0, "
+           "\"bytes\": \"0\", \"disks\": 0}}\n";
 }
 
 void TestCorvanePlan::exactOutput()
@@ -191,6 +211,54 @@ void TestCorvanePlan::recordersJson()
                      .arg(cameras.join(QLatin1Char(',')));
     }
     QCOMPARE(texts.join(QLatin1Char('|')), lines);
+}
+
+void TestCorvanePlan::storageJson_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("lines"); // "bytes:disks|..." per recorder of each line
+    QTest::addColumn<QString>("bytes"); // the site's
+    QTest::addColumn<qint64>("disks");
+
+    // Beyond 2^53 bytes and 2^31 disks: both must come out exact.
+    QTest::newRow("million cameras, both streams, ten years, mirrored 1 TB")
+        << "--model NR-A16V --camera 16384,16384,1000000 --retention-days 3650 --streams both "
+           "--disk-tb 1 --redundancy mirror"
+        << "1291714560000000:2584"
+        << "1291714560000000000000" << qint64(2584000000);
+    QTest::newRow("smallest inputs, two parity disks of 24 TB")
+        << "--model NR-A8V --camera 1024,512,1 --retention-days 1 --hours-per-day 1 "
+           "--recorded-percent 1 --disk-tb 24 --redundancy parity2"
+        << "4608000:4"
+        << "4608000" << qint64(4);
+    QTest::newRow("guide's example, both streams")
+        << "--model NR-K16Y --camera 4096,512,60 --camera 2048,256,24 --streams both"
+        << "20901888000000:3|11943936000000:2|2985984000000:1|23887872000000:3"
+        << "107495424000000" << qint64(15);
+}
+
+void TestCorvanePlan::storageJson()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, lines);
+    QFETCH(QString, bytes);
+    QFETCH(qint64, disks);
+    const Run run = Plan(QStringList({"recorders", "--json"}) + arguments.split(QLatin1Char(' ')));
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject result = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QStringList texts;
+    for (const QJsonValue line : result.value("lines").toArray()) {
+        const QJsonObject storage = line.toObject().value("storage").toObject();
+        texts << storage.value("bytes").toString() + QLatin1Char(':') +
+                     QString::number(storage.value("disks").toInteger(-1));
+    }
+    QCOMPARE(texts.join(QLatin1Char('|')), lines);
+    const QJsonObject site = result.value("storage").toObject();
+    QCOMPARE(site.value("bytes").toString(), bytes);
+    QCOMPARE(site.value("disks").toInteger(-1), disks);
+    // TB to whole megabytes.
+    QCOMPARE(site.value("terabytes").toDouble(), std::round(bytes.toDouble() / 1e6) / 1e6);
 }
 
 void TestCorvanePlan::refusals_data()
@@ -278,6 +346,19 @@ void TestCorvanePlan::refusals_data()
         many << "--camera"
              << "64,0,1";
     QTest::newRow("more than 100 camera types") << many << "at most 100";
+    const QString storage = QStringLiteral("recorders --model NR-A8V --camera 1024,0,1 ");
+    QTest::newRow("retention of 0 days")
+        << Split(storage + "--retention-days 0") << "--retention-days \"0\": not valid (1 to 3650";
+    QTest::newRow("retention above ten years")
+        << Split(storage + "--retention-days 3651") << "--retention-days \"3651\"";
+    QTest::newRow("more than 24 hours a day")
+        << Split(storage + "--hours-per-day 25") << "--hours-per-day \"25\": not valid (1 to 24";
+    QTest::newRow("recorded share above 100 %")
+        << Split(storage + "--recorded-percent 101") << "--recorded-percent \"101\"";
+    QTest::newRow("disk size not offered")
+        << Split(storage + "--disk-tb 5") << "--disk-tb \"5\": not a disk size offered";
+    QTest::newRow("unknown redundancy") << Split(storage + "--redundancy raid5") << "parity2";
+    QTest::newRow("unknown streams") << Split(storage + "--streams second") << "first or both";
 }
 
 void TestCorvanePlan::refusals()
