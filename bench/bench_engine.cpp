@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engine benchmarks at the sizes the "NVR Calculate" page allows: up to 100 camera types and
 // 1,000,000 cameras, so up to 1,000,000 recorders in one calculation.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/planargs.h"
 #include "cli/planner.h"
 #include "engine/nvrcatalogue.h"

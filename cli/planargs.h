@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PLANARGS_H
 #define PLANARGS_H
 

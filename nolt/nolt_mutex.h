@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef NOLT_MUTEX_H
 #define NOLT_MUTEX_H
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One entry point for a fresh Debian 12 machine:
 #   bash scripts/corvane.sh start   install what is missing, build, start Corvane
 #   bash scripts/corvane.sh test    install what is missing, build, run every test headless

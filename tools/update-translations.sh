@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Refreshes the translation sources from the code: every tr() text and every designer-form
 # text lands in translations/corvane_*.ts, keeping the translations already made.
 # The build turns the .ts files into the .qm catalogues beside the program.

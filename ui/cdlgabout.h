@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef CDLGABOUT_H
 #define CDLGABOUT_H
 

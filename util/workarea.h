@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef WORKAREA_H
 #define WORKAREA_H
 

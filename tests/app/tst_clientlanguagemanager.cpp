@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/clientconfigmanager.h"
 #include "app/clientlanguagemanager.h"
 #include "app/installpaths.h"

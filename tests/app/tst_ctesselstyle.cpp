@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ctesselstyle.h"
 #include "widgets/calendar/ccalendarmodel.h"
 #include "widgets/calendar/ccalendarview.h"

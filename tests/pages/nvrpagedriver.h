@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef TESTS_NVRPAGEDRIVER_H
 #define TESTS_NVRPAGEDRIVER_H
 

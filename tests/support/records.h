@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef TESTS_RECORDS_H
 #define TESTS_RECORDS_H
 

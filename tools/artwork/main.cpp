@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints every picture of the program's resources and writes them below <dir>/images/.
 // Usage: corvane_artwork <resources dir>
 #include "gifwriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paint.h"
 
 QColor Mix(const QColor& a, const QColor& b, qreal t)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef ARTWORK_PAINT_H
 #define ARTWORK_PAINT_H
 

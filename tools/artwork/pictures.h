@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef ARTWORK_PICTURES_H
 #define ARTWORK_PICTURES_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens a window with the date editors, a month calendar with marks and a "today" tile, and
 // opens the date-time editor's drop-down as a click would. Options:
 //   --no-popup         leave the drop-down closed

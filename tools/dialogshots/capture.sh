@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Captures every dialog the way a user sees it, on a virtual 1280 x 1024 screen:
 #   bash tools/dialogshots/capture.sh [build/dev/bin] [output folder]
 # Needs xvfb-run and ImageMagick. The wait dialog is shown with a generated four-colour

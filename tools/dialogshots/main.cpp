@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows one dialog or window of the program at a time so it can be captured and looked at:
 //   dialogshots main|main-full|about|warn-short|warn-long|warn-font|confirm|chase|file [movie]
 // It runs with the program's own application object (style, style sheet, translations) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows every styled widget in the program's skin, for looking at the style as a whole.
 // Usage: corvane_gallery [--shot file.png]  (with --shot it saves the screen and quits)
 #include "gallery.h"

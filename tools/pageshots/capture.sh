@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Captures the "NVR Calculate" page after a calculation, on a virtual 1280 x 1024 screen:
 #   bash tools/pageshots/capture.sh [build/dev/bin] [output.png] [pageshot-nvr options]
 # Needs xvfb-run and ImageMagick.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the main window and fills a calculator page the way a planner would, through the
 // page's own widgets and signals, so it can be captured and looked at:
 //   pageshots ipc [NAME:DISABLED=COUNT ...]

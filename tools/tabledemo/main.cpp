@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows an input table as the calculator pages build it: a two-level header over a data model
 // behind the header proxy, widgets in the cells and the add prompt below the records. Clicking
 // the prompt adds a record. At start one row is selected and the pointer rests on another, so

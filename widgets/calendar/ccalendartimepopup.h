@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef CCALENDARTIMEPOPUP_H
 #define CCALENDARTIMEPOPUP_H
 

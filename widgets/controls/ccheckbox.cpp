@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/controls/ccheckbox.h"
 
 CCheckBox::CCheckBox(QWidget* parent) : QCheckBox(parent) {}

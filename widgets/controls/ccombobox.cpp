@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/controls/ccombobox.h"
 
 CComboBox::CComboBox(QWidget* parent) : QComboBox(parent), m_iRow(0)

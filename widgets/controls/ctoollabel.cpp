@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/controls/ctoollabel.h"
 
 #include "widgets/controls/ctooltip.h"

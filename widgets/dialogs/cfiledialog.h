@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef CFILEDIALOG_H
 #define CFILEDIALOG_H
 

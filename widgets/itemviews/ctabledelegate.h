@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef CTABLEDELEGATE_H
 #define CTABLEDELEGATE_H
 

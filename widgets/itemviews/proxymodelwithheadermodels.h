@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PROXYMODELWITHHEADERMODELS_H
 #define PROXYMODELWITHHEADERMODELS_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/calendar/ccalendarlabel.h"
 #include "widgets/calendar/ccalendarmodel.h"
 #include "widgets/calendar/ccalendarview.h"

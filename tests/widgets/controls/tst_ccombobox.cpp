@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/controls/ccombobox.h"
 #include "widgets/dialogs/cbasedialog.h"
 #include "widgets/dialogs/cpathcombobox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/controls/ccheckbox.h"
 #include "widgets/controls/cdelaybutton.h"
 #include "widgets/controls/cregexpvalidator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/calendar/cdateedit.h"
 #include "widgets/calendar/cdatetimeedit.h"
 #include "widgets/itemviews/cheaderview.h"

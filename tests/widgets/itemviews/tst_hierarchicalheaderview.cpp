@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/itemviews/ctableview.h"
 #include "widgets/itemviews/hierarchicalheaderview.h"
 #include "widgets/itemviews/proxymodelwithheadermodels.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the program's main window on the "NVR Calculate" page, enters camera types the way
 // a user does (clicking the add prompt, choosing bit rates, typing counts), picks a recorder
 // model and presses the calculate button; then it stays up to be captured:
