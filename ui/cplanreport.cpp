@@ -102,19 +102,7 @@ QByteArray CPlanReport::Csv() const
     for (const QStringList& record : m_data.nvrRecords)
         lines << Join(record, comma);
     lines << Join({tr("Need NVR (tai)"), m_data.nvrTotal}, comma);
-    QStringList heads{tr("NVR Count(tai)")};
-    int widest = 0;
-    for (const PlanReportData::NvrLine& line : m_data.nvrLines)
-        widest = std::max(widest, int(line.cameras.size()));
-    for (int i = 0; i < widest; ++i)
-        heads << tr("IPC Type") << tr("IPC Count(tai)");
-    lines << Join(heads, comma);
-    for (const PlanReportData::NvrLine& line : m_data.nvrLines) {
-        QStringList fields{QString::number(line.recorders)};
-        for (const auto& camera : line.cameras)
-            fields << QString::number(camera.first) << QString::number(camera.second);
-        lines << Join(fields, comma);
-    }
+    lines << NvrLineRows(comma);
     lines << QString();
 
     lines << Join({tr("IPC Calculate")}, comma)
@@ -129,6 +117,27 @@ QByteArray CPlanReport::Csv() const
     return QByteArray("\xEF\xBB\xBF") + lines.join(QLatin1String("\r\n")).toUtf8() + "\r\n";
 }
 
+// The column titles, then one row per result line: recorders, then camera type and count
+// pairs, as wide as the widest line.
+QStringList CPlanReport::NvrLineRows(QChar separator) const
+{
+    QStringList rows;
+    QStringList heads{tr("NVR Count(tai)")};
+    int widest = 0;
+    for (const PlanReportData::NvrLine& line : m_data.nvrLines)
+        widest = std::max(widest, int(line.cameras.size()));
+    for (int i = 0; i < widest; ++i)
+        heads << tr("IPC Type") << tr("IPC Count(tai)");
+    rows << Join(heads, separator);
+    for (const PlanReportData::NvrLine& line : m_data.nvrLines) {
+        QStringList fields{QString::number(line.recorders)};
+        for (const auto& camera : line.cameras)
+            fields << QString::number(camera.first) << QString::number(camera.second);
+        rows << Join(fields, separator);
+    }
+    return rows;
+}
+
 QString CPlanReport::NvrClipboard() const
 {
     const QChar tab(QLatin1Char('\t'));
@@ -136,19 +145,7 @@ QString CPlanReport::NvrClipboard() const
     lines << Join({tr("NVR Type"), m_data.nvrModel, tr("Disable Channel Number"),
                    m_data.nvrDisabledChannels, tr("Need NVR (tai)"), m_data.nvrTotal},
                   tab);
-    QStringList heads{tr("NVR Count(tai)")};
-    int widest = 0;
-    for (const PlanReportData::NvrLine& line : m_data.nvrLines)
-        widest = std::max(widest, int(line.cameras.size()));
-    for (int i = 0; i < widest; ++i)
-        heads << tr("IPC Type") << tr("IPC Count(tai)");
-    lines << Join(heads, tab);
-    for (const PlanReportData::NvrLine& line : m_data.nvrLines) {
-        QStringList fields{QString::number(line.recorders)};
-        for (const auto& camera : line.cameras)
-            fields << QString::number(camera.first) << QString::number(camera.second);
-        lines << Join(fields, tab);
-    }
+    lines << NvrLineRows(tab);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

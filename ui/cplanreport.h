@@ -41,6 +41,7 @@ public:
 
 private:
     QString Title() const;
+    QStringList NvrLineRows(QChar separator) const;
 
     PlanReportData m_data;
     QString m_planName;
