@@ -55,6 +55,14 @@ struct CalStorageInputs
     CalStreams streams = CalStreams::FirstOnly;
     int diskTB = CalDefaultDiskTB; // one of CalDiskSizesTB()
     CalRedundancy redundancy = CalRedundancy::None;
+
+    bool operator==(const CalStorageInputs& o) const
+    {
+        return retentionDays == o.retentionDays && hoursPerDay == o.hoursPerDay &&
+               recordedPercent == o.recordedPercent && streams == o.streams && diskTB == o.diskTB &&
+               redundancy == o.redundancy;
+    }
+    bool operator!=(const CalStorageInputs& o) const { return !(*this == o); }
 };
 
 // The first input, in the order above, that is out of range, or None when all are usable.

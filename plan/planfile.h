@@ -10,6 +10,8 @@
 //
 // The recorder catalogue must be filled (InitNVRTypeTable) before plans are read or checked.
 
+#include "engine/storage.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -61,6 +63,7 @@ struct CorvanePlan
     QString nvrModel;
     int nvrDisabledChannels = 0;
     QList<PlanCamera> cameras; // in record order
+    CalStorageInputs storage;  // the defaults for a plan saved before storage existed
     // "IPC Calculate"
     QList<PlanRecorder> recorders; // in record order
     QString ipcFirstBitRate;
@@ -69,7 +72,7 @@ struct CorvanePlan
     bool operator==(const CorvanePlan& o) const
     {
         return nvrModel == o.nvrModel && nvrDisabledChannels == o.nvrDisabledChannels &&
-               cameras == o.cameras && recorders == o.recorders &&
+               cameras == o.cameras && storage == o.storage && recorders == o.recorders &&
                ipcFirstBitRate == o.ipcFirstBitRate && ipcSecondBitRate == o.ipcSecondBitRate;
     }
     bool operator!=(const CorvanePlan& o) const { return !(*this == o); }
