@@ -170,12 +170,18 @@ CDlgCalNVRNum::~CDlgCalNVRNum()
 
 void CDlgCalNVRNum::BuildStorageInputs()
 {
-    // The frame was laid out with room around its two choices; the storage inputs take it.
-    for (QSpacerItem* spacer :
-         {ui->verticalSpacer, ui->verticalSpacer_2, ui->verticalSpacer_3, ui->verticalSpacer_4})
-        spacer->changeSize(20, 2, QSizePolicy::Minimum, QSizePolicy::Fixed);
-    ui->m_pNVRFrame->setMaximumHeight(QWIDGETSIZE_MAX);
+    // The frame was laid out with room around its two choices; the storage inputs take it,
+    // so that the window's least size still shows everything.
     QGridLayout* grid = ui->gridLayout_2;
+    for (QSpacerItem* spacer :
+         {ui->verticalSpacer, ui->verticalSpacer_2, ui->verticalSpacer_3, ui->verticalSpacer_4}) {
+        grid->removeItem(spacer);
+        delete spacer;
+    }
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(3);
+    ui->gridLayout_4->setContentsMargins(9, 5, 9, 5);
+    ui->m_pNVRFrame->setMaximumHeight(QWIDGETSIZE_MAX);
     QWidget* frame = ui->m_pNVRFrame;
     int row = grid->rowCount();
 
@@ -207,26 +213,32 @@ void CDlgCalNVRNum::BuildStorageInputs()
 
     const CalStorageInputs defaults;
     m_pRetentionEdit = numberEdit(defaults.retentionDays);
+    m_pRetentionEdit->setObjectName(QStringLiteral("m_pRetentionEdit"));
     addRow(tr("Retention (days):"), m_pRetentionEdit);
     m_pHoursEdit = numberEdit(defaults.hoursPerDay);
+    m_pHoursEdit->setObjectName(QStringLiteral("m_pHoursEdit"));
     addRow(tr("Recording hours per day:"), m_pHoursEdit);
     m_pRecordedEdit = numberEdit(defaults.recordedPercent);
+    m_pRecordedEdit->setObjectName(QStringLiteral("m_pRecordedEdit"));
     m_pRecordedEdit->setToolTip(
         tr("The share of the recording hours actually recorded, e.g. for motion recording"));
     addRow(tr("Recorded share (%):"), m_pRecordedEdit);
 
     m_pStreamsCombo = choice();
+    m_pStreamsCombo->setObjectName(QStringLiteral("m_pStreamsCombo"));
     m_pStreamsCombo->addItem(tr("First stream only"), int(CalStreams::FirstOnly));
     m_pStreamsCombo->addItem(tr("Both streams"), int(CalStreams::Both));
     addRow(tr("Streams recorded:"), m_pStreamsCombo);
 
     m_pDiskCombo = choice();
+    m_pDiskCombo->setObjectName(QStringLiteral("m_pDiskCombo"));
     for (int size : CalDiskSizesTB())
         m_pDiskCombo->addItem(tr("%1 TB").arg(size), size);
     m_pDiskCombo->setCurrentIndex(m_pDiskCombo->findData(defaults.diskTB));
     addRow(tr("Disk size:"), m_pDiskCombo);
 
     m_pRedundancyCombo = choice();
+    m_pRedundancyCombo->setObjectName(QStringLiteral("m_pRedundancyCombo"));
     m_pRedundancyCombo->addItem(tr("None"), int(CalRedundancy::None));
     m_pRedundancyCombo->addItem(tr("Mirrored"), int(CalRedundancy::Mirrored));
     m_pRedundancyCombo->addItem(tr("One parity disk"), int(CalRedundancy::SingleParity));
@@ -279,6 +291,25 @@ void CDlgCalNVRNum::SetStorageInputs(const CalStorageInputs& inputs)
     m_pStreamsCombo->setCurrentIndex(m_pStreamsCombo->findData(int(inputs.streams)));
     m_pDiskCombo->setCurrentIndex(m_pDiskCombo->findData(inputs.diskTB));
     m_pRedundancyCombo->setCurrentIndex(m_pRedundancyCombo->findData(int(inputs.redundancy)));
+}
+
+QList<QPair<QString, QString>> CDlgCalNVRNum::StorageInputTexts() const
+{
+    QList<QPair<QString, QString>> texts;
+    for (QWidget* field :
+         {static_cast<QWidget*>(m_pRetentionEdit), static_cast<QWidget*>(m_pHoursEdit),
+          static_cast<QWidget*>(m_pRecordedEdit), static_cast<QWidget*>(m_pStreamsCombo),
+          static_cast<QWidget*>(m_pDiskCombo), static_cast<QWidget*>(m_pRedundancyCombo)}) {
+        auto* edit = qobject_cast<QLineEdit*>(field);
+        auto* combo = qobject_cast<QComboBox*>(field);
+        texts.append({field->accessibleName(), edit ? edit->text() : combo->currentText()});
+    }
+    return texts;
+}
+
+QString CDlgCalNVRNum::StorageTotalText() const
+{
+    return m_pStorageTotalLabel->isHidden() ? QString() : m_pStorageTotalLabel->text();
 }
 
 bool CDlgCalNVRNum::CalculateAllowed() const
@@ -665,6 +696,8 @@ void CDlgCalNVRNum::ResetGroup(std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI)
                                                       .arg(StorageTerabytesText(each.kilobits))
                                                       .arg(each.disks));
             perRecorder->setEditable(false);
+            perRecorder->setForeground(QColor(40, 97, 155));
+            perRecorder->setData(true, CDlgCalNVRNum::StorageRowRole);
             children.append(perRecorder);
         }
         auto* columns = new QStandardItem(columnText);

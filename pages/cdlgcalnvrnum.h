@@ -6,7 +6,9 @@
 #include "engine/storage.h"
 
 #include <QDialog>
+#include <QList>
 #include <QModelIndex>
+#include <QPair>
 #include <QPoint>
 #include <vector>
 
@@ -43,6 +45,8 @@ public:
     ~CDlgCalNVRNum() override;
 
     static constexpr int MaxRows = 100;
+    // Marks the storage row of a result line in the tree, which is no camera.
+    static constexpr int StorageRowRole = Qt::UserRole + 2;
 
     // The storage inputs as the editors hold them; `valid` tells whether the page would
     // calculate with them.
@@ -53,6 +57,10 @@ public:
     const std::vector<CalStorage>& ResultLineStorage() const { return m_lineStorage; }
     const CalStorage& ResultSiteStorage() const { return m_siteStorage; }
     int ResultDiskTB() const { return m_resultDiskTB; }
+    // The storage inputs as the page shows them: each editor's name and its text or choice.
+    QList<QPair<QString, QString>> StorageInputTexts() const;
+    // The site's storage as shown under the recorder total; empty when none is shown.
+    QString StorageTotalText() const;
 
 public slots:
     void TableCellClicked(const QModelIndex& index);

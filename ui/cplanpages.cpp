@@ -111,7 +111,10 @@ QStringList CPlanPages::State() const
               << ComboText(nvr->GetCellWidget(row, NvrSecondColumn))
               << EditText(nvr->GetCellWidget(row, NumberColumn));
     state << QStringLiteral("|") << NvrCombo("m_pNVRCombo")->currentText()
-          << NvrCombo("m_pChannelNumCombo")->currentText() << QStringLiteral("|");
+          << NvrCombo("m_pChannelNumCombo")->currentText();
+    for (const auto& input : m_pNVRPage->StorageInputTexts())
+        state << input.second;
+    state << QStringLiteral("|");
     CTableView* ipc = IpcTable();
     for (int row = 0, n = IpcRecordCount(); row < n; ++row)
         state << ComboText(ipc->GetCellWidget(row, IpcTypeColumn))
@@ -142,6 +145,8 @@ CorvanePlan CPlanPages::Capture(QString* problem) const
     }
     plan.nvrModel = NvrCombo("m_pNVRCombo")->currentText();
     plan.nvrDisabledChannels = NvrCombo("m_pChannelNumCombo")->currentText().toInt();
+    bool storageValid = false;
+    plan.storage = m_pNVRPage->StorageInputs(&storageValid);
 
     CTableView* ipc = IpcTable();
     for (int row = 0, n = IpcRecordCount(); row < n; ++row) {
@@ -165,6 +170,9 @@ CorvanePlan CPlanPages::Capture(QString* problem) const
         // The count editors' own message says it best; it names no record, so add one.
         if (problem->isEmpty() && !blank.isEmpty())
             *problem = tr("The number in %1 is blank or not valid.").arg(blank);
+        // The page's own message beside the storage inputs says which one.
+        if (problem->isEmpty() && !storageValid)
+            *problem = tr("A storage input of \"NVR Calculate\" is not valid.");
     }
     return plan;
 }
@@ -192,6 +200,7 @@ void CPlanPages::Clear()
     QComboBox* model = NvrCombo("m_pNVRCombo");
     model->setCurrentIndex(0);
     NvrCombo("m_pChannelNumCombo")->setCurrentIndex(0);
+    m_pNVRPage->SetStorageInputs(CalStorageInputs());
     m_pNVRPage->findChild<QPushButton*>(QStringLiteral("m_pCalNVRNumButton"))->setEnabled(false);
     std::vector<CalNVRUsedByUI> none;
     m_pNVRPage->ResetGroup(none);
@@ -222,6 +231,7 @@ bool CPlanPages::Apply(const CorvanePlan& plan)
     }
     SelectIndexText(NvrCombo("m_pNVRCombo"), plan.nvrModel);
     SelectIndexText(NvrCombo("m_pChannelNumCombo"), QString::number(plan.nvrDisabledChannels));
+    m_pNVRPage->SetStorageInputs(plan.storage);
 
     CTableView* ipc = IpcTable();
     // The page recalculates on every change and warns above 1000000 recorders: each new record
@@ -266,6 +276,13 @@ PlanReportData CPlanPages::ReportData() const
     data.nvrModel = NvrCombo("m_pNVRCombo")->currentText();
     data.nvrDisabledChannels = NvrCombo("m_pChannelNumCombo")->currentText();
     data.nvrTotal = ResultBox(true)->text();
+    data.nvrStorageInputs = m_pNVRPage->StorageInputTexts();
+    data.nvrStorageTotal = m_pNVRPage->StorageTotalText();
+    const std::vector<CalStorage>& lineStorage = m_pNVRPage->ResultLineStorage();
+    if (!data.nvrStorageTotal.isEmpty()) {
+        data.nvrStorageTB = StorageTerabytesText(m_pNVRPage->ResultSiteStorage().kilobits);
+        data.nvrDisks = QString::number(m_pNVRPage->ResultSiteStorage().disks);
+    }
 
     // The tree as it stands: a recorder row ends in its number of recorders, a camera row is
     // "type   count"; the column-title row matches neither.
@@ -285,6 +302,11 @@ PlanReportData CPlanPages::ReportData() const
             const QRegularExpressionMatch match = cameraLine.match(text);
             if (match.hasMatch())
                 line.cameras.append({match.captured(1).toInt(), match.captured(2).toInt()});
+        }
+        // The page keeps the storage of exactly the lines its tree shows.
+        if (!data.nvrStorageTotal.isEmpty() && std::size_t(group) < lineStorage.size()) {
+            line.storageTB = StorageTerabytesText(lineStorage[std::size_t(group)].kilobits);
+            line.disks = QString::number(lineStorage[std::size_t(group)].disks);
         }
         data.nvrLines.append(line);
     }

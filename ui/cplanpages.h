@@ -24,6 +24,8 @@ struct PlanReportData
     {
         int recorders = 0;
         QList<QPair<int, int>> cameras; // camera type (record number), cameras of that type
+        QString storageTB;              // one recorder of the line; empty without storage
+        QString disks;
     };
 
     QString nvrModel;
@@ -31,7 +33,11 @@ struct PlanReportData
     QList<QStringList> nvrRecords; // ID, first bit rate, second bit rate, number
     QString nvrTotal;              // as the result box shows it; empty before a calculation
     QList<NvrLine> nvrLines;
-    QList<QPair<int, QString>> nvrTree; // the result tree's rows: depth, text
+    QList<QPair<int, QString>> nvrTree;              // the result tree's rows: depth, text
+    QList<QPair<QString, QString>> nvrStorageInputs; // name, value as shown
+    QString nvrStorageTotal;                         // as shown under the total; may be empty
+    QString nvrStorageTB;                            // the site's, for spreadsheets
+    QString nvrDisks;
 
     QList<QStringList> ipcRecords; // ID, NVR type, disabled channels, number
     QString ipcFirstBitRate;

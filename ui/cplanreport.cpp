@@ -96,12 +96,17 @@ QByteArray CPlanReport::Csv() const
           << Join({tr("Program version"), ProgramVersion()}, comma) << QString();
 
     lines << Join({tr("NVR Calculate")}, comma) << Join({tr("NVR Type"), m_data.nvrModel}, comma)
-          << Join({tr("Disable Channel Number"), m_data.nvrDisabledChannels}, comma)
-          << Join({tr("ID"), tr("First Bit Rate"), tr("Second Bit Rate"), tr("Number(tai)")},
+          << Join({tr("Disable Channel Number"), m_data.nvrDisabledChannels}, comma);
+    for (const auto& input : m_data.nvrStorageInputs)
+        lines << Join({input.first, input.second}, comma);
+    lines << Join({tr("ID"), tr("First Bit Rate"), tr("Second Bit Rate"), tr("Number(tai)")},
                   comma);
     for (const QStringList& record : m_data.nvrRecords)
         lines << Join(record, comma);
     lines << Join({tr("Need NVR (tai)"), m_data.nvrTotal}, comma);
+    if (!m_data.nvrStorageTB.isEmpty())
+        lines << Join({tr("Storage (TB)"), m_data.nvrStorageTB}, comma)
+              << Join({tr("Disks"), m_data.nvrDisks}, comma);
     lines << NvrLineRows(comma);
     lines << QString();
 
@@ -117,20 +122,27 @@ QByteArray CPlanReport::Csv() const
     return QByteArray("\xEF\xBB\xBF") + lines.join(QLatin1String("\r\n")).toUtf8() + "\r\n";
 }
 
-// The column titles, then one row per result line: recorders, then camera type and count
-// pairs, as wide as the widest line.
+// The column titles, then one row per result line: recorders, the storage and disks of one of
+// them when there are any, then camera type and count pairs, as wide as the widest line.
 QStringList CPlanReport::NvrLineRows(QChar separator) const
 {
     QStringList rows;
     QStringList heads{tr("NVR Count(tai)")};
     int widest = 0;
-    for (const PlanReportData::NvrLine& line : m_data.nvrLines)
+    bool storage = false;
+    for (const PlanReportData::NvrLine& line : m_data.nvrLines) {
         widest = std::max(widest, int(line.cameras.size()));
+        storage = storage || !line.storageTB.isEmpty();
+    }
+    if (storage)
+        heads << tr("Storage per NVR (TB)") << tr("Disks per NVR");
     for (int i = 0; i < widest; ++i)
         heads << tr("IPC Type") << tr("IPC Count(tai)");
     rows << Join(heads, separator);
     for (const PlanReportData::NvrLine& line : m_data.nvrLines) {
         QStringList fields{QString::number(line.recorders)};
+        if (storage)
+            fields << line.storageTB << line.disks;
         for (const auto& camera : line.cameras)
             fields << QString::number(camera.first) << QString::number(camera.second);
         rows << Join(fields, separator);
@@ -142,9 +154,15 @@ QString CPlanReport::NvrClipboard() const
 {
     const QChar tab(QLatin1Char('\t'));
     QStringList lines;
-    lines << Join({tr("NVR Type"), m_data.nvrModel, tr("Disable Channel Number"),
-                   m_data.nvrDisabledChannels, tr("Need NVR (tai)"), m_data.nvrTotal},
-                  tab);
+    QStringList summary{tr("NVR Type"),
+                        m_data.nvrModel,
+                        tr("Disable Channel Number"),
+                        m_data.nvrDisabledChannels,
+                        tr("Need NVR (tai)"),
+                        m_data.nvrTotal};
+    if (!m_data.nvrStorageTB.isEmpty())
+        summary << tr("Storage (TB)") << m_data.nvrStorageTB << tr("Disks") << m_data.nvrDisks;
+    lines << Join(summary, tab);
     lines << NvrLineRows(tab);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
@@ -178,10 +196,19 @@ QString CPlanReport::Html() const
                 .arg(tr("NVR Type").toHtmlEscaped(), m_data.nvrModel.toHtmlEscaped(),
                      tr("Disable Channel Number").toHtmlEscaped(),
                      m_data.nvrDisabledChannels.toHtmlEscaped());
+    if (!m_data.nvrStorageInputs.isEmpty()) {
+        QStringList inputs;
+        for (const auto& input : m_data.nvrStorageInputs)
+            inputs << QStringLiteral("%1: <b>%2</b>")
+                          .arg(input.first.toHtmlEscaped(), input.second.toHtmlEscaped());
+        html += QStringLiteral("<p>%1</p>").arg(inputs.join(QLatin1String(" &nbsp; ")));
+    }
     html += Table({tr("ID"), tr("First Bit Rate"), tr("Second Bit Rate"), tr("Number(tai)")},
                   m_data.nvrRecords);
     html += QStringLiteral("<p>%1: <b><font color=\"#aa0000\" size=\"+2\">%2</font></b></p>")
                 .arg(tr("Need NVR (tai)").toHtmlEscaped(), m_data.nvrTotal.toHtmlEscaped());
+    if (!m_data.nvrStorageTotal.isEmpty())
+        html += QStringLiteral("<p><b>%1</b></p>").arg(m_data.nvrStorageTotal.toHtmlEscaped());
     if (!m_data.nvrTree.isEmpty()) {
         // The tree as the page shows it: a bar for each recorder line, then its column titles
         // and cameras in two columns beneath.

@@ -240,11 +240,31 @@ public:
         for (int row = 0; row < model->rowCount(); ++row) {
             const QModelIndex group = model->index(row, 0);
             QStringList block{group.data().toString()};
-            for (int child = 0; child < model->rowCount(group); ++child)
-                block << model->index(child, 0, group).data().toString();
+            for (int child = 0; child < model->rowCount(group); ++child) {
+                const QModelIndex index = model->index(child, 0, group);
+                if (!index.data(CDlgCalNVRNum::StorageRowRole).toBool())
+                    block << index.data().toString();
+            }
             blocks << block;
         }
         return blocks;
+    }
+    // The storage row of each result line, in the tree's order; empty for a line without one.
+    QStringList StorageRows() const
+    {
+        const QAbstractItemModel* model = Tree()->model();
+        QStringList rows;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex group = model->index(row, 0);
+            QString text;
+            for (int child = 0; child < model->rowCount(group); ++child) {
+                const QModelIndex index = model->index(child, 0, group);
+                if (index.data(CDlgCalNVRNum::StorageRowRole).toBool())
+                    text = index.data().toString();
+            }
+            rows << text;
+        }
+        return rows;
     }
     bool TreeFullyExpanded() const
     {

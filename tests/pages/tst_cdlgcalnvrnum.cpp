@@ -42,6 +42,12 @@ protected:
     }
 };
 
+QStringList SortedRows(QStringList rows)
+{
+    rows.sort();
+    return rows;
+}
+
 } // namespace
 
 class TestCDlgCalNVRNum : public QObject
@@ -70,6 +76,9 @@ private slots:
     void onlyRowsWithBitRateAndCountAreCalculated();
     void nothingToCalculateGivesZeroAndAnEmptyTree();
     void millionCamerasWhileTheDialogAnimates();
+    void storageFollowsTheRetention();
+    void storageInputsAreChecked_data();
+    void storageInputsAreChecked();
     void cameraLinesLineUp_data();
     void cameraLinesLineUp();
     void twoCalculationsGiveTheSameTree();
@@ -509,6 +518,92 @@ void TestCDlgCalNVRNum::cameraLinesLineUp_data()
         << 10 << QStringLiteral("10") + QString(25, QLatin1Char(' ')) + QStringLiteral("12");
 }
 
+void TestCDlgCalNVRNum::storageFollowsTheRetention()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    // Two lines, each of one recorder: 3 x 4096 + 5 x 1024 = 17408 kbps and 5 x 1024 = 5120 kbps.
+    ui.Enter({{"4096(4M)", "0", "3"}, {"1024(1M)", "0", "10"}});
+    ui.ChooseRecorder(QStringLiteral("NR-A8V"));
+    QVERIFY(ui.Calculate().chase);
+    // 30 days are 2,592,000 s; bytes = kbps x seconds x 125; 8 TB disks, no redundancy.
+    QCOMPARE(SortedRows(ui.StorageRows()),
+             QStringList({"Each NVR: 1.658880 TB, disks: 1", "Each NVR: 5.640192 TB, disks: 1"}));
+    QCOMPARE(page.StorageTotalText(), QStringLiteral("Storage: 7.299072 TB, disks: 2 (8 TB each)"));
+
+    // Every line follows the retention once calculated again, the cameras staying where they were.
+    const QList<QStringList> blocks = ui.TreeBlocks();
+    ui.Child<QLineEdit>("m_pRetentionEdit")->setText(QStringLiteral("90"));
+    QVERIFY(ui.Calculate().chase);
+    QCOMPARE(ui.TreeBlocks(), blocks);
+    QCOMPARE(SortedRows(ui.StorageRows()),
+             QStringList({"Each NVR: 16.920576 TB, disks: 3", "Each NVR: 4.976640 TB, disks: 1"}));
+    QCOMPARE(page.StorageTotalText(),
+             QStringLiteral("Storage: 21.897216 TB, disks: 4 (8 TB each)"));
+}
+
+void TestCDlgCalNVRNum::storageInputsAreChecked_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message"); // empty: accepted
+
+    const QString days = QStringLiteral("The retention must be 1 to 3650 days");
+    const QString hours = QStringLiteral("The recording hours must be 1 to 24 a day");
+    const QString share = QStringLiteral("The recorded share must be 1 to 100 percent");
+    QTest::newRow("no retention") << "m_pRetentionEdit"
+                                  << "" << days;
+    QTest::newRow("0 days") << "m_pRetentionEdit"
+                            << "0" << days;
+    QTest::newRow("3650 days") << "m_pRetentionEdit"
+                               << "3650"
+                               << "";
+    QTest::newRow("3651 days") << "m_pRetentionEdit"
+                               << "3651" << days;
+    QTest::newRow("25 hours") << "m_pHoursEdit"
+                              << "25" << hours;
+    QTest::newRow("1 hour") << "m_pHoursEdit"
+                            << "1"
+                            << "";
+    QTest::newRow("0 percent") << "m_pRecordedEdit"
+                               << "0" << share;
+    QTest::newRow("101 percent") << "m_pRecordedEdit"
+                                 << "101" << share;
+}
+
+void TestCDlgCalNVRNum::storageInputsAreChecked()
+{
+    QFETCH(QString, editor);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "0", "10"}});
+    auto* edit = page.findChild<QLineEdit*>(editor);
+    QVERIFY(edit);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text(), text);
+
+    QLabel* label = ui.Label("m_pStorageInformation");
+    QCOMPARE(label->isVisible(), !message.isEmpty());
+    QCOMPARE(ui.Button()->isEnabled(), message.isEmpty());
+    if (!message.isEmpty()) {
+        QCOMPARE(label->text(),
+                 QStringLiteral("<font color=red>") + message + QStringLiteral("</font>"));
+        // Adding a record must not enable the calculation behind the message's back.
+        ui.Click(ui.FirstFreeRow());
+        QVERIFY(ui.BitRate(1, 1));
+        QVERIFY(!ui.Button()->isEnabled());
+        QCOMPARE(ui.Calculate().dialogs, 0);
+    }
+}
+
 void TestCDlgCalNVRNum::cameraLinesLineUp()
 {
     QFETCH(int, records);
@@ -527,7 +622,9 @@ void TestCDlgCalNVRNum::cameraLinesLineUp()
     QVERIFY(ui.Calculate().chase);
 
     const QAbstractItemModel* model = ui.Tree()->model();
-    const QModelIndex camera = model->index(1, 0, model->index(0, 0));
+    // The one camera line comes last, after the storage and column-title rows.
+    const QModelIndex group = model->index(0, 0);
+    const QModelIndex camera = model->index(model->rowCount(group) - 1, 0, group);
     QCOMPARE(camera.data().toString(), line);
     // The spaces only line the counts up in a fixed-pitch face.
     const QFont font = camera.data(Qt::FontRole).value<QFont>();
