@@ -10,6 +10,10 @@
 // failed to convert there, and it has no 32-bit result here either.
 static qint64 ToLong32(const QString& text)
 {
+    // Qt's conversion stops at a NUL and takes what came before it: "5\0,M,0M" would read as
+    // 5M, and a remark could then hide behind a NUL. No bit-rate text holds one.
+    if (text.contains(QChar(0)))
+        return 0;
     bool ok = false;
     const qint64 value = text.toLongLong(&ok, 10);
     if (!ok || value < INT_MIN || value > INT_MAX)

@@ -72,6 +72,9 @@ void TestBitRate::parse_data()
     QTest::newRow("huge digit string M") << QString(400, QLatin1Char('9')) + "M" << -1;
     QTest::newRow("only brackets") << "()" << -1;
     QTest::newRow("only opening bracket") << "(" << -1;
+    // Found by fuzzing: the conversion ignored everything from a NUL on.
+    QTest::newRow("NUL ends no number") << QString::fromUtf8("5\0,M", 4) << -1;
+    QTest::newRow("NUL after a plain number") << QString::fromUtf8("64\0", 3) << -1;
 }
 
 void TestBitRate::parse()
