@@ -211,24 +211,12 @@ QString ReadStorageInputs(const PlanArgs& args, CalStorageInputs& inputs)
 
 // TB with six decimals (whole megabytes), from the exact amount: a double would lose the
 // fraction of the largest totals.
-QString TerabytesText(quint64 kilobits)
-{
-    constexpr quint64 KilobitsPerTB = 8000000000ULL; // 10^12 bytes of 8 bits
-    quint64 whole = kilobits / KilobitsPerTB;
-    const quint64 restBytes = (kilobits % KilobitsPerTB) * 125; // under 10^12
-    quint64 millionths = (restBytes + 500000) / 1000000;
-    if (millionths == 1000000) {
-        ++whole;
-        millionths = 0;
-    }
-    return QString::number(whole) + QStringLiteral(".%1").arg(millionths, 6, 10, QLatin1Char('0'));
-}
-
 QJsonObject StorageJson(const CalStorage& storage)
 {
-    return QJsonObject{{QStringLiteral("terabytes"), TerabytesText(storage.kilobits).toDouble()},
-                       {QStringLiteral("bytes"), StorageBytesText(storage.kilobits)},
-                       {QStringLiteral("disks"), qint64(storage.disks)}};
+    return QJsonObject{
+        {QStringLiteral("terabytes"), StorageTerabytesText(storage.kilobits).toDouble()},
+        {QStringLiteral("bytes"), StorageBytesText(storage.kilobits)},
+        {QStringLiteral("disks"), qint64(storage.disks)}};
 }
 
 } // namespace
@@ -398,11 +386,14 @@ PlanResult PlanCameras(const PlanArgs& args)
 }
 
 // The page's way: inputs into CalNVRData, one worker, results read after CalSuc().
-static void RunWorker(const CalNVRInfo& model, int disabled, std::vector<CalIPCInfo> list)
+static void RunWorker(const CalNVRInfo& model, int disabled, std::vector<CalIPCInfo> list,
+                      std::vector<CalStorageCamera> rates, const CalStorageInputs& storage)
 {
     CalNVRData.nvrType = model.id;
     CalNVRData.disabledChannels = disabled;
     CalNVRData.ipcList = std::move(list);
+    CalNVRData.storageRates = std::move(rates);
+    CalNVRData.storageInputs = storage;
     CalNVRData.nvrTotal = -1;
 
     QEventLoop loop;
@@ -494,32 +485,21 @@ PlanResult PlanRecorders(const PlanArgs& args)
     std::vector<CalIPCInfo> list = SelectIPCsToGroup(rows);
     int total = 0;
     std::vector<CalNVRUsedByUI> lines;
+    std::vector<CalStorage> lineStorage;
+    // Nothing to place needs no storage.
+    CalStorage siteStorage = SiteStorage({}, storageInputs);
     if (!list.empty()) {
-        RunWorker(model, disabled, std::move(list));
+        // The worker works out the storage with the grouping, as for the page.
+        RunWorker(model, disabled, std::move(list),
+                  storage ? std::move(rates) : std::vector<CalStorageCamera>(), storageInputs);
         total = CalNVRData.nvrTotal;
         lines.swap(CalNVRData.usedList);
+        lineStorage.swap(CalNVRData.lineStorage);
+        siteStorage = CalNVRData.siteStorage;
     }
-
-    std::vector<CalStorage> lineStorage;
-    CalStorage siteStorage;
-    if (storage) {
-        std::vector<CalStorageLine> storageLines;
-        for (const CalNVRUsedByUI& line : lines) {
-            CalStorageLine storageLine;
-            storageLine.nvrCount = line.nvrCount;
-            for (const CalIPCInfo& info : line.ipcs) {
-                CalStorageCamera camera = rates.at(std::size_t(info.id - 1));
-                camera.count = info.count;
-                storageLine.cameras.push_back(camera);
-            }
-            lineStorage.push_back(RecorderStorage(storageLine.cameras, storageInputs));
-            storageLines.push_back(std::move(storageLine));
-        }
-        siteStorage = SiteStorage(storageLines, storageInputs);
-        // Within the program's limits this always fits; never print a wrapped amount.
-        if (!siteStorage.ok)
-            return Refuse(QStringLiteral("the storage is too large to compute"));
-    }
+    // Within the program's limits this always fits; never print a wrapped amount.
+    if (storage && !siteStorage.ok)
+        return Refuse(QStringLiteral("the storage is too large to compute"));
 
     QString out;
     if (args.has(QStringLiteral("json"))) {
@@ -559,7 +539,7 @@ PlanResult PlanRecorders(const PlanArgs& args)
                   .arg(total);
         if (storage)
             out += QStringLiteral("storage: %1 TB (%2 bytes), %3 of %4 TB\n")
-                       .arg(TerabytesText(siteStorage.kilobits),
+                       .arg(StorageTerabytesText(siteStorage.kilobits),
                             StorageBytesText(siteStorage.kilobits),
                             Plural(qint64(siteStorage.disks), "disk", "disks"))
                        .arg(storageInputs.diskTB);
@@ -572,7 +552,7 @@ PlanResult PlanRecorders(const PlanArgs& args)
                    cameras.join(QLatin1String(", ")) + QLatin1Char('\n');
             if (storage)
                 out += QStringLiteral("  each: %1 TB, %2\n")
-                           .arg(TerabytesText(lineStorage[i].kilobits),
+                           .arg(StorageTerabytesText(lineStorage[i].kilobits),
                                 Plural(qint64(lineStorage[i].disks), "disk", "disks"));
         }
     }

@@ -7,6 +7,8 @@
 // inputs to the worker and gets the results back. The page writes the inputs before the
 // worker starts and reads the results only after the worker's CalSuc(); no lock is needed.
 
+#include "engine/storage.h"
+
 #include <map>
 #include <vector>
 
@@ -66,6 +68,13 @@ struct CalNVRDataRecord
     int nvrType = 0;                      // catalogue id of the chosen model
     int disabledChannels = 0;
     int nvrTotal = 0; // -1 while a calculation is pending
+
+    // Storage is worked out with the grouping when storageRates is not empty: both streams'
+    // bit rates of every camera type, indexed by id - 1, since ipcList keeps only their sum.
+    std::vector<CalStorageCamera> storageRates;
+    CalStorageInputs storageInputs;
+    std::vector<CalStorage> lineStorage; // one recorder of each line of usedList
+    CalStorage siteStorage;
 };
 
 extern CalNVRDataRecord CalNVRData;

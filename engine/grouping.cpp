@@ -304,5 +304,34 @@ int RunNVRCalculation(CalNVRDataRecord& data)
     MergeNVRLoads(loads, data.usedList);
     std::sort(data.usedList.begin(), data.usedList.end());
     data.nvrTotal = total;
+    data.lineStorage.clear();
+    data.siteStorage = CalStorage{};
+    if (!data.storageRates.empty())
+        ResultStorage(data);
     return total;
+}
+
+void ResultStorage(CalNVRDataRecord& data)
+{
+    std::vector<CalStorageLine> lines;
+    lines.reserve(data.usedList.size());
+    data.lineStorage.clear();
+    data.lineStorage.reserve(data.usedList.size());
+    for (const CalNVRUsedByUI& used : data.usedList) {
+        CalStorageLine line;
+        line.nvrCount = used.nvrCount;
+        line.cameras.reserve(used.ipcs.size());
+        for (const CalIPCInfo& info : used.ipcs) {
+            const bool known = info.id >= 1 && std::size_t(info.id) <= data.storageRates.size();
+            CalStorageCamera camera;
+            if (known)
+                camera = data.storageRates[std::size_t(info.id - 1)];
+            // A negative count is what the storage functions refuse.
+            camera.count = known ? info.count : -1;
+            line.cameras.push_back(camera);
+        }
+        data.lineStorage.push_back(RecorderStorage(line.cameras, data.storageInputs));
+        lines.push_back(std::move(line));
+    }
+    data.siteStorage = SiteStorage(lines, data.storageInputs);
 }

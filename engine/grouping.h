@@ -71,6 +71,12 @@ void MergeNVRGroups(const std::map<int, CalNVRGroup>& groupMap,
 // The worker's whole cycle on `data`: group, fold, sort the lines by ascending recorder count,
 // store the total in nvrTotal. Works on the compact store, so groupMap stays empty (it is
 // emptied if it was not); returns the total.
+// Then, when data.storageRates is given, ResultStorage.
 int RunNVRCalculation(CalNVRDataRecord& data);
+
+// Fills data.lineStorage (one recorder of each result line) and data.siteStorage from the
+// result lines, data.storageRates and data.storageInputs. A camera type without a rate makes
+// its line and the site not ok.
+void ResultStorage(CalNVRDataRecord& data);
 
 #endif

@@ -159,3 +159,16 @@ QString StorageBytesText(quint64 kilobits)
         return QString::number(restBytes);
     return QString::number(wholeTB) + QStringLiteral("%1").arg(restBytes, 12, 10, QLatin1Char('0'));
 }
+
+QString StorageTerabytesText(quint64 kilobits)
+{
+    // Integers throughout, so that the sixth decimal is exact however large the amount.
+    quint64 whole = kilobits / KilobitsPerTB;
+    const quint64 restBytes = (kilobits % KilobitsPerTB) * BytesPerKilobit; // under 10^12
+    quint64 millionths = (restBytes + 500000) / 1000000;
+    if (millionths == 1000000) {
+        ++whole;
+        millionths = 0;
+    }
+    return QString::number(whole) + QStringLiteral(".%1").arg(millionths, 6, 10, QLatin1Char('0'));
+}

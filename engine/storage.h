@@ -124,6 +124,9 @@ CalStorage SiteStorage(const std::vector<CalStorageLine>& lines, const CalStorag
 
 // The amount in TB (10^12 bytes), for display.
 double StorageTerabytes(quint64 kilobits);
+// The amount in TB with six decimals (whole megabytes, rounded half up), as every output of
+// the program writes it.
+QString StorageTerabytesText(quint64 kilobits);
 // The exact number of bytes in decimal digits, which may exceed 64 bits.
 QString StorageBytesText(quint64 kilobits);
 

@@ -16,6 +16,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -78,9 +79,14 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     : QDialog(parent), ui(new Ui::CDlgCalNVRNumClass), m_pHeaderModel(new QStandardItemModel),
       m_pDataModel(new QStandardItemModel(MaxRows, ColumnCount)), m_pProxyModel(nullptr),
       m_pHeaderView(nullptr), m_pGroupModel(nullptr), m_pCountValidator(nullptr),
-      m_bFirstBitRateError(false), m_bSecondBitRateError(false), m_iLastRow(-1)
+      m_bFirstBitRateError(false), m_bSecondBitRateError(false), m_iLastRow(-1),
+      m_pRetentionEdit(nullptr), m_pHoursEdit(nullptr), m_pRecordedEdit(nullptr),
+      m_pStreamsCombo(nullptr), m_pDiskCombo(nullptr), m_pRedundancyCombo(nullptr),
+      m_pStorageInformation(nullptr), m_pStorageTotalLabel(nullptr),
+      m_resultDiskTB(CalDefaultDiskTB)
 {
     ui->setupUi(this);
+    BuildStorageInputs();
     BuildHeaderModel(*m_pHeaderModel);
 
     CTableView* table = ui->m_pIPCTableView;
@@ -162,6 +168,161 @@ CDlgCalNVRNum::~CDlgCalNVRNum()
     delete ui;
 }
 
+void CDlgCalNVRNum::BuildStorageInputs()
+{
+    // The frame was laid out with room around its two choices; the storage inputs take it.
+    for (QSpacerItem* spacer :
+         {ui->verticalSpacer, ui->verticalSpacer_2, ui->verticalSpacer_3, ui->verticalSpacer_4})
+        spacer->changeSize(20, 2, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    ui->m_pNVRFrame->setMaximumHeight(QWIDGETSIZE_MAX);
+    QGridLayout* grid = ui->gridLayout_2;
+    QWidget* frame = ui->m_pNVRFrame;
+    int row = grid->rowCount();
+
+    auto addRow = [&](const QString& text, QWidget* field) {
+        auto* label = new QLabel(text, frame);
+        label->setBuddy(field);
+        // As wide as the recorder choice above, whatever their texts would ask for: the
+        // column beside the table keeps its width.
+        field->setMinimumWidth(150);
+        field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        field->setAccessibleName(text.chopped(1).trimmed());
+        grid->addWidget(label, row, 0);
+        grid->addWidget(field, row, 1);
+        ++row;
+    };
+    auto numberEdit = [this, frame](int value) {
+        auto* edit = new QLineEdit(QString::number(value), frame);
+        // Digits only, as many as the largest value has; the range is checked with a message.
+        edit->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[0-9]{0,4}")), edit));
+        connect(edit, &QLineEdit::textChanged, this, &CDlgCalNVRNum::ConfirmStorageInputs);
+        return edit;
+    };
+    auto choice = [frame] {
+        auto* combo = new QComboBox(frame);
+        combo->setEditable(false);
+        return combo;
+    };
+
+    const CalStorageInputs defaults;
+    m_pRetentionEdit = numberEdit(defaults.retentionDays);
+    addRow(tr("Retention (days):"), m_pRetentionEdit);
+    m_pHoursEdit = numberEdit(defaults.hoursPerDay);
+    addRow(tr("Recording hours per day:"), m_pHoursEdit);
+    m_pRecordedEdit = numberEdit(defaults.recordedPercent);
+    m_pRecordedEdit->setToolTip(
+        tr("The share of the recording hours actually recorded, e.g. for motion recording"));
+    addRow(tr("Recorded share (%):"), m_pRecordedEdit);
+
+    m_pStreamsCombo = choice();
+    m_pStreamsCombo->addItem(tr("First stream only"), int(CalStreams::FirstOnly));
+    m_pStreamsCombo->addItem(tr("Both streams"), int(CalStreams::Both));
+    addRow(tr("Streams recorded:"), m_pStreamsCombo);
+
+    m_pDiskCombo = choice();
+    for (int size : CalDiskSizesTB())
+        m_pDiskCombo->addItem(tr("%1 TB").arg(size), size);
+    m_pDiskCombo->setCurrentIndex(m_pDiskCombo->findData(defaults.diskTB));
+    addRow(tr("Disk size:"), m_pDiskCombo);
+
+    m_pRedundancyCombo = choice();
+    m_pRedundancyCombo->addItem(tr("None"), int(CalRedundancy::None));
+    m_pRedundancyCombo->addItem(tr("Mirrored"), int(CalRedundancy::Mirrored));
+    m_pRedundancyCombo->addItem(tr("One parity disk"), int(CalRedundancy::SingleParity));
+    m_pRedundancyCombo->addItem(tr("Two parity disks"), int(CalRedundancy::DoubleParity));
+    addRow(tr("Redundancy:"), m_pRedundancyCombo);
+
+    // Connected once all are filled: filling a box announces its first choice.
+    for (QComboBox* combo : {m_pStreamsCombo, m_pDiskCombo, m_pRedundancyCombo})
+        connect(combo, &QComboBox::currentIndexChanged, this, &CDlgCalNVRNum::ConfirmStorageInputs);
+
+    m_pStorageInformation = new QLabel(frame);
+    m_pStorageInformation->setObjectName(QStringLiteral("m_pStorageInformation"));
+    m_pStorageInformation->setWordWrap(true);
+    m_pStorageInformation->hide();
+    grid->addWidget(m_pStorageInformation, row, 0, 1, 2);
+
+    // The site's storage, under the recorder total.
+    m_pStorageTotalLabel = new QLabel(ui->m_pResult);
+    m_pStorageTotalLabel->setObjectName(QStringLiteral("m_pStorageTotalLabel"));
+    m_pStorageTotalLabel->setAlignment(Qt::AlignCenter);
+    m_pStorageTotalLabel->setWordWrap(true);
+    m_pStorageTotalLabel->hide();
+    ui->verticalLayout_2->insertWidget(ui->verticalLayout_2->indexOf(ui->m_pGroupTableResult),
+                                       m_pStorageTotalLabel);
+}
+
+CalStorageInputs CDlgCalNVRNum::StorageInputs(bool* valid) const
+{
+    CalStorageInputs inputs;
+    inputs.retentionDays = m_pRetentionEdit->text().toInt();
+    inputs.hoursPerDay = m_pHoursEdit->text().toInt();
+    inputs.recordedPercent = m_pRecordedEdit->text().toInt();
+    // No choice at all reads as a value out of range.
+    auto chosen = [](const QComboBox* combo) {
+        return combo->currentIndex() < 0 ? -1 : combo->currentData().toInt();
+    };
+    inputs.streams = CalStreams(chosen(m_pStreamsCombo));
+    inputs.diskTB = chosen(m_pDiskCombo);
+    inputs.redundancy = CalRedundancy(chosen(m_pRedundancyCombo));
+    if (valid)
+        *valid = CheckStorageInputs(inputs) == CalStorageInput::None;
+    return inputs;
+}
+
+void CDlgCalNVRNum::SetStorageInputs(const CalStorageInputs& inputs)
+{
+    m_pRetentionEdit->setText(QString::number(inputs.retentionDays));
+    m_pHoursEdit->setText(QString::number(inputs.hoursPerDay));
+    m_pRecordedEdit->setText(QString::number(inputs.recordedPercent));
+    m_pStreamsCombo->setCurrentIndex(m_pStreamsCombo->findData(int(inputs.streams)));
+    m_pDiskCombo->setCurrentIndex(m_pDiskCombo->findData(inputs.diskTB));
+    m_pRedundancyCombo->setCurrentIndex(m_pRedundancyCombo->findData(int(inputs.redundancy)));
+}
+
+bool CDlgCalNVRNum::CalculateAllowed() const
+{
+    return !IsShown(m_pStorageInformation);
+}
+
+void CDlgCalNVRNum::ConfirmStorageInputs()
+{
+    QString problem;
+    switch (CheckStorageInputs(StorageInputs())) {
+    case CalStorageInput::None:
+        break;
+    case CalStorageInput::RetentionDays:
+        problem = tr("The retention must be %1 to %2 days")
+                      .arg(CalMinRetentionDays)
+                      .arg(CalMaxRetentionDays);
+        break;
+    case CalStorageInput::HoursPerDay:
+        problem = tr("The recording hours must be %1 to %2 a day")
+                      .arg(CalMinHoursPerDay)
+                      .arg(CalMaxHoursPerDay);
+        break;
+    case CalStorageInput::RecordedPercent:
+        problem = tr("The recorded share must be %1 to %2 percent")
+                      .arg(CalMinRecordedPercent)
+                      .arg(CalMaxRecordedPercent);
+        break;
+    case CalStorageInput::Streams:
+    case CalStorageInput::DiskSize:
+    case CalStorageInput::Redundancy:
+        problem = tr("Choose the streams, the disk size and the redundancy");
+        break;
+    }
+    if (!problem.isEmpty()) {
+        ShowLabelMessage(m_pStorageInformation, problem);
+        ui->m_pCalNVRNumButton->setEnabled(false);
+        return;
+    }
+    m_pStorageInformation->hide();
+    if (m_iLastRow >= 0 && !IsShown(ui->m_pIPCTableInfoLabel) && !IsShown(ui->m_pNumberInfoLabel))
+        ui->m_pCalNVRNumButton->setEnabled(true);
+}
+
 QString CDlgCalNVRNum::AddPrompt() const
 {
     return tr("+click this add one record");
@@ -218,7 +379,9 @@ void CDlgCalNVRNum::UpdateRecordWidgets()
                 chain.append(editor);
         }
     }
-    chain << ui->m_pNVRCombo << ui->m_pChannelNumCombo << ui->m_pCalNVRNumButton;
+    chain << ui->m_pNVRCombo << ui->m_pChannelNumCombo << m_pRetentionEdit << m_pHoursEdit
+          << m_pRecordedEdit << m_pStreamsCombo << m_pDiskCombo << m_pRedundancyCombo
+          << ui->m_pCalNVRNumButton;
     for (int i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }
@@ -265,7 +428,7 @@ void CDlgCalNVRNum::TableCellClicked(const QModelIndex& index)
         table->SetCellText(row + 1, IdColumn, AddPrompt());
 
     m_iLastRow = row;
-    ui->m_pCalNVRNumButton->setEnabled(true);
+    ui->m_pCalNVRNumButton->setEnabled(CalculateAllowed());
     UpdateRecordWidgets();
 }
 
@@ -301,7 +464,7 @@ bool CDlgCalNVRNum::ConfirmBitRateColumn(int column, bool& errorFlag)
         errorFlag = false;
         if (!m_bFirstBitRateError && !m_bSecondBitRateError) {
             ui->m_pIPCTableInfoLabel->hide();
-            if (!IsShown(ui->m_pNumberInfoLabel))
+            if (!IsShown(ui->m_pNumberInfoLabel) && CalculateAllowed())
                 ui->m_pCalNVRNumButton->setEnabled(true);
         }
     }
@@ -339,7 +502,7 @@ void CDlgCalNVRNum::ConfirmNumber(const QString&)
             return;
         }
         ui->m_pNumberInfoLabel->hide();
-        if (!IsShown(ui->m_pIPCTableInfoLabel))
+        if (!IsShown(ui->m_pIPCTableInfoLabel) && CalculateAllowed())
             ui->m_pCalNVRNumButton->setEnabled(true);
     }
 }
@@ -352,7 +515,12 @@ CalNVRThread* CDlgCalNVRNum::CreateWorker()
 void CDlgCalNVRNum::CalNVRNum()
 {
     if (IsShown(ui->m_pIPCTableInfoLabel) || IsShown(ui->m_pNVRInformationLabel) ||
-        IsShown(ui->m_pChannelInformation) || IsShown(ui->m_pNumberInfoLabel))
+        IsShown(ui->m_pChannelInformation) || IsShown(ui->m_pNumberInfoLabel) ||
+        IsShown(m_pStorageInformation))
+        return;
+    bool storageValid = false;
+    const CalStorageInputs storage = StorageInputs(&storageValid);
+    if (!storageValid)
         return;
 
     CalNVRInfo nvr;
@@ -362,12 +530,18 @@ void CDlgCalNVRNum::CalNVRNum()
 
     CTableView* table = ui->m_pIPCTableView;
     std::vector<CalIPCInfo> rows;
+    // Both streams of each type, by id - 1: storage may count only the first.
+    std::vector<CalStorageCamera> rates(MaxRows);
     for (int row = 0; row < MaxRows; ++row) {
         CalIPCInfo info;
         info.id = row + 1;
         for (int column : {FirstBitRateColumn, SecondBitRateColumn}) {
-            if (auto* combo = qobject_cast<QComboBox*>(table->GetCellWidget(row, column)))
-                info.bitRate += ParseBitRate(combo->currentText());
+            if (auto* combo = qobject_cast<QComboBox*>(table->GetCellWidget(row, column))) {
+                const int kbps = ParseBitRate(combo->currentText());
+                info.bitRate += kbps;
+                (column == FirstBitRateColumn ? rates[std::size_t(row)].firstKbps
+                                              : rates[std::size_t(row)].secondKbps) = kbps;
+            }
         }
         if (auto* number = qobject_cast<QLineEdit*>(table->GetCellWidget(row, NumberColumn)))
             info.count = CountFromText(number->text());
@@ -398,6 +572,9 @@ void CDlgCalNVRNum::CalNVRNum()
     if (cameras.empty()) {
         CalNVRData.groupMap.clear();
         CalNVRData.usedList.clear();
+        m_lineStorage.clear();
+        m_siteStorage = SiteStorage({}, storage);
+        m_resultDiskTB = storage.diskTB;
         SetResult(QStringLiteral("0"));
         ResetGroup(CalNVRData.usedList);
         return;
@@ -406,6 +583,8 @@ void CDlgCalNVRNum::CalNVRNum()
     CalNVRData.nvrType = nvr.id;
     CalNVRData.disabledChannels = disabledChannels;
     CalNVRData.ipcList = cameras;
+    CalNVRData.storageRates = std::move(rates);
+    CalNVRData.storageInputs = storage;
     CalNVRData.nvrTotal = -1;
 
     ChaseDialog dialog(this, QStringLiteral(":/images/Loading.gif"), tr("Calculation..."), false);
@@ -437,6 +616,9 @@ void CDlgCalNVRNum::CalNVRNum()
         }
     }
 
+    m_lineStorage = CalNVRData.lineStorage;
+    m_siteStorage = CalNVRData.siteStorage;
+    m_resultDiskTB = storage.diskTB;
     ResetGroup(CalNVRData.usedList);
     SetResult(QString::number(CalNVRData.nvrTotal));
 }
@@ -453,6 +635,19 @@ void CDlgCalNVRNum::ResetGroup(std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI)
     const QString countText = tr("NVR Count(tai):");
     const QString columnText =
         tr("IPC Type                                               IPC Count(tai)");
+    // Storage belongs to the lines it was worked out for, not to any other result.
+    const bool storage = !vStruCalNVRusedByUI.empty() &&
+                         m_lineStorage.size() == vStruCalNVRusedByUI.size() && m_siteStorage.ok;
+    if (storage) {
+        m_pStorageTotalLabel->setText(tr("Storage: %1 TB, disks: %2 (%3 TB each)")
+                                          .arg(StorageTerabytesText(m_siteStorage.kilobits))
+                                          .arg(m_siteStorage.disks)
+                                          .arg(m_resultDiskTB));
+        m_pStorageTotalLabel->show();
+    } else {
+        m_pStorageTotalLabel->clear();
+        m_pStorageTotalLabel->hide();
+    }
     // Built apart from the model and handed over in one insertion: a million cameras can
     // make thousands of lines, and every insertion into the model is announced to the view.
     QList<QStandardItem*> groups;
@@ -463,7 +658,15 @@ void CDlgCalNVRNum::ResetGroup(std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI)
         group->setData(QString(), Qt::UserRole + 1);
 
         QList<QStandardItem*> children;
-        children.reserve(qsizetype(line.ipcs.size()) + 1);
+        children.reserve(qsizetype(line.ipcs.size()) + 2);
+        if (storage) {
+            const CalStorage& each = m_lineStorage[std::size_t(groups.size())];
+            auto* perRecorder = new QStandardItem(tr("Each NVR: %1 TB, disks: %2")
+                                                      .arg(StorageTerabytesText(each.kilobits))
+                                                      .arg(each.disks));
+            perRecorder->setEditable(false);
+            children.append(perRecorder);
+        }
         auto* columns = new QStandardItem(columnText);
         columns->setEditable(false);
         children.append(columns);
@@ -569,6 +772,6 @@ void CDlgCalNVRNum::RefreshTable()
     if (m_bFirstBitRateError || m_bSecondBitRateError)
         return;
     ui->m_pIPCTableInfoLabel->hide();
-    if (!IsShown(ui->m_pNumberInfoLabel))
+    if (!IsShown(ui->m_pNumberInfoLabel) && CalculateAllowed())
         ui->m_pCalNVRNumButton->setEnabled(true);
 }

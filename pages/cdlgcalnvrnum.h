@@ -3,6 +3,7 @@
 #define CDLGCALNVRNUM_H
 
 #include "engine/calrecords.h"
+#include "engine/storage.h"
 
 #include <QDialog>
 #include <QModelIndex>
@@ -15,7 +16,9 @@ class CDlgCalNVRNumClass;
 class CalNVRThread;
 class ProxyModelWithHeaderModels;
 class HierarchicalHeaderView;
+class QComboBox;
 class QLabel;
+class QLineEdit;
 class QStandardItemModel;
 class QValidator;
 
@@ -41,6 +44,16 @@ public:
 
     static constexpr int MaxRows = 100;
 
+    // The storage inputs as the editors hold them; `valid` tells whether the page would
+    // calculate with them.
+    CalStorageInputs StorageInputs(bool* valid = nullptr) const;
+    // Fills the storage editors as a user would, so that their checks apply.
+    void SetStorageInputs(const CalStorageInputs& inputs);
+    // The storage of the result on show: one recorder of each result line, and the site.
+    const std::vector<CalStorage>& ResultLineStorage() const { return m_lineStorage; }
+    const CalStorage& ResultSiteStorage() const { return m_siteStorage; }
+    int ResultDiskTB() const { return m_resultDiskTB; }
+
 public slots:
     void TableCellClicked(const QModelIndex& index);
     void CalNVRNum();
@@ -54,6 +67,7 @@ public slots:
     void Show_ContextMenu(const QPoint& pos);
     void DeleteTableRow();
     void RefreshTable();
+    void ConfirmStorageInputs();
 
 protected:
     // The worker for one calculation; it must delete itself once finished.
@@ -71,6 +85,11 @@ private:
     void SetResult(const QString& text);
     // Tab order and accessible names of the record editors, after records come or go.
     void UpdateRecordWidgets();
+    // The storage editors beside the recorder choice.
+    void BuildStorageInputs();
+    // Whether the calculate button may be enabled as far as the messages beside the table
+    // and the storage inputs are concerned.
+    bool CalculateAllowed() const;
 
     Ui::CDlgCalNVRNumClass* ui;
     QStandardItemModel* m_pHeaderModel;
@@ -82,6 +101,18 @@ private:
     bool m_bFirstBitRateError;
     bool m_bSecondBitRateError;
     int m_iLastRow;
+
+    QLineEdit* m_pRetentionEdit;
+    QLineEdit* m_pHoursEdit;
+    QLineEdit* m_pRecordedEdit;
+    QComboBox* m_pStreamsCombo;
+    QComboBox* m_pDiskCombo;
+    QComboBox* m_pRedundancyCombo;
+    QLabel* m_pStorageInformation;
+    QLabel* m_pStorageTotalLabel;
+    std::vector<CalStorage> m_lineStorage;
+    CalStorage m_siteStorage;
+    int m_resultDiskTB;
 };
 
 #endif
