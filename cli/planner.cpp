@@ -227,9 +227,11 @@ bool ApplyPlanFile(PlanArgs& args, QString& error)
     if (!args.has(plan))
         return true;
     const bool recorders = args.command == QLatin1String("recorders");
+    // The storage inputs are the page's too; --storage only asks for the storage output.
     const QStringList inputs = recorders
                                    ? QStringList{QStringLiteral("model"), QStringLiteral("disable"),
-                                                 QStringLiteral("camera")}
+                                                 QStringLiteral("camera")} +
+                                         StorageOptions
                                    : QStringList{QStringLiteral("first"), QStringLiteral("second"),
                                                  QStringLiteral("recorder")};
     for (const QString& input : inputs) {
@@ -261,6 +263,19 @@ bool ApplyPlanFile(PlanArgs& args, QString& error)
                            .arg(ParseBitRate(camera.secondBitRate))
                            .arg(camera.count);
         args.values[QStringLiteral("camera")] = cameras;
+        if (args.has(QStringLiteral("storage"))) {
+            // As option values, so they take the options' own way through the checks.
+            const CalStorageInputs& storage = read.plan.storage;
+            const QString values[] = {
+                QString::number(storage.retentionDays),
+                QString::number(storage.hoursPerDay),
+                QString::number(storage.recordedPercent),
+                StreamNames.value(storage.streams == CalStreams::Both ? 1 : 0),
+                QString::number(storage.diskTB),
+                RedundancyNames.value(int(storage.redundancy))};
+            for (int i = 0; i < StorageOptions.size(); ++i)
+                args.values[StorageOptions[i]] = QStringList{values[i]};
+        }
     } else {
         if (read.plan.recorders.isEmpty()) {
             error = what + QStringLiteral("the plan holds no recorder records");
@@ -578,9 +593,10 @@ QString PlanHelp()
         "      Example: corvane-plan recorders --model NR-A8V \\\n"
         "                   --camera 4096(4M),0,3 --camera 1024,0,10\n"
         "\n"
-        "  corvane-plan recorders --plan FILE [--json]\n"
+        "  corvane-plan recorders --plan FILE [--json] [--storage]\n"
         "      The same, from the \"NVR Calculate\" page of a plan: its recorder model,\n"
-        "      disabled channels and camera records.\n"
+        "      disabled channels and camera records; with --storage also the storage and\n"
+        "      disks for the plan's storage inputs (defaults for a plan saved without).\n"
         "\n"
         "  corvane-plan recorders ... [--storage] [--retention-days N] [--hours-per-day N]\n"
         "                         [--recorded-percent N] [--streams first|both]\n"
@@ -595,8 +611,9 @@ QString PlanHelp()
         "      two disks more). 1 kbps recorded for 1 s is 125 bytes; 1 TB is 10^12 bytes.\n"
         "\n"
         "With --plan the page's inputs come from the file only: the options that would\n"
-        "give them as well (--first, --second, --recorder; --model, --disable, --camera)\n"
-        "are refused, and so is a plan the program would refuse to open.\n"
+        "give them as well (--first, --second, --recorder; --model, --disable, --camera\n"
+        "and the storage options but --storage) are refused, and so is a plan the\n"
+        "program would refuse to open.\n"
         "\n"
         "Bit rates are the texts the bit-rate boxes accept: \"1024(1M)\", \"2M\", \"512k\",\n"
         "\"0\"; valid are 0 and 32k to 16384k.\n"

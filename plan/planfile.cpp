@@ -143,6 +143,98 @@ bool ReadString(const QJsonObject& object, const char* key, QString* out)
     return true;
 }
 
+// The storage inputs' keys and names, as corvane-plan spells its options' values; the names
+// are listed in the enumerations' order.
+inline constexpr char RetentionDaysKey[] = "retentionDays";
+inline constexpr char HoursPerDayKey[] = "hoursPerDay";
+inline constexpr char RecordedPercentKey[] = "recordedPercent";
+inline constexpr char StreamsKey[] = "streams";
+inline constexpr char DiskTBKey[] = "diskTB";
+inline constexpr char RedundancyKey[] = "redundancy";
+const QStringList StreamNames{QStringLiteral("first"), QStringLiteral("both")};
+const QStringList RedundancyNames{QStringLiteral("none"), QStringLiteral("mirror"),
+                                  QStringLiteral("parity1"), QStringLiteral("parity2")};
+
+QString StorageError(CalStorageInput input)
+{
+    const QString where = CPlanFile::tr("the storage inputs of the NVR Calculate page");
+    const auto ranged = [&](const char* field, int min, int max) {
+        return CPlanFile::tr("The plan holds an invalid \"%1\" in %2 (%3 to %4).")
+            .arg(QLatin1String(field), where)
+            .arg(min)
+            .arg(max);
+    };
+    const auto named = [&](const char* field, const QStringList& names) {
+        return CPlanFile::tr("The plan holds an invalid \"%1\" in %2 (one of: %3).")
+            .arg(QLatin1String(field), where, names.join(QLatin1String(", ")));
+    };
+    switch (input) {
+    case CalStorageInput::None:
+        break;
+    case CalStorageInput::RetentionDays:
+        return ranged(RetentionDaysKey, CalMinRetentionDays, CalMaxRetentionDays);
+    case CalStorageInput::HoursPerDay:
+        return ranged(HoursPerDayKey, CalMinHoursPerDay, CalMaxHoursPerDay);
+    case CalStorageInput::RecordedPercent:
+        return ranged(RecordedPercentKey, CalMinRecordedPercent, CalMaxRecordedPercent);
+    case CalStorageInput::Streams:
+        return named(StreamsKey, StreamNames);
+    case CalStorageInput::DiskSize: {
+        QStringList sizes;
+        for (const int size : CalDiskSizesTB())
+            sizes << QString::number(size);
+        return named(DiskTBKey, sizes);
+    }
+    case CalStorageInput::Redundancy:
+        return named(RedundancyKey, RedundancyNames);
+    }
+    return QString();
+}
+
+// Keys left out keep their defaults (plans saved before storage existed have none); a key
+// that is present must hold a usable value. Ranges are left to CheckPlan, but a number is
+// bounded here already, before it becomes an int.
+QString ReadStorage(const QJsonObject& object, CalStorageInputs* inputs)
+{
+    struct Number
+    {
+        const char* key;
+        int max;
+        int* out;
+        CalStorageInput input;
+    };
+    const std::vector<int> sizes = CalDiskSizesTB();
+    const Number numbers[] = {
+        {RetentionDaysKey, CalMaxRetentionDays, &inputs->retentionDays,
+         CalStorageInput::RetentionDays},
+        {HoursPerDayKey, CalMaxHoursPerDay, &inputs->hoursPerDay, CalStorageInput::HoursPerDay},
+        {RecordedPercentKey, CalMaxRecordedPercent, &inputs->recordedPercent,
+         CalStorageInput::RecordedPercent},
+        {DiskTBKey, sizes.back(), &inputs->diskTB, CalStorageInput::DiskSize},
+    };
+    for (const Number& number : numbers) {
+        const QJsonValue value = object.value(QLatin1String(number.key));
+        if (!value.isUndefined() && !ReadCount(value, number.max, number.out))
+            return StorageError(number.input);
+    }
+    const auto readName = [&](const char* key, const QStringList& names, int* index) {
+        const QJsonValue value = object.value(QLatin1String(key));
+        if (value.isUndefined())
+            return true;
+        *index = int(names.indexOf(value.toString()));
+        return value.isString() && *index >= 0;
+    };
+    int streams = int(inputs->streams);
+    if (!readName(StreamsKey, StreamNames, &streams))
+        return StorageError(CalStorageInput::Streams);
+    inputs->streams = CalStreams(streams);
+    int redundancy = int(inputs->redundancy);
+    if (!readName(RedundancyKey, RedundancyNames, &redundancy))
+        return StorageError(CalStorageInput::Redundancy);
+    inputs->redundancy = CalRedundancy(redundancy);
+    return QString();
+}
+
 } // namespace
 
 QString CheckPlan(const CorvanePlan& plan)
@@ -171,6 +263,9 @@ QString CheckPlan(const CorvanePlan& plan)
     }
     if (!IsTotalWithinLimit(cameras))
         return CPlanFile::tr("The plan holds more than 1000000 cameras.");
+    const CalStorageInput storage = CheckStorageInputs(plan.storage);
+    if (storage != CalStorageInput::None)
+        return StorageError(storage);
 
     if (plan.recorders.size() > PlanFormat::MaxRecorderRecords)
         return CPlanFile::tr("The plan holds more than %1 recorder records.")
@@ -240,6 +335,14 @@ PlanReadResult ParsePlan(const QByteArray& bytes)
         return Refused(FieldError(nvrWhere, QStringLiteral("model")));
     if (!ReadCount(nvr.value(QLatin1String("disabledChannels")), 1000, &plan.nvrDisabledChannels))
         return Refused(FieldError(nvrWhere, QStringLiteral("disabledChannels")));
+    const QJsonValue storage = nvr.value(QLatin1String("storage"));
+    if (!storage.isUndefined()) {
+        if (!storage.isObject())
+            return Refused(FieldError(nvrWhere, QStringLiteral("storage")));
+        error = ReadStorage(storage.toObject(), &plan.storage);
+        if (!error.isEmpty())
+            return Refused(error);
+    }
     const QJsonValue cameras = nvr.value(QLatin1String("cameras"));
     if (!cameras.isArray())
         return Refused(FieldError(nvrWhere, QStringLiteral("cameras")));
@@ -348,6 +451,11 @@ QByteArray JsonString(const QString& text)
     return array.mid(1, array.size() - 2);
 }
 
+QByteArray JsonMember(const char* key, const QByteArray& value)
+{
+    return JsonString(QLatin1String(key)) + ": " + value;
+}
+
 QByteArray JsonRecords(const QList<QByteArray>& records)
 {
     if (records.isEmpty())
@@ -381,6 +489,15 @@ QByteArray SerializePlan(const CorvanePlan& plan)
     out += "    \"nvrCalculate\": {\n";
     out += "        \"model\": " + JsonString(plan.nvrModel) + ",\n";
     out += "        \"disabledChannels\": " + QByteArray::number(plan.nvrDisabledChannels) + ",\n";
+    const CalStorageInputs& storage = plan.storage;
+    const QList<QByteArray> storageMembers{
+        JsonMember(RetentionDaysKey, QByteArray::number(storage.retentionDays)),
+        JsonMember(HoursPerDayKey, QByteArray::number(storage.hoursPerDay)),
+        JsonMember(RecordedPercentKey, QByteArray::number(storage.recordedPercent)),
+        JsonMember(StreamsKey, JsonString(StreamNames.value(int(storage.streams)))),
+        JsonMember(DiskTBKey, QByteArray::number(storage.diskTB)),
+        JsonMember(RedundancyKey, JsonString(RedundancyNames.value(int(storage.redundancy))))};
+    out += "        \"storage\": {" + storageMembers.join(", ") + "},\n";
     out += "        \"cameras\": " + JsonRecords(cameras) + "\n";
     out += "    },\n";
     out += "    \"ipcCalculate\": {\n";

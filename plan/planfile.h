@@ -23,7 +23,8 @@ inline constexpr char Suffix[] = "corvane";
 // A full plan (100 camera records, 28 recorder records) is about 12 KB; anything much larger
 // is not a plan and is refused before it is read into memory.
 constexpr qint64 MaxFileBytes = 256 * 1024;
-// The format nests four levels deep and holds about 650 values at most.
+// The format nests four levels deep and holds about 530 values at most (containers and the
+// commas between values, as the reader counts them).
 constexpr int MaxDepth = 8;
 constexpr int MaxValues = 4096;
 constexpr int MaxCameraRecords = 100;  // rows of "NVR Calculate"

@@ -622,6 +622,18 @@
         <source>The file cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the storage inputs of the NVR Calculate page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid &quot;%1&quot; in %2 (%3 to %4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid &quot;%1&quot; in %2 (one of: %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPlanPages</name>

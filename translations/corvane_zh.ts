@@ -622,6 +622,18 @@
         <source>The file cannot be read.</source>
         <translation>无法读取文件。</translation>
     </message>
+    <message>
+        <source>the storage inputs of the NVR Calculate page</source>
+        <translation>“NVR 计算”页的存储参数</translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid &quot;%1&quot; in %2 (%3 to %4).</source>
+        <translation>方案中%2的“%1”无效（%3 到 %4）。</translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid &quot;%1&quot; in %2 (one of: %3).</source>
+        <translation>方案中%2的“%1”无效（可选值：%3）。</translation>
+    </message>
 </context>
 <context>
     <name>CPlanPages</name>

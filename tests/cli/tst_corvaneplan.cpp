@@ -134,6 +134,26 @@ void TestCorvanePlan::exactOutput_data()
         << "recorders --plan PLANS/site.corvane"
         << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
            "1 recorder: type 1 x 3, type 2 x 5\n1 recorder: type 2 x 5\n";
+    // 60 days x 12 h x 50 % = 1,296,000 s, so 1 kbps fills 162,000,000 bytes; both streams:
+    // 8 x (2048 + 512) = 20,480 kbps on the first recorder (3.31776 TB: 2 data disks of 2 TB,
+    // mirrored 4), 2 x 2560 + 3 x 1024 = 8,192 kbps on the second (1 data disk, mirrored 2).
+    QTest::newRow("plan's storage inputs")
+        << "recorders --plan PLANS/storage.corvane --storage"
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
+           "storage: 4.644864 TB (4644864000000 bytes), 6 disks of 2 TB\n"
+           "1 recorder: type 1 x 8\n  each: 3.317760 TB, 4 disks\n"
+           "1 recorder: type 1 x 2, type 2 x 3\n  each: 1.327104 TB, 2 disks\n";
+    QTest::newRow("plan's storage inputs, no storage asked")
+        << "recorders --plan PLANS/storage.corvane"
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
+           "1 recorder: type 1 x 8\n1 recorder: type 1 x 2, type 2 x 3\n";
+    // The defaults: 30 days x 24 h = 2,592,000 s, first stream only, 8 TB disks.
+    QTest::newRow("plan saved before storage existed")
+        << "recorders --plan PLANS/site.corvane --storage"
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
+           "storage: 7.299072 TB (7299072000000 bytes), 2 disks of 8 TB\n"
+           "1 recorder: type 1 x 3, type 2 x 5\n  each: 5.640192 TB, 1 disk\n"
+           "1 recorder: type 2 x 5\n  each: 1.658880 TB, 1 disk\n";
     QTest::newRow("plan, IPC page, as models added up")
         << "cameras --plan=PLANS/site.corvane --json"
         << "{\"cameras\": 79}\n";
@@ -311,6 +331,9 @@ void TestCorvanePlan::refusals_data()
     QTest::newRow("plan and its page's options")
         << Split("recorders --plan PLANS/site.corvane --camera 1024,0,1")
         << "combined with --camera";
+    QTest::newRow("plan and a storage input")
+        << Split("recorders --plan PLANS/storage.corvane --storage --retention-days=30")
+        << "--plan cannot be combined with --retention-days";
     QTest::newRow("plan of a newer format")
         << Split("cameras --plan PLANS/newer.corvane") << "newer version";
     QTest::newRow("plan without records for the page")

@@ -72,6 +72,7 @@ QByteArray SmallWith(const char* path, const QJsonValue& value)
 } // namespace
 
 Q_DECLARE_METATYPE(CorvanePlan)
+Q_DECLARE_METATYPE(CalStorageInputs)
 
 class TestPlanFile : public QObject
 {
@@ -81,6 +82,8 @@ private slots:
     void initTestCase();
     void roundTrip_data();
     void roundTrip();
+    void storageDefaults_data();
+    void storageDefaults();
     void refusals_data();
     void refusals();
     void fileRefusals_data();
@@ -106,6 +109,14 @@ void TestPlanFile::roundTrip_data()
     remarks.cameras[0].firstBitRate = QStringLiteral("2M(\"a\\b\", 1)");
     remarks.ipcSecondBitRate = QStringLiteral("512(\u4e3b)");
     QTest::newRow("remarks with quotes, backslash, comma, Chinese") << remarks;
+    CorvanePlan storage = SmallPlan();
+    storage.storage.retentionDays = CalMaxRetentionDays;
+    storage.storage.hoursPerDay = CalMinHoursPerDay;
+    storage.storage.recordedPercent = CalMinRecordedPercent;
+    storage.storage.streams = CalStreams::Both;
+    storage.storage.diskTB = 24;
+    storage.storage.redundancy = CalRedundancy::DoubleParity;
+    QTest::newRow("storage inputs at their limits, none a default") << storage;
 }
 
 void TestPlanFile::roundTrip()
@@ -124,8 +135,35 @@ void TestPlanFile::roundTrip()
     const QByteArray text = file.readAll();
     QVERIFY(text.startsWith("{\n    \"format\": \"corvane-plan\",\n    \"version\": 1,\n"));
     const qsizetype cameras = plan.cameras.size(), recorders = plan.recorders.size();
-    QCOMPARE(text.count('\n'), 14 + (cameras ? cameras + 1 : 0) + (recorders ? recorders + 1 : 0));
+    QCOMPARE(text.count('\n'), 15 + (cameras ? cameras + 1 : 0) + (recorders ? recorders + 1 : 0));
     QVERIFY(text.contains("\n        \"model\": \"" + plan.nvrModel.toLatin1() + "\""));
+}
+
+void TestPlanFile::storageDefaults_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<CalStorageInputs>("storage");
+    QTest::newRow("plan saved before storage existed")
+        << SmallWith("nvrCalculate/storage", QJsonValue(QJsonValue::Undefined))
+        << CalStorageInputs();
+    CalStorageInputs some;
+    some.retentionDays = 90;
+    some.redundancy = CalRedundancy::SingleParity;
+    QTest::newRow("some keys given, an unknown one ignored")
+        << SmallWith("nvrCalculate/storage",
+                     QJsonObject{{"retentionDays", 90}, {"redundancy", "parity1"}, {"codec", "x"}})
+        << some;
+}
+
+void TestPlanFile::storageDefaults()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(CalStorageInputs, storage);
+    const PlanReadResult read = ParsePlan(bytes);
+    QVERIFY2(read.ok, qPrintable(read.error));
+    CorvanePlan expected = SmallPlan();
+    expected.storage = storage;
+    QVERIFY(read.plan == expected);
 }
 
 void TestPlanFile::refusals_data()
@@ -182,6 +220,32 @@ void TestPlanFile::refusals_data()
         << SmallWith("nvrCalculate/cameras/0/count", 999991) << "more than 1000000 cameras";
     QTest::newRow("recorders above the total")
         << SmallWith("ipcCalculate/recorders/0/count", 1000000) << "more than 1000000 recorders";
+
+    const auto storage = [](const char* key, const QJsonValue& value) {
+        return SmallWith((QByteArray("nvrCalculate/storage/") + key).constData(), value);
+    };
+    QTest::newRow("storage not an object")
+        << SmallWith("nvrCalculate/storage", QJsonArray{30}) << "lacks a valid \"storage\"";
+    QTest::newRow("retention of 0 days")
+        << storage("retentionDays", 0)
+        << "invalid \"retentionDays\" in the storage inputs of the NVR Calculate page (1 to 3650)";
+    QTest::newRow("retention above ten years")
+        << storage("retentionDays", 3651) << "\"retentionDays\"";
+    QTest::newRow("retention as text")
+        << storage("retentionDays", QStringLiteral("30")) << "\"retentionDays\"";
+    QTest::newRow("25 hours a day") << storage("hoursPerDay", 25) << "\"hoursPerDay\"";
+    QTest::newRow("0 % recorded") << storage("recordedPercent", 0) << "\"recordedPercent\"";
+    QTest::newRow("101 % recorded") << storage("recordedPercent", 101) << "(1 to 100)";
+    QTest::newRow("disk size not offered")
+        << storage("diskTB", 5)
+        << "\"diskTB\" in the storage inputs of the NVR Calculate page "
+           "(one of: 1, 2, 3, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24)";
+    QTest::newRow("unknown streams")
+        << storage("streams", QStringLiteral("second")) << "(one of: first, both)";
+    QTest::newRow("redundancy in other case")
+        << storage("redundancy", QStringLiteral("Mirror")) << "\"redundancy\"";
+    QTest::newRow("redundancy as its number")
+        << storage("redundancy", 1) << "(one of: none, mirror, parity1, parity2)";
 
     QTest::newRow("nested too deeply")
         << QByteArray(9, '[') + QByteArray(9, ']') << "nested too deeply";
