@@ -134,7 +134,7 @@ static void CheckPlacement(const PlanArgs& args, const QStringList& arguments)
 // million-camera grouping under the sanitizers takes a second, and a run must reach tens of
 // millions of inputs. Bulk-opened full recorders and shared spare recorders still arise well
 // below it on every model.
-static constexpr qint64 FuzzMaxCameras = 20000;
+static constexpr qint64 FuzzMaxCameras = 2000;
 
 static bool WithinFuzzingWork(const PlanArgs& args)
 {

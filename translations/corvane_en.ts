@@ -354,6 +354,86 @@
         <source>NVR Calculate</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Retention (days):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording hours per day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share of the recording hours actually recorded, e.g. for motion recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorded share (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First stream only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both streams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streams recorded:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mirrored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One parity disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two parity disks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redundancy:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The retention must be %1 to %2 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording hours must be %1 to %2 a day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recorded share must be %1 to %2 percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the streams, the disk size and the redundancy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Storage: %1 TB, disks: %2 (%3 TB each)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each NVR: %1 TB, disks: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>
@@ -649,6 +729,10 @@
         <source>The number in %1 is blank or not valid.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A storage input of &quot;NVR Calculate&quot; is not valid.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPlanReport</name>
@@ -718,6 +802,22 @@
     </message>
     <message>
         <source>Need IPC (tai)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Storage (TB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Storage per NVR (TB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disks per NVR</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -354,6 +354,86 @@
         <source>NVR Calculate</source>
         <translation>NVR 计算</translation>
     </message>
+    <message>
+        <source>Retention (days):</source>
+        <translation>保存天数：</translation>
+    </message>
+    <message>
+        <source>Recording hours per day:</source>
+        <translation>每天录像小时数：</translation>
+    </message>
+    <message>
+        <source>The share of the recording hours actually recorded, e.g. for motion recording</source>
+        <translation>录像时段中实际录像的比例，例如移动侦测录像</translation>
+    </message>
+    <message>
+        <source>Recorded share (%):</source>
+        <translation>录像比例（%）：</translation>
+    </message>
+    <message>
+        <source>First stream only</source>
+        <translation>仅主码流</translation>
+    </message>
+    <message>
+        <source>Both streams</source>
+        <translation>主码流和子码流</translation>
+    </message>
+    <message>
+        <source>Streams recorded:</source>
+        <translation>录像码流：</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
+    <message>
+        <source>Disk size:</source>
+        <translation>硬盘容量：</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Mirrored</source>
+        <translation>镜像</translation>
+    </message>
+    <message>
+        <source>One parity disk</source>
+        <translation>一块校验盘</translation>
+    </message>
+    <message>
+        <source>Two parity disks</source>
+        <translation>两块校验盘</translation>
+    </message>
+    <message>
+        <source>Redundancy:</source>
+        <translation>冗余方式：</translation>
+    </message>
+    <message>
+        <source>The retention must be %1 to %2 days</source>
+        <translation>保存天数必须为 %1 到 %2 天</translation>
+    </message>
+    <message>
+        <source>The recording hours must be %1 to %2 a day</source>
+        <translation>每天录像小时数必须为 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>The recorded share must be %1 to %2 percent</source>
+        <translation>录像比例必须为百分之 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>Choose the streams, the disk size and the redundancy</source>
+        <translation>请选择录像码流、硬盘容量和冗余方式</translation>
+    </message>
+    <message>
+        <source>Storage: %1 TB, disks: %2 (%3 TB each)</source>
+        <translation>存储：%1 TB，硬盘：%2 块（每块 %3 TB）</translation>
+    </message>
+    <message>
+        <source>Each NVR: %1 TB, disks: %2</source>
+        <translation>每台NVR：%1 TB，硬盘：%2 块</translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>
@@ -649,6 +729,10 @@
         <source>The number in %1 is blank or not valid.</source>
         <translation>%1的数量为空或无效。</translation>
     </message>
+    <message>
+        <source>A storage input of &quot;NVR Calculate&quot; is not valid.</source>
+        <translation>“NVR 计算”页的存储参数无效。</translation>
+    </message>
 </context>
 <context>
     <name>CPlanReport</name>
@@ -719,6 +803,22 @@
     <message>
         <source>Need IPC (tai)</source>
         <translation>需要 IPC (台)</translation>
+    </message>
+    <message>
+        <source>Storage (TB)</source>
+        <translation>存储（TB）</translation>
+    </message>
+    <message>
+        <source>Disks</source>
+        <translation>硬盘（块）</translation>
+    </message>
+    <message>
+        <source>Storage per NVR (TB)</source>
+        <translation>每台NVR存储（TB）</translation>
+    </message>
+    <message>
+        <source>Disks per NVR</source>
+        <translation>每台NVR硬盘（块）</translation>
     </message>
 </context>
 <context>
