@@ -103,6 +103,9 @@ void TestCPlanController::EnterPlan()
     PageDriver nvr(m_window->NVRPage());
     nvr.Enter(SixTypes);
     nvr.ChooseRecorder(QStringLiteral("NR-K16Y"), 4);
+    // 30 days, 24 hours, first stream, 8 TB disks as at start; one parity disk.
+    auto* redundancy = nvr.Child<QComboBox>("m_pRedundancyCombo");
+    redundancy->setCurrentIndex(redundancy->findData(int(CalRedundancy::SingleParity)));
     nvr.Calculate();
 
     CTableView* table = IpcTable();
@@ -127,6 +130,8 @@ void TestCPlanController::savedPlanReopensInAFreshWindow()
     const QList<QStringList> tree = before.TreeBlocks();
     const QString total = before.Result();
     QCOMPARE(tree.size() > 1, true);
+    const QStringList storage = before.StorageRows();
+    QVERIFY(!storage.contains(QString()));
     const QString ipcResult =
         m_window->IPCPage()->findChild<QToolButton*>(QStringLiteral("m_pResultToolButton"))->text();
     QTRY_COMPARE(Title(), QStringLiteral("Untitled* - Corvane Tool"));
@@ -139,12 +144,14 @@ void TestCPlanController::savedPlanReopensInAFreshWindow()
     QVERIFY(saved.ok);
     QCOMPARE(saved.plan.cameras.size(), 6);
     QCOMPARE(saved.plan.recorders[1].model, QStringLiteral("NR-L8Y"));
+    QCOMPARE(saved.plan.storage.redundancy, CalRedundancy::SingleParity);
 
     NewWindow();
     QVERIFY(Plan()->OpenFile(path));
     PageDriver after(m_window->NVRPage());
     QCOMPARE(after.Result(), total);
     QCOMPARE(after.TreeBlocks(), tree);
+    QCOMPARE(after.StorageRows(), storage);
     QCOMPARE(after.Count(5)->text(), QStringLiteral("7"));
     QCOMPARE(after.BitRate(5, 1)->currentText(), QStringLiteral("2M"));
     QCOMPARE(after.Channels()->currentText(), QStringLiteral("4"));
@@ -277,9 +284,21 @@ void TestCPlanController::exportAndCopyCarryTheWholeResult()
     const QStringList lines =
         QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 2 + tree.size());
-    QVERIFY(lines[0].endsWith(QLatin1Char('\t') + nvr.Result()));
+    const CDlgCalNVRNum* page = m_window->NVRPage();
+    const QString siteTB = StorageTerabytesText(page->ResultSiteStorage().kilobits);
+    QVERIFY2(lines[0].endsWith(QStringLiteral("\t%1\tStorage (TB)\t%2\tDisks\t%3")
+                                   .arg(nvr.Result(), siteTB)
+                                   .arg(page->ResultSiteStorage().disks)),
+             qPrintable(lines[0]));
+    QCOMPARE(int(page->ResultLineStorage().size()), tree.size());
     for (int i = 0; i < tree.size(); ++i) {
-        QStringList expected{tree[i][0].section(QLatin1Char(':'), 1)};
+        const CalStorage& each = page->ResultLineStorage()[std::size_t(i)];
+        // The tree's own storage row and the copied columns say the same.
+        QCOMPARE(nvr.StorageRows()[i], QStringLiteral("Each NVR: %1 TB, disks: %2")
+                                           .arg(StorageTerabytesText(each.kilobits))
+                                           .arg(each.disks));
+        QStringList expected{tree[i][0].section(QLatin1Char(':'), 1),
+                             StorageTerabytesText(each.kilobits), QString::number(each.disks)};
         for (int child = 2; child < tree[i].size(); ++child)
             expected << tree[i][child].split(QLatin1Char(' '), Qt::SkipEmptyParts);
         QCOMPARE(lines[2 + i].split(QLatin1Char('\t')), expected);
@@ -305,6 +324,9 @@ void TestCPlanController::exportAndCopyCarryTheWholeResult()
              qPrintable(report));
     QVERIFY(report.contains(QStringLiteral("NR-K16Y")));
     QVERIFY(report.contains(tree[0][0]));
+    QVERIFY2(report.contains(page->StorageTotalText()), qPrintable(report));
+    QVERIFY(report.contains(nvr.StorageRows()[0]));
+    QVERIFY(report.contains(QStringLiteral("Redundancy: One parity disk")));
 
     const QString csv = m_dir.filePath(QStringLiteral("report.csv"));
     QVERIFY(Plan()->ExportTo(csv));
@@ -314,6 +336,8 @@ void TestCPlanController::exportAndCopyCarryTheWholeResult()
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
     QVERIFY(bytes.contains("\r\n6,2M,512k,7\r\n"));
     QVERIFY(bytes.contains("\r\nNeed NVR (tai)," + nvr.Result().toLatin1() + "\r\n"));
+    QVERIFY(bytes.contains("\r\nStorage (TB)," + siteTB.toLatin1() + "\r\n"));
+    QVERIFY(bytes.contains("\r\nRetention (days),30\r\n"));
 }
 
 QTEST_MAIN(TestCPlanController)
