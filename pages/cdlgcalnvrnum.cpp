@@ -4,6 +4,7 @@
 
 #include "engine/bitrate.h"
 #include "engine/calnvrthread.h"
+#include "engine/grouping.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
 #include "pages/pageparts.h"
@@ -307,6 +308,53 @@ QList<QPair<QString, QString>> CDlgCalNVRNum::StorageInputTexts() const
     return texts;
 }
 
+QString CDlgCalNVRNum::LineStorageText(const CalStorage& storage) const
+{
+    return tr("Each NVR: %1 TB, disks: %2")
+        .arg(StorageTerabytesText(storage.kilobits))
+        .arg(storage.disks);
+}
+
+void CDlgCalNVRNum::ShowStorageTotal(bool shown)
+{
+    if (!shown) {
+        m_pStorageTotalLabel->clear();
+        m_pStorageTotalLabel->hide();
+        return;
+    }
+    m_pStorageTotalLabel->setText(tr("Storage: %1 TB, disks: %2 (%3 TB each)")
+                                      .arg(StorageTerabytesText(m_siteStorage.kilobits))
+                                      .arg(m_siteStorage.disks)
+                                      .arg(m_resultDiskTB));
+    m_pStorageTotalLabel->show();
+}
+
+void CDlgCalNVRNum::UpdateResultStorage(const CalStorageInputs& inputs)
+{
+    // Only a result that shows storage, for the cameras it was calculated with: the records
+    // may have changed since, and they count only once calculated again.
+    if (m_resultLines.empty() || m_lineStorage.size() != m_resultLines.size() ||
+        m_resultRates.empty())
+        return;
+    CalNVRDataRecord record;
+    record.usedList = m_resultLines;
+    record.storageRates = m_resultRates;
+    record.storageInputs = inputs;
+    ResultStorage(record);
+    if (!record.siteStorage.ok)
+        return;
+    m_lineStorage = std::move(record.lineStorage);
+    m_siteStorage = record.siteStorage;
+    m_resultDiskTB = inputs.diskTB;
+    QStandardItem* root = m_pGroupModel->invisibleRootItem();
+    for (int row = 0; row < root->rowCount() && std::size_t(row) < m_lineStorage.size(); ++row) {
+        QStandardItem* first = root->child(row)->child(0);
+        if (first && first->data(StorageRowRole).toBool())
+            first->setText(LineStorageText(m_lineStorage[std::size_t(row)]));
+    }
+    ShowStorageTotal(true);
+}
+
 QString CDlgCalNVRNum::StorageTotalText() const
 {
     return m_pStorageTotalLabel->isHidden() ? QString() : m_pStorageTotalLabel->text();
@@ -350,6 +398,9 @@ void CDlgCalNVRNum::ConfirmStorageInputs()
         return;
     }
     m_pStorageInformation->hide();
+    // The result on show follows the inputs at once: a report must not print new inputs
+    // beside storage worked out for old ones.
+    UpdateResultStorage(StorageInputs());
     if (m_iLastRow >= 0 && !IsShown(ui->m_pIPCTableInfoLabel) && !IsShown(ui->m_pNumberInfoLabel))
         ui->m_pCalNVRNumButton->setEnabled(true);
 }
@@ -604,6 +655,7 @@ void CDlgCalNVRNum::CalNVRNum()
         CalNVRData.groupMap.clear();
         CalNVRData.usedList.clear();
         m_lineStorage.clear();
+        m_resultRates.clear();
         m_siteStorage = SiteStorage({}, storage);
         m_resultDiskTB = storage.diskTB;
         SetResult(QStringLiteral("0"));
@@ -649,6 +701,7 @@ void CDlgCalNVRNum::CalNVRNum()
 
     m_lineStorage = CalNVRData.lineStorage;
     m_siteStorage = CalNVRData.siteStorage;
+    m_resultRates = CalNVRData.storageRates;
     m_resultDiskTB = storage.diskTB;
     ResetGroup(CalNVRData.usedList);
     SetResult(QString::number(CalNVRData.nvrTotal));
@@ -667,18 +720,10 @@ void CDlgCalNVRNum::ResetGroup(std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI)
     const QString columnText =
         tr("IPC Type                                               IPC Count(tai)");
     // Storage belongs to the lines it was worked out for, not to any other result.
+    m_resultLines = vStruCalNVRusedByUI;
     const bool storage = !vStruCalNVRusedByUI.empty() &&
                          m_lineStorage.size() == vStruCalNVRusedByUI.size() && m_siteStorage.ok;
-    if (storage) {
-        m_pStorageTotalLabel->setText(tr("Storage: %1 TB, disks: %2 (%3 TB each)")
-                                          .arg(StorageTerabytesText(m_siteStorage.kilobits))
-                                          .arg(m_siteStorage.disks)
-                                          .arg(m_resultDiskTB));
-        m_pStorageTotalLabel->show();
-    } else {
-        m_pStorageTotalLabel->clear();
-        m_pStorageTotalLabel->hide();
-    }
+    ShowStorageTotal(storage);
     // Built apart from the model and handed over in one insertion: a million cameras can
     // make thousands of lines, and every insertion into the model is announced to the view.
     QList<QStandardItem*> groups;
@@ -691,10 +736,8 @@ void CDlgCalNVRNum::ResetGroup(std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI)
         QList<QStandardItem*> children;
         children.reserve(qsizetype(line.ipcs.size()) + 2);
         if (storage) {
-            const CalStorage& each = m_lineStorage[std::size_t(groups.size())];
-            auto* perRecorder = new QStandardItem(tr("Each NVR: %1 TB, disks: %2")
-                                                      .arg(StorageTerabytesText(each.kilobits))
-                                                      .arg(each.disks));
+            auto* perRecorder =
+                new QStandardItem(LineStorageText(m_lineStorage[std::size_t(groups.size())]));
             perRecorder->setEditable(false);
             perRecorder->setForeground(QColor(40, 97, 155));
             perRecorder->setData(true, CDlgCalNVRNum::StorageRowRole);

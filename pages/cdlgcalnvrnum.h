@@ -98,6 +98,10 @@ private:
     // Whether the calculate button may be enabled as far as the messages beside the table
     // and the storage inputs are concerned.
     bool CalculateAllowed() const;
+    QString LineStorageText(const CalStorage& storage) const;
+    void ShowStorageTotal(bool shown);
+    // Storage of the result on show, worked out again for new inputs.
+    void UpdateResultStorage(const CalStorageInputs& inputs);
 
     Ui::CDlgCalNVRNumClass* ui;
     QStandardItemModel* m_pHeaderModel;
@@ -118,6 +122,8 @@ private:
     QComboBox* m_pRedundancyCombo;
     QLabel* m_pStorageInformation;
     QLabel* m_pStorageTotalLabel;
+    std::vector<CalNVRUsedByUI> m_resultLines;   // the result on show
+    std::vector<CalStorageCamera> m_resultRates; // the rates it was calculated with
     std::vector<CalStorage> m_lineStorage;
     CalStorage m_siteStorage;
     int m_resultDiskTB;

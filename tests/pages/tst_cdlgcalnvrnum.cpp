@@ -532,15 +532,18 @@ void TestCDlgCalNVRNum::storageFollowsTheRetention()
              QStringList({"Each NVR: 1.658880 TB, disks: 1", "Each NVR: 5.640192 TB, disks: 1"}));
     QCOMPARE(page.StorageTotalText(), QStringLiteral("Storage: 7.299072 TB, disks: 2 (8 TB each)"));
 
-    // Every line follows the retention once calculated again, the cameras staying where they were.
+    // Every line follows the retention at once, and calculating again changes nothing more.
     const QList<QStringList> blocks = ui.TreeBlocks();
     ui.Child<QLineEdit>("m_pRetentionEdit")->setText(QStringLiteral("90"));
-    QVERIFY(ui.Calculate().chase);
-    QCOMPARE(ui.TreeBlocks(), blocks);
-    QCOMPARE(SortedRows(ui.StorageRows()),
-             QStringList({"Each NVR: 16.920576 TB, disks: 3", "Each NVR: 4.976640 TB, disks: 1"}));
-    QCOMPARE(page.StorageTotalText(),
-             QStringLiteral("Storage: 21.897216 TB, disks: 4 (8 TB each)"));
+    for (int pass = 0; pass < 2; ++pass) {
+        QCOMPARE(ui.TreeBlocks(), blocks);
+        QCOMPARE(SortedRows(ui.StorageRows()), QStringList({"Each NVR: 16.920576 TB, disks: 3",
+                                                            "Each NVR: 4.976640 TB, disks: 1"}));
+        QCOMPARE(page.StorageTotalText(),
+                 QStringLiteral("Storage: 21.897216 TB, disks: 4 (8 TB each)"));
+        if (pass == 0)
+            QVERIFY(ui.Calculate().chase);
+    }
 }
 
 void TestCDlgCalNVRNum::storageInputsAreChecked_data()
