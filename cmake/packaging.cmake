@@ -5,7 +5,8 @@ set(CORVANE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/corvane)
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/cmake/copyright
     DESTINATION ${CORVANE_DOC_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/docs/guide.md ${CMAKE_SOURCE_DIR}/docs/ipcpage.png
-    ${CMAKE_SOURCE_DIR}/docs/nvrpage.png
+    ${CMAKE_SOURCE_DIR}/docs/nvrpage.png ${CMAKE_SOURCE_DIR}/docs/nvrpage-large.png
+    ${CMAKE_SOURCE_DIR}/docs/storage.md
     DESTINATION ${CORVANE_DOC_DIR}/guide)
 
 set(CORVANE_MAINTAINER "The Corvane developers <packages@corvane.org>" CACHE STRING

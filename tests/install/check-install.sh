@@ -31,6 +31,8 @@ expected=(
     share/doc/corvane/guide/guide.md
     share/doc/corvane/guide/ipcpage.png
     share/doc/corvane/guide/nvrpage.png
+    share/doc/corvane/guide/nvrpage-large.png
+    share/doc/corvane/guide/storage.md
     share/man/man1/corvane-plan.1.gz
     share/man/man1/corvane.1.gz
     share/metainfo/org.corvane.Corvane.metainfo.xml
