@@ -956,6 +956,11 @@ void TestCDlgCalNVRNum::screenReaderNames_data()
     QTest::newRow("count of the record moved up by a deletion")
         << "editor" << 3 << "Number(tai), record 1";
     QTest::newRow("the result with its caption") << "result" << 0 << "Need NVR Equipment (tai): 1";
+    // Named by their labels, without the colon a screen reader would read out.
+    QTest::newRow("retention editor") << "storage" << 0 << "Retention (days)";
+    QTest::newRow("recorded share editor") << "storage" << 2 << "Recorded share (%)";
+    // A choice is named by its value on this platform; its label comes as a relation.
+    QTest::newRow("redundancy choice's label") << "storage label" << 5 << "Redundancy:";
 }
 
 void TestCDlgCalNVRNum::screenReaderNames()
@@ -981,6 +986,14 @@ void TestCDlgCalNVRNum::screenReaderNames()
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(ui.Table());
         QVERIFY(table && table->tableInterface());
         accessible = table->tableInterface()->cellAt(part == QLatin1String("cell") ? 0 : 1, index);
+    } else if (part.startsWith(QLatin1String("storage"))) {
+        const char* editors[] = {"m_pRetentionEdit", "m_pHoursEdit", "m_pRecordedEdit",
+                                 "m_pStreamsCombo",  "m_pDiskCombo", "m_pRedundancyCombo"};
+        accessible = QAccessible::queryAccessibleInterface(ui.Child<QWidget>(editors[index]));
+        if (accessible && part.endsWith(QLatin1String("label"))) {
+            const auto labels = accessible->relations(QAccessible::Label);
+            accessible = labels.isEmpty() ? nullptr : labels.first().first;
+        }
     } else {
         QVERIFY(ui.Calculate().chase);
         accessible =
