@@ -132,9 +132,8 @@ const QStringList StorageOptions{
     QStringLiteral("recorded-percent"), QStringLiteral("streams"),
     QStringLiteral("disk-tb"),          QStringLiteral("redundancy")};
 
-const QStringList StreamNames{QStringLiteral("first"), QStringLiteral("both")};
-const QStringList RedundancyNames{QStringLiteral("none"), QStringLiteral("mirror"),
-                                  QStringLiteral("parity1"), QStringLiteral("parity2")};
+const QStringList& StreamNames = CalStreamNames();
+const QStringList& RedundancyNames = CalRedundancyNames();
 
 bool WantsStorage(const PlanArgs& args)
 {

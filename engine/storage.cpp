@@ -172,3 +172,16 @@ QString StorageTerabytesText(quint64 kilobits)
     }
     return QString::number(whole) + QStringLiteral(".%1").arg(millionths, 6, 10, QLatin1Char('0'));
 }
+
+const QStringList& CalStreamNames()
+{
+    static const QStringList names{QStringLiteral("first"), QStringLiteral("both")};
+    return names;
+}
+
+const QStringList& CalRedundancyNames()
+{
+    static const QStringList names{QStringLiteral("none"), QStringLiteral("mirror"),
+                                   QStringLiteral("parity1"), QStringLiteral("parity2")};
+    return names;
+}

@@ -19,6 +19,7 @@
 // Beyond the program's limits the sums are checked and reported as not ok, never wrapped.
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <vector>
 
@@ -43,6 +44,11 @@ constexpr int CalMaxHoursPerDay = 24;
 constexpr int CalMinRecordedPercent = 1;
 constexpr int CalMaxRecordedPercent = 100;
 constexpr int CalDefaultDiskTB = 8;
+
+// The names of the streams and redundancy choices as plan files and corvane-plan spell them,
+// in the enumerations' order.
+const QStringList& CalStreamNames();
+const QStringList& CalRedundancyNames();
 
 // The disk sizes offered, in TB, ascending.
 std::vector<int> CalDiskSizesTB();

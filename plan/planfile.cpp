@@ -151,9 +151,8 @@ inline constexpr char RecordedPercentKey[] = "recordedPercent";
 inline constexpr char StreamsKey[] = "streams";
 inline constexpr char DiskTBKey[] = "diskTB";
 inline constexpr char RedundancyKey[] = "redundancy";
-const QStringList StreamNames{QStringLiteral("first"), QStringLiteral("both")};
-const QStringList RedundancyNames{QStringLiteral("none"), QStringLiteral("mirror"),
-                                  QStringLiteral("parity1"), QStringLiteral("parity2")};
+const QStringList& StreamNames = CalStreamNames();
+const QStringList& RedundancyNames = CalRedundancyNames();
 
 QString StorageError(CalStorageInput input)
 {
