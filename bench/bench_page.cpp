@@ -63,30 +63,18 @@ void ProcessEvents()
     QCoreApplication::processEvents();
 }
 
-// Enters the records through the page's own table widgets; rows beyond them count 0.
+// Enters the records through the page's state, as opening a plan does.
 bool Fill(const QList<Record>& records)
 {
     CDlgCalNVRNum* page = Window->NVRPage();
-    auto* table = page->findChild<CTableView*>(QStringLiteral("m_pIPCTableView"));
-    auto* model = page->findChild<QComboBox*>(QStringLiteral("m_pNVRCombo"));
-    model->setCurrentIndex(model->findText(QStringLiteral("NR-A8V")));
-    for (int row = 0; row < CDlgCalNVRNum::MaxRows; ++row) {
-        if (row >= records.size() && !table->GetCellWidget(row, 3))
-            break;
-        if (!table->GetCellWidget(row, 3))
-            page->TableCellClicked(table->model()->index(row, 0));
-        auto* first = qobject_cast<QComboBox*>(table->GetCellWidget(row, 1));
-        auto* second = qobject_cast<QComboBox*>(table->GetCellWidget(row, 2));
-        auto* count = qobject_cast<QLineEdit*>(table->GetCellWidget(row, 3));
-        if (!first || !second || !count)
-            return false;
-        const Record r = row < records.size() ? records[row] : Record{1024, 0, 0};
-        first->setCurrentText(QString::number(r.first));
-        second->setCurrentText(QString::number(r.second));
-        count->setText(QString::number(r.count));
-    }
+    NvrPageState nvr = page->State();
+    nvr.nvrModel = QStringLiteral("NR-A8V");
+    nvr.cameras.clear();
+    for (const Record& r : records)
+        nvr.cameras.append({QString::number(r.first), QString::number(r.second), r.count});
+    page->SetState(nvr);
     ProcessEvents();
-    return true;
+    return page->State() == nvr;
 }
 
 void Calculate(benchmark::State& state, const Case& c)

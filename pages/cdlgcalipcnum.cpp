@@ -5,19 +5,12 @@
 #include "engine/bitrate.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
-#include "pages/pageparts.h"
+#include "pages/crecordtable.h"
 #include "widgets/controls/ccombobox.h"
 #include "widgets/dialogs/cwarndlg.h"
 #include "widgets/itemviews/ctableview.h"
-#include "widgets/itemviews/hierarchicalheaderview.h"
-#include "widgets/itemviews/proxymodelwithheadermodels.h"
 
-#include <QAccessible>
-#include <QAction>
-#include <QItemSelectionModel>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QSet>
@@ -26,48 +19,29 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-
-constexpr int ColumnWidths[] = {180, 150, 150, 120};
-
-QString RedText(const QString& text)
-{
-    return QStringLiteral("<font color=red>") + text + QStringLiteral("</font>");
-}
-
-// A message counts as shown while the page keeps it up, whether or not the page itself is on
-// screen at the moment (the main window hides the page behind the other tab).
-bool IsShown(const QLabel* label)
-{
-    return !label->isHidden();
-}
-
-} // namespace
-
 CDlgCalIPCNum::CDlgCalIPCNum(QWidget* parent)
-    : QDialog(parent), ui(new Ui::CDlgCalIPCNumClass), m_iLastRow(-1)
+    : CCalculatorPage(parent), ui(new Ui::CDlgCalIPCNumClass), m_pRecords(nullptr)
 {
     ui->setupUi(this);
-    CTableView* table = ui->m_pIPCTableView;
 
-    m_pHeaderModel = new QStandardItemModel;
-    BuildHeaderModel(*m_pHeaderModel);
-    m_pDataModel = new QStandardItemModel(TableRows, ColumnCount);
-    m_pProxyModel = new ProxyModelWithHeaderModels;
-    m_pProxyModel->setSourceModel(m_pDataModel);
-    m_pProxyModel->SetColumnHeaderModel(m_pHeaderModel);
-    m_pHeaderView = new HierarchicalHeaderView(Qt::Horizontal, table);
-    table->setHeader(m_pHeaderView);
-    table->setModel(m_pProxyModel);
-
-    for (int column = 0; column < ColumnCount; ++column)
-        table->setColumnWidth(column, ColumnWidths[column]);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setContextMenuPolicy(Qt::CustomContextMenu);
-
-    table->SetCellText(0, IdColumn, tr("+click this add one record"));
+    CRecordTable::Columns columns;
+    columns.count = ColumnCount;
+    columns.editors = {NVRTypeColumn, DisableChannelColumn, NumberColumn};
+    columns.names = {QString(), tr("NVR Type"), tr("Disable Channel Number"), tr("Number(tai)")};
+    columns.widths = {180, 150, 150, 120};
+    columns.keyColumn = NVRTypeColumn;
+    m_pRecords = new CRecordTable(
+        ui->m_pIPCTableView, TableRows, columns, tr("+click this add one record"),
+        [this](QStandardItemModel& model) { BuildHeaderModel(model); },
+        [this](int row) { MakeRecordEditors(row); },
+        [this] { return !IsShown(ui->m_pNVRMessageLabel) && !IsShown(ui->m_pNumberInfoLabel); },
+        this);
+    connect(m_pRecords, &CRecordTable::RecordAdded, this, [this] {
+        CalIPCNum();
+        NoteChange();
+    });
+    connect(m_pRecords, &CRecordTable::Refreshed, this, &CDlgCalIPCNum::RecordsRefreshed);
+    connect(m_pRecords, &CRecordTable::Deleted, this, &CDlgCalIPCNum::CalIPCNum);
 
     for (QComboBox* combo : {ui->m_pFirstBitRateComboBox, ui->m_pSecondBitRateComboBox}) {
         combo->addItems(BitRateChoices());
@@ -82,83 +56,119 @@ CDlgCalIPCNum::CDlgCalIPCNum(QWidget* parent)
     }
 
     // Each combo's check runs before the recalculation its change triggers.
-    connect(table, &CTableView::PressedBtn, this, &CDlgCalIPCNum::TableCellClicked);
     connect(ui->m_pFirstBitRateComboBox, &QComboBox::editTextChanged, this,
             &CDlgCalIPCNum::ConfirmFirstBitRateRange);
     connect(ui->m_pSecondBitRateComboBox, &QComboBox::editTextChanged, this,
             &CDlgCalIPCNum::ConfirmSecondBitRateRange);
-    connect(ui->m_pFirstBitRateComboBox, &QComboBox::editTextChanged, this,
-            &CDlgCalIPCNum::CalIPCNum);
-    connect(ui->m_pSecondBitRateComboBox, &QComboBox::editTextChanged, this,
-            &CDlgCalIPCNum::CalIPCNum);
-    connect(table, &QWidget::customContextMenuRequested, this, &CDlgCalIPCNum::Show_ContextMenu);
-
-    // What a click does on the table, the keyboard does too: activate the add prompt on
-    // the current row, delete the selected records.
-    auto* add = new QAction(table);
-    add->setShortcuts(
-        {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Space)});
-    add->setShortcutContext(Qt::WidgetShortcut);
-    connect(add, &QAction::triggered, this,
-            [this] { TableCellClicked(ui->m_pIPCTableView->currentIndex().siblingAtColumn(0)); });
-    table->addAction(add);
-    auto* remove = new QAction(table);
-    remove->setShortcut(QKeySequence::Delete);
-    remove->setShortcutContext(Qt::WidgetShortcut);
-    connect(remove, &QAction::triggered, this, &CDlgCalIPCNum::DeleteTableRow);
-    table->addAction(remove);
+    for (QComboBox* combo : {ui->m_pFirstBitRateComboBox, ui->m_pSecondBitRateComboBox}) {
+        connect(combo, &QComboBox::editTextChanged, this, &CDlgCalIPCNum::CalIPCNum);
+        connect(combo, &QComboBox::editTextChanged, this, &CDlgCalIPCNum::NoteChange);
+    }
 
     setAccessibleName(tr("IPC Calculate"));
-    table->setAccessibleName(tr("Select NVR"));
+    ui->m_pIPCTableView->setAccessibleName(tr("Select NVR"));
     ui->m_pFirstBitRateComboBox->setAccessibleName(tr("First Bit Rate"));
     ui->m_pSecondBitRateComboBox->setAccessibleName(tr("Second Bit Rate"));
     SetResult(QString());
-    UpdateRecordWidgets();
-}
-
-void CDlgCalIPCNum::keyPressEvent(QKeyEvent* event)
-{
-    // The page is embedded in the main window: Escape must not close it as a dialog would.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void CDlgCalIPCNum::UpdateRecordWidgets()
-{
-    CTableView* table = ui->m_pIPCTableView;
-    // Widgets placed into cells join the focus chain in the order they were created (a
-    // record's channel combo is even replaced with its type); the user expects the columns
-    // left to right, record after record, then the bit rates beside the table.
-    QList<QWidget*> chain{table};
-    const QString columns[ColumnCount] = {QString(), tr("NVR Type"), tr("Disable Channel Number"),
-                                          tr("Number(tai)")};
-    for (int row = 0; row < TableRows; ++row) {
-        for (int column : {NVRTypeColumn, DisableChannelColumn, NumberColumn}) {
-            QWidget* editor = row <= m_iLastRow ? table->GetCellWidget(row, column) : nullptr;
-            // Rows below the records may still carry the name of a record deleted from them.
-            NameRecordCell(table, row, column,
-                           editor ? tr("%1, record %2").arg(columns[column]).arg(row + 1)
-                                  : QString());
-            if (editor)
-                chain.append(editor);
-        }
-    }
-    chain << ui->m_pFirstBitRateComboBox << ui->m_pSecondBitRateComboBox;
-    for (int i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
+    m_pRecords->SetTrailingWidgets({ui->m_pFirstBitRateComboBox, ui->m_pSecondBitRateComboBox});
+    m_pRecords->UpdateRecordWidgets();
 }
 
 CDlgCalIPCNum::~CDlgCalIPCNum()
 {
     // The table and its cell widgets go first, while the models they show still exist.
-    delete ui->m_pIPCTableView;
-    delete m_pProxyModel;
-    delete m_pDataModel;
-    delete m_pHeaderModel;
+    delete m_pRecords;
     delete ui;
+}
+
+IpcPageState CDlgCalIPCNum::State() const
+{
+    IpcPageState state;
+    for (int row = 0; row < m_pRecords->RecordCount(); ++row) {
+        PlanRecorder recorder;
+        if (CComboBox* type = NVRTypeCombo(row))
+            recorder.model = type->currentText();
+        if (CComboBox* channels = DisableChannelCombo(row))
+            recorder.disabledChannels = channels->currentText().toInt();
+        if (QLineEdit* number = NumberEdit(row))
+            recorder.count =
+                number->text().isEmpty() ? PlanBlankCount : CountFromText(number->text());
+        state.recorders.append(recorder);
+    }
+    state.ipcFirstBitRate = ui->m_pFirstBitRateComboBox->currentText();
+    state.ipcSecondBitRate = ui->m_pSecondBitRateComboBox->currentText();
+    return state;
+}
+
+void CDlgCalIPCNum::SetState(const IpcPageState& state)
+{
+    // The page recalculates on every change and warns above 1000000 recorders: only the state
+    // entered in full is calculated, so no passing sum can raise the warning.
+    m_bSettingState = true;
+    const int records = int(std::min<qsizetype>(state.recorders.size(), TableRows - 1));
+    m_pRecords->Truncate(records);
+    while (m_pRecords->RecordCount() < records && m_pRecords->AddRecord()) {
+    }
+    for (int row = 0; row < records; ++row) {
+        const PlanRecorder& recorder = state.recorders.at(row);
+        if (CComboBox* type = NVRTypeCombo(row)) {
+            const int index = type->findText(recorder.model);
+            if (index >= 0)
+                type->setCurrentIndex(index);
+        }
+        // The type's change may have put a new channel box in place.
+        if (CComboBox* channels = DisableChannelCombo(row)) {
+            const int index = channels->findText(QString::number(recorder.disabledChannels));
+            if (index >= 0)
+                channels->setCurrentIndex(index);
+        }
+        if (QLineEdit* number = NumberEdit(row)) {
+            const QString text =
+                recorder.count == PlanBlankCount ? QString() : QString::number(recorder.count);
+            if (number->text() != text)
+                number->setText(text);
+        }
+    }
+    EnterComboText(ui->m_pFirstBitRateComboBox, state.ipcFirstBitRate);
+    EnterComboText(ui->m_pSecondBitRateComboBox, state.ipcSecondBitRate);
+    m_bSettingState = false;
+
+    ConfirmNumber(QString());
+    const QString problem = NVRTypeProblem();
+    if (problem.isEmpty())
+        ui->m_pNVRMessageLabel->hide();
+    else
+        ShowMessageLabel(ui->m_pNVRMessageLabel, problem);
+    ConfirmFirstBitRateRange(ui->m_pFirstBitRateComboBox->currentText());
+    ConfirmSecondBitRateRange(ui->m_pSecondBitRateComboBox->currentText());
+    CalIPCNum();
+    emit StateChanged();
+}
+
+void CDlgCalIPCNum::Reset()
+{
+    IpcPageState start;
+    start.ipcFirstBitRate = ui->m_pFirstBitRateComboBox->itemText(CalDefaultBitRateIndex);
+    start.ipcSecondBitRate = ui->m_pSecondBitRateComboBox->itemText(CalDefaultBitRateIndex);
+    SetState(start);
+    // Nothing is calculated until the user enters something.
+    SetResult(QString());
+}
+
+QString CDlgCalIPCNum::ResultTotal() const
+{
+    return ui->m_pResultToolButton->text();
+}
+
+QWidget* CDlgCalIPCNum::ResultView() const
+{
+    return ui->m_pResultToolButton;
+}
+
+void CDlgCalIPCNum::NoteChange()
+{
+    if (!m_bSettingState)
+        emit StateChanged();
 }
 
 void CDlgCalIPCNum::BuildHeaderModel(QStandardItemModel& headerModel)
@@ -170,16 +180,9 @@ void CDlgCalIPCNum::BuildHeaderModel(QStandardItemModel& headerModel)
     headerModel.setItem(0, 0, root);
 }
 
-void CDlgCalIPCNum::TableCellClicked(const QModelIndex& index)
+void CDlgCalIPCNum::MakeRecordEditors(int row)
 {
-    if (IsShown(ui->m_pNVRMessageLabel) || IsShown(ui->m_pNumberInfoLabel))
-        return;
     CTableView* table = ui->m_pIPCTableView;
-    const int row = index.row();
-    if (!index.isValid() || index.column() != IdColumn ||
-        table->GetCellText(row, IdColumn).isEmpty() || table->GetCellWidget(row, NVRTypeColumn))
-        return;
-
     auto* number = new QLineEdit;
     // The validator goes with its editor, so deleted records leave nothing behind.
     number->setValidator(new QRegularExpressionValidator(
@@ -187,9 +190,8 @@ void CDlgCalIPCNum::TableCellClicked(const QModelIndex& index)
     number->setText(QStringLiteral("5"));
     connect(number, &QLineEdit::textChanged, this, &CDlgCalIPCNum::ConfirmNumber);
     connect(number, &QLineEdit::textChanged, this, &CDlgCalIPCNum::CalIPCNum);
+    connect(number, &QLineEdit::textChanged, this, &CDlgCalIPCNum::NoteChange);
     table->SetCellWidget(row, NumberColumn, number);
-
-    table->SetCellText(row, IdColumn, QString::number(row + 1));
 
     auto* type = new CComboBox;
     type->SetRow(row);
@@ -199,7 +201,7 @@ void CDlgCalIPCNum::TableCellClicked(const QModelIndex& index)
 
     // The lowest catalogue entry the records above do not use yet.
     std::vector<int> used;
-    for (int r = 0; r <= row; ++r) {
+    for (int r = 0; r < row; ++r) {
         if (CComboBox* combo = NVRTypeCombo(r))
             used.push_back(combo->currentIndex());
     }
@@ -213,18 +215,12 @@ void CDlgCalIPCNum::TableCellClicked(const QModelIndex& index)
     }
     type->setCurrentIndex(choice);
 
-    m_iLastRow = row;
     connect(type, &CComboBox::comboIndexChange, this, &CDlgCalIPCNum::NVRTypeComboValueChanged);
     connect(type, &QComboBox::currentIndexChanged, this, &CDlgCalIPCNum::CalIPCNum);
+    connect(type, &QComboBox::currentIndexChanged, this, &CDlgCalIPCNum::NoteChange);
     table->SetCellWidget(row, NVRTypeColumn, type);
 
     NVRTypeComboValueChanged(type->currentText(), row);
-
-    if (table->GetCellText(row + 1, IdColumn).isEmpty())
-        table->SetCellText(row + 1, IdColumn, tr("+click this add one record"));
-
-    UpdateRecordWidgets();
-    CalIPCNum();
 }
 
 void CDlgCalIPCNum::NVRTypeComboValueChanged(const QString& text, int iRow)
@@ -233,7 +229,7 @@ void CDlgCalIPCNum::NVRTypeComboValueChanged(const QString& text, int iRow)
 
     CalNVRInfo info;
     if (!FindNVRTypeByName(text, info)) {
-        ShowMessage(ui->m_pNVRMessageLabel, tr("The NVR Type is not valid"));
+        ShowMessageLabel(ui->m_pNVRMessageLabel, tr("The NVR Type is not valid"));
         SetResult(QStringLiteral("0"));
         return;
     }
@@ -247,14 +243,15 @@ void CDlgCalIPCNum::NVRTypeComboValueChanged(const QString& text, int iRow)
     channels->setEditable(false);
     channels->setEnabled(info.maxDisableChannels >= 1);
     connect(channels, &QComboBox::currentIndexChanged, this, &CDlgCalIPCNum::CalIPCNum);
+    connect(channels, &QComboBox::currentIndexChanged, this, &CDlgCalIPCNum::NoteChange);
     ui->m_pIPCTableView->SetCellWidget(iRow, DisableChannelColumn, channels);
-    UpdateRecordWidgets();
+    m_pRecords->UpdateRecordWidgets();
 
     // All records are compared, not only the changed one: a duplicate left between two other
     // rows would otherwise go unreported and silently lose one row's recorders.
     const QString problem = NVRTypeProblem();
     if (!problem.isEmpty()) {
-        ShowMessage(ui->m_pNVRMessageLabel, problem);
+        ShowMessageLabel(ui->m_pNVRMessageLabel, problem);
         SetResult(QStringLiteral("0"));
     }
 }
@@ -275,8 +272,8 @@ void CDlgCalIPCNum::ConfirmBitRateRange(const QString& text, QLabel* label)
         label->hide();
         return;
     }
-    ShowMessage(label, tr("The Bit rate is not valid.") + QStringLiteral("<br/>") +
-                           tr("range 0 or 32k-16384k."));
+    ShowMessageLabel(label, tr("The Bit rate is not valid.") + QStringLiteral("<br/>") +
+                                tr("range 0 or 32k-16384k."));
     SetResult(QStringLiteral("0"));
 }
 
@@ -291,7 +288,7 @@ void CDlgCalIPCNum::ConfirmNumber(const QString& text)
         if (!number)
             return;
         if (number->text().isEmpty()) {
-            ShowMessage(ui->m_pNumberInfoLabel, tr("The number can not be blank"));
+            ShowMessageLabel(ui->m_pNumberInfoLabel, tr("The number can not be blank"));
             SetResult(QStringLiteral("0"));
             return;
         }
@@ -300,6 +297,8 @@ void CDlgCalIPCNum::ConfirmNumber(const QString& text)
 
 void CDlgCalIPCNum::CalIPCNum()
 {
+    if (m_bSettingState)
+        return;
     for (const QLabel* label : {ui->m_pFirstBitRateLabel, ui->m_pSecondBitRateLabel,
                                 ui->m_pNVRMessageLabel, ui->m_pNumberInfoLabel}) {
         if (IsShown(label))
@@ -338,62 +337,30 @@ void CDlgCalIPCNum::CalIPCNum()
         SetResult(QStringLiteral("0"));
 }
 
-void CDlgCalIPCNum::Show_ContextMenu(const QPoint& pos)
-{
-    if (SelectedRecordRows().isEmpty())
-        return;
-    QMenu menu(ui->m_pIPCTableView);
-    QAction* remove = menu.addAction(tr("delete"));
-    connect(remove, &QAction::triggered, this, &CDlgCalIPCNum::DeleteTableRow);
-    // At the point the table names: the mouse pointer, or the selected row for the menu key.
-    menu.exec(ui->m_pIPCTableView->viewport()->mapToGlobal(pos));
-}
-
 void CDlgCalIPCNum::DeleteTableRow()
 {
-    QList<int> rows = SelectedRecordRows();
-    if (rows.isEmpty())
-        return;
-    // From the bottom up, so the rows still to remove keep their numbers.
-    std::sort(rows.begin(), rows.end(), std::greater<int>());
-    for (int row : rows)
-        ui->m_pIPCTableView->model()->removeRows(row, 1);
-    RefreshTable();
-    CalIPCNum();
+    m_pRecords->DeleteSelected();
 }
 
 void CDlgCalIPCNum::RefreshTable()
 {
-    CTableView* table = ui->m_pIPCTableView;
-    // With every record still in place (nothing was removed) the prompt stays where it is.
-    int prompt = m_iLastRow + 1;
-    for (int row = 0; row <= m_iLastRow; ++row) {
-        CComboBox* type = NVRTypeCombo(row);
-        if (!type) {
-            prompt = row;
-            break;
-        }
-        type->SetRow(row);
-    }
+    m_pRecords->Refresh();
+}
 
-    for (int row = prompt; row <= m_iLastRow; ++row) {
-        for (int column = 0; column < ColumnCount; ++column) {
-            if (!table->GetCellText(row, column).isEmpty())
-                table->SetCellText(row, column, QString());
-        }
+void CDlgCalIPCNum::RecordsRefreshed()
+{
+    for (int row = 0; row <= m_pRecords->LastRow(); ++row) {
+        if (CComboBox* type = NVRTypeCombo(row))
+            type->SetRow(row);
     }
-    table->SetCellText(m_iLastRow + 1, IdColumn, QString());
-    table->SetCellText(prompt, IdColumn, tr("+click this add one record"));
-    m_iLastRow = prompt - 1;
-    UpdateRecordWidgets();
-
     ConfirmNumber(QString());
 
     const QString problem = NVRTypeProblem();
     if (problem.isEmpty())
         ui->m_pNVRMessageLabel->hide();
     else
-        ShowMessage(ui->m_pNVRMessageLabel, problem);
+        ShowMessageLabel(ui->m_pNVRMessageLabel, problem);
+    NoteChange();
 }
 
 CComboBox* CDlgCalIPCNum::NVRTypeCombo(int row) const
@@ -411,25 +378,11 @@ QLineEdit* CDlgCalIPCNum::NumberEdit(int row) const
     return qobject_cast<QLineEdit*>(ui->m_pIPCTableView->GetCellWidget(row, NumberColumn));
 }
 
-QList<int> CDlgCalIPCNum::SelectedRecordRows() const
-{
-    QList<int> rows;
-    const QItemSelectionModel* selection = ui->m_pIPCTableView->selectionModel();
-    if (!selection)
-        return rows;
-    for (const QModelIndex& index : selection->selectedIndexes()) {
-        if (index.column() == IdColumn && NVRTypeCombo(index.row()) && !rows.contains(index.row()))
-            rows.append(index.row());
-    }
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
 QString CDlgCalIPCNum::NVRTypeProblem() const
 {
     QSet<QString> seen;
     bool duplicate = false;
-    for (int row = 0; row <= m_iLastRow; ++row) {
+    for (int row = 0; row <= m_pRecords->LastRow(); ++row) {
         CComboBox* type = NVRTypeCombo(row);
         if (!type)
             continue;
@@ -441,18 +394,6 @@ QString CDlgCalIPCNum::NVRTypeProblem() const
         seen.insert(info.name);
     }
     return duplicate ? tr("The NVR Type already exists") : QString();
-}
-
-void CDlgCalIPCNum::ShowMessage(QLabel* label, const QString& text)
-{
-    const bool announce = label->isHidden() || label->text() != RedText(text);
-    label->setText(RedText(text));
-    label->show();
-    if (announce) {
-        // A message appearing beside the table is an alert for a screen reader.
-        QAccessibleEvent alert(label, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-    }
 }
 
 void CDlgCalIPCNum::SetResult(const QString& text)

@@ -2,18 +2,17 @@
 #ifndef CDLGCALIPCNUM_H
 #define CDLGCALIPCNUM_H
 
-#include <QDialog>
-#include <QModelIndex>
-#include <QPoint>
+#include "pages/pageparts.h"
+#include "plan/pagestate.h"
+
+#include <QList>
 #include <QString>
 
 namespace Ui {
 class CDlgCalIPCNumClass;
 }
 class CComboBox;
-class CTableView;
-class HierarchicalHeaderView;
-class ProxyModelWithHeaderModels;
+class CRecordTable;
 class QLabel;
 class QLineEdit;
 class QStandardItemModel;
@@ -23,10 +22,9 @@ class QStandardItemModel;
 // take, recalculated on every change. A visible message blocks the recalculation (and, for
 // the type and count messages, adding records) until the input is put right.
 //
-// The data model keeps all 28 rows for the page's whole life. Deleting a record only
-// announces the removal through the proxy: the view drops that row's cell widgets and moves
-// the ones below up, the texts stay in their rows, and RefreshTable renumbers the rest.
-class CDlgCalIPCNum : public QDialog
+// What the page holds is its state (IpcPageState); StateChanged() follows every change of it,
+// by the user or by SetState. The records' editors are cell widgets of a CRecordTable.
+class CDlgCalIPCNum : public CCalculatorPage
 {
     Q_OBJECT
 
@@ -45,41 +43,46 @@ public:
         ColumnCount
     };
 
+    // The records and inputs as the page holds them, valid or not.
+    IpcPageState State() const;
+    // Enters a state as a user would, so that every check and message applies, and
+    // recalculates once at the end.
+    void SetState(const IpcPageState& state);
+    // As at start: no records, the default bit rates, no result.
+    void Reset();
+    // The result box's number as shown; empty before anything was calculated.
+    QString ResultTotal() const;
+    // The result box, for the window's context menu and copy key.
+    QWidget* ResultView() const;
+
+signals:
+    void StateChanged();
+
 public slots:
-    void TableCellClicked(const QModelIndex& index);
     void CalIPCNum();
     void NVRTypeComboValueChanged(const QString& text, int iRow);
     void ConfirmFirstBitRateRange(const QString& text);
     void ConfirmSecondBitRateRange(const QString& text);
     void BuildHeaderModel(QStandardItemModel& headerModel);
     void ConfirmNumber(const QString& text);
-    void Show_ContextMenu(const QPoint& pos);
     void DeleteTableRow();
     void RefreshTable();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
-    // Tab order and accessible names of the record editors, after records come or go.
-    void UpdateRecordWidgets();
+    void MakeRecordEditors(int row);
+    void RecordsRefreshed();
     CComboBox* NVRTypeCombo(int row) const;
     CComboBox* DisableChannelCombo(int row) const;
     QLineEdit* NumberEdit(int row) const;
-    // Record rows in the selection, ascending.
-    QList<int> SelectedRecordRows() const;
     // The recorder-type message the records call for, empty when there is none.
     QString NVRTypeProblem() const;
     void ConfirmBitRateRange(const QString& text, QLabel* label);
-    void ShowMessage(QLabel* label, const QString& text);
     void SetResult(const QString& text);
+    void NoteChange();
 
     Ui::CDlgCalIPCNumClass* ui;
-    QStandardItemModel* m_pHeaderModel;
-    QStandardItemModel* m_pDataModel;
-    ProxyModelWithHeaderModels* m_pProxyModel;
-    HierarchicalHeaderView* m_pHeaderView;
-    int m_iLastRow;
+    CRecordTable* m_pRecords;
+    bool m_bSettingState = false;
 };
 
 #endif

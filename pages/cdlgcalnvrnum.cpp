@@ -7,20 +7,16 @@
 #include "engine/grouping.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
-#include "pages/pageparts.h"
+#include "pages/crecordtable.h"
+#include "pages/cstorageinputs.h"
 #include "util/helpers.h"
 #include "widgets/dialogs/chasedialog.h"
 #include "widgets/dialogs/cwarndlg.h"
-#include "widgets/itemviews/hierarchicalheaderview.h"
-#include "widgets/itemviews/proxymodelwithheadermodels.h"
+#include "widgets/itemviews/ctableview.h"
 
-#include <QAccessible>
-#include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPointer>
 #include <QRegularExpressionValidator>
 #include <QStandardItemModel>
@@ -36,26 +32,6 @@ const QLatin1String ResultTreeStyle(
 const QLatin1String
     EmptyTreeStyle("CGroupTreeView{ border-image:url(:/images/public/TreeView/tree_bg.png) 2 2 2 2;"
                    "\t\t\t\t\t\t\t\t\t\t\t  border-width:2px 2px 2px 2px; }");
-
-enum Column
-{
-    IdColumn,
-    FirstBitRateColumn,
-    SecondBitRateColumn,
-    NumberColumn,
-    ColumnCount
-};
-
-QString RedText(const QString& text)
-{
-    return QStringLiteral("<font color=red>") + text + QStringLiteral("</font>");
-}
-
-// Shown means not hidden by the page: the page itself may be on another tab.
-bool IsShown(const QWidget* widget)
-{
-    return !widget->isHidden();
-}
 
 // Counts line up for ids of up to three digits in a fixed-pitch font.
 QString CameraLine(int id, int count)
@@ -77,40 +53,56 @@ QFont CameraLineFont()
 } // namespace
 
 CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
-    : QDialog(parent), ui(new Ui::CDlgCalNVRNumClass), m_pHeaderModel(new QStandardItemModel),
-      m_pDataModel(new QStandardItemModel(MaxRows, ColumnCount)), m_pProxyModel(nullptr),
-      m_pHeaderView(nullptr), m_pGroupModel(nullptr), m_pCountValidator(nullptr),
-      m_bFirstBitRateError(false), m_bSecondBitRateError(false), m_iLastRow(-1),
-      m_pRetentionEdit(nullptr), m_pHoursEdit(nullptr), m_pRecordedEdit(nullptr),
-      m_pStreamsCombo(nullptr), m_pDiskCombo(nullptr), m_pRedundancyCombo(nullptr),
-      m_pStorageInformation(nullptr), m_pStorageTotalLabel(nullptr),
+    : CCalculatorPage(parent), ui(new Ui::CDlgCalNVRNumClass), m_pRecords(nullptr),
+      m_pStorage(nullptr), m_pGroupModel(nullptr), m_pCountValidator(nullptr),
+      m_bFirstBitRateError(false), m_bSecondBitRateError(false), m_pStorageTotalLabel(nullptr),
       m_resultDiskTB(CalDefaultDiskTB)
 {
     ui->setupUi(this);
-    BuildStorageInputs();
-    BuildHeaderModel(*m_pHeaderModel);
 
-    CTableView* table = ui->m_pIPCTableView;
-    m_pProxyModel = new ProxyModelWithHeaderModels(this);
-    m_pProxyModel->setSourceModel(m_pDataModel);
-    m_pProxyModel->SetColumnHeaderModel(m_pHeaderModel);
-    m_pHeaderView = new HierarchicalHeaderView(Qt::Horizontal, table);
-    table->setHeader(m_pHeaderView);
-    table->setModel(m_pProxyModel);
+    // The frame was laid out with room around its two choices; the storage inputs take it,
+    // so that the window's least size still shows everything.
+    QGridLayout* grid = ui->gridLayout_2;
+    for (QSpacerItem* spacer :
+         {ui->verticalSpacer, ui->verticalSpacer_2, ui->verticalSpacer_3, ui->verticalSpacer_4}) {
+        grid->removeItem(spacer);
+        delete spacer;
+    }
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(3);
+    ui->gridLayout_4->setContentsMargins(9, 5, 9, 5);
+    ui->m_pNVRFrame->setMaximumHeight(QWIDGETSIZE_MAX);
+    m_pStorage = new CStorageInputs(grid, ui->m_pNVRFrame, this);
+    connect(m_pStorage, &CStorageInputs::Changed, this, &CDlgCalNVRNum::StorageInputsChanged);
 
-    const int widths[ColumnCount] = {180, 150, 150, 120};
-    for (int column = 0; column < ColumnCount; ++column)
-        table->setColumnWidth(column, widths[column]);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(table, &QWidget::customContextMenuRequested, this, &CDlgCalNVRNum::Show_ContextMenu);
-    table->SetCellText(0, IdColumn, AddPrompt());
+    // The site's storage, under the recorder total.
+    m_pStorageTotalLabel = new QLabel(ui->m_pResult);
+    m_pStorageTotalLabel->setObjectName(QStringLiteral("m_pStorageTotalLabel"));
+    m_pStorageTotalLabel->setAlignment(Qt::AlignCenter);
+    m_pStorageTotalLabel->setWordWrap(true);
+    m_pStorageTotalLabel->hide();
+    ui->verticalLayout_2->insertWidget(ui->verticalLayout_2->indexOf(ui->m_pGroupTableResult),
+                                       m_pStorageTotalLabel);
 
     // One validator serves every count editor, so records coming and going leave none behind.
     m_pCountValidator = new QRegularExpressionValidator(
         QRegularExpression(QString::fromLatin1(CalCountPattern)), this);
+
+    CRecordTable::Columns columns;
+    columns.count = ColumnCount;
+    columns.editors = {FirstBitRateColumn, SecondBitRateColumn, NumberColumn};
+    columns.names = {QString(), tr("First Bit Rate"), tr("Second Bit Rate"), tr("Number(tai)")};
+    columns.widths = {180, 150, 150, 120};
+    columns.keyColumn = FirstBitRateColumn;
+    m_pRecords = new CRecordTable(
+        ui->m_pIPCTableView, MaxRows, columns, tr("+click this add one record"),
+        [this](QStandardItemModel& model) { BuildHeaderModel(model); },
+        [this](int row) { MakeRecordEditors(row); }, [this] { return MayAddRecord(); }, this);
+    connect(m_pRecords, &CRecordTable::RecordAdded, this, [this] {
+        ui->m_pCalNVRNumButton->setEnabled(CalculateAllowed());
+        NoteChange();
+    });
+    connect(m_pRecords, &CRecordTable::Refreshed, this, &CDlgCalNVRNum::RecordsRefreshed);
 
     for (const CalNVRInfo& info : NVRTypeList)
         ui->m_pNVRCombo->addItem(info.name, info.id);
@@ -126,186 +118,146 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     ui->m_pChannelInformation->hide();
     ui->m_pNumberInfoLabel->hide();
 
-    connect(ui->m_pNVRCombo, &QComboBox::currentIndexChanged, this,
-            [this] { NVRTypeComboValueChanged(ui->m_pNVRCombo->currentText()); });
-    connect(ui->m_pChannelNumCombo, &QComboBox::currentIndexChanged, this,
-            [this] { ChannelNumValueChanged(ui->m_pChannelNumCombo->currentText()); });
-    connect(table, &CTableView::PressedBtn, this, &CDlgCalNVRNum::TableCellClicked);
-    connect(ui->m_pCalNVRNumButton, &QPushButton::clicked, this, &CDlgCalNVRNum::CalNVRNum);
-
-    // What a click does on the table, the keyboard does too: activate the add prompt on
-    // the current row, delete the selected records.
-    auto* add = new QAction(table);
-    add->setShortcuts(
-        {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Space)});
-    add->setShortcutContext(Qt::WidgetShortcut);
-    connect(add, &QAction::triggered, this, [this] {
-        TableCellClicked(ui->m_pIPCTableView->currentIndex().siblingAtColumn(IdColumn));
+    connect(ui->m_pNVRCombo, &QComboBox::currentIndexChanged, this, [this] {
+        NVRTypeComboValueChanged(ui->m_pNVRCombo->currentText());
+        NoteChange();
     });
-    table->addAction(add);
-    auto* remove = new QAction(table);
-    remove->setShortcut(QKeySequence::Delete);
-    remove->setShortcutContext(Qt::WidgetShortcut);
-    connect(remove, &QAction::triggered, this, &CDlgCalNVRNum::DeleteTableRow);
-    table->addAction(remove);
+    connect(ui->m_pChannelNumCombo, &QComboBox::currentIndexChanged, this, [this] {
+        ChannelNumValueChanged(ui->m_pChannelNumCombo->currentText());
+        NoteChange();
+    });
+    connect(ui->m_pCalNVRNumButton, &QPushButton::clicked, this, &CDlgCalNVRNum::CalNVRNum);
     // Return on the controls beside the table runs the calculation when it is allowed.
     ui->m_pCalNVRNumButton->setDefault(true);
 
     setAccessibleName(tr("NVR Calculate"));
-    table->setAccessibleName(tr("Select IPC"));
+    ui->m_pIPCTableView->setAccessibleName(tr("Select IPC"));
     ui->m_pNVRCombo->setAccessibleName(tr("Select NVR Type"));
     ui->m_pChannelNumCombo->setAccessibleName(tr("Disable Channel Number"));
     ui->m_pGroupTableResult->setAccessibleName(tr("NVR groups"));
     ShowResultNumber(ui->m_pResultToolButton, QString(), ResultCaption());
-    UpdateRecordWidgets();
+    m_pRecords->SetTrailingWidgets(QList<QWidget*>{ui->m_pNVRCombo, ui->m_pChannelNumCombo}
+                                   << m_pStorage->Editors() << ui->m_pCalNVRNumButton);
+    m_pRecords->UpdateRecordWidgets();
 }
 
 CDlgCalNVRNum::~CDlgCalNVRNum()
 {
-    // The views let go of the models as these are destroyed; the proxy goes first.
-    delete m_pProxyModel;
-    delete m_pDataModel;
-    delete m_pHeaderModel;
+    // The table and its cell widgets go first, while the models they show still exist.
+    delete m_pRecords;
     delete ui;
 }
 
-void CDlgCalNVRNum::BuildStorageInputs()
+NvrPageState CDlgCalNVRNum::State() const
 {
-    // The frame was laid out with room around its two choices; the storage inputs take it,
-    // so that the window's least size still shows everything.
-    QGridLayout* grid = ui->gridLayout_2;
-    for (QSpacerItem* spacer :
-         {ui->verticalSpacer, ui->verticalSpacer_2, ui->verticalSpacer_3, ui->verticalSpacer_4}) {
-        grid->removeItem(spacer);
-        delete spacer;
+    NvrPageState state;
+    for (int row = 0; row < m_pRecords->RecordCount(); ++row) {
+        PlanCamera camera;
+        if (auto* first = qobject_cast<QComboBox*>(m_pRecords->Editor(row, FirstBitRateColumn)))
+            camera.firstBitRate = first->currentText();
+        if (auto* second = qobject_cast<QComboBox*>(m_pRecords->Editor(row, SecondBitRateColumn)))
+            camera.secondBitRate = second->currentText();
+        if (auto* count = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NumberColumn)))
+            camera.count = count->text().isEmpty() ? PlanBlankCount : CountFromText(count->text());
+        state.cameras.append(camera);
     }
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setVerticalSpacing(3);
-    ui->gridLayout_4->setContentsMargins(9, 5, 9, 5);
-    ui->m_pNVRFrame->setMaximumHeight(QWIDGETSIZE_MAX);
-    QWidget* frame = ui->m_pNVRFrame;
-    int row = grid->rowCount();
+    state.nvrModel = ui->m_pNVRCombo->currentText();
+    state.nvrDisabledChannels = ui->m_pChannelNumCombo->currentText().toInt();
+    state.storage = m_pStorage->Inputs();
+    return state;
+}
 
-    auto addRow = [&](const QString& text, QWidget* field) {
-        auto* label = new QLabel(text, frame);
-        label->setBuddy(field);
-        // As wide as the recorder choice above, whatever their texts would ask for: the
-        // column beside the table keeps its width.
-        field->setMinimumWidth(150);
-        field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        field->setAccessibleName(text.chopped(1).trimmed());
-        grid->addWidget(label, row, 0);
-        grid->addWidget(field, row, 1);
-        ++row;
-    };
-    auto numberEdit = [this, frame](int value) {
-        auto* edit = new QLineEdit(QString::number(value), frame);
-        // Digits only, as many as the largest value has; the range is checked with a message.
-        edit->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[0-9]{0,4}")), edit));
-        connect(edit, &QLineEdit::textChanged, this, &CDlgCalNVRNum::ConfirmStorageInputs);
-        return edit;
-    };
-    auto choice = [frame] {
-        auto* combo = new QComboBox(frame);
-        combo->setEditable(false);
-        return combo;
-    };
+void CDlgCalNVRNum::SetState(const NvrPageState& state)
+{
+    const bool outer = !m_bSettingState;
+    m_bSettingState = true;
+    const int records = int(std::min<qsizetype>(state.cameras.size(), MaxRows));
+    m_pRecords->Truncate(records);
+    while (m_pRecords->RecordCount() < records && m_pRecords->AddRecord()) {
+    }
+    for (int row = 0; row < records; ++row) {
+        const PlanCamera& camera = state.cameras.at(row);
+        EnterComboText(qobject_cast<QComboBox*>(m_pRecords->Editor(row, FirstBitRateColumn)),
+                       camera.firstBitRate);
+        EnterComboText(qobject_cast<QComboBox*>(m_pRecords->Editor(row, SecondBitRateColumn)),
+                       camera.secondBitRate);
+        if (auto* count = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NumberColumn))) {
+            const QString text =
+                camera.count == PlanBlankCount ? QString() : QString::number(camera.count);
+            if (count->text() != text)
+                count->setText(text);
+        }
+    }
+    const int model = ui->m_pNVRCombo->findText(state.nvrModel);
+    if (model >= 0)
+        ui->m_pNVRCombo->setCurrentIndex(model);
+    const int channels =
+        ui->m_pChannelNumCombo->findText(QString::number(state.nvrDisabledChannels));
+    if (channels >= 0)
+        ui->m_pChannelNumCombo->setCurrentIndex(channels);
+    m_pStorage->SetInputs(state.storage);
+    if (outer) {
+        m_bSettingState = false;
+        emit StateChanged();
+    }
+}
 
-    const CalStorageInputs defaults;
-    m_pRetentionEdit = numberEdit(defaults.retentionDays);
-    m_pRetentionEdit->setObjectName(QStringLiteral("m_pRetentionEdit"));
-    addRow(tr("Retention (days):"), m_pRetentionEdit);
-    m_pHoursEdit = numberEdit(defaults.hoursPerDay);
-    m_pHoursEdit->setObjectName(QStringLiteral("m_pHoursEdit"));
-    addRow(tr("Recording hours per day:"), m_pHoursEdit);
-    m_pRecordedEdit = numberEdit(defaults.recordedPercent);
-    m_pRecordedEdit->setObjectName(QStringLiteral("m_pRecordedEdit"));
-    m_pRecordedEdit->setToolTip(
-        tr("The share of the recording hours actually recorded, e.g. for motion recording"));
-    addRow(tr("Recorded share (%):"), m_pRecordedEdit);
+void CDlgCalNVRNum::Reset()
+{
+    NvrPageState start;
+    start.nvrModel = ui->m_pNVRCombo->itemText(0);
+    m_bSettingState = true;
+    SetState(start);
+    ui->m_pCalNVRNumButton->setEnabled(false);
+    std::vector<CalNVRUsedByUI> none;
+    ResetGroup(none);
+    ui->m_pResultToolButton->setText(QString());
+    m_bSettingState = false;
+    emit StateChanged();
+}
 
-    m_pStreamsCombo = choice();
-    m_pStreamsCombo->setObjectName(QStringLiteral("m_pStreamsCombo"));
-    m_pStreamsCombo->addItem(tr("First stream only"), int(CalStreams::FirstOnly));
-    m_pStreamsCombo->addItem(tr("Both streams"), int(CalStreams::Both));
-    addRow(tr("Streams recorded:"), m_pStreamsCombo);
+bool CDlgCalNVRNum::CanCalculate() const
+{
+    return ui->m_pCalNVRNumButton->isEnabled();
+}
 
-    m_pDiskCombo = choice();
-    m_pDiskCombo->setObjectName(QStringLiteral("m_pDiskCombo"));
-    for (int size : CalDiskSizesTB())
-        m_pDiskCombo->addItem(tr("%1 TB").arg(size), size);
-    m_pDiskCombo->setCurrentIndex(m_pDiskCombo->findData(defaults.diskTB));
-    addRow(tr("Disk size:"), m_pDiskCombo);
-
-    m_pRedundancyCombo = choice();
-    m_pRedundancyCombo->setObjectName(QStringLiteral("m_pRedundancyCombo"));
-    m_pRedundancyCombo->addItem(tr("None"), int(CalRedundancy::None));
-    m_pRedundancyCombo->addItem(tr("Mirrored"), int(CalRedundancy::Mirrored));
-    m_pRedundancyCombo->addItem(tr("One parity disk"), int(CalRedundancy::SingleParity));
-    m_pRedundancyCombo->addItem(tr("Two parity disks"), int(CalRedundancy::DoubleParity));
-    addRow(tr("Redundancy:"), m_pRedundancyCombo);
-
-    // Connected once all are filled: filling a box announces its first choice.
-    for (QComboBox* combo : {m_pStreamsCombo, m_pDiskCombo, m_pRedundancyCombo})
-        connect(combo, &QComboBox::currentIndexChanged, this, &CDlgCalNVRNum::ConfirmStorageInputs);
-
-    m_pStorageInformation = new QLabel(frame);
-    m_pStorageInformation->setObjectName(QStringLiteral("m_pStorageInformation"));
-    m_pStorageInformation->setWordWrap(true);
-    m_pStorageInformation->hide();
-    grid->addWidget(m_pStorageInformation, row, 0, 1, 2);
-
-    // The site's storage, under the recorder total.
-    m_pStorageTotalLabel = new QLabel(ui->m_pResult);
-    m_pStorageTotalLabel->setObjectName(QStringLiteral("m_pStorageTotalLabel"));
-    m_pStorageTotalLabel->setAlignment(Qt::AlignCenter);
-    m_pStorageTotalLabel->setWordWrap(true);
-    m_pStorageTotalLabel->hide();
-    ui->verticalLayout_2->insertWidget(ui->verticalLayout_2->indexOf(ui->m_pGroupTableResult),
-                                       m_pStorageTotalLabel);
+void CDlgCalNVRNum::NoteChange()
+{
+    if (!m_bSettingState)
+        emit StateChanged();
 }
 
 CalStorageInputs CDlgCalNVRNum::StorageInputs(bool* valid) const
 {
-    CalStorageInputs inputs;
-    inputs.retentionDays = m_pRetentionEdit->text().toInt();
-    inputs.hoursPerDay = m_pHoursEdit->text().toInt();
-    inputs.recordedPercent = m_pRecordedEdit->text().toInt();
-    // No choice at all reads as a value out of range.
-    auto chosen = [](const QComboBox* combo) {
-        return combo->currentIndex() < 0 ? -1 : combo->currentData().toInt();
-    };
-    inputs.streams = CalStreams(chosen(m_pStreamsCombo));
-    inputs.diskTB = chosen(m_pDiskCombo);
-    inputs.redundancy = CalRedundancy(chosen(m_pRedundancyCombo));
-    if (valid)
-        *valid = CheckStorageInputs(inputs) == CalStorageInput::None;
-    return inputs;
-}
-
-void CDlgCalNVRNum::SetStorageInputs(const CalStorageInputs& inputs)
-{
-    m_pRetentionEdit->setText(QString::number(inputs.retentionDays));
-    m_pHoursEdit->setText(QString::number(inputs.hoursPerDay));
-    m_pRecordedEdit->setText(QString::number(inputs.recordedPercent));
-    m_pStreamsCombo->setCurrentIndex(m_pStreamsCombo->findData(int(inputs.streams)));
-    m_pDiskCombo->setCurrentIndex(m_pDiskCombo->findData(inputs.diskTB));
-    m_pRedundancyCombo->setCurrentIndex(m_pRedundancyCombo->findData(int(inputs.redundancy)));
+    return m_pStorage->Inputs(valid);
 }
 
 QList<QPair<QString, QString>> CDlgCalNVRNum::StorageInputTexts() const
 {
-    QList<QPair<QString, QString>> texts;
-    for (QWidget* field :
-         {static_cast<QWidget*>(m_pRetentionEdit), static_cast<QWidget*>(m_pHoursEdit),
-          static_cast<QWidget*>(m_pRecordedEdit), static_cast<QWidget*>(m_pStreamsCombo),
-          static_cast<QWidget*>(m_pDiskCombo), static_cast<QWidget*>(m_pRedundancyCombo)}) {
-        auto* edit = qobject_cast<QLineEdit*>(field);
-        auto* combo = qobject_cast<QComboBox*>(field);
-        texts.append({field->accessibleName(), edit ? edit->text() : combo->currentText()});
+    return m_pStorage->InputTexts();
+}
+
+QString CDlgCalNVRNum::ResultTotal() const
+{
+    return ui->m_pResultToolButton->text();
+}
+
+QList<QPair<int, QString>> CDlgCalNVRNum::ResultTreeRows() const
+{
+    QList<QPair<int, QString>> rows;
+    const QStandardItem* root = m_pGroupModel->invisibleRootItem();
+    for (int group = 0; group < root->rowCount(); ++group) {
+        const QStandardItem* line = root->child(group);
+        rows.append({0, line->text()});
+        for (int child = 0; child < line->rowCount(); ++child)
+            rows.append({1, line->child(child)->text()});
     }
-    return texts;
+    return rows;
+}
+
+QWidget* CDlgCalNVRNum::ResultView() const
+{
+    return ui->m_pGroupTableResult;
 }
 
 QString CDlgCalNVRNum::LineStorageText(const CalStorage& storage) const
@@ -362,52 +314,22 @@ QString CDlgCalNVRNum::StorageTotalText() const
 
 bool CDlgCalNVRNum::CalculateAllowed() const
 {
-    return !IsShown(m_pStorageInformation);
+    return !m_pStorage->HasProblem();
 }
 
-void CDlgCalNVRNum::ConfirmStorageInputs()
+void CDlgCalNVRNum::StorageInputsChanged()
 {
-    QString problem;
-    switch (CheckStorageInputs(StorageInputs())) {
-    case CalStorageInput::None:
-        break;
-    case CalStorageInput::RetentionDays:
-        problem = tr("The retention must be %1 to %2 days")
-                      .arg(CalMinRetentionDays)
-                      .arg(CalMaxRetentionDays);
-        break;
-    case CalStorageInput::HoursPerDay:
-        problem = tr("The recording hours must be %1 to %2 a day")
-                      .arg(CalMinHoursPerDay)
-                      .arg(CalMaxHoursPerDay);
-        break;
-    case CalStorageInput::RecordedPercent:
-        problem = tr("The recorded share must be %1 to %2 percent")
-                      .arg(CalMinRecordedPercent)
-                      .arg(CalMaxRecordedPercent);
-        break;
-    case CalStorageInput::Streams:
-    case CalStorageInput::DiskSize:
-    case CalStorageInput::Redundancy:
-        problem = tr("Choose the streams, the disk size and the redundancy");
-        break;
-    }
-    if (!problem.isEmpty()) {
-        ShowLabelMessage(m_pStorageInformation, problem);
+    if (m_pStorage->HasProblem()) {
         ui->m_pCalNVRNumButton->setEnabled(false);
-        return;
+    } else {
+        // The result on show follows the inputs at once: a report must not print new inputs
+        // beside storage worked out for old ones.
+        UpdateResultStorage(StorageInputs());
+        if (m_pRecords->LastRow() >= 0 && !IsShown(ui->m_pIPCTableInfoLabel) &&
+            !IsShown(ui->m_pNumberInfoLabel))
+            ui->m_pCalNVRNumButton->setEnabled(true);
     }
-    m_pStorageInformation->hide();
-    // The result on show follows the inputs at once: a report must not print new inputs
-    // beside storage worked out for old ones.
-    UpdateResultStorage(StorageInputs());
-    if (m_iLastRow >= 0 && !IsShown(ui->m_pIPCTableInfoLabel) && !IsShown(ui->m_pNumberInfoLabel))
-        ui->m_pCalNVRNumButton->setEnabled(true);
-}
-
-QString CDlgCalNVRNum::AddPrompt() const
-{
-    return tr("+click this add one record");
+    NoteChange();
 }
 
 QString CDlgCalNVRNum::ResultCaption() const
@@ -420,77 +342,20 @@ void CDlgCalNVRNum::SetResult(const QString& text)
     ShowResultNumber(ui->m_pResultToolButton, text, ResultCaption());
 }
 
-void CDlgCalNVRNum::ShowLabelMessage(QLabel* label, const QString& text)
+bool CDlgCalNVRNum::MayAddRecord() const
 {
-    const bool announce = label->isHidden() || label->text() != RedText(text);
-    label->setText(RedText(text));
-    label->show();
-    if (announce) {
-        // A message appearing beside the table is an alert for a screen reader.
-        QAccessibleEvent alert(label, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-    }
+    return !IsShown(ui->m_pIPCTableInfoLabel) && !IsShown(ui->m_pNumberInfoLabel);
 }
 
-void CDlgCalNVRNum::keyPressEvent(QKeyEvent* event)
-{
-    // The page is embedded in the main window: Escape must not close it as a dialog would.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void CDlgCalNVRNum::UpdateRecordWidgets()
+void CDlgCalNVRNum::MakeRecordEditors(int row)
 {
     CTableView* table = ui->m_pIPCTableView;
-    // Widgets placed into cells join the focus chain in the order they were created; the
-    // user expects the columns left to right, record after record, then the controls.
-    QList<QWidget*> chain{table};
-    const QString columns[ColumnCount] = {QString(), tr("First Bit Rate"), tr("Second Bit Rate"),
-                                          tr("Number(tai)")};
-    for (int row = 0; row < MaxRows; ++row) {
-        for (int column : {FirstBitRateColumn, SecondBitRateColumn, NumberColumn}) {
-            QWidget* editor = row <= m_iLastRow ? table->GetCellWidget(row, column) : nullptr;
-            // Rows below the records may still carry the name of a record deleted from them.
-            NameRecordCell(table, row, column,
-                           editor ? tr("%1, record %2").arg(columns[column]).arg(row + 1)
-                                  : QString());
-            if (editor)
-                chain.append(editor);
-        }
-    }
-    chain << ui->m_pNVRCombo << ui->m_pChannelNumCombo << m_pRetentionEdit << m_pHoursEdit
-          << m_pRecordedEdit << m_pStreamsCombo << m_pDiskCombo << m_pRedundancyCombo
-          << ui->m_pCalNVRNumButton;
-    for (int i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
-}
-
-bool CDlgCalNVRNum::IsRecordRow(int row) const
-{
-    return ui->m_pIPCTableView->GetCellWidget(row, FirstBitRateColumn) != nullptr;
-}
-
-void CDlgCalNVRNum::TableCellClicked(const QModelIndex& index)
-{
-    if (IsShown(ui->m_pIPCTableInfoLabel) || IsShown(ui->m_pNumberInfoLabel))
-        return;
-    CTableView* table = ui->m_pIPCTableView;
-    if (!index.isValid() || index.column() != IdColumn)
-        return;
-    const int row = index.row();
-    if (table->GetCellText(row, IdColumn).isEmpty() || IsRecordRow(row))
-        return;
-
     auto* number = new QLineEdit;
     number->setValidator(m_pCountValidator);
     number->setText(QStringLiteral("5"));
     connect(number, &QLineEdit::textChanged, this, &CDlgCalNVRNum::ConfirmNumber);
+    connect(number, &QLineEdit::textChanged, this, &CDlgCalNVRNum::NoteChange);
     table->SetCellWidget(row, NumberColumn, number);
-
-    table->SetCellText(row, IdColumn, QString::number(row + 1));
 
     auto makeBitRateCombo = [] {
         auto* combo = new QComboBox;
@@ -501,17 +366,12 @@ void CDlgCalNVRNum::TableCellClicked(const QModelIndex& index)
     };
     QComboBox* first = makeBitRateCombo();
     connect(first, &QComboBox::editTextChanged, this, &CDlgCalNVRNum::ConfirmFirstBitRateRange);
+    connect(first, &QComboBox::editTextChanged, this, &CDlgCalNVRNum::NoteChange);
     table->SetCellWidget(row, FirstBitRateColumn, first);
     QComboBox* second = makeBitRateCombo();
     connect(second, &QComboBox::editTextChanged, this, &CDlgCalNVRNum::ConfirmSecondBitRateRange);
+    connect(second, &QComboBox::editTextChanged, this, &CDlgCalNVRNum::NoteChange);
     table->SetCellWidget(row, SecondBitRateColumn, second);
-
-    if (table->GetCellText(row + 1, IdColumn).isEmpty())
-        table->SetCellText(row + 1, IdColumn, AddPrompt());
-
-    m_iLastRow = row;
-    ui->m_pCalNVRNumButton->setEnabled(CalculateAllowed());
-    UpdateRecordWidgets();
 }
 
 void CDlgCalNVRNum::NVRTypeComboValueChanged(const QString& text)
@@ -519,7 +379,7 @@ void CDlgCalNVRNum::NVRTypeComboValueChanged(const QString& text)
     ui->m_pChannelNumCombo->setEnabled(false);
     CalNVRInfo info;
     if (!FindNVRTypeByName(text, info)) {
-        ShowLabelMessage(ui->m_pNVRInformationLabel, tr("The NVR Type is not valid"));
+        ShowMessageLabel(ui->m_pNVRInformationLabel, tr("The NVR Type is not valid"));
         return;
     }
     ui->m_pChannelNumCombo->clear();
@@ -537,7 +397,7 @@ bool CDlgCalNVRNum::ConfirmBitRateColumn(int column, bool& errorFlag)
         if (!combo)
             break;
         if (!IsValidBitRateText(combo->currentText())) {
-            ShowLabelMessage(ui->m_pIPCTableInfoLabel,
+            ShowMessageLabel(ui->m_pIPCTableInfoLabel,
                              tr("The Bit rate is not valid(range 0 or 32k-16384k)"));
             ui->m_pCalNVRNumButton->setEnabled(false);
             errorFlag = true;
@@ -568,7 +428,7 @@ void CDlgCalNVRNum::ChannelNumValueChanged(const QString& text)
     if (text.toInt() < ui->m_pChannelNumCombo->count())
         ui->m_pChannelInformation->hide();
     else
-        ShowLabelMessage(ui->m_pChannelInformation, tr("The Channel number is not valid"));
+        ShowMessageLabel(ui->m_pChannelInformation, tr("The Channel number is not valid"));
 }
 
 void CDlgCalNVRNum::ConfirmNumber(const QString&)
@@ -579,7 +439,7 @@ void CDlgCalNVRNum::ConfirmNumber(const QString&)
         if (!number)
             break;
         if (number->text().isEmpty()) {
-            ShowLabelMessage(ui->m_pNumberInfoLabel, tr("The number can not be blank"));
+            ShowMessageLabel(ui->m_pNumberInfoLabel, tr("The number can not be blank"));
             ui->m_pCalNVRNumButton->setEnabled(false);
             return;
         }
@@ -598,7 +458,7 @@ void CDlgCalNVRNum::CalNVRNum()
 {
     if (IsShown(ui->m_pIPCTableInfoLabel) || IsShown(ui->m_pNVRInformationLabel) ||
         IsShown(ui->m_pChannelInformation) || IsShown(ui->m_pNumberInfoLabel) ||
-        IsShown(m_pStorageInformation))
+        m_pStorage->HasProblem())
         return;
     bool storageValid = false;
     const CalStorageInputs storage = StorageInputs(&storageValid);
@@ -772,72 +632,29 @@ void CDlgCalNVRNum::BuildHeaderModel(QStandardItemModel& headerModel)
     headerModel.setItem(0, 0, root);
 }
 
-void CDlgCalNVRNum::Show_ContextMenu(const QPoint& pos)
-{
-    CTableView* table = ui->m_pIPCTableView;
-    const QModelIndexList selected = table->selectionModel()->selectedRows(IdColumn);
-    const bool anyRecord =
-        std::any_of(selected.begin(), selected.end(),
-                    [this](const QModelIndex& index) { return IsRecordRow(index.row()); });
-    if (!anyRecord)
-        return;
-    auto* menu = new QMenu(table);
-    QAction* remove = menu->addAction(tr("delete"));
-    connect(remove, &QAction::triggered, this, &CDlgCalNVRNum::DeleteTableRow);
-    // At the point the table names: the mouse pointer, or the selected row for the menu key.
-    menu->exec(table->viewport()->mapToGlobal(pos));
-    delete menu;
-}
-
 void CDlgCalNVRNum::DeleteTableRow()
 {
-    CTableView* table = ui->m_pIPCTableView;
-    std::vector<int> rows;
-    for (const QModelIndex& index : table->selectionModel()->selectedRows(IdColumn)) {
-        if (IsRecordRow(index.row()))
-            rows.push_back(index.row());
-    }
-    std::sort(rows.begin(), rows.end(), std::greater<int>());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    for (int row : rows)
-        table->model()->removeRow(row);
-    RefreshTable();
+    m_pRecords->DeleteSelected();
 }
 
 void CDlgCalNVRNum::RefreshTable()
 {
-    CTableView* table = ui->m_pIPCTableView;
-    // Without a removal every record still has its widgets: the prompt row stays.
-    int prompt = m_iLastRow + 1;
-    for (int row = 0; row <= m_iLastRow; ++row) {
-        if (!table->GetCellWidget(row, SecondBitRateColumn)) {
-            prompt = row;
-            break;
-        }
-    }
-    for (int row = prompt; row <= m_iLastRow; ++row) {
-        for (int column = IdColumn; column < ColumnCount; ++column) {
-            if (!table->GetCellText(row, column).isEmpty())
-                table->SetCellText(row, column, QString());
-        }
-    }
-    // The old prompt goes before the new one is written, which may be the same row.
-    table->SetCellText(m_iLastRow + 1, IdColumn, QString());
-    table->SetCellText(prompt, IdColumn, AddPrompt());
-    m_iLastRow = prompt - 1;
+    m_pRecords->Refresh();
+}
 
+void CDlgCalNVRNum::RecordsRefreshed()
+{
+    CTableView* table = ui->m_pIPCTableView;
     ConfirmNumber(QString());
     // With no count editor left nothing could hide the message, and it would block adding.
-    if (m_iLastRow < 0)
+    if (m_pRecords->LastRow() < 0)
         ui->m_pNumberInfoLabel->hide();
-
-    UpdateRecordWidgets();
 
     // Each column's flag is recomputed from the records that remain: a flag left over from a
     // deleted record would keep the page locked after the last real error is corrected.
     m_bFirstBitRateError = false;
     m_bSecondBitRateError = false;
-    for (int row = 0; row <= m_iLastRow; ++row) {
+    for (int row = 0; row <= m_pRecords->LastRow(); ++row) {
         for (int column : {FirstBitRateColumn, SecondBitRateColumn}) {
             auto* combo = qobject_cast<QComboBox*>(table->GetCellWidget(row, column));
             if (combo && !IsValidBitRateText(combo->currentText()))
@@ -845,9 +662,10 @@ void CDlgCalNVRNum::RefreshTable()
                     true;
         }
     }
-    if (m_bFirstBitRateError || m_bSecondBitRateError)
-        return;
-    ui->m_pIPCTableInfoLabel->hide();
-    if (!IsShown(ui->m_pNumberInfoLabel) && CalculateAllowed())
-        ui->m_pCalNVRNumButton->setEnabled(true);
+    if (!m_bFirstBitRateError && !m_bSecondBitRateError) {
+        ui->m_pIPCTableInfoLabel->hide();
+        if (!IsShown(ui->m_pNumberInfoLabel) && CalculateAllowed())
+            ui->m_pCalNVRNumButton->setEnabled(true);
+    }
+    NoteChange();
 }

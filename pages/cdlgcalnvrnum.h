@@ -4,23 +4,20 @@
 
 #include "engine/calrecords.h"
 #include "engine/storage.h"
+#include "pages/pageparts.h"
+#include "plan/pagestate.h"
 
-#include <QDialog>
 #include <QList>
-#include <QModelIndex>
 #include <QPair>
-#include <QPoint>
 #include <vector>
 
 namespace Ui {
 class CDlgCalNVRNumClass;
 }
 class CalNVRThread;
-class ProxyModelWithHeaderModels;
-class HierarchicalHeaderView;
-class QComboBox;
+class CRecordTable;
+class CStorageInputs;
 class QLabel;
-class QLineEdit;
 class QStandardItemModel;
 class QValidator;
 
@@ -28,15 +25,13 @@ class QValidator;
 // of cameras each) and picks one recorder model; the calculate button shows how many
 // recorders of that model the cameras need and, as a tree, which cameras go onto them.
 //
-// Record rows 0 to m_iLastRow carry their editors as cell widgets of the table; the row after
-// them holds the add prompt. Cell texts live in a fixed 100-row model behind a proxy whose
-// row removal only moves the widgets up, so deleting records is followed by RefreshTable,
-// which renumbers by rewriting the texts.
+// What the page holds is its state (NvrPageState); StateChanged() follows every change of it,
+// by the user or by SetState. The records' editors are cell widgets of a CRecordTable.
 //
 // The grouping runs on a CalNVRThread while a modal wait dialog is up. CalNVRData is handed
 // over before the thread starts and read only after the thread has reported CalSuc(), even
 // when something else ends the wait dialog first: the dialog is then shown again.
-class CDlgCalNVRNum : public QDialog
+class CDlgCalNVRNum : public CCalculatorPage
 {
     Q_OBJECT
 
@@ -47,23 +42,49 @@ public:
     static constexpr int MaxRows = 100;
     // Marks the storage row of a result line in the tree, which is no camera.
     static constexpr int StorageRowRole = Qt::UserRole + 2;
+    enum Column
+    {
+        IdColumn,
+        FirstBitRateColumn,
+        SecondBitRateColumn,
+        NumberColumn,
+        ColumnCount
+    };
+
+    // The records and inputs as the page holds them, valid or not.
+    NvrPageState State() const;
+    // Enters a state as a user would, so that every check and message applies; the result on
+    // show stays until calculated again.
+    void SetState(const NvrPageState& state);
+    // As at start: no records, the first model, the default storage, no result.
+    void Reset();
+    // Whether the calculate button may be pressed.
+    bool CanCalculate() const;
 
     // The storage inputs as the editors hold them; `valid` tells whether the page would
     // calculate with them.
     CalStorageInputs StorageInputs(bool* valid = nullptr) const;
-    // Fills the storage editors as a user would, so that their checks apply.
-    void SetStorageInputs(const CalStorageInputs& inputs);
-    // The storage of the result on show: one recorder of each result line, and the site.
+    // The storage inputs as the page shows them: each editor's name and its text or choice.
+    QList<QPair<QString, QString>> StorageInputTexts() const;
+
+    // The result on show: the total as the box shows it (empty before a calculation), its
+    // lines, the tree's rows (depth, text), and the storage of one recorder of each line and
+    // of the site.
+    QString ResultTotal() const;
+    const std::vector<CalNVRUsedByUI>& ResultLines() const { return m_resultLines; }
+    QList<QPair<int, QString>> ResultTreeRows() const;
     const std::vector<CalStorage>& ResultLineStorage() const { return m_lineStorage; }
     const CalStorage& ResultSiteStorage() const { return m_siteStorage; }
     int ResultDiskTB() const { return m_resultDiskTB; }
-    // The storage inputs as the page shows them: each editor's name and its text or choice.
-    QList<QPair<QString, QString>> StorageInputTexts() const;
     // The site's storage as shown under the recorder total; empty when none is shown.
     QString StorageTotalText() const;
+    // The result tree, for the window's context menu and copy key.
+    QWidget* ResultView() const;
+
+signals:
+    void StateChanged();
 
 public slots:
-    void TableCellClicked(const QModelIndex& index);
     void CalNVRNum();
     void NVRTypeComboValueChanged(const QString& text);
     void ConfirmFirstBitRateRange(const QString& text);
@@ -72,55 +93,41 @@ public slots:
     void BuildHeaderModel(QStandardItemModel& headerModel);
     void ResetGroup(std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI);
     void ConfirmNumber(const QString& text);
-    void Show_ContextMenu(const QPoint& pos);
     void DeleteTableRow();
     void RefreshTable();
-    void ConfirmStorageInputs();
 
 protected:
     // The worker for one calculation; it must delete itself once finished.
     virtual CalNVRThread* CreateWorker();
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Scans one bit-rate column of the records; false at the first invalid bit rate, which
     // is then reported. Sets the column's error flag from the scan.
     bool ConfirmBitRateColumn(int column, bool& errorFlag);
-    void ShowLabelMessage(QLabel* label, const QString& text);
-    bool IsRecordRow(int row) const;
-    QString AddPrompt() const;
+    void MakeRecordEditors(int row);
+    void RecordsRefreshed();
+    bool MayAddRecord() const;
     QString ResultCaption() const;
     void SetResult(const QString& text);
-    // Tab order and accessible names of the record editors, after records come or go.
-    void UpdateRecordWidgets();
-    // The storage editors beside the recorder choice.
-    void BuildStorageInputs();
     // Whether the calculate button may be enabled as far as the messages beside the table
     // and the storage inputs are concerned.
     bool CalculateAllowed() const;
+    void StorageInputsChanged();
     QString LineStorageText(const CalStorage& storage) const;
     void ShowStorageTotal(bool shown);
     // Storage of the result on show, worked out again for new inputs.
     void UpdateResultStorage(const CalStorageInputs& inputs);
+    void NoteChange();
 
     Ui::CDlgCalNVRNumClass* ui;
-    QStandardItemModel* m_pHeaderModel;
-    QStandardItemModel* m_pDataModel;
-    ProxyModelWithHeaderModels* m_pProxyModel;
-    HierarchicalHeaderView* m_pHeaderView;
+    CRecordTable* m_pRecords;
+    CStorageInputs* m_pStorage;
     QStandardItemModel* m_pGroupModel;
     QValidator* m_pCountValidator;
     bool m_bFirstBitRateError;
     bool m_bSecondBitRateError;
-    int m_iLastRow;
+    bool m_bSettingState = false;
 
-    QLineEdit* m_pRetentionEdit;
-    QLineEdit* m_pHoursEdit;
-    QLineEdit* m_pRecordedEdit;
-    QComboBox* m_pStreamsCombo;
-    QComboBox* m_pDiskCombo;
-    QComboBox* m_pRedundancyCombo;
-    QLabel* m_pStorageInformation;
     QLabel* m_pStorageTotalLabel;
     std::vector<CalNVRUsedByUI> m_resultLines;   // the result on show
     std::vector<CalStorageCamera> m_resultRates; // the rates it was calculated with

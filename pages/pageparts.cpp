@@ -4,7 +4,10 @@
 #include "widgets/itemviews/ctableview.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QToolButton>
 
 namespace {
@@ -56,4 +59,38 @@ void NameRecordCell(CTableView* table, int row, int column, const QString& name)
         editor->setAccessibleName(name);
         editor->setAccessibleDescription(name);
     }
+}
+
+void ShowMessageLabel(QLabel* label, const QString& text)
+{
+    const QString red = QStringLiteral("<font color=red>") + text + QStringLiteral("</font>");
+    const bool announce = label->isHidden() || label->text() != red;
+    label->setText(red);
+    label->show();
+    if (announce) {
+        // A message appearing beside the table is an alert for a screen reader.
+        QAccessibleEvent alert(label, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+}
+
+void EnterComboText(QComboBox* combo, const QString& text)
+{
+    if (!combo)
+        return;
+    const int index = combo->findText(text);
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+    if (combo->isEditable())
+        combo->setEditText(text);
+}
+
+void CCalculatorPage::keyPressEvent(QKeyEvent* event)
+{
+    // The page is embedded in the main window: Escape must not close it as a dialog would.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -2,9 +2,12 @@
 #ifndef PAGEPARTS_H
 #define PAGEPARTS_H
 
+#include <QDialog>
 #include <QString>
 
 class CTableView;
+class QComboBox;
+class QLabel;
 class QToolButton;
 
 // Parts both calculator pages share.
@@ -18,5 +21,30 @@ void ShowResultNumber(QToolButton* box, const QString& number, const QString& ca
 // assistive technology. The cell carries the name too: a view announces its current cell when
 // an editor inside it takes the focus, and some platforms name a combo box by its value.
 void NameRecordCell(CTableView* table, int row, int column, const QString& name);
+
+// A page's message: red text in its label, shown, and announced to assistive technology when
+// it is new.
+void ShowMessageLabel(QLabel* label, const QString& text);
+// Shown means not hidden by the page: the page itself may be on another tab.
+inline bool IsShown(const QWidget* widget)
+{
+    return !widget->isHidden();
+}
+
+// Puts `text` into a bit-rate box as a user would: picking the matching entry when there is
+// one, typing it otherwise.
+void EnterComboText(QComboBox* combo, const QString& text);
+
+// A calculator page: a dialog form embedded in the main window.
+class CCalculatorPage : public QDialog
+{
+    Q_OBJECT
+
+public:
+    using QDialog::QDialog;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
 
 #endif

@@ -10,10 +10,9 @@
 //
 // The recorder catalogue must be filled (InitNVRTypeTable) before plans are read or checked.
 
-#include "engine/storage.h"
+#include "plan/pagestate.h"
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 
 namespace PlanFormat {
@@ -31,51 +30,13 @@ constexpr int MaxCameraRecords = 100;  // rows of "NVR Calculate"
 constexpr int MaxRecorderRecords = 28; // rows of "IPC Calculate"
 } // namespace PlanFormat
 
-// One record of "NVR Calculate": a camera type.
-struct PlanCamera
+// Both pages; a page's part reads as its state (NvrPageState, IpcPageState).
+struct CorvanePlan : NvrPageState, IpcPageState
 {
-    QString firstBitRate; // the bit-rate texts as typed, e.g. "1024(1M)" or "2M"
-    QString secondBitRate;
-    int count = 0;
+    const NvrPageState& Nvr() const { return *this; }
+    const IpcPageState& Ipc() const { return *this; }
 
-    bool operator==(const PlanCamera& o) const
-    {
-        return firstBitRate == o.firstBitRate && secondBitRate == o.secondBitRate &&
-               count == o.count;
-    }
-};
-
-// One record of "IPC Calculate": recorders of one model.
-struct PlanRecorder
-{
-    QString model;
-    int disabledChannels = 0;
-    int count = 0;
-
-    bool operator==(const PlanRecorder& o) const
-    {
-        return model == o.model && disabledChannels == o.disabledChannels && count == o.count;
-    }
-};
-
-struct CorvanePlan
-{
-    // "NVR Calculate"
-    QString nvrModel;
-    int nvrDisabledChannels = 0;
-    QList<PlanCamera> cameras; // in record order
-    CalStorageInputs storage;  // the defaults for a plan saved before storage existed
-    // "IPC Calculate"
-    QList<PlanRecorder> recorders; // in record order
-    QString ipcFirstBitRate;
-    QString ipcSecondBitRate;
-
-    bool operator==(const CorvanePlan& o) const
-    {
-        return nvrModel == o.nvrModel && nvrDisabledChannels == o.nvrDisabledChannels &&
-               cameras == o.cameras && storage == o.storage && recorders == o.recorders &&
-               ipcFirstBitRate == o.ipcFirstBitRate && ipcSecondBitRate == o.ipcSecondBitRate;
-    }
+    bool operator==(const CorvanePlan& o) const { return Nvr() == o.Nvr() && Ipc() == o.Ipc(); }
     bool operator!=(const CorvanePlan& o) const { return !(*this == o); }
 };
 

@@ -10,9 +10,10 @@
 #include "widgets/controls/cpushbutton.h"
 #include "widgets/dialogs/cfiledialog.h"
 #include "widgets/dialogs/cwarndlg.h"
-#include "widgets/itemviews/cgrouptreeview.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -26,18 +27,89 @@
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QStyle>
-#include <QTimer>
-#include <QToolButton>
+#include <QUndoStack>
 
 namespace {
-
-// How often the title's unsaved mark follows the inputs; comparing both pages' texts is cheap.
-constexpr int WatchIntervalMs = 300;
 
 QString BreakBefore(const QString& reason)
 {
     return QStringLiteral("<br/>") + reason.toHtmlEscaped();
 }
+
+// Where two states of the pages differ when they differ in one input only, so that typing into
+// one field is undone in one step; empty for any other change.
+QString ChangedField(const CorvanePlan& a, const CorvanePlan& b)
+{
+    if (a.cameras.size() != b.cameras.size() || a.recorders.size() != b.recorders.size())
+        return QString();
+    QStringList fields;
+    auto note = [&fields](bool differs, const QString& name) {
+        if (differs)
+            fields << name;
+    };
+    for (int i = 0; i < a.cameras.size(); ++i) {
+        const PlanCamera &x = a.cameras[i], &y = b.cameras[i];
+        note(x.firstBitRate != y.firstBitRate, QStringLiteral("camera %1 first").arg(i));
+        note(x.secondBitRate != y.secondBitRate, QStringLiteral("camera %1 second").arg(i));
+        note(x.count != y.count, QStringLiteral("camera %1 count").arg(i));
+    }
+    note(a.nvrModel != b.nvrModel, QStringLiteral("nvr model"));
+    note(a.nvrDisabledChannels != b.nvrDisabledChannels, QStringLiteral("nvr channels"));
+    const CalStorageInputs &s = a.storage, &t = b.storage;
+    note(s.retentionDays != t.retentionDays, QStringLiteral("retention"));
+    note(s.hoursPerDay != t.hoursPerDay, QStringLiteral("hours"));
+    note(s.recordedPercent != t.recordedPercent, QStringLiteral("recorded"));
+    note(s.streams != t.streams, QStringLiteral("streams"));
+    note(s.diskTB != t.diskTB, QStringLiteral("disk"));
+    note(s.redundancy != t.redundancy, QStringLiteral("redundancy"));
+    for (int i = 0; i < a.recorders.size(); ++i) {
+        const PlanRecorder &x = a.recorders[i], &y = b.recorders[i];
+        note(x.model != y.model, QStringLiteral("recorder %1 model").arg(i));
+        note(x.disabledChannels != y.disabledChannels,
+             QStringLiteral("recorder %1 channels").arg(i));
+        note(x.count != y.count, QStringLiteral("recorder %1 count").arg(i));
+    }
+    note(a.ipcFirstBitRate != b.ipcFirstBitRate, QStringLiteral("ipc first"));
+    note(a.ipcSecondBitRate != b.ipcSecondBitRate, QStringLiteral("ipc second"));
+    return fields.size() == 1 ? fields.first() : QString();
+}
+
+// One change of the pages: the states before and after it. The change has already happened
+// when the command is pushed, so its first redo does nothing.
+class CPlanStateCommand : public QUndoCommand
+{
+public:
+    CPlanStateCommand(CPlanController* plan, const CorvanePlan& before, const CorvanePlan& after)
+        : m_pPlan(plan), m_before(before), m_after(after), m_field(ChangedField(before, after))
+    {
+    }
+
+    void undo() override { m_pPlan->RestoreState(m_before); }
+    void redo() override
+    {
+        if (m_bDone)
+            m_pPlan->RestoreState(m_after);
+        m_bDone = true;
+    }
+    int id() const override { return m_field.isEmpty() ? -1 : 1; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* next = static_cast<const CPlanStateCommand*>(other);
+        if (next->m_field != m_field || ChangedField(m_before, next->m_after) != m_field)
+            return false;
+        m_after = next->m_after;
+        // Typed back to where it began: nothing left to undo.
+        setObsolete(m_after == m_before);
+        return true;
+    }
+
+private:
+    CPlanController* m_pPlan;
+    CorvanePlan m_before;
+    CorvanePlan m_after;
+    QString m_field;
+    bool m_bDone = false;
+};
 
 } // namespace
 
@@ -46,30 +118,46 @@ CPlanController::CPlanController(QMainWindow* window, QStackedWidget* stack, CDl
     : QObject(window), m_pWindow(window), m_pStack(stack), m_pNVRPage(nvrPage), m_pIPCPage(ipcPage),
       m_pTitle(title), m_pages(nvrPage, ipcPage)
 {
-    auto makeAction = [this](const QString& text, const QKeySequence& keys,
+    auto makeAction = [this](const QString& text, const QList<QKeySequence>& keys,
                              QStyle::StandardPixmap icon) {
         auto* action = new QAction(text, m_pWindow);
-        action->setShortcut(keys);
+        action->setShortcuts(keys);
         if (icon != QStyle::SP_CustomBase)
             action->setIcon(m_pWindow->style()->standardIcon(icon));
         m_pWindow->addAction(action);
         return action;
     };
-    m_pNewAction =
-        makeAction(tr("New Plan"), QKeySequence(Qt::CTRL | Qt::Key_N), QStyle::SP_FileIcon);
-    m_pOpenAction = makeAction(tr("Open Plan..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+    // The platform's own keys where it has them; Ctrl+Shift+S and Ctrl+Y also where it does not.
+    auto standard = [](QKeySequence::StandardKey key, const QKeySequence& also) {
+        QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+        if (!also.isEmpty() && !keys.contains(also))
+            keys << also;
+        return keys;
+    };
+    m_pNewAction = makeAction(tr("New Plan"), standard(QKeySequence::New, {}), QStyle::SP_FileIcon);
+    m_pOpenAction = makeAction(tr("Open Plan..."), standard(QKeySequence::Open, {}),
                                QStyle::SP_DialogOpenButton);
-    m_pSaveAction = makeAction(tr("Save Plan"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                               QStyle::SP_DialogSaveButton);
-    m_pSaveAsAction =
-        makeAction(tr("Save Plan As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                   QStyle::SP_CustomBase);
-    m_pExportAction = makeAction(tr("Export Result..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+    m_pSaveAction =
+        makeAction(tr("Save Plan"), standard(QKeySequence::Save, {}), QStyle::SP_DialogSaveButton);
+    m_pSaveAsAction = makeAction(tr("Save Plan As..."),
+                                 standard(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                                  QStyle::SP_CustomBase);
-    m_pPrintAction = makeAction(tr("Print Result..."), QKeySequence(Qt::CTRL | Qt::Key_P),
-                                QStyle::SP_CustomBase);
+    m_pExportAction = makeAction(tr("Export Result..."), {QKeySequence(Qt::CTRL | Qt::Key_E)},
+                                 QStyle::SP_CustomBase);
+    m_pPrintAction =
+        makeAction(tr("Print Result..."), standard(QKeySequence::Print, {}), QStyle::SP_CustomBase);
     m_pCopyAction =
-        makeAction(tr("Copy Result"), QKeySequence(Qt::CTRL | Qt::Key_C), QStyle::SP_CustomBase);
+        makeAction(tr("Copy Result"), standard(QKeySequence::Copy, {}), QStyle::SP_CustomBase);
+    m_pUndo = new QUndoStack(this);
+    m_pUndoAction = makeAction(tr("Undo"), standard(QKeySequence::Undo, {}), QStyle::SP_CustomBase);
+    m_pRedoAction = makeAction(tr("Redo"), standard(QKeySequence::Redo, Qt::CTRL | Qt::Key_Y),
+                               QStyle::SP_CustomBase);
+    m_pUndoAction->setEnabled(false);
+    m_pRedoAction->setEnabled(false);
+    connect(m_pUndoAction, &QAction::triggered, m_pUndo, &QUndoStack::undo);
+    connect(m_pRedoAction, &QAction::triggered, m_pUndo, &QUndoStack::redo);
+    connect(m_pUndo, &QUndoStack::canUndoChanged, m_pUndoAction, &QAction::setEnabled);
+    connect(m_pUndo, &QUndoStack::canRedoChanged, m_pRedoAction, &QAction::setEnabled);
 
     connect(m_pNewAction, &QAction::triggered, this, &CPlanController::NewPlan);
     connect(m_pOpenAction, &QAction::triggered, this, &CPlanController::OpenPlan);
@@ -84,6 +172,8 @@ CPlanController::CPlanController(QMainWindow* window, QStackedWidget* stack, CDl
     m_pMenu->setObjectName(QStringLiteral("m_pPlanMenu"));
     m_pMenu->addActions({m_pNewAction, m_pOpenAction, m_pSaveAction, m_pSaveAsAction});
     m_pMenu->addSeparator();
+    m_pMenu->addActions({m_pUndoAction, m_pRedoAction});
+    m_pMenu->addSeparator();
     m_pMenu->addActions({m_pExportAction, m_pPrintAction});
     m_pMenu->addSeparator();
     m_pMenu->addAction(m_pCopyAction);
@@ -97,34 +187,63 @@ CPlanController::CPlanController(QMainWindow* window, QStackedWidget* stack, CDl
     m_pMenuButton->setStyleSheet(QString::fromLatin1(CCorvane::UnselectedTabStyle));
     m_pMenuButton->setMenu(m_pMenu);
 
-    if (auto* tree =
-            m_pNVRPage->findChild<CGroupTreeView*>(QStringLiteral("m_pGroupTableResult"))) {
+    if (auto* tree = qobject_cast<QAbstractScrollArea*>(m_pNVRPage->ResultView())) {
         tree->installEventFilter(this);
         m_pTreeViewport = tree->viewport();
         m_pTreeViewport->installEventFilter(this);
     }
-    m_pIPCResult = m_pIPCPage->findChild<QToolButton*>(QStringLiteral("m_pResultToolButton"));
-    if (m_pIPCResult)
-        m_pIPCResult->installEventFilter(this);
+    m_pIPCResult = m_pIPCPage->ResultView();
+    m_pIPCResult->installEventFilter(this);
+    // Undo and redo are the plan's, even with the focus in a field that has its own.
+    qApp->installEventFilter(this);
 
-    m_savedState = m_pages.State();
-    m_pWatch = new QTimer(this);
-    m_pWatch->setInterval(WatchIntervalMs);
-    connect(m_pWatch, &QTimer::timeout, this, &CPlanController::UpdateTitle);
-    m_pWatch->start();
+    m_savedState = m_shownState = m_pages.State();
+    connect(m_pNVRPage, &CDlgCalNVRNum::StateChanged, this, &CPlanController::PagesChanged);
+    connect(m_pIPCPage, &CDlgCalIPCNum::StateChanged, this, &CPlanController::PagesChanged);
 }
 
 CPlanController::~CPlanController() = default;
 
 QList<QAction*> CPlanController::Actions() const
 {
-    return {m_pNewAction,    m_pOpenAction,  m_pSaveAction, m_pSaveAsAction,
-            m_pExportAction, m_pPrintAction, m_pCopyAction};
+    return {m_pNewAction,  m_pOpenAction,   m_pSaveAction,  m_pSaveAsAction, m_pUndoAction,
+            m_pRedoAction, m_pExportAction, m_pPrintAction, m_pCopyAction};
 }
 
 bool CPlanController::IsModified() const
 {
-    return m_pages.State() != m_savedState;
+    return m_shownState != m_savedState;
+}
+
+void CPlanController::PagesChanged()
+{
+    if (m_bRestoring)
+        return;
+    const CorvanePlan now = m_pages.State();
+    if (now != m_shownState) {
+        const CorvanePlan before = m_shownState;
+        m_shownState = now;
+        m_pUndo->push(new CPlanStateCommand(this, before, now));
+    }
+    UpdateTitle();
+}
+
+void CPlanController::RestoreState(const CorvanePlan& state)
+{
+    m_bRestoring = true;
+    if (m_pNVRPage->State() != state.Nvr())
+        m_pNVRPage->SetState(state.Nvr());
+    if (m_pIPCPage->State() != state.Ipc())
+        m_pIPCPage->SetState(state.Ipc());
+    m_bRestoring = false;
+    m_shownState = m_pages.State();
+    UpdateTitle();
+}
+
+void CPlanController::ResetHistory()
+{
+    m_shownState = m_pages.State();
+    m_pUndo->clear();
 }
 
 QString CPlanController::PlanName() const
@@ -135,16 +254,17 @@ QString CPlanController::PlanName() const
 void CPlanController::UpdateTitle()
 {
     const bool modified = IsModified();
-    QString text;
-    if (m_path.isEmpty() && !modified)
-        text = tr("Corvane Tool");
-    else
-        text =
-            tr("%1%2 - Corvane Tool").arg(PlanName(), modified ? QStringLiteral("*") : QString());
+    const QString text = m_path.isEmpty() && !modified ? tr("Corvane Tool")
+                                                       : tr("%1[*] - Corvane Tool").arg(PlanName());
     if (m_pWindow->windowTitle() != text)
         m_pWindow->setWindowTitle(text);
-    if (m_pTitle)
-        m_pTitle->SetTitleText(text);
+    m_pWindow->setWindowModified(modified);
+    // The skinned title bar shows what the platform's would.
+    if (m_pTitle) {
+        QString shown = text;
+        m_pTitle->SetTitleText(
+            shown.replace(QLatin1String("[*]"), modified ? QStringLiteral("*") : QString()));
+    }
 }
 
 void CPlanController::Warn(const QString& text)
@@ -155,7 +275,8 @@ void CPlanController::Warn(const QString& text)
 void CPlanController::MarkSaved(const QString& path)
 {
     m_path = QFileInfo(path).absoluteFilePath();
-    m_savedState = m_pages.State();
+    m_savedState = m_shownState = m_pages.State();
+    m_pUndo->setClean();
     UpdateTitle();
 }
 
@@ -188,10 +309,15 @@ bool CPlanController::OpenFile(const QString& path)
         Warn(tr("The plan \"%1\" could not be opened.").arg(name) + BreakBefore(read.error));
         return false;
     }
-    if (!m_pages.Apply(read.plan)) {
+    m_bRestoring = true;
+    const bool entered = m_pages.Apply(read.plan);
+    m_bRestoring = false;
+    ResetHistory();
+    if (!entered) {
         Warn(tr("The plan \"%1\" could not be entered completely.").arg(name));
         m_path.clear();
-        m_savedState.clear();
+        // Whatever the pages hold now is not the plan: it counts as unsaved.
+        m_savedState = CorvanePlan();
         UpdateTitle();
         return false;
     }
@@ -252,9 +378,13 @@ void CPlanController::NewPlan()
 {
     if (!MayDropChanges(Replacing))
         return;
+    m_bRestoring = true;
     m_pages.Clear();
+    m_bRestoring = false;
+    ResetHistory();
     m_path.clear();
-    m_savedState = m_pages.State();
+    m_savedState = m_shownState;
+    m_pUndo->setClean();
     UpdateTitle();
 }
 
@@ -361,6 +491,17 @@ void CPlanController::ShowResultMenu(const QPoint& globalPos)
 
 bool CPlanController::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = static_cast<QWidget*>(watched);
+        if ((key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+             m_pRedoAction->shortcuts().contains(QKeySequence(key->keyCombination()))) &&
+            widget->window() == m_pWindow) {
+            // Not taken by the field: the window's shortcut gets it.
+            event->ignore();
+            return true;
+        }
+    }
     if (event->type() == QEvent::ContextMenu &&
         (watched == m_pTreeViewport || watched == m_pIPCResult)) {
         ShowResultMenu(static_cast<QContextMenuEvent*>(event)->globalPos());

@@ -16,15 +16,16 @@ class QAction;
 class QMainWindow;
 class QMenu;
 class QStackedWidget;
-class QTimer;
+class QUndoStack;
 
 // The plan behind the main window: New, Open, Save and Save As, export and print of the
 // results, and copying them, reached from the "Plan" menu button of the tab strip, the
 // shortcuts and the result's context menu. The program writes only the file the user has just
 // named; a plan with unsaved changes is never dropped without asking.
 //
-// "Unsaved changes" compares every input text of both pages with those last saved or opened,
-// so a change that is undone by hand is no change.
+// "Unsaved changes" compares both pages' states with those last saved or opened whenever a page
+// says it changed, so a change that is undone by hand is no change. Every change goes onto an
+// undo stack of page states; typing into one field is one step.
 class CPlanController : public QObject
 {
     Q_OBJECT
@@ -63,6 +64,10 @@ public:
     // What Ctrl+C puts on the clipboard for the page shown.
     QString ResultText() const;
 
+    // Puts both pages into `state` without recording it as a change (undo and redo).
+    void RestoreState(const CorvanePlan& state);
+    QUndoStack* UndoStack() const { return m_pUndo; }
+
 public slots:
     void NewPlan();
     void OpenPlan();
@@ -88,6 +93,10 @@ private:
     QString ConfirmedSavePath(const QString& caption, const QString& filters,
                               const QStringList& suffixes);
     void ShowResultMenu(const QPoint& globalPos);
+    // A page says what it holds has changed: record it for undo, update the title.
+    void PagesChanged();
+    // The pages' state as it is now starts the history afresh (New, Open).
+    void ResetHistory();
 
     QMainWindow* m_pWindow;
     QStackedWidget* m_pStack;
@@ -96,8 +105,13 @@ private:
     CWindowTitle* m_pTitle;
     CPlanPages m_pages;
     QString m_path;
-    QStringList m_savedState;
-    bool m_bShownModified = false;
+    CorvanePlan m_savedState;
+    // What the pages held after the last change seen; undo steps from it.
+    CorvanePlan m_shownState;
+    bool m_bRestoring = false;
+    QUndoStack* m_pUndo;
+    QAction* m_pUndoAction;
+    QAction* m_pRedoAction;
     CPushButton* m_pMenuButton;
     QMenu* m_pMenu;
     QAction* m_pNewAction;
@@ -107,7 +121,6 @@ private:
     QAction* m_pExportAction;
     QAction* m_pPrintAction;
     QAction* m_pCopyAction;
-    QTimer* m_pWatch;
     QObject* m_pTreeViewport = nullptr;
     QObject* m_pIPCResult = nullptr;
 };

@@ -12,10 +12,6 @@
 
 class CDlgCalIPCNum;
 class CDlgCalNVRNum;
-class CTableView;
-class QComboBox;
-class QLineEdit;
-class QToolButton;
 
 // What the two pages show, gathered for the report, the export and the clipboard.
 struct PlanReportData
@@ -45,10 +41,10 @@ struct PlanReportData
     QString ipcResult;
 };
 
-// Reads and rebuilds the two calculator pages through their own widgets and slots, the way a
-// user fills them in: records are added through the add prompt, choices are made in the same
-// combo boxes and counts typed into the same editors, so every check and message of the
-// pages applies to a plan that is opened exactly as to typed input.
+// The two calculator pages as one plan: their states in and out, and what they show gathered
+// for the report, the export and the clipboard. Opening a plan enters each page's state through
+// the page itself, so every check and message of the pages applies to a plan that is opened
+// exactly as to typed input.
 class CPlanPages
 {
     Q_DECLARE_TR_FUNCTIONS(CPlanPages)
@@ -56,8 +52,8 @@ class CPlanPages
 public:
     CPlanPages(CDlgCalNVRNum* nvrPage, CDlgCalIPCNum* ipcPage);
 
-    // Every input text of both pages, valid or not: what "unsaved changes" compares.
-    QStringList State() const;
+    // Both pages' states, valid or not: what "unsaved changes" compares and undo restores.
+    CorvanePlan State() const;
 
     // The pages' inputs as a plan. Empty `problem` when the plan can be saved; otherwise the
     // reason (an invalid bit rate, an empty count, a duplicate model...).
@@ -66,28 +62,16 @@ public:
     // Both pages as they are at start: no records, default choices, no results.
     void Clear();
 
-    // Clear, then enter the plan's records and choices, then calculate "NVR Calculate" as its
-    // button would when it has records and is enabled. False when the pages did not end up
-    // holding the plan (which a checked plan never causes).
+    // Clear, then enter the plan's states, then calculate "NVR Calculate" as its button would
+    // when it has records and is enabled. False when the pages did not end up holding the plan
+    // (which a checked plan never causes).
     bool Apply(const CorvanePlan& plan);
 
     PlanReportData ReportData() const;
 
 private:
-    CTableView* NvrTable() const;
-    CTableView* IpcTable() const;
-    QComboBox* NvrCombo(const char* name) const;
-    QToolButton* ResultBox(bool nvr) const;
-    int NvrRecordCount() const;
-    int IpcRecordCount() const;
-    void DeleteAllRecords(bool nvr);
-
     CDlgCalNVRNum* m_pNVRPage;
     CDlgCalIPCNum* m_pIPCPage;
 };
-
-// Puts `text` into an editable bit-rate box as a user would: picking the matching entry when
-// there is one, typing it otherwise.
-void EnterComboText(QComboBox* combo, const QString& text);
 
 #endif

@@ -11,8 +11,8 @@ CSaveChangesDlg::CSaveChangesDlg(QWidget* parent) : CWarnDlg(parent), m_pDiscard
     SetOkBtnText(tr("Save"));
     SetCancelBtnText(tr("Cancel"));
     // The third answer joins OK and Cancel in the frame's bottom bar, between them.
-    auto* bar = findChild<QFrame*>(QStringLiteral("m_pBottomFrame"));
-    auto* cancel = findChild<QPushButton*>(QStringLiteral("pCancelBtn"));
+    QFrame* bar = GetButtonBar();
+    QPushButton* cancel = GetCancelButton();
     auto* grid = bar ? qobject_cast<QGridLayout*>(bar->layout()) : nullptr;
     if (grid && cancel) {
         m_pDiscardBtn = new CPushButton(tr("Don't Save"), bar);

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QWindow>
 
 namespace {
 
@@ -139,7 +140,8 @@ void TestCPlanController::savedPlanReopensInAFreshWindow()
     const QString path = m_dir.filePath(QStringLiteral("site.corvane"));
     QVERIFY(Plan()->SaveTo(path));
     QTRY_COMPARE(Title(), QStringLiteral("site.corvane - Corvane Tool"));
-    QCOMPARE(m_window->windowTitle(), Title());
+    // The window system shows the title with its unsaved mark resolved, as the title bar does.
+    QCOMPARE(m_window->windowHandle()->title(), Title());
     const PlanReadResult saved = ReadPlanFile(path);
     QVERIFY(saved.ok);
     QCOMPARE(saved.plan.cameras.size(), 6);

@@ -136,6 +136,16 @@ QWidget* CBaseDialog::GetContentFrame() const
     return ui->m_pContentFrame;
 }
 
+QFrame* CBaseDialog::GetButtonBar() const
+{
+    return ui->m_pBottomFrame;
+}
+
+QPushButton* CBaseDialog::GetCancelButton() const
+{
+    return ui->pCancelBtn;
+}
+
 void CBaseDialog::SetOkBtnEnable(bool bEnabled)
 {
     ui->pOkBtn->setEnabled(bEnabled);

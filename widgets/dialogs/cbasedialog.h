@@ -8,7 +8,9 @@
 namespace Ui {
 class CBaseDialogClass;
 }
+class QFrame;
 class QGridLayout;
+class QPushButton;
 
 // The frame every dialog of the program is drawn in: a frameless window on a border-image
 // background, a centred title in a 32-pixel area that drags the window, an optional close
@@ -41,6 +43,9 @@ public:
     // Adds the widget to a margin-free grid on the content frame; false for a null widget.
     bool SetContentWidget(QWidget* widget);
     QWidget* GetContentFrame() const;
+    // The bar holding OK and Cancel, for dialogs that add an answer between them.
+    QFrame* GetButtonBar() const;
+    QPushButton* GetCancelButton() const;
 
     static const char* const FullFrameSheet;
     static const char* const CompactFrameSheet;

@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pages/crecordtable.h"
+
+#include "pages/pageparts.h"
+#include "widgets/itemviews/ctableview.h"
+#include "widgets/itemviews/hierarchicalheaderview.h"
+#include "widgets/itemviews/proxymodelwithheadermodels.h"
+
+#include <QAction>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QStandardItemModel>
+#include <algorithm>
+
+namespace {
+constexpr int IdColumn = 0;
+} // namespace
+
+CRecordTable::CRecordTable(CTableView* table, int rows, const Columns& columns,
+                           const QString& prompt,
+                           const std::function<void(QStandardItemModel&)>& buildHeader,
+                           const std::function<void(int)>& makeEditors,
+                           const std::function<bool()>& mayAdd, QObject* parent)
+    : QObject(parent), m_pTable(table), m_pHeaderModel(new QStandardItemModel),
+      m_pDataModel(new QStandardItemModel(rows, columns.count)),
+      m_pProxyModel(new ProxyModelWithHeaderModels), m_pHeaderView(nullptr), m_iRows(rows),
+      m_columns(columns), m_prompt(prompt), m_makeEditors(makeEditors), m_mayAdd(mayAdd)
+{
+    buildHeader(*m_pHeaderModel);
+    m_pProxyModel->setSourceModel(m_pDataModel);
+    m_pProxyModel->SetColumnHeaderModel(m_pHeaderModel);
+    m_pHeaderView = new HierarchicalHeaderView(Qt::Horizontal, table);
+    table->setHeader(m_pHeaderView);
+    table->setModel(m_pProxyModel);
+
+    for (int column = 0; column < columns.count && column < columns.widths.size(); ++column)
+        table->setColumnWidth(column, columns.widths.at(column));
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(table, &QWidget::customContextMenuRequested, this, &CRecordTable::ShowContextMenu);
+    connect(table, &CTableView::PressedBtn, this, &CRecordTable::Activate);
+    table->SetCellText(0, IdColumn, m_prompt);
+
+    // What a click does on the table, the keyboard does too: activate the add prompt on
+    // the current row, delete the selected records.
+    auto* add = new QAction(table);
+    add->setShortcuts(
+        {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Space)});
+    add->setShortcutContext(Qt::WidgetShortcut);
+    connect(add, &QAction::triggered, this,
+            [this] { Activate(m_pTable->currentIndex().siblingAtColumn(IdColumn)); });
+    table->addAction(add);
+    auto* remove = new QAction(table);
+    remove->setShortcut(QKeySequence::Delete);
+    remove->setShortcutContext(Qt::WidgetShortcut);
+    connect(remove, &QAction::triggered, this, &CRecordTable::DeleteSelected);
+    table->addAction(remove);
+}
+
+CRecordTable::~CRecordTable()
+{
+    // The table and its cell widgets go first, while the models they show still exist.
+    delete m_pTable;
+    delete m_pProxyModel;
+    delete m_pDataModel;
+    delete m_pHeaderModel;
+}
+
+bool CRecordTable::IsRecordRow(int row) const
+{
+    return m_pTable && m_pTable->GetCellWidget(row, m_columns.keyColumn) != nullptr;
+}
+
+QWidget* CRecordTable::Editor(int row, int column) const
+{
+    return row >= 0 && row <= m_iLastRow ? m_pTable->GetCellWidget(row, column) : nullptr;
+}
+
+QList<int> CRecordTable::SelectedRecordRows() const
+{
+    QList<int> rows;
+    const QItemSelectionModel* selection = m_pTable ? m_pTable->selectionModel() : nullptr;
+    if (!selection)
+        return rows;
+    for (const QModelIndex& index : selection->selectedIndexes()) {
+        if (index.column() == IdColumn && IsRecordRow(index.row()) && !rows.contains(index.row()))
+            rows.append(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void CRecordTable::Activate(const QModelIndex& index)
+{
+    if (!m_mayAdd())
+        return;
+    if (!index.isValid() || index.column() != IdColumn)
+        return;
+    const int row = index.row();
+    if (row != m_iLastRow + 1 || m_pTable->GetCellText(row, IdColumn).isEmpty() || IsRecordRow(row))
+        return;
+    AddRecord();
+}
+
+bool CRecordTable::AddRecord()
+{
+    const int row = m_iLastRow + 1;
+    if (row >= m_iRows)
+        return false;
+    m_pTable->SetCellText(row, IdColumn, QString::number(row + 1));
+    m_iLastRow = row;
+    m_makeEditors(row);
+    if (m_pTable->GetCellText(row + 1, IdColumn).isEmpty())
+        m_pTable->SetCellText(row + 1, IdColumn, m_prompt);
+    UpdateRecordWidgets();
+    emit RecordAdded(row);
+    return true;
+}
+
+void CRecordTable::DeleteSelected()
+{
+    QList<int> rows = SelectedRecordRows();
+    if (rows.isEmpty())
+        return;
+    // From the bottom up, so the rows still to remove keep their numbers.
+    std::sort(rows.begin(), rows.end(), std::greater<int>());
+    for (int row : rows)
+        m_pTable->model()->removeRows(row, 1);
+    Refresh();
+    emit Deleted();
+}
+
+void CRecordTable::Truncate(int count)
+{
+    if (count < 0 || count >= RecordCount())
+        return;
+    for (int row = m_iLastRow; row >= count; --row)
+        m_pTable->model()->removeRows(row, 1);
+    Refresh();
+}
+
+void CRecordTable::Refresh()
+{
+    // With every record still in place (nothing was removed) the prompt stays where it is.
+    int prompt = m_iLastRow + 1;
+    for (int row = 0; row <= m_iLastRow; ++row) {
+        if (!IsRecordRow(row)) {
+            prompt = row;
+            break;
+        }
+    }
+    for (int row = prompt; row <= m_iLastRow; ++row) {
+        for (int column = IdColumn; column < m_columns.count; ++column) {
+            if (!m_pTable->GetCellText(row, column).isEmpty())
+                m_pTable->SetCellText(row, column, QString());
+        }
+    }
+    // The old prompt goes before the new one is written, which may be the same row.
+    m_pTable->SetCellText(m_iLastRow + 1, IdColumn, QString());
+    m_pTable->SetCellText(prompt, IdColumn, m_prompt);
+    m_iLastRow = prompt - 1;
+    UpdateRecordWidgets();
+    emit Refreshed();
+}
+
+void CRecordTable::UpdateRecordWidgets()
+{
+    // Widgets placed into cells join the focus chain in the order they were created (a
+    // record's editor may even be replaced later); the user expects the columns left to right,
+    // record after record, then the controls beside the table.
+    QList<QWidget*> chain{m_pTable};
+    for (int row = 0; row < m_iRows; ++row) {
+        for (int column : m_columns.editors) {
+            QWidget* editor = Editor(row, column);
+            // Rows below the records may still carry the name of a record deleted from them.
+            NameRecordCell(m_pTable, row, column,
+                           editor
+                               ? tr("%1, record %2").arg(m_columns.names.value(column)).arg(row + 1)
+                               : QString());
+            if (editor)
+                chain.append(editor);
+        }
+    }
+    chain << m_trailing;
+    for (int i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
+}
+
+void CRecordTable::ShowContextMenu(const QPoint& pos)
+{
+    if (SelectedRecordRows().isEmpty())
+        return;
+    QMenu menu(m_pTable);
+    QAction* remove = menu.addAction(tr("delete"));
+    connect(remove, &QAction::triggered, this, &CRecordTable::DeleteSelected);
+    // At the point the table names: the mouse pointer, or the selected row for the menu key.
+    menu.exec(m_pTable->viewport()->mapToGlobal(pos));
+}

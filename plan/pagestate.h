@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef PAGESTATE_H
+#define PAGESTATE_H
+
+// What each calculator page holds, as plain values: the page shows one, the plan file keeps
+// both, corvane-plan reads them from a plan, and undo steps between them. Texts the user types
+// freely (bit rates) are kept as typed; choices and counts as numbers.
+
+#include "engine/storage.h"
+
+#include <QList>
+#include <QString>
+
+// A count editor left empty; no plan holds one, but a page can until the user types.
+constexpr int PlanBlankCount = -1;
+
+// One record of "NVR Calculate": a camera type.
+struct PlanCamera
+{
+    QString firstBitRate; // the bit-rate texts as typed, e.g. "1024(1M)" or "2M"
+    QString secondBitRate;
+    int count = 0;
+
+    bool operator==(const PlanCamera& o) const
+    {
+        return firstBitRate == o.firstBitRate && secondBitRate == o.secondBitRate &&
+               count == o.count;
+    }
+    bool operator!=(const PlanCamera& o) const { return !(*this == o); }
+};
+
+// One record of "IPC Calculate": recorders of one model.
+struct PlanRecorder
+{
+    QString model;
+    int disabledChannels = 0;
+    int count = 0;
+
+    bool operator==(const PlanRecorder& o) const
+    {
+        return model == o.model && disabledChannels == o.disabledChannels && count == o.count;
+    }
+    bool operator!=(const PlanRecorder& o) const { return !(*this == o); }
+};
+
+// "NVR Calculate": camera types and the recorder they go onto.
+struct NvrPageState
+{
+    QString nvrModel;
+    int nvrDisabledChannels = 0;
+    QList<PlanCamera> cameras; // in record order
+    CalStorageInputs storage;  // the defaults for a plan saved before storage existed
+
+    bool operator==(const NvrPageState& o) const
+    {
+        return nvrModel == o.nvrModel && nvrDisabledChannels == o.nvrDisabledChannels &&
+               cameras == o.cameras && storage == o.storage;
+    }
+    bool operator!=(const NvrPageState& o) const { return !(*this == o); }
+};
+
+// "IPC Calculate": recorders and the bit rates of the cameras they take.
+struct IpcPageState
+{
+    QList<PlanRecorder> recorders; // in record order
+    QString ipcFirstBitRate;
+    QString ipcSecondBitRate;
+
+    bool operator==(const IpcPageState& o) const
+    {
+        return recorders == o.recorders && ipcFirstBitRate == o.ipcFirstBitRate &&
+               ipcSecondBitRate == o.ipcSecondBitRate;
+    }
+    bool operator!=(const IpcPageState& o) const { return !(*this == o); }
+};
+
+#endif
