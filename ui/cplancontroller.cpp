@@ -95,7 +95,8 @@ public:
     bool mergeWith(const QUndoCommand* other) override
     {
         const auto* next = static_cast<const CPlanStateCommand*>(other);
-        if (next->m_field != m_field || ChangedField(m_before, next->m_after) != m_field)
+        // Both change this one field and nothing else, so together they do too.
+        if (next->m_field != m_field)
             return false;
         m_after = next->m_after;
         // Typed back to where it began: nothing left to undo.

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QWindow>
 
 namespace {
@@ -55,6 +56,8 @@ private slots:
     void unsavedChangesAreNeverDroppedSilently_data();
     void unsavedChangesAreNeverDroppedSilently();
     void exportAndCopyCarryTheWholeResult();
+    void undoStepsBackToTheSavedPlan_data();
+    void undoStepsBackToTheSavedPlan();
 
 private:
     void NewWindow();
@@ -340,6 +343,76 @@ void TestCPlanController::exportAndCopyCarryTheWholeResult()
     QVERIFY(bytes.contains("\r\nNeed NVR (tai)," + nvr.Result().toLatin1() + "\r\n"));
     QVERIFY(bytes.contains("\r\nStorage (TB)," + siteTB.toLatin1() + "\r\n"));
     QVERIFY(bytes.contains("\r\nRetention (days),30\r\n"));
+}
+
+void TestCPlanController::undoStepsBackToTheSavedPlan_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("steps");
+    QTest::newRow("typing into a count is one step") << "count" << 1;
+    QTest::newRow("a bit rate typed, then a count") << "bit rate and count" << 2;
+    QTest::newRow("a record added") << "add" << 1;
+    QTest::newRow("a record deleted keeps its texts") << "delete" << 1;
+    QTest::newRow("the recorder model, its channels follow") << "model" << 1;
+    QTest::newRow("a storage input") << "retention" << 1;
+    QTest::newRow("a recorder record's count") << "recorder count" << 1;
+}
+
+void TestCPlanController::undoStepsBackToTheSavedPlan()
+{
+    QFETCH(QString, edit);
+    QFETCH(int, steps);
+    EnterPlan();
+    QVERIFY(Plan()->SaveTo(m_dir.filePath(QStringLiteral("undo.corvane"))));
+    auto state = [this] {
+        return qMakePair(m_window->NVRPage()->State(), m_window->IPCPage()->State());
+    };
+    const auto saved = state();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+
+    PageDriver nvr(m_window->NVRPage());
+    QWidget* focus = nvr.Count(0);
+    if (edit == QLatin1String("count")) {
+        PageDriver::Type(nvr.Count(0), QStringLiteral("34"));
+    } else if (edit == QLatin1String("bit rate and count")) {
+        PageDriver::Type(nvr.BitRate(1, 1)->lineEdit(), QStringLiteral("3M"));
+        PageDriver::Type(nvr.Count(1), QStringLiteral("11"));
+    } else if (edit == QLatin1String("add")) {
+        nvr.Click(nvr.FirstFreeRow());
+    } else if (edit == QLatin1String("delete")) {
+        focus = nvr.Table();
+        focus->setFocus();
+        nvr.Table()->setCurrentIndex(nvr.Table()->GetIndex(1, 0));
+        QTest::keyClick(focus, Qt::Key_Delete);
+    } else if (edit == QLatin1String("model")) {
+        nvr.Recorder()->setCurrentIndex(nvr.Recorder()->findText(QStringLiteral("NR-A8V")));
+        focus = nvr.Recorder();
+    } else if (edit == QLatin1String("retention")) {
+        focus = nvr.Child<QLineEdit>("m_pRetentionEdit");
+        PageDriver::Type(qobject_cast<QLineEdit*>(focus), QStringLiteral("90"));
+    } else {
+        focus = IpcCount(1);
+        PageDriver::Type(IpcCount(1), QStringLiteral("7"));
+    }
+    const auto edited = state();
+    QVERIFY(edited != saved);
+    QCOMPARE(Title(), QStringLiteral("undo.corvane* - Corvane Tool"));
+
+    // The keys reach the plan even from a field with an undo of its own.
+    focus->setFocus();
+    for (int step = 0; step < steps; ++step)
+        QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(state() == saved);
+    QVERIFY(Plan()->UndoStack()->isClean());
+    QCOMPARE(Title(), QStringLiteral("undo.corvane - Corvane Tool"));
+
+    for (int step = 0; step < steps; ++step)
+        QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(state() == edited);
+    QCOMPARE(Title(), QStringLiteral("undo.corvane* - Corvane Tool"));
+    QTest::keyClick(focus, Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(state() == edited);
 }
 
 QTEST_MAIN(TestCPlanController)
