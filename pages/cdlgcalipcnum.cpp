@@ -233,7 +233,7 @@ void CDlgCalIPCNum::NVRTypeComboValueChanged(const QString& text, int iRow)
 
     CalNVRInfo info;
     if (!FindNVRTypeByName(text, info)) {
-        ShowMessage(ui->m_pNVRMessageLabel, tr("The NVR Type is not valid"));
+        ShowMessage(ui->m_pNVRMessageLabel, CalMessage(CalMessages::NVRTypeInvalid));
         SetResult(QStringLiteral("0"));
         return;
     }
@@ -275,8 +275,8 @@ void CDlgCalIPCNum::ConfirmBitRateRange(const QString& text, QLabel* label)
         label->hide();
         return;
     }
-    ShowMessage(label, tr("The Bit rate is not valid.") + QStringLiteral("<br/>") +
-                           tr("range 0 or 32k-16384k."));
+    ShowMessage(label, CalMessage(CalMessages::BitRateInvalid) + QStringLiteral("<br/>") +
+                           CalMessage(CalMessages::BitRateRange));
     SetResult(QStringLiteral("0"));
 }
 
@@ -291,7 +291,7 @@ void CDlgCalIPCNum::ConfirmNumber(const QString& text)
         if (!number)
             return;
         if (number->text().isEmpty()) {
-            ShowMessage(ui->m_pNumberInfoLabel, tr("The number can not be blank"));
+            ShowMessage(ui->m_pNumberInfoLabel, CalMessage(CalMessages::NumberBlank));
             SetResult(QStringLiteral("0"));
             return;
         }
@@ -324,8 +324,8 @@ void CDlgCalIPCNum::CalIPCNum()
     const CalNVRSelection selection = BuildNVRSelection(rows, &total);
 
     if (!IsTotalWithinLimit(total)) {
-        CWarnDlg::ShowWarn(tr("Error"), tr("The sum of NVR number can not be bigger than 1000000"),
-                           this);
+        CWarnDlg::ShowWarn(CalMessage(CalMessages::ErrorTitle),
+                           CalMessage(CalMessages::TooManyNVRs), this);
         SetResult(QStringLiteral("0"));
         return;
     }
@@ -435,12 +435,12 @@ QString CDlgCalIPCNum::NVRTypeProblem() const
             continue;
         CalNVRInfo info;
         if (!FindNVRTypeByName(type->currentText(), info))
-            return tr("The NVR Type is not valid");
+            return CalMessage(CalMessages::NVRTypeInvalid);
         if (seen.contains(info.name))
             duplicate = true;
         seen.insert(info.name);
     }
-    return duplicate ? tr("The NVR Type already exists") : QString();
+    return duplicate ? CalMessage(CalMessages::NVRTypeExists) : QString();
 }
 
 void CDlgCalIPCNum::ShowMessage(QLabel* label, const QString& text)
