@@ -1,7 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/validation.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
+
+QString CalMessage(const char* text)
+{
+    return QCoreApplication::translate("CalMessages", text);
+}
+
+QString StorageInputMessage(CalStorageInput input)
+{
+    const auto range = [](const char* text, int min, int max) {
+        return CalMessage(text).arg(min).arg(max);
+    };
+    switch (input) {
+    case CalStorageInput::None:
+        break;
+    case CalStorageInput::RetentionDays:
+        return range(CalMessages::RetentionRange, CalMinRetentionDays, CalMaxRetentionDays);
+    case CalStorageInput::HoursPerDay:
+        return range(CalMessages::HoursRange, CalMinHoursPerDay, CalMaxHoursPerDay);
+    case CalStorageInput::RecordedPercent:
+        return range(CalMessages::RecordedRange, CalMinRecordedPercent, CalMaxRecordedPercent);
+    case CalStorageInput::Streams:
+    case CalStorageInput::DiskSize:
+    case CalStorageInput::Redundancy:
+        return CalMessage(CalMessages::StorageChoices);
+    }
+    return QString();
+}
 
 QStringList BitRateChoices()
 {

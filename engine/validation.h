@@ -4,15 +4,17 @@
 
 // The input checks of the two calculator pages, kept beside the calculations so that the
 // pages and the command-line planner accept and refuse exactly the same input, with the
-// same texts. The texts are English source texts; the pages translate them in their own
-// translation context, the planner prints them as they are.
+// same texts. The texts are English source texts, translated in the "CalMessages" context
+// (CalMessage) by the pages; the planner prints them as they are.
 
 #include "engine/bitrate.h"
 #include "engine/calrecords.h"
 #include "engine/nvrcatalogue.h"
+#include "engine/storage.h"
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <vector>
 
 constexpr int CalMinBitRate = 32;    // kbps of one stream
@@ -25,22 +27,48 @@ constexpr int CalDefaultBitRateIndex = 6;
 inline constexpr char CalCountPattern[] = "[1-9]\\d{0,5}|(1000000)|(0)";
 
 namespace CalMessages {
-inline constexpr char ErrorTitle[] = "Error";
-inline constexpr char NVRTypeExists[] = "The NVR Type already exists";
-inline constexpr char NVRTypeInvalid[] = "The NVR Type is not valid";
-inline constexpr char NumberBlank[] = "The number can not be blank";
-inline constexpr char ChannelInvalid[] = "The Channel number is not valid";
+inline constexpr char ErrorTitle[] = QT_TRANSLATE_NOOP("CalMessages", "Error");
+inline constexpr char NVRTypeExists[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The NVR Type already exists");
+inline constexpr char NVRTypeInvalid[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The NVR Type is not valid");
+inline constexpr char NumberBlank[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The number can not be blank");
+inline constexpr char ChannelInvalid[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The Channel number is not valid");
 // "IPC Calculate" shows these two lines with "<br/>" between them.
-inline constexpr char BitRateInvalid[] = "The Bit rate is not valid.";
-inline constexpr char BitRateRange[] = "range 0 or 32k-16384k.";
+inline constexpr char BitRateInvalid[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The Bit rate is not valid.");
+inline constexpr char BitRateRange[] = QT_TRANSLATE_NOOP("CalMessages", "range 0 or 32k-16384k.");
 // "NVR Calculate" shows this one.
-inline constexpr char BitRateInvalidRange[] = "The Bit rate is not valid(range 0 or 32k-16384k)";
-inline constexpr char TooManyNVRs[] = "The sum of NVR number can not be bigger than 1000000";
-inline constexpr char TooManyIPCs[] = "The sum of IPC number can not be bigger than 1000000";
+inline constexpr char BitRateInvalidRange[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The Bit rate is not valid(range 0 or 32k-16384k)");
+inline constexpr char TooManyNVRs[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The sum of NVR number can not be bigger than 1000000");
+inline constexpr char TooManyIPCs[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The sum of IPC number can not be bigger than 1000000");
 // Framing the offending camera-type numbers (see JoinIPCTypeNumbers).
-inline constexpr char BandwidthPrefix[] = "The Bit Rate of IPC Type";
-inline constexpr char BandwidthSuffix[] = "is bigger than NVR Bandwidth";
+inline constexpr char BandwidthPrefix[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The Bit Rate of IPC Type");
+inline constexpr char BandwidthSuffix[] =
+    QT_TRANSLATE_NOOP("CalMessages", "is bigger than NVR Bandwidth");
+// The storage inputs' ranges, filled in by StorageInputMessage.
+inline constexpr char RetentionRange[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The retention must be %1 to %2 days");
+inline constexpr char HoursRange[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The recording hours must be %1 to %2 a day");
+inline constexpr char RecordedRange[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The recorded share must be %1 to %2 percent");
+inline constexpr char StorageChoices[] =
+    QT_TRANSLATE_NOOP("CalMessages", "Choose the streams, the disk size and the redundancy");
 } // namespace CalMessages
+
+// One of the texts above in the user's language.
+QString CalMessage(const char* text);
+
+// What the user is told about the first storage input CheckStorageInputs refuses, in the
+// user's language; empty for CalStorageInput::None.
+QString StorageInputMessage(CalStorageInput input);
 
 // "0", "32", ... "16384(16M)": the items of every bit-rate combo box, in order.
 QStringList BitRateChoices();

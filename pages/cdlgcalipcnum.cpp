@@ -229,7 +229,7 @@ void CDlgCalIPCNum::NVRTypeComboValueChanged(const QString& text, int iRow)
 
     CalNVRInfo info;
     if (!FindNVRTypeByName(text, info)) {
-        ShowMessageLabel(ui->m_pNVRMessageLabel, tr("The NVR Type is not valid"));
+        ShowMessageLabel(ui->m_pNVRMessageLabel, CalMessage(CalMessages::NVRTypeInvalid));
         SetResult(QStringLiteral("0"));
         return;
     }
@@ -272,8 +272,8 @@ void CDlgCalIPCNum::ConfirmBitRateRange(const QString& text, QLabel* label)
         label->hide();
         return;
     }
-    ShowMessageLabel(label, tr("The Bit rate is not valid.") + QStringLiteral("<br/>") +
-                                tr("range 0 or 32k-16384k."));
+    ShowMessageLabel(label, CalMessage(CalMessages::BitRateInvalid) + QStringLiteral("<br/>") +
+                           CalMessage(CalMessages::BitRateRange));
     SetResult(QStringLiteral("0"));
 }
 
@@ -288,7 +288,7 @@ void CDlgCalIPCNum::ConfirmNumber(const QString& text)
         if (!number)
             return;
         if (number->text().isEmpty()) {
-            ShowMessageLabel(ui->m_pNumberInfoLabel, tr("The number can not be blank"));
+            ShowMessageLabel(ui->m_pNumberInfoLabel, CalMessage(CalMessages::NumberBlank));
             SetResult(QStringLiteral("0"));
             return;
         }
@@ -323,8 +323,8 @@ void CDlgCalIPCNum::CalIPCNum()
     const CalNVRSelection selection = BuildNVRSelection(rows, &total);
 
     if (!IsTotalWithinLimit(total)) {
-        CWarnDlg::ShowWarn(tr("Error"), tr("The sum of NVR number can not be bigger than 1000000"),
-                           this);
+        CWarnDlg::ShowWarn(CalMessage(CalMessages::ErrorTitle),
+                           CalMessage(CalMessages::TooManyNVRs), this);
         SetResult(QStringLiteral("0"));
         return;
     }
@@ -388,12 +388,12 @@ QString CDlgCalIPCNum::NVRTypeProblem() const
             continue;
         CalNVRInfo info;
         if (!FindNVRTypeByName(type->currentText(), info))
-            return tr("The NVR Type is not valid");
+            return CalMessage(CalMessages::NVRTypeInvalid);
         if (seen.contains(info.name))
             duplicate = true;
         seen.insert(info.name);
     }
-    return duplicate ? tr("The NVR Type already exists") : QString();
+    return duplicate ? CalMessage(CalMessages::NVRTypeExists) : QString();
 }
 
 void CDlgCalIPCNum::SetResult(const QString& text)

@@ -379,7 +379,7 @@ void CDlgCalNVRNum::NVRTypeComboValueChanged(const QString& text)
     ui->m_pChannelNumCombo->setEnabled(false);
     CalNVRInfo info;
     if (!FindNVRTypeByName(text, info)) {
-        ShowMessageLabel(ui->m_pNVRInformationLabel, tr("The NVR Type is not valid"));
+        ShowMessageLabel(ui->m_pNVRInformationLabel, CalMessage(CalMessages::NVRTypeInvalid));
         return;
     }
     ui->m_pChannelNumCombo->clear();
@@ -398,7 +398,7 @@ bool CDlgCalNVRNum::ConfirmBitRateColumn(int column, bool& errorFlag)
             break;
         if (!IsValidBitRateText(combo->currentText())) {
             ShowMessageLabel(ui->m_pIPCTableInfoLabel,
-                             tr("The Bit rate is not valid(range 0 or 32k-16384k)"));
+                             CalMessage(CalMessages::BitRateInvalidRange));
             ui->m_pCalNVRNumButton->setEnabled(false);
             errorFlag = true;
             return false;
@@ -428,7 +428,7 @@ void CDlgCalNVRNum::ChannelNumValueChanged(const QString& text)
     if (text.toInt() < ui->m_pChannelNumCombo->count())
         ui->m_pChannelInformation->hide();
     else
-        ShowMessageLabel(ui->m_pChannelInformation, tr("The Channel number is not valid"));
+        ShowMessageLabel(ui->m_pChannelInformation, CalMessage(CalMessages::ChannelInvalid));
 }
 
 void CDlgCalNVRNum::ConfirmNumber(const QString&)
@@ -439,7 +439,7 @@ void CDlgCalNVRNum::ConfirmNumber(const QString&)
         if (!number)
             break;
         if (number->text().isEmpty()) {
-            ShowMessageLabel(ui->m_pNumberInfoLabel, tr("The number can not be blank"));
+            ShowMessageLabel(ui->m_pNumberInfoLabel, CalMessage(CalMessages::NumberBlank));
             ui->m_pCalNVRNumButton->setEnabled(false);
             return;
         }
@@ -493,16 +493,16 @@ void CDlgCalNVRNum::CalNVRNum()
     std::vector<int> offending;
     switch (CheckNVRRequest(rows, nvr.bandwidth, &offending)) {
     case CalNVRCheck::TooManyIPCs:
-        CWarnDlg::ShowWarn(tr("Error"), tr("The sum of IPC number can not be bigger than 1000000"),
-                           this);
+        CWarnDlg::ShowWarn(CalMessage(CalMessages::ErrorTitle),
+                           CalMessage(CalMessages::TooManyIPCs), this);
         SetResult(QStringLiteral("0"));
         return;
     case CalNVRCheck::BitRateOverBandwidth:
-        CWarnDlg::ShowWarn(tr("Error"),
-                           tr("The Bit Rate of IPC Type") +
+        CWarnDlg::ShowWarn(CalMessage(CalMessages::ErrorTitle),
+                           CalMessage(CalMessages::BandwidthPrefix) +
                                QStringLiteral("<font size=12 color=red>") +
                                JoinIPCTypeNumbers(offending) + QStringLiteral("</font>") +
-                               tr("is bigger than NVR Bandwidth"),
+                               CalMessage(CalMessages::BandwidthSuffix),
                            this);
         SetResult(QStringLiteral("0"));
         return;

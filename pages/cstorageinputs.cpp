@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/cstorageinputs.h"
 
+#include "engine/validation.h"
 #include "pages/pageparts.h"
 
 #include <QComboBox>
@@ -134,31 +135,7 @@ bool CStorageInputs::HasProblem() const
 
 void CStorageInputs::Confirm()
 {
-    QString problem;
-    switch (CheckStorageInputs(Inputs())) {
-    case CalStorageInput::None:
-        break;
-    case CalStorageInput::RetentionDays:
-        problem = tr("The retention must be %1 to %2 days")
-                      .arg(CalMinRetentionDays)
-                      .arg(CalMaxRetentionDays);
-        break;
-    case CalStorageInput::HoursPerDay:
-        problem = tr("The recording hours must be %1 to %2 a day")
-                      .arg(CalMinHoursPerDay)
-                      .arg(CalMaxHoursPerDay);
-        break;
-    case CalStorageInput::RecordedPercent:
-        problem = tr("The recorded share must be %1 to %2 percent")
-                      .arg(CalMinRecordedPercent)
-                      .arg(CalMaxRecordedPercent);
-        break;
-    case CalStorageInput::Streams:
-    case CalStorageInput::DiskSize:
-    case CalStorageInput::Redundancy:
-        problem = tr("Choose the streams, the disk size and the redundancy");
-        break;
-    }
+    const QString problem = StorageInputMessage(CheckStorageInputs(Inputs()));
     if (problem.isEmpty())
         m_pInformation->hide();
     else

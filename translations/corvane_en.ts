@@ -149,35 +149,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The NVR Type is not valid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Bit rate is not valid.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>range 0 or 32k-16384k.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number can not be blank</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The sum of NVR number can not be bigger than 1000000</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The NVR Type already exists</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -252,38 +224,6 @@
     <name>CDlgCalNVRNum</name>
     <message>
         <source>+click this add one record</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The NVR Type is not valid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Bit rate is not valid(range 0 or 32k-16384k)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Channel number is not valid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number can not be blank</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The sum of IPC number can not be bigger than 1000000</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Bit Rate of IPC Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>is bigger than NVR Bandwidth</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -871,6 +811,73 @@
     </message>
     <message>
         <source>Full Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalMessages</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The NVR Type already exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The NVR Type is not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number can not be blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Channel number is not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bit rate is not valid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>range 0 or 32k-16384k.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bit rate is not valid(range 0 or 32k-16384k)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sum of NVR number can not be bigger than 1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sum of IPC number can not be bigger than 1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bit Rate of IPC Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is bigger than NVR Bandwidth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The retention must be %1 to %2 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording hours must be %1 to %2 a day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recorded share must be %1 to %2 percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the streams, the disk size and the redundancy</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

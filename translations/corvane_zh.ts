@@ -149,36 +149,8 @@
         <translation>数量(台)</translation>
     </message>
     <message>
-        <source>The NVR Type is not valid</source>
-        <translation>NVR 型号无效</translation>
-    </message>
-    <message>
-        <source>The Bit rate is not valid.</source>
-        <translation>码率无效。</translation>
-    </message>
-    <message>
-        <source>range 0 or 32k-16384k.</source>
-        <translation>范围 0 或 32k-16384k。</translation>
-    </message>
-    <message>
-        <source>The number can not be blank</source>
-        <translation>数量不能为空</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>错误</translation>
-    </message>
-    <message>
-        <source>The sum of NVR number can not be bigger than 1000000</source>
-        <translation>NVR 总数不能超过 1000000</translation>
-    </message>
-    <message>
         <source>delete</source>
         <translation>删除</translation>
-    </message>
-    <message>
-        <source>The NVR Type already exists</source>
-        <translation>NVR 型号已存在</translation>
     </message>
     <message>
         <source>Select NVR</source>
@@ -253,38 +225,6 @@
     <message>
         <source>+click this add one record</source>
         <translation>+点击此处添加一条记录</translation>
-    </message>
-    <message>
-        <source>The NVR Type is not valid</source>
-        <translation>NVR 型号无效</translation>
-    </message>
-    <message>
-        <source>The Bit rate is not valid(range 0 or 32k-16384k)</source>
-        <translation>码率无效(范围 0 或 32k-16384k)</translation>
-    </message>
-    <message>
-        <source>The Channel number is not valid</source>
-        <translation>通道数无效</translation>
-    </message>
-    <message>
-        <source>The number can not be blank</source>
-        <translation>数量不能为空</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>错误</translation>
-    </message>
-    <message>
-        <source>The sum of IPC number can not be bigger than 1000000</source>
-        <translation>IPC 总数不能超过 1000000</translation>
-    </message>
-    <message>
-        <source>The Bit Rate of IPC Type</source>
-        <translation>IPC 类型</translation>
-    </message>
-    <message>
-        <source>is bigger than NVR Bandwidth</source>
-        <translation>的码率超过 NVR 带宽</translation>
     </message>
     <message>
         <source>Calculation...</source>
@@ -872,6 +812,73 @@
     <message>
         <source>Full Screen</source>
         <translation>全屏</translation>
+    </message>
+</context>
+<context>
+    <name>CalMessages</name>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>The NVR Type already exists</source>
+        <translation>NVR 型号已存在</translation>
+    </message>
+    <message>
+        <source>The NVR Type is not valid</source>
+        <translation>NVR 型号无效</translation>
+    </message>
+    <message>
+        <source>The number can not be blank</source>
+        <translation>数量不能为空</translation>
+    </message>
+    <message>
+        <source>The Channel number is not valid</source>
+        <translation>通道数无效</translation>
+    </message>
+    <message>
+        <source>The Bit rate is not valid.</source>
+        <translation>码率无效。</translation>
+    </message>
+    <message>
+        <source>range 0 or 32k-16384k.</source>
+        <translation>范围 0 或 32k-16384k。</translation>
+    </message>
+    <message>
+        <source>The Bit rate is not valid(range 0 or 32k-16384k)</source>
+        <translation>码率无效(范围 0 或 32k-16384k)</translation>
+    </message>
+    <message>
+        <source>The sum of NVR number can not be bigger than 1000000</source>
+        <translation>NVR 总数不能超过 1000000</translation>
+    </message>
+    <message>
+        <source>The sum of IPC number can not be bigger than 1000000</source>
+        <translation>IPC 总数不能超过 1000000</translation>
+    </message>
+    <message>
+        <source>The Bit Rate of IPC Type</source>
+        <translation>IPC 类型</translation>
+    </message>
+    <message>
+        <source>is bigger than NVR Bandwidth</source>
+        <translation>的码率超过 NVR 带宽</translation>
+    </message>
+    <message>
+        <source>The retention must be %1 to %2 days</source>
+        <translation>保存天数必须为 %1 到 %2 天</translation>
+    </message>
+    <message>
+        <source>The recording hours must be %1 to %2 a day</source>
+        <translation>每天录像小时数必须为 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>The recorded share must be %1 to %2 percent</source>
+        <translation>录像比例必须为百分之 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>Choose the streams, the disk size and the redundancy</source>
+        <translation>请选择录像码流、硬盘容量和冗余方式</translation>
     </message>
 </context>
 </TS>

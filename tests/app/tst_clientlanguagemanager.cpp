@@ -2,6 +2,7 @@
 #include "app/clientconfigmanager.h"
 #include "app/clientlanguagemanager.h"
 #include "app/installpaths.h"
+#include "engine/validation.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -119,6 +120,15 @@ void TestClientLanguageManager::chineseTranslatesTexts()
     const QString text = app->translate("CCorvane", "Sure to close software");
     QVERIFY(!text.isEmpty());
     QVERIFY(text != QStringLiteral("Sure to close software"));
+    // The input-check texts shared by the pages come from the engine's own context.
+    QCoreApplication::installTranslator(app);
+    const QString invalid = CalMessage(CalMessages::NVRTypeInvalid);
+    const QString retention = StorageInputMessage(CalStorageInput::RetentionDays);
+    QCoreApplication::removeTranslator(app);
+    QVERIFY(!invalid.isEmpty());
+    QVERIFY(invalid != QLatin1String(CalMessages::NVRTypeInvalid));
+    QVERIFY(retention != StorageInputMessage(CalStorageInput::RetentionDays));
+    QVERIFY(retention.contains(QString::number(CalMaxRetentionDays)));
     // The toolkit catalogue is self-contained: it translates without companion files.
     QVERIFY(!languages.FindLanguage(1)->GetQtTranslator()->isEmpty());
 }

@@ -20,6 +20,8 @@ private slots:
     void selectionKeepsFirstRowOfModel();
     void nvrRequest_data();
     void nvrRequest();
+    void storageMessage_data();
+    void storageMessage();
 };
 
 void TestValidation::initTestCase()
@@ -161,6 +163,30 @@ void TestValidation::nvrRequest()
     std::vector<int> ids;
     QCOMPARE(int(CheckNVRRequest(rows, 20480, &ids)), result);
     QCOMPARE(JoinIPCTypeNumbers(ids), offending);
+}
+
+void TestValidation::storageMessage_data()
+{
+    QTest::addColumn<int>("input");
+    QTest::addColumn<QString>("message");
+
+    // The texts "NVR Calculate" shows under its storage inputs.
+    QTest::newRow("usable") << int(CalStorageInput::None) << "";
+    QTest::newRow("retention") << int(CalStorageInput::RetentionDays)
+                               << "The retention must be 1 to 3650 days";
+    QTest::newRow("hours") << int(CalStorageInput::HoursPerDay)
+                           << "The recording hours must be 1 to 24 a day";
+    QTest::newRow("share") << int(CalStorageInput::RecordedPercent)
+                           << "The recorded share must be 1 to 100 percent";
+    QTest::newRow("redundancy") << int(CalStorageInput::Redundancy)
+                                << "Choose the streams, the disk size and the redundancy";
+}
+
+void TestValidation::storageMessage()
+{
+    QFETCH(int, input);
+    QFETCH(QString, message);
+    QCOMPARE(StorageInputMessage(CalStorageInput(input)), message);
 }
 
 QTEST_APPLESS_MAIN(TestValidation)
