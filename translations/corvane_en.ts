@@ -149,10 +149,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Select NVR</source>
         <translation type="unfinished"></translation>
     </message>
@@ -162,10 +158,6 @@
     </message>
     <message>
         <source>Second Bit Rate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, record %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -263,10 +255,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Select IPC</source>
         <translation type="unfinished"></translation>
     </message>
@@ -287,83 +275,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, record %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>NVR Calculate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Retention (days):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recording hours per day:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The share of the recording hours actually recorded, e.g. for motion recording</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recorded share (%):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First stream only</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Both streams</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Streams recorded:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 TB</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Disk size:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mirrored</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>One parity disk</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Two parity disks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Redundancy:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The retention must be %1 to %2 days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The recording hours must be %1 to %2 a day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The recorded share must be %1 to %2 percent</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose the streams, the disk size and the redundancy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -468,10 +380,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1%2 - Corvane Tool</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
@@ -541,6 +449,18 @@
     </message>
     <message>
         <source>&quot;%1&quot; already exists.&lt;br/&gt;Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1[*] - Corvane Tool</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -762,6 +682,17 @@
     </message>
 </context>
 <context>
+    <name>CRecordTable</name>
+    <message>
+        <source>%1, record %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CSaveChangesDlg</name>
     <message>
         <source>Save</source>
@@ -773,6 +704,65 @@
     </message>
     <message>
         <source>Don&apos;t Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CStorageInputs</name>
+    <message>
+        <source>Retention (days):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording hours per day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share of the recording hours actually recorded, e.g. for motion recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorded share (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First stream only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both streams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streams recorded:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mirrored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One parity disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two parity disks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redundancy:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -149,10 +149,6 @@
         <translation>数量(台)</translation>
     </message>
     <message>
-        <source>delete</source>
-        <translation>删除</translation>
-    </message>
-    <message>
         <source>Select NVR</source>
         <translation>选择 NVR</translation>
     </message>
@@ -163,10 +159,6 @@
     <message>
         <source>Second Bit Rate</source>
         <translation>子码流码率</translation>
-    </message>
-    <message>
-        <source>%1, record %2</source>
-        <translation>%1，第 %2 条记录</translation>
     </message>
     <message>
         <source>Need IPC equipment (tai)</source>
@@ -263,10 +255,6 @@
         <translation>数量(台)</translation>
     </message>
     <message>
-        <source>delete</source>
-        <translation>删除</translation>
-    </message>
-    <message>
         <source>Select IPC</source>
         <translation>选择 IPC</translation>
     </message>
@@ -287,84 +275,8 @@
         <translation>需要 NVR 设备(台)</translation>
     </message>
     <message>
-        <source>%1, record %2</source>
-        <translation>%1，第 %2 条记录</translation>
-    </message>
-    <message>
         <source>NVR Calculate</source>
         <translation>NVR 计算</translation>
-    </message>
-    <message>
-        <source>Retention (days):</source>
-        <translation>保存天数：</translation>
-    </message>
-    <message>
-        <source>Recording hours per day:</source>
-        <translation>每天录像小时数：</translation>
-    </message>
-    <message>
-        <source>The share of the recording hours actually recorded, e.g. for motion recording</source>
-        <translation>录像时段中实际录像的比例，例如移动侦测录像</translation>
-    </message>
-    <message>
-        <source>Recorded share (%):</source>
-        <translation>录像比例（%）：</translation>
-    </message>
-    <message>
-        <source>First stream only</source>
-        <translation>仅主码流</translation>
-    </message>
-    <message>
-        <source>Both streams</source>
-        <translation>主码流和子码流</translation>
-    </message>
-    <message>
-        <source>Streams recorded:</source>
-        <translation>录像码流：</translation>
-    </message>
-    <message>
-        <source>%1 TB</source>
-        <translation>%1 TB</translation>
-    </message>
-    <message>
-        <source>Disk size:</source>
-        <translation>硬盘容量：</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>无</translation>
-    </message>
-    <message>
-        <source>Mirrored</source>
-        <translation>镜像</translation>
-    </message>
-    <message>
-        <source>One parity disk</source>
-        <translation>一块校验盘</translation>
-    </message>
-    <message>
-        <source>Two parity disks</source>
-        <translation>两块校验盘</translation>
-    </message>
-    <message>
-        <source>Redundancy:</source>
-        <translation>冗余方式：</translation>
-    </message>
-    <message>
-        <source>The retention must be %1 to %2 days</source>
-        <translation>保存天数必须为 %1 到 %2 天</translation>
-    </message>
-    <message>
-        <source>The recording hours must be %1 to %2 a day</source>
-        <translation>每天录像小时数必须为 %1 到 %2</translation>
-    </message>
-    <message>
-        <source>The recorded share must be %1 to %2 percent</source>
-        <translation>录像比例必须为百分之 %1 到 %2</translation>
-    </message>
-    <message>
-        <source>Choose the streams, the disk size and the redundancy</source>
-        <translation>请选择录像码流、硬盘容量和冗余方式</translation>
     </message>
     <message>
         <source>Storage: %1 TB, disks: %2 (%3 TB each)</source>
@@ -468,10 +380,6 @@
         <translation>Corvane 工具</translation>
     </message>
     <message>
-        <source>%1%2 - Corvane Tool</source>
-        <translation>%1%2 - Corvane 工具</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>错误</translation>
     </message>
@@ -542,6 +450,18 @@
     <message>
         <source>&quot;%1&quot; already exists.&lt;br/&gt;Replace it?</source>
         <translation>“%1”已存在。&lt;br/&gt;是否替换？</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>%1[*] - Corvane Tool</source>
+        <translation>%1[*] - Corvane 工具</translation>
     </message>
 </context>
 <context>
@@ -762,6 +682,17 @@
     </message>
 </context>
 <context>
+    <name>CRecordTable</name>
+    <message>
+        <source>%1, record %2</source>
+        <translation>%1，第 %2 条记录</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>删除</translation>
+    </message>
+</context>
+<context>
     <name>CSaveChangesDlg</name>
     <message>
         <source>Save</source>
@@ -774,6 +705,65 @@
     <message>
         <source>Don&apos;t Save</source>
         <translation>不保存</translation>
+    </message>
+</context>
+<context>
+    <name>CStorageInputs</name>
+    <message>
+        <source>Retention (days):</source>
+        <translation>保存天数：</translation>
+    </message>
+    <message>
+        <source>Recording hours per day:</source>
+        <translation>每天录像小时数：</translation>
+    </message>
+    <message>
+        <source>The share of the recording hours actually recorded, e.g. for motion recording</source>
+        <translation>录像时段中实际录像的比例，例如移动侦测录像</translation>
+    </message>
+    <message>
+        <source>Recorded share (%):</source>
+        <translation>录像比例（%）：</translation>
+    </message>
+    <message>
+        <source>First stream only</source>
+        <translation>仅主码流</translation>
+    </message>
+    <message>
+        <source>Both streams</source>
+        <translation>主码流和子码流</translation>
+    </message>
+    <message>
+        <source>Streams recorded:</source>
+        <translation>录像码流：</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
+    <message>
+        <source>Disk size:</source>
+        <translation>硬盘容量：</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Mirrored</source>
+        <translation>镜像</translation>
+    </message>
+    <message>
+        <source>One parity disk</source>
+        <translation>一块校验盘</translation>
+    </message>
+    <message>
+        <source>Two parity disks</source>
+        <translation>两块校验盘</translation>
+    </message>
+    <message>
+        <source>Redundancy:</source>
+        <translation>冗余方式：</translation>
     </message>
 </context>
 <context>
