@@ -36,42 +36,40 @@ QString BreakBefore(const QString& reason)
     return QStringLiteral("<br/>") + reason.toHtmlEscaped();
 }
 
-// Where two states of the pages differ when they differ in one input only, so that typing into
-// one field is undone in one step; empty for any other change.
-QString ChangedField(const CorvanePlan& a, const CorvanePlan& b)
+// Every input of both pages as text, in a fixed order.
+QStringList Fields(const CorvanePlan& plan)
+{
+    QStringList fields;
+    for (const PlanCamera& camera : plan.cameras)
+        fields << camera.firstBitRate << camera.secondBitRate << QString::number(camera.count);
+    const CalStorageInputs& storage = plan.storage;
+    fields << plan.nvrModel;
+    for (int number : {plan.nvrDisabledChannels, storage.retentionDays, storage.hoursPerDay,
+                       storage.recordedPercent, int(storage.streams), storage.diskTB,
+                       int(storage.redundancy)})
+        fields << QString::number(number);
+    for (const PlanRecorder& recorder : plan.recorders)
+        fields << recorder.model << QString::number(recorder.disabledChannels)
+               << QString::number(recorder.count);
+    return fields << plan.ipcFirstBitRate << plan.ipcSecondBitRate;
+}
+
+// The one input in which two states differ, so that typing into one field is undone in one
+// step; -1 for any other change.
+int ChangedField(const CorvanePlan& a, const CorvanePlan& b)
 {
     if (a.cameras.size() != b.cameras.size() || a.recorders.size() != b.recorders.size())
-        return QString();
-    QStringList fields;
-    auto note = [&fields](bool differs, const QString& name) {
-        if (differs)
-            fields << name;
-    };
-    for (int i = 0; i < a.cameras.size(); ++i) {
-        const PlanCamera &x = a.cameras[i], &y = b.cameras[i];
-        note(x.firstBitRate != y.firstBitRate, QStringLiteral("camera %1 first").arg(i));
-        note(x.secondBitRate != y.secondBitRate, QStringLiteral("camera %1 second").arg(i));
-        note(x.count != y.count, QStringLiteral("camera %1 count").arg(i));
+        return -1;
+    const QStringList x = Fields(a), y = Fields(b);
+    int field = -1;
+    for (int i = 0; i < x.size(); ++i) {
+        if (x[i] != y[i]) {
+            if (field >= 0)
+                return -1;
+            field = i;
+        }
     }
-    note(a.nvrModel != b.nvrModel, QStringLiteral("nvr model"));
-    note(a.nvrDisabledChannels != b.nvrDisabledChannels, QStringLiteral("nvr channels"));
-    const CalStorageInputs &s = a.storage, &t = b.storage;
-    note(s.retentionDays != t.retentionDays, QStringLiteral("retention"));
-    note(s.hoursPerDay != t.hoursPerDay, QStringLiteral("hours"));
-    note(s.recordedPercent != t.recordedPercent, QStringLiteral("recorded"));
-    note(s.streams != t.streams, QStringLiteral("streams"));
-    note(s.diskTB != t.diskTB, QStringLiteral("disk"));
-    note(s.redundancy != t.redundancy, QStringLiteral("redundancy"));
-    for (int i = 0; i < a.recorders.size(); ++i) {
-        const PlanRecorder &x = a.recorders[i], &y = b.recorders[i];
-        note(x.model != y.model, QStringLiteral("recorder %1 model").arg(i));
-        note(x.disabledChannels != y.disabledChannels,
-             QStringLiteral("recorder %1 channels").arg(i));
-        note(x.count != y.count, QStringLiteral("recorder %1 count").arg(i));
-    }
-    note(a.ipcFirstBitRate != b.ipcFirstBitRate, QStringLiteral("ipc first"));
-    note(a.ipcSecondBitRate != b.ipcSecondBitRate, QStringLiteral("ipc second"));
-    return fields.size() == 1 ? fields.first() : QString();
+    return field;
 }
 
 // One change of the pages: the states before and after it. The change has already happened
@@ -91,11 +89,11 @@ public:
             m_pPlan->RestoreState(m_after);
         m_bDone = true;
     }
-    int id() const override { return m_field.isEmpty() ? -1 : 1; }
+    int id() const override { return m_field < 0 ? -1 : 1; }
     bool mergeWith(const QUndoCommand* other) override
     {
         const auto* next = static_cast<const CPlanStateCommand*>(other);
-        // Both change this one field and nothing else, so together they do too.
+        // Both change this one input and nothing else, so together they do too.
         if (next->m_field != m_field)
             return false;
         m_after = next->m_after;
@@ -108,7 +106,7 @@ private:
     CPlanController* m_pPlan;
     CorvanePlan m_before;
     CorvanePlan m_after;
-    QString m_field;
+    int m_field;
     bool m_bDone = false;
 };
 
