@@ -5,9 +5,9 @@
 #include "engine/bitrate.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
-#include "pages/crecordtable.h"
 #include "widgets/controls/ccombobox.h"
 #include "widgets/dialogs/cwarndlg.h"
+#include "widgets/itemviews/crecordtable.h"
 #include "widgets/itemviews/ctableview.h"
 
 #include <QLineEdit>
@@ -273,7 +273,7 @@ void CDlgCalIPCNum::ConfirmBitRateRange(const QString& text, QLabel* label)
         return;
     }
     ShowMessageLabel(label, CalMessage(CalMessages::BitRateInvalid) + QStringLiteral("<br/>") +
-                           CalMessage(CalMessages::BitRateRange));
+                                CalMessage(CalMessages::BitRateRange));
     SetResult(QStringLiteral("0"));
 }
 

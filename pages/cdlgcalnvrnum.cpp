@@ -7,11 +7,11 @@
 #include "engine/grouping.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
-#include "pages/crecordtable.h"
 #include "pages/cstorageinputs.h"
 #include "util/helpers.h"
 #include "widgets/dialogs/chasedialog.h"
 #include "widgets/dialogs/cwarndlg.h"
+#include "widgets/itemviews/crecordtable.h"
 #include "widgets/itemviews/ctableview.h"
 
 #include <QComboBox>

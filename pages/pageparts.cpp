@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/pageparts.h"
 
-#include "widgets/itemviews/ctableview.h"
-
 #include <QAccessible>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -45,19 +43,6 @@ void ShowResultNumber(QToolButton* box, const QString& number, const QString& ca
         box->setAccessibleName(name);
         QAccessibleEvent changed(box, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
-    }
-}
-
-void NameRecordCell(CTableView* table, int row, int column, const QString& name)
-{
-    if (!table)
-        return;
-    const QVariant wanted = name.isEmpty() ? QVariant() : QVariant(name);
-    if (table->GetCellData(row, column, Qt::AccessibleTextRole) != wanted)
-        table->SetCellData(row, column, wanted, Qt::AccessibleTextRole);
-    if (QWidget* editor = table->GetCellWidget(row, column)) {
-        editor->setAccessibleName(name);
-        editor->setAccessibleDescription(name);
     }
 }
 

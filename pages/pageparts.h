@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QString>
 
-class CTableView;
 class QComboBox;
 class QLabel;
 class QToolButton;
@@ -16,11 +15,6 @@ class QToolButton;
 // with (a long number must not squeeze the table beside it); the font shrinks until the
 // number fits. Assistive technology hears the caption with the number, not a bare button.
 void ShowResultNumber(QToolButton* box, const QString& number, const QString& caption);
-
-// Names a record cell and the editor in it (or, with an empty name, clears the cell's name) for
-// assistive technology. The cell carries the name too: a view announces its current cell when
-// an editor inside it takes the focus, and some platforms name a combo box by its value.
-void NameRecordCell(CTableView* table, int row, int column, const QString& name);
 
 // A page's message: red text in its label, shown, and announced to assistive technology when
 // it is new.

@@ -44,9 +44,9 @@ QStringList Fields(const CorvanePlan& plan)
         fields << camera.firstBitRate << camera.secondBitRate << QString::number(camera.count);
     const CalStorageInputs& storage = plan.storage;
     fields << plan.nvrModel;
-    for (int number : {plan.nvrDisabledChannels, storage.retentionDays, storage.hoursPerDay,
-                       storage.recordedPercent, int(storage.streams), storage.diskTB,
-                       int(storage.redundancy)})
+    for (int number :
+         {plan.nvrDisabledChannels, storage.retentionDays, storage.hoursPerDay,
+          storage.recordedPercent, int(storage.streams), storage.diskTB, int(storage.redundancy)})
         fields << QString::number(number);
     for (const PlanRecorder& recorder : plan.recorders)
         fields << recorder.model << QString::number(recorder.disabledChannels)

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pages/crecordtable.h"
+#include "widgets/itemviews/crecordtable.h"
 
-#include "pages/pageparts.h"
-#include "widgets/itemviews/ctableview.h"
 #include "widgets/itemviews/hierarchicalheaderview.h"
 #include "widgets/itemviews/proxymodelwithheadermodels.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QItemSelectionModel>
 #include <QMenu>
@@ -13,7 +12,25 @@
 #include <algorithm>
 
 namespace {
+
 constexpr int IdColumn = 0;
+
+// Names a record cell and the editor in it (or, with an empty name, clears the cell's name) for
+// assistive technology. The cell carries the name too: a view announces its current cell when
+// an editor inside it takes the focus, and some platforms name a combo box by its value.
+void NameRecordCell(CTableView* table, int row, int column, const QString& name)
+{
+    if (!table)
+        return;
+    const QVariant wanted = name.isEmpty() ? QVariant() : QVariant(name);
+    if (table->GetCellData(row, column, Qt::AccessibleTextRole) != wanted)
+        table->SetCellData(row, column, wanted, Qt::AccessibleTextRole);
+    if (QWidget* editor = table->GetCellWidget(row, column)) {
+        editor->setAccessibleName(name);
+        editor->setAccessibleDescription(name);
+    }
+}
+
 } // namespace
 
 CRecordTable::CRecordTable(CTableView* table, int rows, const Columns& columns,
