@@ -134,11 +134,7 @@ void CDlgCalIPCNum::SetState(const IpcPageState& state)
     m_bSettingState = false;
 
     ConfirmNumber(QString());
-    const QString problem = NVRTypeProblem();
-    if (problem.isEmpty())
-        ui->m_pNVRMessageLabel->hide();
-    else
-        ShowMessageLabel(ui->m_pNVRMessageLabel, problem);
+    ConfirmNVRTypes();
     ConfirmFirstBitRateRange(ui->m_pFirstBitRateComboBox->currentText());
     ConfirmSecondBitRateRange(ui->m_pSecondBitRateComboBox->currentText());
     CalIPCNum();
@@ -354,12 +350,7 @@ void CDlgCalIPCNum::RecordsRefreshed()
             type->SetRow(row);
     }
     ConfirmNumber(QString());
-
-    const QString problem = NVRTypeProblem();
-    if (problem.isEmpty())
-        ui->m_pNVRMessageLabel->hide();
-    else
-        ShowMessageLabel(ui->m_pNVRMessageLabel, problem);
+    ConfirmNVRTypes();
     NoteChange();
 }
 
@@ -376,6 +367,15 @@ CComboBox* CDlgCalIPCNum::DisableChannelCombo(int row) const
 QLineEdit* CDlgCalIPCNum::NumberEdit(int row) const
 {
     return qobject_cast<QLineEdit*>(ui->m_pIPCTableView->GetCellWidget(row, NumberColumn));
+}
+
+void CDlgCalIPCNum::ConfirmNVRTypes()
+{
+    const QString problem = NVRTypeProblem();
+    if (problem.isEmpty())
+        ui->m_pNVRMessageLabel->hide();
+    else
+        ShowMessageLabel(ui->m_pNVRMessageLabel, problem);
 }
 
 QString CDlgCalIPCNum::NVRTypeProblem() const

@@ -76,6 +76,8 @@ private:
     QLineEdit* NumberEdit(int row) const;
     // The recorder-type message the records call for, empty when there is none.
     QString NVRTypeProblem() const;
+    // Shows or hides that message.
+    void ConfirmNVRTypes();
     void ConfirmBitRateRange(const QString& text, QLabel* label);
     void SetResult(const QString& text);
     void NoteChange();
