@@ -34,9 +34,11 @@ public:
     {
         if (b - a == 1)
             return IsValidBitRateText(m_pieces[a]);
-        const bool closed = m_pieces[b - 1].endsWith(QLatin1Char(')'));
+        // Spaces around the whole text are not read, so neither are those ending its last piece.
+        const QStringView last = QStringView(m_pieces[b - 1]).trimmed();
+        const bool closed = last.endsWith(QLatin1Char(')'));
         const int paren = m_firstParen[std::size_t(a)];
-        QStringView readEnd = m_pieces[b - 1];
+        QStringView readEnd = last;
         if (closed && paren < b) {
             if (paren == a)
                 return Head(a, BeforeParen);

@@ -31,8 +31,10 @@ static int FromUnitNumber(const QString& number, qint64 factor)
     return int(value);
 }
 
-int ParseBitRate(const QString& text)
+int ParseBitRate(const QString& typed)
 {
+    // Spaces around a bit rate, typed or pasted, mean nothing, wherever they stand.
+    const QString text = typed.trimmed();
     QString work = text;
     if (work.endsWith(QLatin1Char(')'))) {
         const qsizetype open = work.indexOf(QLatin1Char('('));

@@ -51,14 +51,21 @@ bool IsValidBitRateText(const QString& text)
 
 bool IsValidCountText(const QString& text)
 {
-    static const QRegularExpression pattern(
-        QRegularExpression::anchoredPattern(QLatin1String(CalCountPattern)));
-    return pattern.match(text).hasMatch();
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,7}$"));
+    const QString count = text.trimmed();
+    return digits.match(count).hasMatch() && count.toInt() <= CalMaxTotal;
 }
 
 int CountFromText(const QString& text)
 {
-    return text.toInt();
+    return text.trimmed().toInt();
+}
+
+const char* BitRateProblem(const QString& text)
+{
+    static const QRegularExpression fraction(QStringLiteral("[0-9][.,][0-9]"));
+    return fraction.match(text).hasMatch() ? CalMessages::BitRateWhole
+                                           : CalMessages::BitRateInvalidRange;
 }
 
 bool IsValidDisabledChannels(const CalNVRInfo& model, int disabledChannels)

@@ -23,8 +23,9 @@ constexpr int CalMaxTotal = 1000000; // recorders on "IPC Calculate", cameras on
 constexpr int CalMaxIPCTypes = 100;  // record rows of "NVR Calculate"
 constexpr int CalDefaultBitRateIndex = 6;
 
-// The count editors' pattern, for a QRegularExpressionValidator (which anchors it itself).
-inline constexpr char CalCountPattern[] = "[1-9]\\d{0,5}|(1000000)|(0)";
+// What the count editors let be typed, for a QRegularExpressionValidator (which anchors it
+// itself): digits, and spaces around them as a paste may bring; the range is checked apart.
+inline constexpr char CalCountPattern[] = "\\s*[0-9]{0,7}\\s*";
 
 namespace CalMessages {
 inline constexpr char ErrorTitle[] = QT_TRANSLATE_NOOP("CalMessages", "Error");
@@ -41,6 +42,12 @@ inline constexpr char BitRateInvalid[] =
     QT_TRANSLATE_NOOP("CalMessages", "The Bit rate is not valid.");
 inline constexpr char BitRateRange[] = QT_TRANSLATE_NOOP("CalMessages", "range 0 or 32k-16384k.");
 // "NVR Calculate" shows this one.
+// Said at a number editor that refused a keystroke or a paste.
+inline constexpr char WholeNumbersOnly[] =
+    QT_TRANSLATE_NOOP("CalMessages", "Only whole numbers can be typed here.");
+// Said instead when a bit rate has a fractional part ("4.5M").
+inline constexpr char BitRateWhole[] = QT_TRANSLATE_NOOP(
+    "CalMessages", "Bit rates are whole numbers of kbps (e.g. 4608 or 4608k, not 4.5M)");
 inline constexpr char BitRateInvalidRange[] =
     QT_TRANSLATE_NOOP("CalMessages", "The Bit rate is not valid(range 0 or 32k-16384k)");
 inline constexpr char TooManyNVRs[] =
@@ -52,6 +59,10 @@ inline constexpr char BandwidthPrefix[] =
     QT_TRANSLATE_NOOP("CalMessages", "The Bit Rate of IPC Type");
 inline constexpr char BandwidthSuffix[] =
     QT_TRANSLATE_NOOP("CalMessages", "is bigger than NVR Bandwidth");
+// One camera type whose bit rate no recorder of the model can take: its number, its kbps, the
+// model and its bandwidth.
+inline constexpr char BandwidthExceeded[] =
+    QT_TRANSLATE_NOOP("CalMessages", "IPC type %1: %2 kbps is above the %3 bandwidth of %4 kbps");
 // The storage inputs' ranges, filled in by StorageInputMessage.
 inline constexpr char RetentionRange[] =
     QT_TRANSLATE_NOOP("CalMessages", "The retention must be %1 to %2 days");
@@ -76,9 +87,12 @@ QStringList BitRateChoices();
 // 0, or 32 to 16384 kbps.
 bool IsValidBitRate(int kbps);
 bool IsValidBitRateText(const QString& text);
+// The message for a bit-rate text that is not valid: whole numbers, or the range.
+const char* BitRateProblem(const QString& text);
 
-// Whether the count editor's validator accepts the whole text; the empty text, which the
-// editor can hold, is not a count ("The number can not be blank").
+// A count of 0 to CalMaxTotal in decimal digits, spaces around them ignored and leading zeros
+// read as a person would ("012" is 12); the empty text is not a count ("The number can not be
+// blank").
 bool IsValidCountText(const QString& text);
 // A count editor's text as the pages read it: an empty or unreadable text counts 0.
 int CountFromText(const QString& text);

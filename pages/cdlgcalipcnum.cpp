@@ -6,7 +6,6 @@
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
 #include "widgets/controls/ccombobox.h"
-#include "widgets/dialogs/cwarndlg.h"
 #include "widgets/itemviews/crecordtable.h"
 #include "widgets/itemviews/ctableview.h"
 
@@ -34,7 +33,13 @@ CDlgCalIPCNum::CDlgCalIPCNum(QWidget* parent)
         ui->m_pIPCTableView, TableRows, columns, tr("+click this add one record"),
         [this](QStandardItemModel& model) { BuildHeaderModel(model); },
         [this](int row) { MakeRecordEditors(row); },
-        [this] { return !IsShown(ui->m_pNVRMessageLabel) && !IsShown(ui->m_pNumberInfoLabel); },
+        [this] {
+            for (const QLabel* label : {ui->m_pNVRMessageLabel, ui->m_pNumberInfoLabel}) {
+                if (IsShown(label))
+                    return PlainMessage(label);
+            }
+            return QString();
+        },
         this);
     connect(m_pRecords, &CRecordTable::RecordAdded, this, [this] {
         CalIPCNum();
@@ -92,7 +97,7 @@ IpcPageState CDlgCalIPCNum::State() const
             recorder.disabledChannels = channels->currentText().toInt();
         if (QLineEdit* number = NumberEdit(row))
             recorder.count =
-                number->text().isEmpty() ? PlanBlankCount : CountFromText(number->text());
+                number->text().trimmed().isEmpty() ? PlanBlankCount : CountFromText(number->text());
         state.recorders.append(recorder);
     }
     state.ipcFirstBitRate = ui->m_pFirstBitRateComboBox->currentText();
@@ -153,7 +158,8 @@ void CDlgCalIPCNum::Reset()
 
 QString CDlgCalIPCNum::ResultTotal() const
 {
-    return ui->m_pResultToolButton->text();
+    // The box groups the digits for reading; the figure itself has none.
+    return ui->m_pResultToolButton->text().remove(QRegularExpression(QStringLiteral("\\D")));
 }
 
 QWidget* CDlgCalIPCNum::ResultView() const
@@ -183,6 +189,7 @@ void CDlgCalIPCNum::MakeRecordEditors(int row)
     // The validator goes with its editor, so deleted records leave nothing behind.
     number->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QLatin1String(CalCountPattern)), number));
+    SayRefusedInput(number);
     number->setText(QStringLiteral("5"));
     connect(number, &QLineEdit::textChanged, this, &CDlgCalIPCNum::ConfirmNumber);
     connect(number, &QLineEdit::textChanged, this, &CDlgCalIPCNum::CalIPCNum);
@@ -226,7 +233,7 @@ void CDlgCalIPCNum::NVRTypeComboValueChanged(const QString& text, int iRow)
     CalNVRInfo info;
     if (!FindNVRTypeByName(text, info)) {
         ShowMessageLabel(ui->m_pNVRMessageLabel, CalMessage(CalMessages::NVRTypeInvalid));
-        SetResult(QStringLiteral("0"));
+        SetResult(QString());
         return;
     }
 
@@ -248,7 +255,7 @@ void CDlgCalIPCNum::NVRTypeComboValueChanged(const QString& text, int iRow)
     const QString problem = NVRTypeProblem();
     if (!problem.isEmpty()) {
         ShowMessageLabel(ui->m_pNVRMessageLabel, problem);
-        SetResult(QStringLiteral("0"));
+        SetResult(QString());
     }
 }
 
@@ -268,9 +275,12 @@ void CDlgCalIPCNum::ConfirmBitRateRange(const QString& text, QLabel* label)
         label->hide();
         return;
     }
-    ShowMessageLabel(label, CalMessage(CalMessages::BitRateInvalid) + QStringLiteral("<br/>") +
-                                CalMessage(CalMessages::BitRateRange));
-    SetResult(QStringLiteral("0"));
+    if (BitRateProblem(text) == CalMessages::BitRateWhole)
+        ShowMessageLabel(label, CalMessage(CalMessages::BitRateWhole));
+    else
+        ShowMessageLabel(label, CalMessage(CalMessages::BitRateInvalid) + QStringLiteral("<br/>") +
+                                    CalMessage(CalMessages::BitRateRange));
+    SetResult(QString());
 }
 
 void CDlgCalIPCNum::ConfirmNumber(const QString& text)
@@ -283,9 +293,9 @@ void CDlgCalIPCNum::ConfirmNumber(const QString& text)
         QLineEdit* number = NumberEdit(row);
         if (!number)
             return;
-        if (number->text().isEmpty()) {
+        if (number->text().trimmed().isEmpty()) {
             ShowMessageLabel(ui->m_pNumberInfoLabel, CalMessage(CalMessages::NumberBlank));
-            SetResult(QStringLiteral("0"));
+            SetResult(QString());
             return;
         }
     }
@@ -319,9 +329,9 @@ void CDlgCalIPCNum::CalIPCNum()
     const CalNVRSelection selection = BuildNVRSelection(rows, &total);
 
     if (!IsTotalWithinLimit(total)) {
-        CWarnDlg::ShowWarn(CalMessage(CalMessages::ErrorTitle),
-                           CalMessage(CalMessages::TooManyNVRs), this);
-        SetResult(QStringLiteral("0"));
+        // Beside the table, not in a box that would take the keys still being typed.
+        ShowMessageLabel(ui->m_pNumberInfoLabel, CalMessage(CalMessages::TooManyNVRs));
+        SetResult(QString());
         return;
     }
 
@@ -398,5 +408,8 @@ QString CDlgCalIPCNum::NVRTypeProblem() const
 
 void CDlgCalIPCNum::SetResult(const QString& text)
 {
-    ShowResultNumber(ui->m_pResultToolButton, text, tr("Need IPC equipment (tai)"));
+    bool number = false;
+    const qint64 value = text.toLongLong(&number);
+    ShowResultNumber(ui->m_pResultToolButton, number ? GroupedNumber(value) : text,
+                     tr("Need IPC equipment (tai)"));
 }

@@ -10,7 +10,6 @@
 #include "pages/cstorageinputs.h"
 #include "util/helpers.h"
 #include "widgets/dialogs/chasedialog.h"
-#include "widgets/dialogs/cwarndlg.h"
 #include "widgets/itemviews/crecordtable.h"
 #include "widgets/itemviews/ctableview.h"
 
@@ -25,6 +24,9 @@
 #include <memory>
 
 namespace {
+
+// Up to this many cameras the result follows every edit at once; more wait for the button.
+constexpr qint64 AutoCalculationCameras = 100000;
 
 const QLatin1String ResultTreeStyle(
     "CGroupTreeView{ border-image:url(:/images/public/TreeView/tree_bg_Data.png) 2 2 2 2;"
@@ -56,7 +58,7 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     : CCalculatorPage(parent), ui(new Ui::CDlgCalNVRNumClass), m_pRecords(nullptr),
       m_pStorage(nullptr), m_pGroupModel(nullptr), m_pCountValidator(nullptr),
       m_bFirstBitRateError(false), m_bSecondBitRateError(false), m_pStorageTotalLabel(nullptr),
-      m_resultDiskTB(CalDefaultDiskTB)
+      m_pRequestLabel(nullptr), m_resultDiskTB(CalDefaultDiskTB)
 {
     ui->setupUi(this);
 
@@ -83,6 +85,13 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     m_pStorageTotalLabel->hide();
     ui->verticalLayout_2->insertWidget(ui->verticalLayout_2->indexOf(ui->m_pGroupTableResult),
                                        m_pStorageTotalLabel);
+    // Why the records give no result, where the result would be.
+    m_pRequestLabel = new QLabel(ui->m_pResult);
+    m_pRequestLabel->setObjectName(QStringLiteral("m_pRequestInformation"));
+    m_pRequestLabel->setWordWrap(true);
+    m_pRequestLabel->hide();
+    ui->verticalLayout_2->insertWidget(ui->verticalLayout_2->indexOf(m_pStorageTotalLabel),
+                                       m_pRequestLabel);
 
     // One validator serves every count editor, so records coming and going leave none behind.
     m_pCountValidator = new QRegularExpressionValidator(
@@ -97,7 +106,7 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     m_pRecords = new CRecordTable(
         ui->m_pIPCTableView, MaxRows, columns, tr("+click this add one record"),
         [this](QStandardItemModel& model) { BuildHeaderModel(model); },
-        [this](int row) { MakeRecordEditors(row); }, [this] { return MayAddRecord(); }, this);
+        [this](int row) { MakeRecordEditors(row); }, [this] { return AddBlocked(); }, this);
     connect(m_pRecords, &CRecordTable::RecordAdded, this, [this] {
         ui->m_pCalNVRNumButton->setEnabled(CalculateAllowed());
         NoteChange();
@@ -158,7 +167,8 @@ NvrPageState CDlgCalNVRNum::State() const
         if (auto* second = qobject_cast<QComboBox*>(m_pRecords->Editor(row, SecondBitRateColumn)))
             camera.secondBitRate = second->currentText();
         if (auto* count = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NumberColumn)))
-            camera.count = count->text().isEmpty() ? PlanBlankCount : CountFromText(count->text());
+            camera.count =
+                count->text().trimmed().isEmpty() ? PlanBlankCount : CountFromText(count->text());
         state.cameras.append(camera);
     }
     state.nvrModel = ui->m_pNVRCombo->currentText();
@@ -198,7 +208,7 @@ void CDlgCalNVRNum::SetState(const NvrPageState& state)
     m_pStorage->SetInputs(state.storage);
     if (outer) {
         m_bSettingState = false;
-        emit StateChanged();
+        NoteChange();
     }
 }
 
@@ -209,11 +219,8 @@ void CDlgCalNVRNum::Reset()
     m_bSettingState = true;
     SetState(start);
     ui->m_pCalNVRNumButton->setEnabled(false);
-    std::vector<CalNVRUsedByUI> none;
-    ResetGroup(none);
-    ui->m_pResultToolButton->setText(QString());
     m_bSettingState = false;
-    emit StateChanged();
+    NoteChange();
 }
 
 bool CDlgCalNVRNum::CanCalculate() const
@@ -223,8 +230,13 @@ bool CDlgCalNVRNum::CanCalculate() const
 
 void CDlgCalNVRNum::NoteChange()
 {
-    if (!m_bSettingState)
-        emit StateChanged();
+    // Nothing to follow while the page is being built.
+    if (m_bSettingState || !m_pRequestLabel)
+        return;
+    // The result follows every change, so that nothing shown, copied or printed pairs these
+    // inputs with a result worked out for others.
+    Recalculate();
+    emit StateChanged();
 }
 
 CalStorageInputs CDlgCalNVRNum::StorageInputs(bool* valid) const
@@ -239,7 +251,8 @@ QList<QPair<QString, QString>> CDlgCalNVRNum::StorageInputTexts() const
 
 QString CDlgCalNVRNum::ResultTotal() const
 {
-    return ui->m_pResultToolButton->text();
+    // The box groups the digits for reading; the figure itself has none.
+    return ui->m_pResultToolButton->text().remove(QRegularExpression(QStringLiteral("\\D")));
 }
 
 QList<QPair<int, QString>> CDlgCalNVRNum::ResultTreeRows() const
@@ -281,32 +294,6 @@ void CDlgCalNVRNum::ShowStorageTotal(bool shown)
     m_pStorageTotalLabel->show();
 }
 
-void CDlgCalNVRNum::UpdateResultStorage(const CalStorageInputs& inputs)
-{
-    // Only a result that shows storage, for the cameras it was calculated with: the records
-    // may have changed since, and they count only once calculated again.
-    if (m_resultLines.empty() || m_lineStorage.size() != m_resultLines.size() ||
-        m_resultRates.empty())
-        return;
-    CalNVRDataRecord record;
-    record.usedList = m_resultLines;
-    record.storageRates = m_resultRates;
-    record.storageInputs = inputs;
-    ResultStorage(record);
-    if (!record.siteStorage.ok)
-        return;
-    m_lineStorage = std::move(record.lineStorage);
-    m_siteStorage = record.siteStorage;
-    m_resultDiskTB = inputs.diskTB;
-    QStandardItem* root = m_pGroupModel->invisibleRootItem();
-    for (int row = 0; row < root->rowCount() && std::size_t(row) < m_lineStorage.size(); ++row) {
-        QStandardItem* first = root->child(row)->child(0);
-        if (first && first->data(StorageRowRole).toBool())
-            first->setText(LineStorageText(m_lineStorage[std::size_t(row)]));
-    }
-    ShowStorageTotal(true);
-}
-
 QString CDlgCalNVRNum::StorageTotalText() const
 {
     return m_pStorageTotalLabel->isHidden() ? QString() : m_pStorageTotalLabel->text();
@@ -322,9 +309,6 @@ void CDlgCalNVRNum::StorageInputsChanged()
     if (m_pStorage->HasProblem()) {
         ui->m_pCalNVRNumButton->setEnabled(false);
     } else {
-        // The result on show follows the inputs at once: a report must not print new inputs
-        // beside storage worked out for old ones.
-        UpdateResultStorage(StorageInputs());
         if (m_pRecords->LastRow() >= 0 && !IsShown(ui->m_pIPCTableInfoLabel) &&
             !IsShown(ui->m_pNumberInfoLabel))
             ui->m_pCalNVRNumButton->setEnabled(true);
@@ -339,12 +323,19 @@ QString CDlgCalNVRNum::ResultCaption() const
 
 void CDlgCalNVRNum::SetResult(const QString& text)
 {
-    ShowResultNumber(ui->m_pResultToolButton, text, ResultCaption());
+    bool number = false;
+    const qint64 value = text.toLongLong(&number);
+    ShowResultNumber(ui->m_pResultToolButton, number ? GroupedNumber(value) : text,
+                     ResultCaption());
 }
 
-bool CDlgCalNVRNum::MayAddRecord() const
+QString CDlgCalNVRNum::AddBlocked() const
 {
-    return !IsShown(ui->m_pIPCTableInfoLabel) && !IsShown(ui->m_pNumberInfoLabel);
+    for (const QLabel* label : {ui->m_pIPCTableInfoLabel, ui->m_pNumberInfoLabel}) {
+        if (IsShown(label))
+            return PlainMessage(label);
+    }
+    return QString();
 }
 
 void CDlgCalNVRNum::MakeRecordEditors(int row)
@@ -352,6 +343,7 @@ void CDlgCalNVRNum::MakeRecordEditors(int row)
     CTableView* table = ui->m_pIPCTableView;
     auto* number = new QLineEdit;
     number->setValidator(m_pCountValidator);
+    SayRefusedInput(number);
     number->setText(QStringLiteral("5"));
     connect(number, &QLineEdit::textChanged, this, &CDlgCalNVRNum::ConfirmNumber);
     connect(number, &QLineEdit::textChanged, this, &CDlgCalNVRNum::NoteChange);
@@ -398,7 +390,7 @@ bool CDlgCalNVRNum::ConfirmBitRateColumn(int column, bool& errorFlag)
             break;
         if (!IsValidBitRateText(combo->currentText())) {
             ShowMessageLabel(ui->m_pIPCTableInfoLabel,
-                             CalMessage(CalMessages::BitRateInvalidRange));
+                             CalMessage(BitRateProblem(combo->currentText())));
             ui->m_pCalNVRNumButton->setEnabled(false);
             errorFlag = true;
             return false;
@@ -438,7 +430,7 @@ void CDlgCalNVRNum::ConfirmNumber(const QString&)
             qobject_cast<QLineEdit*>(ui->m_pIPCTableView->GetCellWidget(row, NumberColumn));
         if (!number)
             break;
-        if (number->text().isEmpty()) {
+        if (number->text().trimmed().isEmpty()) {
             ShowMessageLabel(ui->m_pNumberInfoLabel, CalMessage(CalMessages::NumberBlank));
             ui->m_pCalNVRNumButton->setEnabled(false);
             return;
@@ -454,81 +446,161 @@ CalNVRThread* CDlgCalNVRNum::CreateWorker()
     return new CalNVRThread;
 }
 
-void CDlgCalNVRNum::CalNVRNum()
+struct CDlgCalNVRNum::Request
 {
-    if (IsShown(ui->m_pIPCTableInfoLabel) || IsShown(ui->m_pNVRInformationLabel) ||
-        IsShown(ui->m_pChannelInformation) || IsShown(ui->m_pNumberInfoLabel) ||
-        m_pStorage->HasProblem())
-        return;
-    bool storageValid = false;
-    const CalStorageInputs storage = StorageInputs(&storageValid);
-    if (!storageValid)
-        return;
-
     CalNVRInfo nvr;
-    if (!FindNVRTypeByName(ui->m_pNVRCombo->currentText(), nvr))
-        return;
-    const int disabledChannels = ui->m_pChannelNumCombo->currentText().toInt();
+    int disabledChannels = 0;
+    std::vector<CalIPCInfo> cameras; // those the grouping places
+    std::vector<CalStorageCamera> rates;
+    CalStorageInputs storage;
+    qint64 total = 0;
+};
 
-    CTableView* table = ui->m_pIPCTableView;
+bool CDlgCalNVRNum::InputsValid() const
+{
+    return !IsShown(ui->m_pIPCTableInfoLabel) && !IsShown(ui->m_pNVRInformationLabel) &&
+           !IsShown(ui->m_pChannelInformation) && !IsShown(ui->m_pNumberInfoLabel) &&
+           !m_pStorage->HasProblem();
+}
+
+bool CDlgCalNVRNum::MakeRequest(Request& request)
+{
+    bool storageValid = false;
+    request.storage = StorageInputs(&storageValid);
+    if (!InputsValid() || !storageValid ||
+        !FindNVRTypeByName(ui->m_pNVRCombo->currentText(), request.nvr)) {
+        m_pRequestLabel->hide();
+        return false;
+    }
+    request.disabledChannels = ui->m_pChannelNumCombo->currentText().toInt();
+
     std::vector<CalIPCInfo> rows;
     // Both streams of each type, by id - 1: storage may count only the first.
     std::vector<CalStorageCamera> rates(MaxRows);
-    for (int row = 0; row < MaxRows; ++row) {
+    for (int row = 0; row <= m_pRecords->LastRow(); ++row) {
         CalIPCInfo info;
         info.id = row + 1;
         for (int column : {FirstBitRateColumn, SecondBitRateColumn}) {
-            if (auto* combo = qobject_cast<QComboBox*>(table->GetCellWidget(row, column))) {
+            if (auto* combo = qobject_cast<QComboBox*>(m_pRecords->Editor(row, column))) {
                 const int kbps = ParseBitRate(combo->currentText());
                 info.bitRate += kbps;
                 (column == FirstBitRateColumn ? rates[std::size_t(row)].firstKbps
                                               : rates[std::size_t(row)].secondKbps) = kbps;
             }
         }
-        if (auto* number = qobject_cast<QLineEdit*>(table->GetCellWidget(row, NumberColumn)))
+        if (auto* number = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NumberColumn)))
             info.count = CountFromText(number->text());
+        request.total += info.count;
         rows.push_back(info);
     }
 
     std::vector<int> offending;
-    switch (CheckNVRRequest(rows, nvr.bandwidth, &offending)) {
+    switch (CheckNVRRequest(rows, request.nvr.bandwidth, &offending)) {
     case CalNVRCheck::TooManyIPCs:
-        CWarnDlg::ShowWarn(CalMessage(CalMessages::ErrorTitle),
-                           CalMessage(CalMessages::TooManyIPCs), this);
-        SetResult(QStringLiteral("0"));
-        return;
-    case CalNVRCheck::BitRateOverBandwidth:
-        CWarnDlg::ShowWarn(CalMessage(CalMessages::ErrorTitle),
-                           CalMessage(CalMessages::BandwidthPrefix) +
-                               QStringLiteral("<font size=12 color=red>") +
-                               JoinIPCTypeNumbers(offending) + QStringLiteral("</font>") +
-                               CalMessage(CalMessages::BandwidthSuffix),
-                           this);
-        SetResult(QStringLiteral("0"));
-        return;
+        ShowMessageLabel(m_pRequestLabel, CalMessage(CalMessages::TooManyIPCs));
+        return false;
+    case CalNVRCheck::BitRateOverBandwidth: {
+        QStringList lines;
+        for (int id : offending)
+            lines << CalMessage(CalMessages::BandwidthExceeded)
+                         .arg(id)
+                         .arg(rows[std::size_t(id - 1)].bitRate)
+                         .arg(request.nvr.name)
+                         .arg(request.nvr.bandwidth);
+        ShowMessageLabel(m_pRequestLabel, lines.join(QStringLiteral("<br/>")));
+        return false;
+    }
     case CalNVRCheck::Ok:
         break;
     }
+    m_pRequestLabel->hide();
+    request.cameras = SelectIPCsToGroup(rows);
+    request.rates = std::move(rates);
+    return true;
+}
 
-    std::vector<CalIPCInfo> cameras = SelectIPCsToGroup(rows);
-    if (cameras.empty()) {
+void CDlgCalNVRNum::ShowResult(const CalNVRDataRecord& data, const CalStorageInputs& storage)
+{
+    m_lineStorage = data.lineStorage;
+    m_siteStorage = data.ipcList.empty() ? SiteStorage({}, storage) : data.siteStorage;
+    m_resultDiskTB = storage.diskTB;
+    ResetGroup(data.usedList);
+    SetResult(QString::number(data.nvrTotal));
+    m_bResultCurrent = true;
+}
+
+void CDlgCalNVRNum::ClearResult()
+{
+    m_lineStorage.clear();
+    std::vector<CalNVRUsedByUI> none;
+    ResetGroup(none);
+    SetResult(QString());
+}
+
+void CDlgCalNVRNum::Recalculate()
+{
+    Request request;
+    if (!MakeRequest(request) || m_pRecords->RecordCount() == 0) {
+        // Nothing on show may disagree with the inputs: no result until they can be calculated.
+        ClearResult();
+        m_bResultCurrent = true;
+        return;
+    }
+    if (request.total > AutoCalculationCameras) {
+        // The button calculates that many with its wait dialog; typing must not be held up.
+        ClearResult();
+        m_bResultCurrent = false;
+        m_pRequestLabel->setText(tr("Press \"Caculator\" for the result of %1 cameras.")
+                                     .arg(GroupedNumber(request.total)));
+        m_pRequestLabel->show();
+        return;
+    }
+    CalNVRDataRecord data;
+    data.nvrType = request.nvr.id;
+    data.disabledChannels = request.disabledChannels;
+    data.ipcList = request.cameras;
+    data.storageRates = request.rates;
+    data.storageInputs = request.storage;
+    if (!data.ipcList.empty())
+        RunNVRCalculation(data);
+    else
+        data.nvrTotal = 0;
+    ShowResult(data, request.storage);
+}
+
+bool CDlgCalNVRNum::EnsureResult()
+{
+    if (!m_bResultCurrent && CanCalculate())
+        CalNVRNum();
+    return m_bResultCurrent;
+}
+
+void CDlgCalNVRNum::CalNVRNum()
+{
+    Request request;
+    if (!MakeRequest(request)) {
+        ClearResult();
+        return;
+    }
+    const CalStorageInputs storage = request.storage;
+    if (request.cameras.empty()) {
         CalNVRData.groupMap.clear();
         CalNVRData.usedList.clear();
-        m_lineStorage.clear();
-        m_resultRates.clear();
-        m_siteStorage = SiteStorage({}, storage);
-        m_resultDiskTB = storage.diskTB;
-        SetResult(QStringLiteral("0"));
-        ResetGroup(CalNVRData.usedList);
+        CalNVRData.lineStorage.clear();
+        CalNVRData.nvrTotal = 0;
+        ShowResult(CalNVRData, storage);
         return;
     }
 
-    CalNVRData.nvrType = nvr.id;
-    CalNVRData.disabledChannels = disabledChannels;
-    CalNVRData.ipcList = cameras;
-    CalNVRData.storageRates = std::move(rates);
+    CalNVRData.nvrType = request.nvr.id;
+    CalNVRData.disabledChannels = request.disabledChannels;
+    CalNVRData.ipcList = std::move(request.cameras);
+    CalNVRData.storageRates = std::move(request.rates);
     CalNVRData.storageInputs = storage;
     CalNVRData.nvrTotal = -1;
+    // The result on show belongs to the calculation under way until it ends.
+    ClearResult();
+    m_bResultCurrent = false;
 
     ChaseDialog dialog(this, QStringLiteral(":/images/Loading.gif"), tr("Calculation..."), false);
     CalNVRThread* worker = CreateWorker();
@@ -558,16 +630,10 @@ void CDlgCalNVRNum::CalNVRNum()
             return;
         }
     }
-
-    m_lineStorage = CalNVRData.lineStorage;
-    m_siteStorage = CalNVRData.siteStorage;
-    m_resultRates = CalNVRData.storageRates;
-    m_resultDiskTB = storage.diskTB;
-    ResetGroup(CalNVRData.usedList);
-    SetResult(QString::number(CalNVRData.nvrTotal));
+    ShowResult(CalNVRData, storage);
 }
 
-void CDlgCalNVRNum::ResetGroup(std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI)
+void CDlgCalNVRNum::ResetGroup(const std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI)
 {
     m_pGroupModel->clear();
     // Setting a style sheet repolishes the whole tree, even when it is the one it has.

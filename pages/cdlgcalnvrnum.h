@@ -60,6 +60,9 @@ public:
     void Reset();
     // Whether the calculate button may be pressed.
     bool CanCalculate() const;
+    // Calculates with the button's wait dialog when the result on show is not the inputs' own
+    // (too many cameras to follow every edit); true when it is their own afterwards.
+    bool EnsureResult();
 
     // The storage inputs as the editors hold them; `valid` tells whether the page would
     // calculate with them.
@@ -91,7 +94,7 @@ public slots:
     void ConfirmSecondBitRateRange(const QString& text);
     void ChannelNumValueChanged(const QString& text);
     void BuildHeaderModel(QStandardItemModel& headerModel);
-    void ResetGroup(std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI);
+    void ResetGroup(const std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI);
     void ConfirmNumber(const QString& text);
     void DeleteTableRow();
     void RefreshTable();
@@ -106,7 +109,8 @@ private:
     bool ConfirmBitRateColumn(int column, bool& errorFlag);
     void MakeRecordEditors(int row);
     void RecordsRefreshed();
-    bool MayAddRecord() const;
+    // Why no record may be added now; empty when one may.
+    QString AddBlocked() const;
     QString ResultCaption() const;
     void SetResult(const QString& text);
     // Whether the calculate button may be enabled as far as the messages beside the table
@@ -115,9 +119,15 @@ private:
     void StorageInputsChanged();
     QString LineStorageText(const CalStorage& storage) const;
     void ShowStorageTotal(bool shown);
-    // Storage of the result on show, worked out again for new inputs.
-    void UpdateResultStorage(const CalStorageInputs& inputs);
     void NoteChange();
+    struct Request;
+    bool InputsValid() const;
+    // The calculation's inputs; false when the records cannot be calculated, with the reason
+    // shown beside the result unless a message beside the inputs already says it.
+    bool MakeRequest(Request& request);
+    void Recalculate();
+    void ShowResult(const CalNVRDataRecord& data, const CalStorageInputs& storage);
+    void ClearResult();
 
     Ui::CDlgCalNVRNumClass* ui;
     CRecordTable* m_pRecords;
@@ -129,8 +139,10 @@ private:
     bool m_bSettingState = false;
 
     QLabel* m_pStorageTotalLabel;
-    std::vector<CalNVRUsedByUI> m_resultLines;   // the result on show
-    std::vector<CalStorageCamera> m_resultRates; // the rates it was calculated with
+    QLabel* m_pRequestLabel;
+    // Whether the result on show (or its absence) belongs to the inputs on show.
+    bool m_bResultCurrent = true;
+    std::vector<CalNVRUsedByUI> m_resultLines; // the result on show
     std::vector<CalStorage> m_lineStorage;
     CalStorage m_siteStorage;
     int m_resultDiskTB;

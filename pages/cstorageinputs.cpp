@@ -30,7 +30,8 @@ CStorageInputs::CStorageInputs(QGridLayout* grid, QWidget* frame, QObject* paren
         edit->setObjectName(QLatin1String(name));
         // Digits only, as many as the largest value has; the range is checked with a message.
         edit->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[0-9]{0,4}")), edit));
+            QRegularExpression(QStringLiteral("\\s*[0-9]{0,4}\\s*")), edit));
+        SayRefusedInput(edit);
         connect(edit, &QLineEdit::textChanged, this, &CStorageInputs::Confirm);
         return edit;
     };
@@ -83,9 +84,9 @@ CStorageInputs::CStorageInputs(QGridLayout* grid, QWidget* frame, QObject* paren
 CalStorageInputs CStorageInputs::Inputs(bool* valid) const
 {
     CalStorageInputs inputs;
-    inputs.retentionDays = m_pRetentionEdit->text().toInt();
-    inputs.hoursPerDay = m_pHoursEdit->text().toInt();
-    inputs.recordedPercent = m_pRecordedEdit->text().toInt();
+    inputs.retentionDays = m_pRetentionEdit->text().trimmed().toInt();
+    inputs.hoursPerDay = m_pHoursEdit->text().trimmed().toInt();
+    inputs.recordedPercent = m_pRecordedEdit->text().trimmed().toInt();
     // No choice at all reads as a value out of range.
     auto chosen = [](const QComboBox* combo) {
         return combo->currentIndex() < 0 ? -1 : combo->currentData().toInt();
@@ -104,7 +105,7 @@ void CStorageInputs::SetInputs(const CalStorageInputs& inputs)
     for (auto [edit, value] : {std::pair{m_pRetentionEdit, inputs.retentionDays},
                                std::pair{m_pHoursEdit, inputs.hoursPerDay},
                                std::pair{m_pRecordedEdit, inputs.recordedPercent}}) {
-        if (edit->text().toInt() != value || edit->text().isEmpty())
+        if (edit->text().trimmed().toInt() != value || edit->text().trimmed().isEmpty())
             edit->setText(QString::number(value));
     }
     m_pStreamsCombo->setCurrentIndex(m_pStreamsCombo->findData(int(inputs.streams)));

@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/pageparts.h"
 
+#include "engine/validation.h"
+#include "widgets/calendar/cuilocale.h"
+
 #include <QAccessible>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace {
 
@@ -78,4 +84,28 @@ void CCalculatorPage::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+QString GroupedNumber(qint64 value)
+{
+    return CUiLocale::Current()
+        .value_or(QLocale(QLocale::English, QLocale::UnitedStates))
+        .toString(value);
+}
+
+QString PlainMessage(const QLabel* label)
+{
+    QString text = label->text();
+    text.replace(QLatin1String("<br/>"), QLatin1String(" "));
+    return text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+}
+
+void SayRefusedInput(QLineEdit* edit)
+{
+    QObject::connect(edit, &QLineEdit::inputRejected, edit, [edit] {
+        const QString text = CalMessage(CalMessages::WholeNumbersOnly);
+        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), text, edit);
+        QAccessibleEvent alert(edit, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    });
 }

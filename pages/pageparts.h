@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QToolButton;
 
 // Parts both calculator pages share.
@@ -19,11 +20,19 @@ void ShowResultNumber(QToolButton* box, const QString& number, const QString& ca
 // A page's message: red text in its label, shown, and announced to assistive technology when
 // it is new.
 void ShowMessageLabel(QLabel* label, const QString& text);
+// The text of a message label without its colour.
+QString PlainMessage(const QLabel* label);
 // Shown means not hidden by the page: the page itself may be on another tab.
 inline bool IsShown(const QWidget* widget)
 {
     return !widget->isHidden();
 }
+
+// A whole number with its digits grouped as the interface language writes them.
+QString GroupedNumber(qint64 value);
+
+// A keystroke or paste the number editor refuses is said at the editor, not dropped unseen.
+void SayRefusedInput(QLineEdit* edit);
 
 // Puts `text` into a bit-rate box as a user would: picking the matching entry when there is
 // one, typing it otherwise.

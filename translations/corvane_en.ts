@@ -286,6 +286,10 @@
         <source>Each NVR: %1 TB, disks: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Press &quot;Caculator&quot; for the result of %1 cameras.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>
@@ -691,6 +695,10 @@
         <source>delete</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No record can be added until this is corrected: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CSaveChangesDlg</name>
@@ -868,6 +876,18 @@
     </message>
     <message>
         <source>Choose the streams, the disk size and the redundancy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only whole numbers can be typed here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bit rates are whole numbers of kbps (e.g. 4608 or 4608k, not 4.5M)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPC type %1: %2 kbps is above the %3 bandwidth of %4 kbps</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -286,6 +286,10 @@
         <source>Each NVR: %1 TB, disks: %2</source>
         <translation>每台NVR：%1 TB，硬盘：%2 块</translation>
     </message>
+    <message>
+        <source>Press &quot;Caculator&quot; for the result of %1 cameras.</source>
+        <translation>请按“计算”得出 %1 台摄像机的结果。</translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>
@@ -691,6 +695,10 @@
         <source>delete</source>
         <translation>删除</translation>
     </message>
+    <message>
+        <source>No record can be added until this is corrected: %1</source>
+        <translation>请先更正此项，才能添加记录：%1</translation>
+    </message>
 </context>
 <context>
     <name>CSaveChangesDlg</name>
@@ -869,6 +877,18 @@
     <message>
         <source>Choose the streams, the disk size and the redundancy</source>
         <translation>请选择录像码流、硬盘容量和冗余方式</translation>
+    </message>
+    <message>
+        <source>Only whole numbers can be typed here.</source>
+        <translation>此处只能输入整数。</translation>
+    </message>
+    <message>
+        <source>Bit rates are whole numbers of kbps (e.g. 4608 or 4608k, not 4.5M)</source>
+        <translation>码率须为整数 kbps（例如 4608 或 4608k，而不是 4.5M）</translation>
+    </message>
+    <message>
+        <source>IPC type %1: %2 kbps is above the %3 bandwidth of %4 kbps</source>
+        <translation>IPC 类型 %1：%2 kbps 超过 %3 的带宽 %4 kbps</translation>
     </message>
 </context>
 </TS>

@@ -70,13 +70,15 @@ bool CPlanPages::Apply(const CorvanePlan& plan)
     Clear();
     m_pNVRPage->SetState(plan.Nvr());
     m_pIPCPage->SetState(plan.Ipc());
-    if (!plan.cameras.isEmpty() && m_pNVRPage->CanCalculate())
-        m_pNVRPage->CalNVRNum();
+    if (!plan.cameras.isEmpty())
+        m_pNVRPage->EnsureResult();
     return State() == plan;
 }
 
 PlanReportData CPlanPages::ReportData() const
 {
+    // No output pairs the inputs with a result worked out for others.
+    m_pNVRPage->EnsureResult();
     PlanReportData data;
     const NvrPageState nvr = m_pNVRPage->State();
     for (int row = 0; row < nvr.cameras.size(); ++row) {

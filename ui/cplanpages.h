@@ -62,11 +62,13 @@ public:
     // Both pages as they are at start: no records, default choices, no results.
     void Clear();
 
-    // Clear, then enter the plan's states, then calculate "NVR Calculate" as its button would
-    // when it has records and is enabled. False when the pages did not end up holding the plan
+    // Clear, then enter the plan's states; "NVR Calculate" shows the result of its records when
+    // they allow one. False when the pages did not end up holding the plan
     // (which a checked plan never causes).
     bool Apply(const CorvanePlan& plan);
 
+    // What both pages show; "NVR Calculate" calculates first (with its wait dialog) when the
+    // result on show is not its inputs' own.
     PlanReportData ReportData() const;
 
 private:

@@ -319,8 +319,8 @@ void TestCorvanePlan::refusals_data()
         << Split("cameras --first 1024 --second 0 --recorder NR-K4Y:-1=1") << "Channel";
     QTest::newRow("blank count") << Split("cameras --first 1024 --second 0 --recorder NR-A8V=")
                                  << "The number can not be blank";
-    QTest::newRow("leading zero count")
-        << Split("cameras --first 1024 --second 0 --recorder NR-A8V=05") << "not valid";
+    QTest::newRow("count with a letter")
+        << Split("cameras --first 1024 --second 0 --recorder NR-A8V=5x") << "not valid";
     QTest::newRow("count above a million")
         << Split("cameras --first 1024 --second 0 --recorder NR-A8V=1000001") << "not valid";
     QTest::newRow("recorder without count")

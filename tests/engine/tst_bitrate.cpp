@@ -55,6 +55,8 @@ void TestBitRate::parse_data()
     QTest::newRow("negative M") << "-2M" << -2048;
     QTest::newRow("plus sign") << "+64" << 64;
     QTest::newRow("surrounding spaces") << " 64 " << 64;
+    QTest::newRow("space after the unit as before it") << "2M " << 2048;
+    QTest::newRow("zero with spaces around") << " 0 " << 0;
     QTest::newRow("space before unit") << "2 M" << 2048;
     QTest::newRow("up to first unit letter") << "2mM" << 2048;
     QTest::newRow("k before M") << "1k2M" << -1;

@@ -83,11 +83,13 @@ void TestValidation::countText_data()
     QTest::newRow("one million") << "1000000" << true << 1000000;
     QTest::newRow("above one million") << "1000001" << false << 1000001;
     QTest::newRow("seven digits") << "2000000" << false << 2000000;
-    QTest::newRow("leading zero") << "05" << false << 5;
-    QTest::newRow("double zero") << "00" << false << 0;
+    QTest::newRow("leading zero reads as a person would") << "012" << true << 12;
+    QTest::newRow("double zero") << "00" << true << 0;
     QTest::newRow("empty counts zero") << "" << false << 0;
     QTest::newRow("sign") << "+5" << false << 5;
-    QTest::newRow("space") << " 5" << false << 5;
+    QTest::newRow("spaces around, as pasted") << " 5 " << true << 5;
+    QTest::newRow("a line break pasted after") << "12\n" << true << 12;
+    QTest::newRow("exponent") << "1e3" << false << 0;
     QTest::newRow("full-width digit") << QString(QChar(0xff15)) << false << 0;
     QTest::newRow("letters") << "5a" << false << 0;
 }

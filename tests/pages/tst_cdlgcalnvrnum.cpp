@@ -72,7 +72,7 @@ private slots:
     void calculation();
     void refusals_data();
     void refusals();
-    void refusalKeepsTheFormerTree();
+    void errorTakesTheWholeResultAway();
     void onlyRowsWithBitRateAndCountAreCalculated();
     void nothingToCalculateGivesZeroAndAnEmptyTree();
     void millionCamerasWhileTheDialogAnimates();
@@ -391,70 +391,73 @@ void TestCDlgCalNVRNum::refusals_data()
 {
     QTest::addColumn<Records>("records");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("red");
 
     const QString tooMany = QStringLiteral("The sum of IPC number can not be bigger than 1000000");
-    auto bandwidth = [](const QString& numbers) {
-        return QStringLiteral("The Bit Rate of IPC Type") + numbers +
-               QStringLiteral("is bigger than NVR Bandwidth");
+    auto over = [](int type, int kbps) {
+        return QStringLiteral("IPC type %1: %2 kbps is above the NR-A8V bandwidth of 20480 kbps")
+            .arg(type)
+            .arg(kbps);
     };
     QTest::newRow("16384 + 8192 is more than 20480")
-        << Records{{"16384(16M)", "8192(8M)", "5"}} << bandwidth("1") << "1";
-    QTest::newRow("two offending records in one message")
+        << Records{{"16384(16M)", "8192(8M)", "5"}} << over(1, 24576);
+    QTest::newRow("two offending records, one line each")
         << Records{{"16384(16M)", "8192(8M)", "1"},
                    {"8192(8M)", "16384(16M)", "1"},
                    {"16384(16M)", "4096(4M)", "1"}}
-        << bandwidth("1   ,2") << "1   ,2";
+        << over(1, 24576) + QStringLiteral("<br/>") + over(2, 24576);
     QTest::newRow("an offending record without cameras is named too")
-        << Records{{"1024(1M)", "0", "5"}, {"16384(16M)", "16384(16M)", "0"}} << bandwidth("2")
-        << "2";
+        << Records{{"1024(1M)", "0", "5"}, {"16384(16M)", "16384(16M)", "0"}} << over(2, 32768);
     QTest::newRow("1000001 cameras")
-        << Records{{"1024(1M)", "0", "999999"}, {"512", "0", "2"}} << tooMany << "";
+        << Records{{"1024(1M)", "0", "999999"}, {"512", "0", "2"}} << tooMany;
     QTest::newRow("too many cameras comes before the bandwidth")
-        << Records{{"16384(16M)", "8192(8M)", "999999"}, {"512", "0", "2"}} << tooMany << "";
+        << Records{{"16384(16M)", "8192(8M)", "999999"}, {"512", "0", "2"}} << tooMany;
 }
 
 void TestCDlgCalNVRNum::refusals()
 {
     QFETCH(Records, records);
     QFETCH(QString, message);
-    QFETCH(QString, red);
 
     CDlgCalNVRNum page;
     PageDriver ui(&page);
     QVERIFY(ui.Exposed());
     ui.Enter(records);
-    const ModalSeen seen = ui.Calculate();
-
-    QCOMPARE(seen.dialogs, 1);
-    QVERIFY(!seen.chase);
-    QCOMPARE(seen.title, QStringLiteral("Error"));
-    // Rich text shows a run of spaces as one.
-    QCOMPARE(seen.text, QString(message).replace(QRegularExpression(QStringLiteral(" +")),
-                                                 QStringLiteral(" ")));
-    QCOMPARE(seen.redText,
-             QString(red).replace(QRegularExpression(QStringLiteral(" +")), QStringLiteral(" ")));
-    QCOMPARE(ui.Result(), QStringLiteral("0"));
+    // Said where the result would be, in the page's own red, without a box that would take the
+    // keys still being typed; no result stands beside it.
+    QLabel* label = ui.Label("m_pRequestInformation");
+    QVERIFY(label->isVisible());
+    QCOMPARE(label->text(), QStringLiteral("<font color=red>%1</font>").arg(message));
+    QCOMPARE(ui.Result(), QString());
     QCOMPARE(ui.Tree()->model()->rowCount(), 0);
+    const ModalSeen seen = ui.Calculate();
+    QCOMPARE(seen.dialogs, 0);
+    QCOMPARE(ui.Result(), QString());
 }
 
-void TestCDlgCalNVRNum::refusalKeepsTheFormerTree()
+void TestCDlgCalNVRNum::errorTakesTheWholeResultAway()
 {
     CDlgCalNVRNum page;
     PageDriver ui(&page);
     QVERIFY(ui.Exposed());
     ui.Enter({{"4096(4M)", "0", "3"}, {"1024(1M)", "0", "10"}});
     QVERIFY(ui.Calculate().chase);
-    const QList<QStringList> before = ui.TreeBlocks();
     QCOMPARE(ui.Result(), QStringLiteral("2"));
 
+    // An error takes the whole result away: total, storage and tree together.
     PageDriver::SetBitRate(ui.BitRate(1, 2), QStringLiteral("16384(16M)"));
     PageDriver::SetBitRate(ui.BitRate(1, 1), QStringLiteral("8192(8M)"));
-    const ModalSeen seen = ui.Calculate();
-    QCOMPARE(seen.title, QStringLiteral("Error"));
-    QCOMPARE(ui.Result(), QStringLiteral("0"));
-    QCOMPARE(ui.TreeBlocks(), before);
-    QCOMPARE(ui.Tree()->styleSheet(), ResultTreeStyle);
+    QVERIFY(ui.Label("m_pRequestInformation")->isVisible());
+    QCOMPARE(ui.Result(), QString());
+    QCOMPARE(ui.Tree()->model()->rowCount(), 0);
+    QVERIFY(ui.Label("m_pStorageTotalLabel")->isHidden());
+    QCOMPARE(ui.Tree()->styleSheet(), EmptyTreeStyle);
+
+    // Put right, the result is back without a press of the button.
+    PageDriver::SetBitRate(ui.BitRate(1, 1), QStringLiteral("1024(1M)"));
+    PageDriver::SetBitRate(ui.BitRate(1, 2), QStringLiteral("0"));
+    QVERIFY(ui.Label("m_pRequestInformation")->isHidden());
+    QCOMPARE(ui.Result(), QStringLiteral("2"));
+    QVERIFY(!ui.Label("m_pStorageTotalLabel")->isHidden());
 }
 
 void TestCDlgCalNVRNum::onlyRowsWithBitRateAndCountAreCalculated()
@@ -503,7 +506,7 @@ void TestCDlgCalNVRNum::millionCamerasWhileTheDialogAnimates()
     QVERIFY(seen.chase);
     QVERIFY(seen.movieRunning);
     QVERIFY(seen.buttonsHidden);
-    QCOMPARE(ui.Result(), QStringLiteral("125000"));
+    QCOMPARE(ui.Result(), QStringLiteral("125,000"));
     QCOMPARE(ui.TreeBlocks(), Blocks({{1, {{1, 7}, {2, 1}}}, {124999, {{1, 8}}}}));
 }
 

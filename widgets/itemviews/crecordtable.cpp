@@ -7,8 +7,10 @@
 #include <QAccessible>
 #include <QAction>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QStandardItemModel>
+#include <QToolTip>
 #include <algorithm>
 
 namespace {
@@ -37,11 +39,11 @@ CRecordTable::CRecordTable(CTableView* table, int rows, const Columns& columns,
                            const QString& prompt,
                            const std::function<void(QStandardItemModel&)>& buildHeader,
                            const std::function<void(int)>& makeEditors,
-                           const std::function<bool()>& mayAdd, QObject* parent)
+                           const std::function<QString()>& addBlocked, QObject* parent)
     : QObject(parent), m_pTable(table), m_pHeaderModel(new QStandardItemModel),
       m_pDataModel(new QStandardItemModel(rows, columns.count)),
       m_pProxyModel(new ProxyModelWithHeaderModels), m_pHeaderView(nullptr), m_iRows(rows),
-      m_columns(columns), m_prompt(prompt), m_makeEditors(makeEditors), m_mayAdd(mayAdd)
+      m_columns(columns), m_prompt(prompt), m_makeEditors(makeEditors), m_addBlocked(addBlocked)
 {
     buildHeader(*m_pHeaderModel);
     m_pProxyModel->setSourceModel(m_pDataModel);
@@ -74,6 +76,7 @@ CRecordTable::CRecordTable(CTableView* table, int rows, const Columns& columns,
     remove->setShortcutContext(Qt::WidgetShortcut);
     connect(remove, &QAction::triggered, this, &CRecordTable::DeleteSelected);
     table->addAction(remove);
+    table->installEventFilter(this);
 }
 
 CRecordTable::~CRecordTable()
@@ -111,14 +114,38 @@ QList<int> CRecordTable::SelectedRecordRows() const
 
 void CRecordTable::Activate(const QModelIndex& index)
 {
-    if (!m_mayAdd())
-        return;
     if (!index.isValid() || index.column() != IdColumn)
         return;
     const int row = index.row();
     if (row != m_iLastRow + 1 || m_pTable->GetCellText(row, IdColumn).isEmpty() || IsRecordRow(row))
         return;
-    AddRecord();
+    const QString blocked = m_addBlocked();
+    if (!blocked.isEmpty()) {
+        // Say why nothing happens, at the prompt.
+        const QRect cell = m_pTable->visualRect(index);
+        QToolTip::showText(m_pTable->viewport()->mapToGlobal(cell.center()),
+                           tr("No record can be added until this is corrected: %1").arg(blocked),
+                           m_pTable->viewport(), cell);
+        return;
+    }
+    if (AddRecord())
+        m_pTable->setCurrentIndex(m_pTable->GetIndex(row, IdColumn));
+}
+
+bool CRecordTable::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pTable && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int row = m_pTable->currentIndex().row();
+        if (key->key() == Qt::Key_Tab && !(key->modifiers() & ~Qt::KeypadModifier) &&
+            IsRecordRow(row) && !m_columns.editors.isEmpty()) {
+            if (QWidget* editor = Editor(row, m_columns.editors.first())) {
+                editor->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 bool CRecordTable::AddRecord()

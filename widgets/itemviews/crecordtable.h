@@ -40,11 +40,12 @@ public:
     };
 
     // `buildHeader` fills the two-level header model; `makeEditors` places the editors of a
-    // new record row; `mayAdd` says whether the page lets a record be added now.
+    // new record row; `addBlocked` says why the page lets no record be added now (empty when
+    // it does).
     CRecordTable(CTableView* table, int rows, const Columns& columns, const QString& prompt,
                  const std::function<void(QStandardItemModel&)>& buildHeader,
                  const std::function<void(int row)>& makeEditors,
-                 const std::function<bool()>& mayAdd, QObject* parent);
+                 const std::function<QString()>& addBlocked, QObject* parent);
     ~CRecordTable() override;
 
     CTableView* Table() const { return m_pTable; }
@@ -77,6 +78,11 @@ signals:
     void Refreshed();
     void Deleted();
 
+protected:
+    // Tab from the table goes into the current record, so that after adding one the keys
+    // continue in it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ShowContextMenu(const QPoint& pos);
 
@@ -89,7 +95,7 @@ private:
     Columns m_columns;
     QString m_prompt;
     std::function<void(int)> m_makeEditors;
-    std::function<bool()> m_mayAdd;
+    std::function<QString()> m_addBlocked;
     QList<QWidget*> m_trailing;
     int m_iLastRow = -1;
 };
