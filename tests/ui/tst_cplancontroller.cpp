@@ -273,6 +273,12 @@ void TestCPlanController::unsavedChangesAreNeverDroppedSilently()
              qPrintable(shown));
     QCOMPARE(nvr.BitRate(0, 1) == nullptr, replaced);
     QCOMPARE(ReadPlanFile(path).plan.cameras.size(), saved ? 1 : 0);
+    // A screen reader hears the emptied result boxes as they look.
+    const QString nvrName = nvr.Child<QToolButton>("m_pResultToolButton")->accessibleName();
+    QCOMPARE(nvrName == QStringLiteral("Need NVR Equipment (tai)"), replaced);
+    if (replaced)
+        QCOMPARE(m_window->IPCPage()->ResultView()->accessibleName(),
+                 QStringLiteral("Need IPC equipment (tai)"));
     QVERIFY(m_window->isVisible());
 }
 

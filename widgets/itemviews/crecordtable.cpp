@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
@@ -52,8 +53,6 @@ CRecordTable::CRecordTable(CTableView* table, int rows, const Columns& columns,
     table->setHeader(m_pHeaderView);
     table->setModel(m_pProxyModel);
 
-    for (int column = 0; column < columns.count && column < columns.widths.size(); ++column)
-        table->setColumnWidth(column, columns.widths.at(column));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -77,6 +76,31 @@ CRecordTable::CRecordTable(CTableView* table, int rows, const Columns& columns,
     connect(remove, &QAction::triggered, this, &CRecordTable::DeleteSelected);
     table->addAction(remove);
     table->installEventFilter(this);
+    // A wider table shares its width among the columns as designed, rather than giving it all
+    // to the last one.
+    table->header()->setStretchLastSection(false);
+    table->viewport()->installEventFilter(this);
+    FitColumns();
+}
+
+void CRecordTable::FitColumns()
+{
+    const QList<int>& widths = m_columns.widths;
+    int designed = 0;
+    for (int width : widths)
+        designed += width;
+    if (designed <= 0 || widths.size() < m_columns.count)
+        return;
+    const int available = std::max(designed, m_pTable->viewport()->width());
+    int given = 0;
+    for (int column = 0; column < m_columns.count; ++column) {
+        const int width = column + 1 < m_columns.count
+                              ? int(qint64(widths.at(column)) * available / designed)
+                              : available - given;
+        given += width;
+        if (m_pTable->columnWidth(column) != width)
+            m_pTable->setColumnWidth(column, width);
+    }
 }
 
 CRecordTable::~CRecordTable()
@@ -134,6 +158,8 @@ void CRecordTable::Activate(const QModelIndex& index)
 
 bool CRecordTable::eventFilter(QObject* watched, QEvent* event)
 {
+    if (m_pTable && watched == m_pTable->viewport() && event->type() == QEvent::Resize)
+        FitColumns();
     if (watched == m_pTable && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const int row = m_pTable->currentIndex().row();

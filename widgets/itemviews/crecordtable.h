@@ -35,7 +35,7 @@ public:
         int count = 0;        // the ID column is column 0
         QList<int> editors;   // columns holding editors, left to right
         QList<QString> names; // per column: the editor's name, e.g. "First Bit Rate"
-        QList<int> widths;    // per column, in pixels
+        QList<int> widths;    // per column, in pixels, at the least; more share the rest
         int keyColumn = 1;    // its editor tells a record row from any other
     };
 
@@ -85,6 +85,7 @@ protected:
 
 private:
     void ShowContextMenu(const QPoint& pos);
+    void FitColumns();
 
     QPointer<CTableView> m_pTable;
     QStandardItemModel* m_pHeaderModel;
