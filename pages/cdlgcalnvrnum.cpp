@@ -276,7 +276,7 @@ QWidget* CDlgCalNVRNum::ResultView() const
 QString CDlgCalNVRNum::LineStorageText(const CalStorage& storage) const
 {
     return tr("Each NVR: %1 TB, disks: %2")
-        .arg(StorageTerabytesText(storage.kilobits))
+        .arg(ScreenTerabytes(storage.kilobits))
         .arg(storage.disks);
 }
 
@@ -288,7 +288,7 @@ void CDlgCalNVRNum::ShowStorageTotal(bool shown)
         return;
     }
     m_pStorageTotalLabel->setText(tr("Storage: %1 TB, disks: %2 (%3 TB each)")
-                                      .arg(StorageTerabytesText(m_siteStorage.kilobits))
+                                      .arg(ScreenTerabytes(m_siteStorage.kilobits))
                                       .arg(m_siteStorage.disks)
                                       .arg(m_resultDiskTB));
     m_pStorageTotalLabel->show();

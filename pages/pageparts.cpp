@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/pageparts.h"
 
+#include "engine/storage.h"
 #include "engine/validation.h"
 #include "widgets/calendar/cuilocale.h"
 
@@ -86,11 +87,23 @@ void CCalculatorPage::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+namespace {
+
+QLocale UiLocale()
+{
+    return CUiLocale::Current().value_or(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+} // namespace
+
 QString GroupedNumber(qint64 value)
 {
-    return CUiLocale::Current()
-        .value_or(QLocale(QLocale::English, QLocale::UnitedStates))
-        .toString(value);
+    return UiLocale().toString(value);
+}
+
+QString ScreenTerabytes(quint64 kilobits)
+{
+    return UiLocale().toString(StorageTerabytes(kilobits), 'f', 3);
 }
 
 QString PlainMessage(const QLabel* label)

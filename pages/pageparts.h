@@ -34,6 +34,9 @@ QString GroupedNumber(qint64 value);
 // A keystroke or paste the number editor refuses is said at the editor, not dropped unseen.
 void SayRefusedInput(QLineEdit* edit);
 
+// An amount of storage in TB as the screen shows it: three decimals, digits grouped.
+QString ScreenTerabytes(quint64 kilobits);
+
 // Puts `text` into a bit-rate box as a user would: picking the matching entry when there is
 // one, typing it otherwise.
 void EnterComboText(QComboBox* combo, const QString& text);

@@ -532,18 +532,18 @@ void TestCDlgCalNVRNum::storageFollowsTheRetention()
     QVERIFY(ui.Calculate().chase);
     // 30 days are 2,592,000 s; bytes = kbps x seconds x 125; 8 TB disks, no redundancy.
     QCOMPARE(SortedRows(ui.StorageRows()),
-             QStringList({"Each NVR: 1.658880 TB, disks: 1", "Each NVR: 5.640192 TB, disks: 1"}));
-    QCOMPARE(page.StorageTotalText(), QStringLiteral("Storage: 7.299072 TB, disks: 2 (8 TB each)"));
+             QStringList({"Each NVR: 1.659 TB, disks: 1", "Each NVR: 5.640 TB, disks: 1"}));
+    QCOMPARE(page.StorageTotalText(), QStringLiteral("Storage: 7.299 TB, disks: 2 (8 TB each)"));
 
     // Every line follows the retention at once, and calculating again changes nothing more.
     const QList<QStringList> blocks = ui.TreeBlocks();
     ui.Child<QLineEdit>("m_pRetentionEdit")->setText(QStringLiteral("90"));
     for (int pass = 0; pass < 2; ++pass) {
         QCOMPARE(ui.TreeBlocks(), blocks);
-        QCOMPARE(SortedRows(ui.StorageRows()), QStringList({"Each NVR: 16.920576 TB, disks: 3",
-                                                            "Each NVR: 4.976640 TB, disks: 1"}));
+        QCOMPARE(SortedRows(ui.StorageRows()), QStringList({"Each NVR: 16.921 TB, disks: 3",
+                                                            "Each NVR: 4.977 TB, disks: 1"}));
         QCOMPARE(page.StorageTotalText(),
-                 QStringLiteral("Storage: 21.897216 TB, disks: 4 (8 TB each)"));
+                 QStringLiteral("Storage: 21.897 TB, disks: 4 (8 TB each)"));
         if (pass == 0)
             QVERIFY(ui.Calculate().chase);
     }

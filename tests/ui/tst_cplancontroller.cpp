@@ -305,9 +305,11 @@ void TestCPlanController::exportAndCopyCarryTheWholeResult()
     for (int i = 0; i < tree.size(); ++i) {
         const CalStorage& each = page->ResultLineStorage()[std::size_t(i)];
         // The tree's own storage row and the copied columns say the same.
-        QCOMPARE(nvr.StorageRows()[i], QStringLiteral("Each NVR: %1 TB, disks: %2")
-                                           .arg(StorageTerabytesText(each.kilobits))
-                                           .arg(each.disks));
+        QCOMPARE(nvr.StorageRows()[i],
+                 QStringLiteral("Each NVR: %1 TB, disks: %2")
+                     .arg(QLocale(QLocale::English, QLocale::UnitedStates)
+                              .toString(StorageTerabytes(each.kilobits), 'f', 3))
+                     .arg(each.disks));
         QStringList expected{tree[i][0].section(QLatin1Char(':'), 1),
                              StorageTerabytesText(each.kilobits), QString::number(each.disks)};
         for (int child = 2; child < tree[i].size(); ++child)
