@@ -12,7 +12,7 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     libgl-dev libxkbcommon-dev libbenchmark-dev
-    fonts-liberation2 fonts-noto-cjk
+    fonts-liberation2 fonts-noto-cjk fonts-droid-fallback
     xvfb xauth
     scdoc desktop-file-utils appstream
     poppler-utils

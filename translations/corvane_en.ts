@@ -684,6 +684,10 @@
         <source>Disks per NVR</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>There is no result to export or print yet: calculate on &quot;NVR Calculate&quot; or add a recorder record on &quot;IPC Calculate&quot; first.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRecordTable</name>

@@ -684,6 +684,10 @@
         <source>Disks per NVR</source>
         <translation>每台NVR硬盘（块）</translation>
     </message>
+    <message>
+        <source>There is no result to export or print yet: calculate on &quot;NVR Calculate&quot; or add a recorder record on &quot;IPC Calculate&quot; first.</source>
+        <translation>尚无可导出或打印的结果：请先在“NVR 计算”页计算，或在“IPC 计算”页添加 NVR 记录。</translation>
+    </message>
 </context>
 <context>
     <name>CRecordTable</name>

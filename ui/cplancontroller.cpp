@@ -357,6 +357,10 @@ bool CPlanController::SaveTo(const QString& path)
 bool CPlanController::ExportTo(const QString& path)
 {
     const CPlanReport report(m_pages.ReportData(), PlanName(), QDateTime::currentDateTime());
+    if (report.IsEmpty()) {
+        Warn(CPlanReport::NothingToReport());
+        return false;
+    }
     QString error;
     const bool csv =
         QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
@@ -412,6 +416,11 @@ bool CPlanController::SavePlanAs()
 
 void CPlanController::ExportResult()
 {
+    // Asked before the file name, which would be asked for in vain.
+    if (CPlanReport(m_pages.ReportData(), PlanName(), QDateTime()).IsEmpty()) {
+        Warn(CPlanReport::NothingToReport());
+        return;
+    }
     const QString path = ConfirmedSavePath(tr("Export Result"),
                                            tr("PDF report (*.pdf)") + QStringLiteral(";;") +
                                                tr("CSV for spreadsheets (*.csv)"),
@@ -422,13 +431,18 @@ void CPlanController::ExportResult()
 
 void CPlanController::PrintResult()
 {
+    const CPlanReport report(m_pages.ReportData(), PlanName(), QDateTime::currentDateTime());
+    if (report.IsEmpty()) {
+        Warn(CPlanReport::NothingToReport());
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(PlanName());
     QPrintDialog dialog(&printer, m_pWindow);
     dialog.setWindowTitle(tr("Print Result"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    CPlanReport(m_pages.ReportData(), PlanName(), QDateTime::currentDateTime()).Paint(&printer);
+    report.Paint(&printer);
 }
 
 void CPlanController::CopyResult()

@@ -1,15 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/cplanreport.h"
 
+#include "widgets/calendar/cuilocale.h"
+
 #include <corvaneversion.h>
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QTextBlock>
 #include <QTextDocument>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -40,10 +48,23 @@ QString Join(const QStringList& fields, QChar separator)
     return out.join(separator);
 }
 
-QString Cell(const QString& text, const char* extra = "")
+// A page may show a figure with separators; spreadsheets and the rounding want digits alone.
+QString PlainNumber(const QString& text, const QLocale& locale)
 {
-    return QStringLiteral("<td style=\"%1\">%2</td>")
-        .arg(QLatin1String(extra), text.toHtmlEscaped());
+    QString plain = text.trimmed();
+    QStringList separators{QStringLiteral(","), QStringLiteral(" "), QStringLiteral("\u00A0"),
+                           QStringLiteral("\u202F")};
+    if (locale.groupSeparator() != locale.decimalPoint())
+        separators << locale.groupSeparator();
+    for (const QString& separator : separators)
+        plain.remove(separator);
+    static const QRegularExpression number(QStringLiteral("^\\d+(\\.\\d+)?$"));
+    return number.match(plain).hasMatch() ? plain : text;
+}
+
+QString Cell(const QString& text)
+{
+    return QStringLiteral("<td>%1</td>").arg(text.toHtmlEscaped());
 }
 
 QString HeadCell(const QString& text)
@@ -52,14 +73,21 @@ QString HeadCell(const QString& text)
         .arg(text.toHtmlEscaped());
 }
 
+QString TableStart(int marginTop)
+{
+    return QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\" "
+                          "style=\"border-collapse:collapse; border-style:solid; "
+                          "border-color:#b0b0b0; margin-top:%1px\">")
+        .arg(marginTop);
+}
+
 QString Table(const QStringList& heads, const QList<QStringList>& rows)
 {
-    QString html = QStringLiteral(
-        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" "
-        "width=\"70%\" style=\"border-collapse:collapse; border-color:#b0b0b0\"><tr>");
+    // A table that runs over pages repeats its column titles.
+    QString html = TableStart(8) + QLatin1String("<thead><tr>");
     for (const QString& head : heads)
         html += HeadCell(head);
-    html += QLatin1String("</tr>");
+    html += QLatin1String("</tr></thead>");
     for (const QStringList& row : rows) {
         html += QLatin1String("<tr>");
         for (const QString& field : row)
@@ -69,11 +97,87 @@ QString Table(const QStringList& heads, const QList<QStringList>& rows)
     return html + QLatin1String("</table>");
 }
 
+// Between name and value pairs on one line.
+const QLatin1String Gap(" &nbsp; &nbsp; ");
+
+QString Heading(const QString& text)
+{
+    return QStringLiteral("<h3 style=\"color:#28619b\">%1</h3>").arg(text.toHtmlEscaped());
+}
+
+QString NameValue(const QString& name, const QString& value)
+{
+    return QStringLiteral("%1: <b>%2</b>").arg(name.toHtmlEscaped(), value.toHtmlEscaped());
+}
+
+// Two pairs a row, so that a long name or value wraps inside its own cell.
+QString Pairs(const QList<QPair<QString, QString>>& pairs)
+{
+    QString html = QStringLiteral(
+        "<table cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" style=\"margin-top:4px\">");
+    for (int i = 0; i < pairs.size(); i += 2) {
+        html += QLatin1String("<tr>");
+        for (int pair = i; pair < i + 2; ++pair)
+            html += QStringLiteral("<td width=\"50%\">%1</td>")
+                        .arg(pair < pairs.size() ? NameValue(pairs[pair].first, pairs[pair].second)
+                                                 : QString());
+        html += QLatin1String("</tr>");
+    }
+    return html + QLatin1String("</table>");
+}
+
+QString Result(const QString& name, const QString& value)
+{
+    return QStringLiteral("<p>%1: <b><font color=\"#aa0000\" size=\"+2\">%2</font></b></p>")
+        .arg(name.toHtmlEscaped(), value.toHtmlEscaped());
+}
+
+// Latin text in the program's face (or its metric twin), Chinese in one whose character map
+// gives each glyph a single code point: with a face that also maps the Kangxi radicals onto the
+// ideographs' glyphs, the PDF's text layer, which search and copy read, names the radical.
+// A family list takes no substitutes, so Arial's is named.
+QFont ReportFont()
+{
+    QFont font(QStringLiteral("Arial"), 10);
+    font.setStyleHint(QFont::SansSerif);
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Droid Sans Fallback")});
+    return font;
+}
+
+// One part of the report laid out on its own: the head, a recorder line or "IPC Calculate".
+struct ReportPart
+{
+    std::unique_ptr<QTextDocument> document;
+    int page = 0; // where it starts
+    qreal top = 0;
+    // Longer than a page: it starts one, and breaks where the toolkit's pagination breaks it.
+    bool paginated = false;
+};
+
 } // namespace
 
 CPlanReport::CPlanReport(const PlanReportData& data, const QString& planName, const QDateTime& when)
-    : m_data(data), m_planName(planName), m_when(when)
+    : m_data(data), m_planName(planName), m_when(when),
+      // Without the interface's hook (tests, tools) the texts are the English ones.
+      m_locale(CUiLocale::Current().value_or(QLocale(QLocale::English, QLocale::UnitedStates)))
 {
+}
+
+bool CPlanReport::HasNvrResult() const
+{
+    return !m_data.nvrTotal.isEmpty();
+}
+
+bool CPlanReport::HasIpcRecords() const
+{
+    return !m_data.ipcRecords.isEmpty();
+}
+
+QString CPlanReport::NothingToReport()
+{
+    return tr("There is no result to export or print yet: calculate on \"NVR Calculate\" or "
+              "add a recorder record on \"IPC Calculate\" first.");
 }
 
 QString CPlanReport::ProgramVersion()
@@ -87,45 +191,80 @@ QString CPlanReport::Title() const
     return tr("Corvane Tool plan report");
 }
 
+QString CPlanReport::Readable(const QString& number, int maxDecimals) const
+{
+    static const QRegularExpression parts(QStringLiteral("^(\\d+)(?:\\.(\\d+))?$"));
+    const QRegularExpressionMatch match = parts.match(PlainNumber(number, m_locale));
+    bool ok = false;
+    qulonglong whole = match.hasMatch() ? match.captured(1).toULongLong(&ok) : 0;
+    if (!ok)
+        return number;
+    QString fraction = match.captured(2);
+    if (maxDecimals >= 0 && fraction.size() > maxDecimals) {
+        // Half up on the digits themselves, which hold more than a double does.
+        const bool up = fraction.at(maxDecimals) >= QLatin1Char('5');
+        fraction.truncate(maxDecimals);
+        int digit = int(fraction.size()) - 1;
+        for (; up && digit >= 0 && fraction.at(digit) == QLatin1Char('9'); --digit)
+            fraction[digit] = QLatin1Char('0');
+        if (up && digit >= 0)
+            fraction[digit] = QChar(fraction.at(digit).unicode() + 1);
+        else if (up)
+            ++whole;
+    }
+    QString text = m_locale.toString(whole);
+    if (!fraction.isEmpty())
+        text += m_locale.decimalPoint() + fraction;
+    return text;
+}
+
 QByteArray CPlanReport::Csv() const
 {
     const QChar comma(QLatin1Char(','));
+    auto plain = [this](const QString& text) { return PlainNumber(text, m_locale); };
     QStringList lines;
     lines << Join({Title()}, comma) << Join({tr("Plan"), m_planName}, comma)
           << Join({tr("Date"), m_when.toString(QStringLiteral("yyyy-MM-dd HH:mm"))}, comma)
-          << Join({tr("Program version"), ProgramVersion()}, comma) << QString();
+          << Join({tr("Program version"), ProgramVersion()}, comma);
 
-    lines << Join({tr("NVR Calculate")}, comma) << Join({tr("NVR Type"), m_data.nvrModel}, comma)
-          << Join({tr("Disable Channel Number"), m_data.nvrDisabledChannels}, comma);
-    for (const auto& input : m_data.nvrStorageInputs)
-        lines << Join({input.first, input.second}, comma);
-    lines << Join({tr("ID"), tr("First Bit Rate"), tr("Second Bit Rate"), tr("Number(tai)")},
-                  comma);
-    for (const QStringList& record : m_data.nvrRecords)
-        lines << Join(record, comma);
-    lines << Join({tr("Need NVR (tai)"), m_data.nvrTotal}, comma);
-    if (!m_data.nvrStorageTB.isEmpty())
-        lines << Join({tr("Storage (TB)"), m_data.nvrStorageTB}, comma)
-              << Join({tr("Disks"), m_data.nvrDisks}, comma);
-    lines << NvrLineRows(comma);
-    lines << QString();
+    if (HasNvrResult()) {
+        lines << QString() << Join({tr("NVR Calculate")}, comma)
+              << Join({tr("NVR Type"), m_data.nvrModel}, comma)
+              << Join({tr("Disable Channel Number"), m_data.nvrDisabledChannels}, comma);
+        for (const auto& input : m_data.nvrStorageInputs)
+            lines << Join({input.first, input.second}, comma);
+        lines << Join({tr("ID"), tr("First Bit Rate"), tr("Second Bit Rate"), tr("Number(tai)")},
+                      comma);
+        for (const QStringList& record : m_data.nvrRecords)
+            lines << Join(record, comma);
+        lines << Join({tr("Need NVR (tai)"), plain(m_data.nvrTotal)}, comma);
+        if (!m_data.nvrStorageTB.isEmpty())
+            lines << Join({tr("Storage (TB)"), plain(m_data.nvrStorageTB)}, comma)
+                  << Join({tr("Disks"), plain(m_data.nvrDisks)}, comma);
+        lines << NvrLineRows(comma, false);
+    }
 
-    lines << Join({tr("IPC Calculate")}, comma)
-          << Join({tr("ID"), tr("NVR Type"), tr("Disable Channel Number"), tr("Number(tai)")},
-                  comma);
-    for (const QStringList& record : m_data.ipcRecords)
-        lines << Join(record, comma);
-    lines << Join({tr("First Bit Rate"), m_data.ipcFirstBitRate}, comma)
-          << Join({tr("Second Bit Rate"), m_data.ipcSecondBitRate}, comma)
-          << Join({tr("Need IPC (tai)"), m_data.ipcResult}, comma);
+    if (HasIpcRecords()) {
+        lines << QString() << Join({tr("IPC Calculate")}, comma)
+              << Join({tr("ID"), tr("NVR Type"), tr("Disable Channel Number"), tr("Number(tai)")},
+                      comma);
+        for (const QStringList& record : m_data.ipcRecords)
+            lines << Join(record, comma);
+        lines << Join({tr("First Bit Rate"), m_data.ipcFirstBitRate}, comma)
+              << Join({tr("Second Bit Rate"), m_data.ipcSecondBitRate}, comma)
+              << Join({tr("Need IPC (tai)"), plain(m_data.ipcResult)}, comma);
+    }
 
     return QByteArray("\xEF\xBB\xBF") + lines.join(QLatin1String("\r\n")).toUtf8() + "\r\n";
 }
 
 // The column titles, then one row per result line: recorders, the storage and disks of one of
 // them when there are any, then camera type and count pairs, as wide as the widest line.
-QStringList CPlanReport::NvrLineRows(QChar separator) const
+QStringList CPlanReport::NvrLineRows(QChar separator, bool readable) const
 {
+    auto figure = [this, readable](const QString& number) {
+        return readable ? Readable(number) : PlainNumber(number, m_locale);
+    };
     QStringList rows;
     QStringList heads{tr("NVR Count(tai)")};
     int widest = 0;
@@ -140,11 +279,11 @@ QStringList CPlanReport::NvrLineRows(QChar separator) const
         heads << tr("IPC Type") << tr("IPC Count(tai)");
     rows << Join(heads, separator);
     for (const PlanReportData::NvrLine& line : m_data.nvrLines) {
-        QStringList fields{QString::number(line.recorders)};
+        QStringList fields{figure(QString::number(line.recorders))};
         if (storage)
-            fields << line.storageTB << line.disks;
+            fields << figure(line.storageTB) << figure(line.disks);
         for (const auto& camera : line.cameras)
-            fields << QString::number(camera.first) << QString::number(camera.second);
+            fields << QString::number(camera.first) << figure(QString::number(camera.second));
         rows << Join(fields, separator);
     }
     return rows;
@@ -159,11 +298,23 @@ QString CPlanReport::NvrClipboard() const
                         tr("Disable Channel Number"),
                         m_data.nvrDisabledChannels,
                         tr("Need NVR (tai)"),
-                        m_data.nvrTotal};
+                        Readable(m_data.nvrTotal)};
     if (!m_data.nvrStorageTB.isEmpty())
-        summary << tr("Storage (TB)") << m_data.nvrStorageTB << tr("Disks") << m_data.nvrDisks;
+        summary << tr("Storage (TB)") << Readable(m_data.nvrStorageTB) << tr("Disks")
+                << Readable(m_data.nvrDisks);
     lines << Join(summary, tab);
-    lines << NvrLineRows(tab);
+    lines << NvrLineRows(tab, true);
+
+    // The inputs below the result, as tables of their own, so that a spreadsheet takes them
+    // into cells as they are.
+    lines << QString()
+          << Join({tr("ID"), tr("First Bit Rate"), tr("Second Bit Rate"), tr("Number(tai)")}, tab);
+    for (const QStringList& record : m_data.nvrRecords)
+        lines << Join(record, tab);
+    if (!m_data.nvrStorageInputs.isEmpty())
+        lines << QString();
+    for (const auto& input : m_data.nvrStorageInputs)
+        lines << Join({input.first, input.second}, tab);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
@@ -176,86 +327,161 @@ QString CPlanReport::IpcClipboard() const
         lines << Join(record, tab);
     lines << Join({tr("First Bit Rate"), m_data.ipcFirstBitRate}, tab)
           << Join({tr("Second Bit Rate"), m_data.ipcSecondBitRate}, tab)
-          << Join({tr("Need IPC (tai)"), m_data.ipcResult}, tab);
+          << Join({tr("Need IPC (tai)"), Readable(m_data.ipcResult)}, tab);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-QString CPlanReport::Html() const
+QString CPlanReport::HeadHtml() const
 {
-    const QString heading = QStringLiteral("<h3 style=\"color:#28619b\">%1</h3>");
-    QString html = QStringLiteral("<html><body>");
-    html += QStringLiteral("<h2 style=\"color:#28619b\">%1</h2>").arg(Title().toHtmlEscaped());
+    QString html =
+        QStringLiteral("<h2 style=\"color:#28619b\">%1</h2>").arg(Title().toHtmlEscaped());
     html +=
         QStringLiteral("<p>%1: %2<br/>%3: %4<br/>%5: %6</p>")
             .arg(tr("Plan").toHtmlEscaped(), m_planName.toHtmlEscaped(), tr("Date").toHtmlEscaped(),
                  m_when.toString(QStringLiteral("yyyy-MM-dd HH:mm")).toHtmlEscaped(),
                  tr("Program version").toHtmlEscaped(), ProgramVersion().toHtmlEscaped());
+    if (!HasNvrResult())
+        return html;
 
-    html += heading.arg(tr("NVR Calculate").toHtmlEscaped());
-    html += QStringLiteral("<p>%1: <b>%2</b> &nbsp; %3: <b>%4</b></p>")
-                .arg(tr("NVR Type").toHtmlEscaped(), m_data.nvrModel.toHtmlEscaped(),
-                     tr("Disable Channel Number").toHtmlEscaped(),
-                     m_data.nvrDisabledChannels.toHtmlEscaped());
-    if (!m_data.nvrStorageInputs.isEmpty()) {
-        QStringList inputs;
-        for (const auto& input : m_data.nvrStorageInputs)
-            inputs << QStringLiteral("%1: <b>%2</b>")
-                          .arg(input.first.toHtmlEscaped(), input.second.toHtmlEscaped());
-        html += QStringLiteral("<p>%1</p>").arg(inputs.join(QLatin1String(" &nbsp; ")));
-    }
+    html += Heading(tr("NVR Calculate"));
+    html += Pairs(
+        QList<QPair<QString, QString>>{{tr("NVR Type"), m_data.nvrModel},
+                                       {tr("Disable Channel Number"), m_data.nvrDisabledChannels}} +
+        m_data.nvrStorageInputs);
     html += Table({tr("ID"), tr("First Bit Rate"), tr("Second Bit Rate"), tr("Number(tai)")},
                   m_data.nvrRecords);
-    html += QStringLiteral("<p>%1: <b><font color=\"#aa0000\" size=\"+2\">%2</font></b></p>")
-                .arg(tr("Need NVR (tai)").toHtmlEscaped(), m_data.nvrTotal.toHtmlEscaped());
-    if (!m_data.nvrStorageTotal.isEmpty())
-        html += QStringLiteral("<p><b>%1</b></p>").arg(m_data.nvrStorageTotal.toHtmlEscaped());
-    if (!m_data.nvrTree.isEmpty()) {
-        // The tree as the page shows it: a bar for each recorder line, then its column titles
-        // and cameras in two columns beneath.
-        static const QRegularExpression columnGap(QStringLiteral("\\s{2,}"));
-        html +=
-            QLatin1String("<table cellspacing=\"0\" cellpadding=\"3\" width=\"70%\" "
-                          "border=\"1\" style=\"border-collapse:collapse; border-color:#b0b0b0\">");
-        for (const auto& row : m_data.nvrTree) {
-            if (row.first == 0) {
-                html += QStringLiteral("<tr><td colspan=\"2\" bgcolor=\"#e3e7ee\"><b>&#9662; "
-                                       "%1</b></td></tr>")
-                            .arg(row.second.toHtmlEscaped());
-                continue;
-            }
-            const QStringList cells = row.second.trimmed().split(columnGap);
-            const bool camera = row.second.trimmed().front().isDigit();
-            const QString cell = camera
-                                     ? QStringLiteral("<td><tt>%1</tt></td>")
-                                     : QStringLiteral("<td><font color=\"#555555\">%1</font></td>");
-            html += QLatin1String("<tr>");
-            html += cell.arg(cells.value(0).toHtmlEscaped());
-            html += cell.arg(cells.mid(1).join(QLatin1Char(' ')).toHtmlEscaped());
-            html += QLatin1String("</tr>");
-        }
-        html += QLatin1String("</table>");
-    }
-
-    html += heading.arg(tr("IPC Calculate").toHtmlEscaped());
-    html += Table({tr("ID"), tr("NVR Type"), tr("Disable Channel Number"), tr("Number(tai)")},
-                  m_data.ipcRecords);
-    html +=
-        QStringLiteral("<p>%1: <b>%2</b> &nbsp; %3: <b>%4</b></p>")
-            .arg(tr("First Bit Rate").toHtmlEscaped(), m_data.ipcFirstBitRate.toHtmlEscaped(),
-                 tr("Second Bit Rate").toHtmlEscaped(), m_data.ipcSecondBitRate.toHtmlEscaped());
-    html += QStringLiteral("<p>%1: <b><font color=\"#aa0000\" size=\"+2\">%2</font></b></p>")
-                .arg(tr("Need IPC (tai)").toHtmlEscaped(), m_data.ipcResult.toHtmlEscaped());
-    return html + QLatin1String("</body></html>");
+    html += Result(tr("Need NVR (tai)"), Readable(m_data.nvrTotal));
+    if (!m_data.nvrStorageTB.isEmpty())
+        html += QStringLiteral("<p>%1%2%3</p>")
+                    .arg(NameValue(tr("Storage (TB)"), Readable(m_data.nvrStorageTB, 3)), Gap,
+                         NameValue(tr("Disks"), Readable(m_data.nvrDisks)));
+    return html;
 }
 
+// One table a recorder line: its count, the storage of one of its recorders, then its cameras
+// under their column titles.
+QString CPlanReport::LineHtml(const PlanReportData::NvrLine& line) const
+{
+    QString html = TableStart(0);
+    html += QStringLiteral("<tr><td colspan=\"2\" bgcolor=\"#e3e7ee\"><b>%1: %2</b></td></tr>")
+                .arg(tr("NVR Count(tai)").toHtmlEscaped(),
+                     Readable(QString::number(line.recorders)).toHtmlEscaped());
+    if (!line.storageTB.isEmpty())
+        html +=
+            QStringLiteral("<tr><td colspan=\"2\"><font color=\"#28619b\">%1%2%3</font></td></tr>")
+                .arg(NameValue(tr("Storage per NVR (TB)"), Readable(line.storageTB, 3)), Gap,
+                     NameValue(tr("Disks per NVR"), Readable(line.disks)));
+    html += QStringLiteral("<tr><td width=\"50%\"><font color=\"#555555\">%1</font></td>"
+                           "<td><font color=\"#555555\">%2</font></td></tr>")
+                .arg(tr("IPC Type").toHtmlEscaped(), tr("IPC Count(tai)").toHtmlEscaped());
+    for (const auto& camera : line.cameras)
+        html += QLatin1String("<tr>") + Cell(QString::number(camera.first)) +
+                Cell(Readable(QString::number(camera.second))) + QLatin1String("</tr>");
+    return html + QLatin1String("</table>");
+}
+
+QString CPlanReport::IpcHtml() const
+{
+    if (!HasIpcRecords())
+        return QString();
+    QString html = Heading(tr("IPC Calculate"));
+    html += Table({tr("ID"), tr("NVR Type"), tr("Disable Channel Number"), tr("Number(tai)")},
+                  m_data.ipcRecords);
+    html += Pairs({{tr("First Bit Rate"), m_data.ipcFirstBitRate},
+                   {tr("Second Bit Rate"), m_data.ipcSecondBitRate}});
+    return html + Result(tr("Need IPC (tai)"), Readable(m_data.ipcResult));
+}
+
+// A part that fits on a page is never split: it goes below the one before or, where it does
+// not fit, to the top of the next page. So a recorder line (its count, storage, column titles
+// and cameras) stays on one page whenever it can.
 void CPlanReport::Paint(QPagedPaintDevice* device) const
 {
-    QTextDocument document;
-    QFont font(QStringLiteral("Arial"), 10);
-    font.setStyleHint(QFont::SansSerif);
-    document.setDefaultFont(font);
-    document.setHtml(Html());
-    document.print(device);
+    const QFont font = ReportFont();
+    const qreal lineHeight = QFontMetricsF(font, device).height();
+    const qreal footer = lineHeight * 2;
+    const QSizeF body(device->width(), device->height() - footer);
+
+    // Each part with the space above it, left out at the top of a page; a heading wants more.
+    QList<QPair<QString, qreal>> htmls{{HeadHtml(), 0}};
+    if (HasNvrResult()) {
+        for (const PlanReportData::NvrLine& line : m_data.nvrLines)
+            htmls.append({LineHtml(line), lineHeight * 0.6});
+    }
+    if (HasIpcRecords())
+        htmls.append({IpcHtml(), lineHeight * 1.5});
+
+    std::vector<ReportPart> parts;
+    int page = 0;
+    qreal y = 0;
+    for (const auto& [html, space] : htmls) {
+        ReportPart part;
+        part.document = std::make_unique<QTextDocument>();
+        QTextDocument* document = part.document.get();
+        // Laid out for the device itself: its resolution, and the width between its margins.
+        document->documentLayout()->setPaintDevice(device);
+        document->setDefaultFont(font);
+        document->setDocumentMargin(0);
+        document->setHtml(html);
+        document->setTextWidth(body.width());
+        const qreal height = document->size().height();
+        if (height > body.height()) {
+            if (y > 0)
+                ++page;
+            part.page = page;
+            part.paginated = true;
+            document->setPageSize(body);
+            const qreal end =
+                document->documentLayout()->blockBoundingRect(document->lastBlock()).bottom();
+            const int last = int(end / body.height());
+            page += last;
+            y = end - last * body.height();
+        } else {
+            if (y > 0)
+                y += space;
+            if (y + height > body.height()) {
+                ++page;
+                y = 0;
+            }
+            part.page = page;
+            part.top = y;
+            y += height;
+        }
+        parts.push_back(std::move(part));
+    }
+
+    QPainter painter(device);
+    painter.setFont(QFont(font, device));
+    QAbstractTextDocumentLayout::PaintContext context;
+    // The palette's text colour follows the desktop's style; paper wants black.
+    context.palette.setColor(QPalette::Text, Qt::black);
+    const int pages = page + 1;
+    int current = 0;
+    auto finishPage = [&] {
+        if (pages > 1)
+            painter.drawText(QRectF(0, body.height(), body.width(), footer),
+                             Qt::AlignRight | Qt::AlignBottom,
+                             QStringLiteral("%1 / %2").arg(current + 1).arg(pages));
+    };
+    for (const ReportPart& part : parts) {
+        const int spans = part.paginated ? part.document->pageCount() : 1;
+        for (int i = 0; i < spans; ++i) {
+            for (; current < part.page + i && current < pages - 1; ++current) {
+                finishPage();
+                device->newPage();
+            }
+            const QRectF view = part.paginated
+                                    ? QRectF(0, i * body.height(), body.width(), body.height())
+                                    : QRectF(QPointF(0, 0), part.document->size());
+            painter.save();
+            painter.translate(0, part.top - view.top());
+            painter.setClipRect(view);
+            context.clip = view;
+            part.document->documentLayout()->draw(&painter, context);
+            painter.restore();
+        }
+    }
+    finishPage();
 }
 
 bool CPlanReport::WritePdf(const QString& path, QString* error) const

@@ -6,14 +6,18 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 class QPagedPaintDevice;
-class QTextDocument;
 
 // The result of both pages as it leaves the program: a report (PDF or printer), CSV for
 // spreadsheets, and tab-separated text for the clipboard. Headings follow the interface's
-// language; values are written as the pages show them.
+// language, and so do the result figures that people read (report and clipboard: thousands
+// separators, terabytes in the report to three decimals); the CSV keeps plain, exact numbers.
+//
+// "NVR Calculate" is part of the report and the CSV once it has been calculated, "IPC
+// Calculate" once it has a record; with neither there is nothing to report.
 class CPlanReport
 {
     Q_DECLARE_TR_FUNCTIONS(CPlanReport)
@@ -21,17 +25,24 @@ class CPlanReport
 public:
     CPlanReport(const PlanReportData& data, const QString& planName, const QDateTime& when);
 
+    bool HasNvrResult() const;
+    bool HasIpcRecords() const;
+    bool IsEmpty() const { return !HasNvrResult() && !HasIpcRecords(); }
+    // Why an empty one is neither exported nor printed.
+    static QString NothingToReport();
+
     // RFC 4180: comma-separated, CRLF line ends, quoted where needed, UTF-8 with a byte-order
     // mark so that spreadsheets take the Chinese headings as UTF-8.
     QByteArray Csv() const;
     // One line for the total, one with the column titles, then one line per result line:
-    // recorders, then camera type and count pairs.
+    // recorders, then camera type and count pairs. After an empty line the inputs: the camera
+    // records under their column titles and, after another, each storage input beside its name.
     QString NvrClipboard() const;
     // The records, both bit rates and the number of cameras, one line each.
     QString IpcClipboard() const;
-    QString Html() const;
 
-    // Lays the report out on pages of `device` (a PDF writer or a printer).
+    // Lays the report out on pages of `device` (a PDF writer or a printer), the page's full
+    // width, a recorder line never split over two pages where it fits on one.
     void Paint(QPagedPaintDevice* device) const;
     // Through a temporary file, as plans are saved. False with a reason on failure.
     bool WritePdf(const QString& path, QString* error) const;
@@ -41,11 +52,18 @@ public:
 
 private:
     QString Title() const;
-    QStringList NvrLineRows(QChar separator) const;
+    // The report's parts: up to the recorder lines, one line, and "IPC Calculate".
+    QString HeadHtml() const;
+    QString LineHtml(const PlanReportData::NvrLine& line) const;
+    QString IpcHtml() const;
+    QStringList NvrLineRows(QChar separator, bool readable) const;
+    // A figure as the interface's language writes it; text that is no plain number stays.
+    QString Readable(const QString& number, int maxDecimals = -1) const;
 
     PlanReportData m_data;
     QString m_planName;
     QDateTime m_when;
+    QLocale m_locale;
 };
 
 #endif

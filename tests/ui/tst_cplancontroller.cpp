@@ -10,8 +10,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QUndoStack>
 #include <QWindow>
 
@@ -40,6 +42,16 @@ void Answer(QObject* context, const char* button, QString* text)
     });
 }
 
+// The text layer of a PDF as search and copy see it; pages end with form feeds.
+QString PdfText(const QString& path)
+{
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!text.waitForFinished(60000) || text.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
+
 } // namespace
 
 class TestCPlanController : public QObject
@@ -55,6 +67,7 @@ private slots:
     void failedSaveStaysUnsaved();
     void unsavedChangesAreNeverDroppedSilently_data();
     void unsavedChangesAreNeverDroppedSilently();
+    void exportAndCopyCarryTheWholeResult_data();
     void exportAndCopyCarryTheWholeResult();
     void undoStepsBackToTheSavedPlan_data();
     void undoStepsBackToTheSavedPlan();
@@ -282,11 +295,48 @@ void TestCPlanController::unsavedChangesAreNeverDroppedSilently()
     QVERIFY(m_window->isVisible());
 }
 
+void TestCPlanController::exportAndCopyCarryTheWholeResult_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::newRow("six camera types") << QString();
+    // Thousands of recorders and terabytes.
+    QTest::newRow("forty thousand cameras of one type") << QStringLiteral("40000");
+}
+
 void TestCPlanController::exportAndCopyCarryTheWholeResult()
 {
+    QFETCH(QString, count);
+    const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
+    const QString csv = m_dir.filePath(QStringLiteral("report.csv"));
+    // Nothing calculated and no recorder record: nothing to write.
+    for (const QString& path : {pdf, csv}) {
+        QFile::remove(path);
+        QString shown;
+        Answer(m_context.get(), "pOkBtn", &shown);
+        QVERIFY(!Plan()->ExportTo(path));
+        QVERIFY2(shown.contains(QStringLiteral("no result to export")), qPrintable(shown));
+        QVERIFY(!QFile::exists(path));
+    }
+
     EnterPlan();
     PageDriver nvr(m_window->NVRPage());
+    if (!count.isEmpty()) {
+        PageDriver::Type(nvr.Count(4), count);
+        nvr.Calculate();
+    }
     const QList<QStringList> tree = nvr.TreeBlocks();
+    // Figures people read, as the interface's language writes them.
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    auto readable = [&english](const QString& number) {
+        return english.toString(english.toLongLong(number));
+    };
+    auto readableTB = [&english](quint64 kilobits, int decimals) {
+        const QString exact = StorageTerabytesText(kilobits);
+        return decimals == 6
+                   ? english.toString(exact.section(QLatin1Char('.'), 0, 0).toULongLong()) +
+                         QLatin1Char('.') + exact.section(QLatin1Char('.'), 1)
+                   : english.toString(exact.toDouble(), 'f', decimals);
+    };
 
     // Ctrl+C on the tree: a title line, a column line, then one line per result line.
     QGuiApplication::clipboard()->clear();
@@ -294,12 +344,15 @@ void TestCPlanController::exportAndCopyCarryTheWholeResult()
     QTest::keyClick(nvr.Tree(), Qt::Key_C, Qt::ControlModifier);
     const QStringList lines =
         QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 2 + tree.size());
     const CDlgCalNVRNum* page = m_window->NVRPage();
+    const QList<QPair<QString, QString>> storageInputs = page->StorageInputTexts();
+    // Then the inputs: the camera records under their titles, and the storage inputs.
+    QCOMPARE(lines.size(), 2 + tree.size() + 1 + SixTypes.size() + storageInputs.size());
     const QString siteTB = StorageTerabytesText(page->ResultSiteStorage().kilobits);
-    QVERIFY2(lines[0].endsWith(QStringLiteral("\t%1\tStorage (TB)\t%2\tDisks\t%3")
-                                   .arg(nvr.Result(), siteTB)
-                                   .arg(page->ResultSiteStorage().disks)),
+    QVERIFY2(lines[0].endsWith(
+                 QStringLiteral("\t%1\tStorage (TB)\t%2\tDisks\t%3")
+                     .arg(readable(nvr.Result()), readableTB(page->ResultSiteStorage().kilobits, 6),
+                          readable(QString::number(page->ResultSiteStorage().disks)))),
              qPrintable(lines[0]));
     QCOMPARE(int(page->ResultLineStorage().size()), tree.size());
     for (int i = 0; i < tree.size(); ++i) {
@@ -307,15 +360,23 @@ void TestCPlanController::exportAndCopyCarryTheWholeResult()
         // The tree's own storage row and the copied columns say the same.
         QCOMPARE(nvr.StorageRows()[i],
                  QStringLiteral("Each NVR: %1 TB, disks: %2")
-                     .arg(QLocale(QLocale::English, QLocale::UnitedStates)
-                              .toString(StorageTerabytes(each.kilobits), 'f', 3))
+                     .arg(readableTB(each.kilobits, 3))
                      .arg(each.disks));
-        QStringList expected{tree[i][0].section(QLatin1Char(':'), 1),
-                             StorageTerabytesText(each.kilobits), QString::number(each.disks)};
-        for (int child = 2; child < tree[i].size(); ++child)
-            expected << tree[i][child].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QStringList expected{readable(tree[i][0].section(QLatin1Char(':'), 1)),
+                             readableTB(each.kilobits, 6), readable(QString::number(each.disks))};
+        for (int child = 2; child < tree[i].size(); ++child) {
+            const QStringList camera = tree[i][child].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            expected << camera.value(0) << readable(camera.value(1));
+        }
         QCOMPARE(lines[2 + i].split(QLatin1Char('\t')), expected);
     }
+    const int inputs = 2 + int(tree.size());
+    QCOMPARE(lines[inputs], QStringLiteral("ID\tFirst Bit Rate\tSecond Bit Rate\tNumber(tai)"));
+    QCOMPARE(lines[inputs + 6], QStringLiteral("6\t2M\t512k\t7"));
+    QCOMPARE(lines[inputs + 5].section(QLatin1Char('\t'), 3), count.isEmpty() ? "40" : count);
+    QCOMPARE(lines[inputs + 7],
+             QStringLiteral("%1\t%2").arg(storageInputs[0].first, storageInputs[0].second));
+    QVERIFY(lines.contains(QStringLiteral("Redundancy\tOne parity disk")));
 
     // On the IPC page the same key copies its result with the inputs.
     m_window->activateWindow();
@@ -327,30 +388,71 @@ void TestCPlanController::exportAndCopyCarryTheWholeResult()
     QVERIFY2(ipc.contains(QStringLiteral("\n2\tNR-L8Y\t3\t12\n")), qPrintable(ipc));
     QVERIFY(ipc.contains(QStringLiteral("First Bit Rate\t3M\n")));
 
-    const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
     QVERIFY(Plan()->ExportTo(pdf));
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QVERIFY2(text.waitForFinished(60000) && text.exitCode() == 0, "pdftotext (poppler-utils)");
-    const QString report = QString::fromUtf8(text.readAllStandardOutput());
-    QVERIFY2(report.contains(QStringLiteral("Need NVR (tai): ") + nvr.Result()),
+    const QString report = PdfText(pdf);
+    QVERIFY2(!report.isEmpty(), "pdftotext (poppler-utils)");
+    QVERIFY2(report.contains(QStringLiteral("Need NVR (tai): ") + readable(nvr.Result())),
              qPrintable(report));
     QVERIFY(report.contains(QStringLiteral("NR-K16Y")));
-    QVERIFY(report.contains(tree[0][0]));
-    QVERIFY2(report.contains(page->StorageTotalText()), qPrintable(report));
-    QVERIFY(report.contains(nvr.StorageRows()[0]));
+    QVERIFY(report.contains(QStringLiteral("NVR Count(tai): ") +
+                            readable(tree[0][0].section(QLatin1Char(':'), 1))));
+    // Terabytes to three decimals.
+    QVERIFY2(report.contains(QStringLiteral("Storage (TB): ") +
+                             readableTB(page->ResultSiteStorage().kilobits, 3)),
+             qPrintable(report));
+    QVERIFY(report.contains(QStringLiteral("Storage per NVR (TB): ") +
+                            readableTB(page->ResultLineStorage()[0].kilobits, 3)));
     QVERIFY(report.contains(QStringLiteral("Redundancy: One parity disk")));
+    QVERIFY(report.contains(QStringLiteral("IPC Calculate")));
+    // The tree's arrows are the tree's.
+    QVERIFY(!report.contains(QChar(0x25BE)));
+    // No page begins inside a recorder line: with its column titles, storage or a camera.
+    static const QRegularExpression inside(
+        QStringLiteral("^(IPC Type|Storage per NVR|[0-9][0-9,]*\\s+[0-9][0-9,]*$)"));
+    int pagesWithLines = 0;
+    for (const QString& sheet : report.split(QLatin1Char('\f'))) {
+        const QString first = sheet.trimmed().section(QLatin1Char('\n'), 0, 0).trimmed();
+        QVERIFY2(!inside.match(first).hasMatch(), qPrintable(sheet));
+        pagesWithLines += sheet.contains(QStringLiteral("NVR Count(tai): ")) ? 1 : 0;
+    }
+    QVERIFY2(pagesWithLines > 1, qPrintable(report));
 
-    const QString csv = m_dir.filePath(QStringLiteral("report.csv"));
     QVERIFY(Plan()->ExportTo(csv));
     QFile file(csv);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
+    // Spreadsheets get plain numbers, exactly.
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
     QVERIFY(bytes.contains("\r\n6,2M,512k,7\r\n"));
-    QVERIFY(bytes.contains("\r\nNeed NVR (tai)," + nvr.Result().toLatin1() + "\r\n"));
+    QVERIFY(bytes.contains("\r\nNeed NVR (tai)," +
+                           QByteArray::number(english.toLongLong(nvr.Result())) + "\r\n"));
     QVERIFY(bytes.contains("\r\nStorage (TB)," + siteTB.toLatin1() + "\r\n"));
     QVERIFY(bytes.contains("\r\nRetention (days),30\r\n"));
+
+    // In Chinese the text layer holds the characters themselves, never a radical that shares
+    // their picture, so that the PDF can be searched.
+    QTranslator chinese;
+    QVERIFY(chinese.load(QStringLiteral(CORVANE_TRANSLATIONS_DIR "/corvane_zh.qm")));
+    QCoreApplication::installTranslator(&chinese);
+    const bool exported = Plan()->ExportTo(pdf);
+    QCoreApplication::removeTranslator(&chinese);
+    QVERIFY(exported);
+    const QString chineseReport = PdfText(pdf);
+    QVERIFY2(chineseReport.contains(QStringLiteral("工具方案报告")), qPrintable(chineseReport));
+    QVERIFY(chineseReport.contains(QStringLiteral("需要 NVR (台): ")));
+    QVERIFY(!chineseReport.contains(QRegularExpression(QStringLiteral("[\\x{2E80}-\\x{2FDF}]"))));
+
+    // Without recorder records "IPC Calculate" is left out.
+    CorvanePlan noRecorders;
+    static_cast<NvrPageState&>(noRecorders) = m_window->NVRPage()->State();
+    static_cast<IpcPageState&>(noRecorders) = m_window->IPCPage()->State();
+    noRecorders.recorders.clear();
+    Plan()->RestoreState(noRecorders);
+    QVERIFY(Plan()->ExportTo(pdf));
+    const QString nvrOnly = PdfText(pdf);
+    QVERIFY2(nvrOnly.contains(QStringLiteral("NVR Calculate")) &&
+                 !nvrOnly.contains(QStringLiteral("IPC Calculate")),
+             qPrintable(nvrOnly));
 }
 
 void TestCPlanController::undoStepsBackToTheSavedPlan_data()
