@@ -327,6 +327,13 @@
     </message>
 </context>
 <context>
+    <name>CFileDialog</name>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPathComboBox</name>
     <message>
         <source>Select Directory</source>
