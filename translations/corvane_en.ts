@@ -332,6 +332,10 @@
         <source>Folder</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPathComboBox</name>

@@ -332,6 +332,10 @@
         <source>Folder</source>
         <translation>文件夹</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>驱动器</translation>
+    </message>
 </context>
 <context>
     <name>CPathComboBox</name>

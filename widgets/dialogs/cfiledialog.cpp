@@ -47,10 +47,10 @@ public:
         case KindColumn:
             if (!files->isDir(source))
                 return KindOf(files, source);
-            // The toolkit's own catalogue has no word for a folder in every language.
-            if (!files->fileInfo(source).isRoot())
-                return QCoreApplication::translate("CFileDialog", "Folder");
-            break;
+            // The toolkit's own catalogue lacks these words in some languages.
+            return files->fileInfo(source).isRoot()
+                       ? QCoreApplication::translate("CFileDialog", "Drive")
+                       : QCoreApplication::translate("CFileDialog", "Folder");
         case DateColumn:
             return m_locale.toString(files->lastModified(source), QLocale::ShortFormat);
         default:
