@@ -213,11 +213,10 @@ void TestCCorvane::resizeKeepsPanelsAndGrowsTable()
         const QRect planRect(plan->mapTo(strip, QPoint(0, 0)), plan->size());
         const QRect stripRect(strip->mapTo(m_window, QPoint(0, 0)), strip->size());
         const QRect settingsRect(settings->mapTo(m_window, QPoint(0, 0)), settings->size());
-        const bool ok = plan->isVisible() && strip->rect().contains(planRect) &&
-                        strip->width() - planRect.right() - 1 ==
-                            strip->layout()->contentsMargins().right() &&
-                        m_window->rect().contains(stripRect) &&
-                        stripRect.right() >= settingsRect.right();
+        const bool ok =
+            plan->isVisible() && strip->rect().contains(planRect) &&
+            strip->width() - planRect.right() - 1 == strip->layout()->contentsMargins().right() &&
+            m_window->rect().contains(stripRect) && stripRect.right() >= settingsRect.right();
         QString seen;
         QDebug(&seen) << "plan" << planRect << "in strip" << stripRect << "beside settings"
                       << settingsRect;
