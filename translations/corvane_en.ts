@@ -331,6 +331,17 @@
     </message>
 </context>
 <context>
+    <name>CFileDialog</name>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPathComboBox</name>
     <message>
         <source>Select Directory</source>

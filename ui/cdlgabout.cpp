@@ -12,6 +12,7 @@ CDlgAbout::CDlgAbout(QWidget* parent)
     ui->setupUi(GetContentFrame());
     setFixedSize(520, 200);
     ShowCloseBtn(true);
+    SetEscapeRejects(true);
     SetTitleText(tr("About"));
     ui->pLabelAbout->setText(VersionText() + QStringLiteral(" Build") +
                              QString::number(BuildDateToNumber()));

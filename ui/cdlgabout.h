@@ -9,7 +9,7 @@ class CDlgAboutClass;
 }
 
 // The About dialog: the program's icon, name and version with the build date as its build
-// number, in the compact frame with a close button and its own OK.
+// number, in the compact frame with a close button and its own OK; Escape closes it too.
 class CDlgAbout : public CBaseDialog
 {
     Q_OBJECT

@@ -7,7 +7,8 @@
 class CPushButton;
 
 // The confirmation asked before unsaved changes would be dropped: the message box with three
-// answers, "Save" (the default, also Return), "Don't Save" and "Cancel" (also the close button).
+// answers, "Save" (the default, also Return), "Don't Save" and "Cancel" (also the close button
+// and Escape).
 class CSaveChangesDlg : public CWarnDlg
 {
     Q_OBJECT

@@ -144,7 +144,7 @@ void CWindowTitle::ChangSizeToFull()
     if (!m_pWindow->isFullScreen()) {
         m_normalMinimumSize = m_pWindow->minimumSize();
         m_normalMaximumSize = m_pWindow->maximumSize();
-        m_normalPos = m_pWindow->pos();
+        m_normalGeometry = m_pWindow->geometry();
     }
     m_pWindow->setMinimumSize(0, 0);
     m_pWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -162,9 +162,10 @@ void CWindowTitle::ChaneMaxSizeOrRestore()
             m_pWindow->setMinimumSize(m_normalMinimumSize);
             m_pWindow->setMaximumSize(m_normalMaximumSize);
         }
-        // A frameless window is not put back by the window manager: it would land at 0,0.
-        if (m_normalPos)
-            m_pWindow->move(*m_normalPos);
+        // Window managers differ in what they put back after full screen, and a move alone
+        // would keep the screen's size; the whole earlier geometry is asked for.
+        if (m_normalGeometry)
+            m_pWindow->setGeometry(*m_normalGeometry);
         ShowFullScreenPictures(false);
     } else {
         ChangSizeToFull();

@@ -3,6 +3,7 @@
 #define CWINDOWTITLE_H
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QWidget>
 #include <optional>
@@ -72,7 +73,7 @@ private:
     QSize m_normalMinimumSize{-1, -1};
     QSize m_normalMaximumSize{-1, -1};
     QSize m_leastScreenSize{1024, 768};
-    std::optional<QPoint> m_normalPos;
+    std::optional<QRect> m_normalGeometry;
 };
 
 #endif

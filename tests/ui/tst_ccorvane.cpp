@@ -4,6 +4,8 @@
 #include "pages/cdlgcalipcnum.h"
 #include "pages/cdlgcalnvrnum.h"
 #include "ui/ccorvane.h"
+#include "ui/cplancontroller.h"
+#include "widgets/controls/cpushbutton.h"
 
 #include "tests/support/modal.h"
 
@@ -203,6 +205,24 @@ void TestCCorvane::resizeKeepsPanelsAndGrowsTable()
                             .arg(content->layout()->minimumSize().height())
                             .arg(content->width())
                             .arg(content->height())));
+    // The Plan button ends the tab strip, which reaches over the panels, at every size.
+    QWidget* strip = m_window->findChild<QWidget*>(QStringLiteral("m_pTabFrame"));
+    QWidget* plan = m_window->PlanController()->MenuButton();
+    QVERIFY(strip && plan);
+    auto planEndsTheStrip = [&] {
+        const QRect planRect(plan->mapTo(strip, QPoint(0, 0)), plan->size());
+        const QRect stripRect(strip->mapTo(m_window, QPoint(0, 0)), strip->size());
+        const QRect settingsRect(settings->mapTo(m_window, QPoint(0, 0)), settings->size());
+        const bool ok =
+            plan->isVisible() && strip->rect().contains(planRect) &&
+            strip->width() - planRect.right() - 1 == strip->layout()->contentsMargins().right() &&
+            m_window->rect().contains(stripRect) && stripRect.right() >= settingsRect.right();
+        QString seen;
+        QDebug(&seen) << "plan" << planRect << "in strip" << stripRect << "beside settings"
+                      << settingsRect;
+        return ok ? QString() : seen;
+    };
+    QVERIFY2(planEndsTheStrip().isEmpty(), qPrintable(planEndsTheStrip()));
     const QRect leastTable = table->geometry();
     const int settingsWidth = settings->width();
     const int resultWidth = result->width();
@@ -221,6 +241,7 @@ void TestCCorvane::resizeKeepsPanelsAndGrowsTable()
     const QRect inside = m_window->rect();
     for (QWidget* w : {table, settings, result})
         QVERIFY(inside.contains(QRect(w->mapTo(m_window, QPoint(0, 0)), w->size())));
+    QVERIFY2(planEndsTheStrip().isEmpty(), qPrintable(planEndsTheStrip()));
 }
 
 void TestCCorvane::catalogueFilledOnce()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ccorvane.h"
 #include "ui/cdlgabout.h"
+#include "ui/csavechangesdlg.h"
 #include "ui/cwindowtitle.h"
 #include "widgets/dialogs/cwarndlg.h"
 
@@ -12,7 +13,8 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-// The main window's use of the title bar, the About dialog and the close confirmation.
+// The main window's use of the title bar, the About dialog, the close confirmation and the
+// question about unsaved changes.
 class TestCCorvaneDialogs : public QObject
 {
     Q_OBJECT
@@ -23,6 +25,8 @@ private slots:
     void declinedCloseKeepsEverything_data();
     void declinedCloseKeepsEverything();
     void confirmedCloseTearsDown();
+    void unsavedChangesAnswers_data();
+    void unsavedChangesAnswers();
 };
 
 namespace {
@@ -32,6 +36,7 @@ struct Confirmation
     bool seen = false;
     QString title;
     QString text;
+    bool closedByAnswer = false;
 };
 
 void AnswerConfirmation(QObject* context, const QString& button, Confirmation* out)
@@ -44,6 +49,9 @@ void AnswerConfirmation(QObject* context, const QString& button, Confirmation* o
         }
         if (auto* b = modal->findChild<QPushButton*>(button))
             QTest::mouseClick(b, Qt::LeftButton);
+        else
+            QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, KeyNamed(button));
+        out->closedByAnswer = !modal->isVisible();
         if (modal->isVisible())
             static_cast<QDialog*>(modal)->done(0);
     });
@@ -116,6 +124,7 @@ void TestCCorvaneDialogs::declinedCloseKeepsEverything_data()
     QTest::addColumn<QString>("answer");
     QTest::newRow("close request, Cancel") << false << "pCancelBtn";
     QTest::newRow("close request, dialog's close button") << false << "m_pCloseBtn";
+    QTest::newRow("close request, Escape") << false << "Escape";
     QTest::newRow("title bar's close button, Cancel") << true << "pCancelBtn";
 }
 
@@ -137,6 +146,7 @@ void TestCCorvaneDialogs::declinedCloseKeepsEverything()
         QVERIFY(!window.close());
 
     QVERIFY(confirmation.seen);
+    QVERIFY(confirmation.closedByAnswer);
     QCOMPARE(confirmation.title, QStringLiteral("Confirm"));
     QCOMPARE(confirmation.text, QStringLiteral("Sure to close software"));
     QVERIFY(window.isVisible());
@@ -158,6 +168,38 @@ void TestCCorvaneDialogs::confirmedCloseTearsDown()
     QVERIFY(!window.NVRPage());
     QVERIFY(!window.IPCPage());
     QVERIFY(!window.WindowTitle());
+}
+
+void TestCCorvaneDialogs::unsavedChangesAnswers_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Escape cancels") << "Escape" << int(CSaveChangesDlg::Cancel);
+    QTest::newRow("close button cancels") << "m_pCloseBtn" << int(CSaveChangesDlg::Cancel);
+    QTest::newRow("Don't Save discards") << "pDiscardBtn" << int(CSaveChangesDlg::Discard);
+    QTest::newRow("Return saves") << "Return" << int(CSaveChangesDlg::Save);
+}
+
+void TestCCorvaneDialogs::unsavedChangesAnswers()
+{
+    QFETCH(QString, action);
+    QFETCH(int, answer);
+
+    QWidget parent;
+    bool closedByAction = false;
+    WhenModal(&parent, [&](QWidget* modal) {
+        if (auto* button = modal->findChild<QPushButton*>(action))
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, KeyNamed(action));
+        closedByAction = !modal->isVisible();
+        if (modal->isVisible())
+            static_cast<QDialog*>(modal)->done(42);
+    });
+    QCOMPARE(int(CSaveChangesDlg::Ask(QStringLiteral("Confirm"),
+                                      QStringLiteral("The plan has unsaved changes."), &parent)),
+             answer);
+    QVERIFY(closedByAction);
 }
 
 QTEST_MAIN(TestCCorvaneDialogs)

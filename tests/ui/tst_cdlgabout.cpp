@@ -108,7 +108,7 @@ void TestCDlgAbout::closing_data()
     QTest::newRow("OK accepts") << "m_pOkBtn" << int(QDialog::Accepted);
     QTest::newRow("close button rejects") << "m_pCloseBtn" << int(QDialog::Rejected);
     QTest::newRow("Return accepts") << "Return" << int(QDialog::Accepted);
-    QTest::newRow("Escape does nothing") << "Escape" << 42;
+    QTest::newRow("Escape rejects") << "Escape" << int(QDialog::Rejected);
 }
 
 void TestCDlgAbout::closing()

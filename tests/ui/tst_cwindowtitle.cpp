@@ -171,13 +171,16 @@ void TestCWindowTitle::fullScreenToggle_data()
     QTest::addColumn<QString>("screen");
     QTest::addColumn<bool>("doubleClick");
     QTest::addColumn<QSize>("leastScreen"); // invalid: the bar's default
+    QTest::addColumn<bool>("resizable");
 
-    QTest::newRow("1280 x 1024, button") << "s1" << false << QSize();
-    QTest::newRow("1280 x 1024, double click") << "s1" << true << QSize();
-    QTest::newRow("exactly 1024 x 768, button") << "s4" << false << QSize();
-    QTest::newRow("exactly 1024 x 768, double click") << "s4" << true << QSize();
+    QTest::newRow("1280 x 1024, button") << "s1" << false << QSize() << false;
+    QTest::newRow("1280 x 1024, double click") << "s1" << true << QSize() << false;
+    QTest::newRow("exactly 1024 x 768, button") << "s4" << false << QSize() << false;
+    QTest::newRow("exactly 1024 x 768, double click") << "s4" << true << QSize() << false;
     QTest::newRow("1023 x 768 for a window that fits on 800 x 560")
-        << "s2" << false << QSize(800, 560);
+        << "s2" << false << QSize(800, 560) << false;
+    QTest::newRow("resizable window: size and limits come back")
+        << "s1" << false << QSize() << true;
 }
 
 void TestCWindowTitle::fullScreenToggle()
@@ -185,12 +188,18 @@ void TestCWindowTitle::fullScreenToggle()
     QFETCH(QString, screen);
     QFETCH(bool, doubleClick);
     QFETCH(QSize, leastScreen);
+    QFETCH(bool, resizable);
 
     Window window;
     if (leastScreen.isValid())
         window.bar->SetLeastScreenSize(leastScreen);
-    // Held at a fixed size like the main window; full screen must still fill the screen.
-    window.setFixedSize(600, 400);
+    // Held at a fixed size, or above a least size like the main window; full screen must
+    // still fill the screen.
+    const QSize least = resizable ? QSize(500, 300) : QSize(600, 400);
+    const QSize most = resizable ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : QSize(600, 400);
+    window.setMinimumSize(least);
+    window.setMaximumSize(most);
+    window.resize(600, 400);
     PutOn(window, screen);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -216,8 +225,8 @@ void TestCWindowTitle::fullScreenToggle()
     QVERIFY(!ShowsBackPicture(window));
     QTRY_COMPARE(window.size(), QSize(600, 400));
     QTRY_COMPARE(window.pos(), normalPos);
-    QCOMPARE(window.minimumSize(), QSize(600, 400));
-    QCOMPARE(window.maximumSize(), QSize(600, 400));
+    QCOMPARE(window.minimumSize(), least);
+    QCOMPARE(window.maximumSize(), most);
 }
 
 void TestCWindowTitle::smallScreenRefusesBothWays_data()

@@ -109,6 +109,11 @@ void CBaseDialog::SetCloseCloses(bool closes)
     m_bCloseCloses = closes;
 }
 
+void CBaseDialog::SetEscapeRejects(bool rejects)
+{
+    m_bEscapeRejects = rejects;
+}
+
 void CBaseDialog::SetOkBtnText(const QString& text)
 {
     ui->pOkBtn->setText(text);
@@ -202,6 +207,10 @@ void CBaseDialog::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
+        if (m_bEscapeRejects) {
+            reject();
+            return;
+        }
         event->accept();
         return;
     case Qt::Key_Return:

@@ -17,7 +17,8 @@ class QPushButton;
 // button, a content frame for the concrete dialog and an optional OK/Cancel bar.
 //
 // The full frame has the bottom bar and the tall background; the compact frame has neither
-// and tighter margins. Escape never closes a frame; Return, Enter and Select accept it.
+// and tighter margins. Return, Enter and Select accept a frame; Escape rejects only a frame
+// that asks for it, so a wait or a file choice is not ended by a stray key.
 class CBaseDialog : public QDialog
 {
     Q_OBJECT
@@ -37,6 +38,7 @@ public:
 
     void SetOkAccepts(bool accepts);
     void SetCloseCloses(bool closes);
+    void SetEscapeRejects(bool rejects);
     void SetOkBtnText(const QString& text);
     void SetCancelBtnText(const QString& text);
 
@@ -77,6 +79,7 @@ private:
     QGridLayout* m_pContentLayout = nullptr;
     bool m_bOkAccepts = true;
     bool m_bCloseCloses = true;
+    bool m_bEscapeRejects = false;
 };
 
 #endif

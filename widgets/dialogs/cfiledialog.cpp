@@ -1,9 +1,107 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/dialogs/cfiledialog.h"
 
+#include "widgets/calendar/cuilocale.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHash>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QKeyEvent>
+#include <QLocale>
+#include <QMimeDatabase>
+#include <QSettings>
+#include <QTreeView>
+
+namespace {
+
+// The columns of the toolkit's file system model.
+constexpr int SizeColumn = 1;
+constexpr int KindColumn = 2;
+constexpr int DateColumn = 3;
+
+// The toolkit's model writes sizes and dates in the system's locale and kinds in the default
+// one, neither of which need be the program's language; this shows them in the given locale.
+class LocalisedFileModel : public QIdentityProxyModel
+{
+public:
+    LocalisedFileModel(const QLocale& locale, QObject* parent)
+        : QIdentityProxyModel(parent), m_locale(locale)
+    {
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || !files || !index.isValid())
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        switch (index.column()) {
+        case SizeColumn:
+            if (!files->isDir(source))
+                return m_locale.formattedDataSize(files->size(source));
+            break;
+        case KindColumn:
+            if (!files->isDir(source))
+                return KindOf(files, source);
+            // The toolkit's own catalogue lacks these words in some languages.
+            return files->fileInfo(source).isRoot()
+                       ? QCoreApplication::translate("CFileDialog", "Drive")
+                       : QCoreApplication::translate("CFileDialog", "Folder");
+        case DateColumn:
+            return m_locale.toString(files->lastModified(source), QLocale::ShortFormat);
+        default:
+            break;
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+
+private:
+    QString KindOf(const QFileSystemModel* files, const QModelIndex& source) const
+    {
+        if (QLocale() == m_locale)
+            return files->type(source);
+        const QString path = files->filePath(source);
+        const auto known = m_kinds.constFind(path);
+        if (known != m_kinds.constEnd())
+            return *known;
+        const QMimeType mime = m_mimes.mimeTypeForFile(files->fileInfo(source));
+        // A type's description comes only in the default locale's language: switched for this
+        // one call, on the interface thread, and cached so that it happens once a file.
+        const QLocale previous;
+        QLocale::setDefault(m_locale);
+        QString kind = mime.comment();
+        QLocale::setDefault(previous);
+        if (kind.isEmpty())
+            kind = mime.name();
+        m_kinds.insert(path, kind);
+        return kind;
+    }
+
+    QLocale m_locale;
+    QMimeDatabase m_mimes;
+    mutable QHash<QString, QString> m_kinds;
+};
+
+// The toolkit's dialog reads its history, places and column widths from a settings file in
+// the user's folder and writes them back when it closes. The program writes only files the
+// user names, so the process keeps its user settings nowhere: below /dev/null nothing can be
+// created, and nothing is read.
+void KeepNoUserSettings()
+{
+    static const bool redirected = [] {
+        const QString nowhere = QStringLiteral("/dev/null");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
+        return true;
+    }();
+    Q_UNUSED(redirected);
+}
+
+} // namespace
 
 CFileDialog::CFileDialog(QWidget* parent) : CBaseDialog(parent, false, false, false)
 {
@@ -19,7 +117,7 @@ CFileDialog::CFileDialog(QWidget* parent) : CBaseDialog(parent, false, false, fa
                   // rows the application sheet covers with its row picture: light grey here.
                   QStringLiteral("QTreeView::item:selected{border-image:none; "
                                  "background-color:rgb(238,238,238); color:rgb(0,0,0);}"));
-    resize(600, 400);
+    resize(720, 440);
 }
 
 CFileDialog::~CFileDialog() = default;
@@ -55,10 +153,14 @@ QStringList CFileDialog::Run(QWidget* parent, const QString& caption, const QStr
                              QFileDialog::Options options, QFileDialog::FileMode mode,
                              QFileDialog::AcceptMode acceptMode)
 {
+    KeepNoUserSettings();
+    const QLocale locale = CUiLocale::Current().value_or(QLocale());
     QStringList result;
     {
         CFileDialog frame(parent);
         auto* fileDialog = new QFileDialog;
+        fileDialog->setLocale(locale);
+        fileDialog->setProxyModel(new LocalisedFileModel(locale, fileDialog));
         frame.SetTitleText(caption);
         // The frame is the window; a grip would only resize the embedded part.
         fileDialog->setSizeGripEnabled(false);
@@ -71,6 +173,14 @@ QStringList CFileDialog::Run(QWidget* parent, const QString& caption, const QStr
                                QFileDialog::DontUseNativeDialog);
         fileDialog->setFileMode(mode);
         fileDialog->setAcceptMode(acceptMode);
+        // The toolkit sizes the columns for sample English texts; they follow their contents
+        // instead, and the names take the rest.
+        if (auto* details = fileDialog->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+            QHeaderView* header = details->header();
+            header->setStretchLastSection(false);
+            header->setSectionResizeMode(QHeaderView::ResizeToContents);
+            header->setSectionResizeMode(0, QHeaderView::Stretch);
+        }
 
         connect(fileDialog, &QDialog::accepted, &frame, &QDialog::accept);
         connect(fileDialog, &QDialog::rejected, &frame, &QDialog::reject);

@@ -10,7 +10,8 @@
 // The toolkit's file dialog inside the program's dialog frame, so choosing a file or folder
 // looks like every other dialog. The four choosers block until the user decides; a
 // cancelled chooser gives a null string (or an empty list) and leaves the selected filter
-// as it was.
+// as it was. Sizes, kinds and dates are written in the interface language's locale, and no
+// chooser keeps a history or a layout: nothing is stored between runs.
 class CFileDialog : public CBaseDialog
 {
     Q_OBJECT

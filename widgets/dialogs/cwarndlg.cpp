@@ -22,6 +22,7 @@ CWarnDlg::CWarnDlg(QWidget* parent)
     : CBaseDialog(parent, true, true, true), ui(new Ui::CWarnDlgClass)
 {
     ui->setupUi(GetContentFrame());
+    SetEscapeRejects(true);
     setStyleSheet(styleSheet() + QStringLiteral("QFrame#CWarnDlg{background-color: transparent;}"));
     connect(ui->m_pBrowserTxt->document()->documentLayout(),
             &QAbstractTextDocumentLayout::documentSizeChanged, this, &CWarnDlg::TextNeededSize);

@@ -13,8 +13,8 @@ class CWarnDlgClass;
 // The program's one message box, in the dialog frame: a warning (close button only) or a
 // confirmation (close button, OK and Cancel). The dialog sizes itself to the message and
 // grows downwards for texts that need more lines. Results: 1 accepted (OK, Return, Enter,
-// Select), 0 rejected (Cancel, close button, close request), -1 from the static helpers
-// without a parent.
+// Select), 0 rejected (Cancel, close button, Escape, close request), -1 from the static
+// helpers without a parent.
 class CWarnDlg : public CBaseDialog
 {
     Q_OBJECT

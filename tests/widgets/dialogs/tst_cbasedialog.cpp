@@ -139,22 +139,29 @@ void TestCBaseDialog::dragStartsOnlyInTitleArea()
 void TestCBaseDialog::keys_data()
 {
     QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("escapeRejects");
+    QTest::addColumn<int>("result"); // 42: still open
 
-    QTest::newRow("Escape is swallowed") << int(Qt::Key_Escape) << false;
-    QTest::newRow("Return accepts") << int(Qt::Key_Return) << true;
-    QTest::newRow("Enter accepts") << int(Qt::Key_Enter) << true;
-    QTest::newRow("Select accepts") << int(Qt::Key_Select) << true;
-    QTest::newRow("a letter does nothing") << int(Qt::Key_A) << false;
+    QTest::newRow("Escape is swallowed") << int(Qt::Key_Escape) << false << 42;
+    QTest::newRow("Escape rejects a frame that asks for it")
+        << int(Qt::Key_Escape) << true << int(QDialog::Rejected);
+    QTest::newRow("Return accepts") << int(Qt::Key_Return) << false << int(QDialog::Accepted);
+    QTest::newRow("Return accepts a frame that rejects on Escape")
+        << int(Qt::Key_Return) << true << int(QDialog::Accepted);
+    QTest::newRow("Enter accepts") << int(Qt::Key_Enter) << false << int(QDialog::Accepted);
+    QTest::newRow("Select accepts") << int(Qt::Key_Select) << false << int(QDialog::Accepted);
+    QTest::newRow("a letter does nothing") << int(Qt::Key_A) << true << 42;
 }
 
 void TestCBaseDialog::keys()
 {
     QFETCH(int, key);
-    QFETCH(bool, closes);
+    QFETCH(bool, escapeRejects);
+    QFETCH(int, result);
 
     // No OK button: Return must accept all the same.
     CBaseDialog dlg(nullptr, false, false, false);
+    dlg.SetEscapeRejects(escapeRejects);
     bool openAfterKey = false;
     WhenModal(&dlg, [&](QWidget* modal) {
         QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
@@ -163,9 +170,8 @@ void TestCBaseDialog::keys()
         if (openAfterKey)
             static_cast<QDialog*>(modal)->done(42);
     });
-    const int result = dlg.exec();
-    QCOMPARE(openAfterKey, !closes);
-    QCOMPARE(result, closes ? int(QDialog::Accepted) : 42);
+    QCOMPARE(dlg.exec(), result);
+    QCOMPARE(openAfterKey, result == 42);
 }
 
 void TestCBaseDialog::buttons_data()

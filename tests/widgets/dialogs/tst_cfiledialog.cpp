@@ -1,17 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "widgets/calendar/cuilocale.h"
 #include "widgets/dialogs/cfiledialog.h"
 
 #include "tests/support/modal.h"
 
 #include <QAbstractItemView>
 #include <QDialogButtonBox>
+#include <QDirIterator>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QtTest>
 
 class TestCFileDialog : public QObject
 {
     Q_OBJECT
+
+public:
+    // Before the application exists, the user's folders become empty temporary ones, so that
+    // anything the choosers leave there is found.
+    static void initMain();
 
 private slots:
     void initTestCase();
@@ -23,6 +32,8 @@ private slots:
     void acceptedChoosersReturnTheSelection_data();
     void acceptedChoosersReturnTheSelection();
     void escapeDoesNotClose();
+    void textsInTheInterfaceLanguage();
+    void leavesNothingInTheUsersFolders();
 
 private:
     // Paths starting with "@" are taken from the temporary root; "@/work" is the current
@@ -34,6 +45,23 @@ private:
 };
 
 namespace {
+
+QTemporaryDir& UserFolders()
+{
+    static QTemporaryDir folders;
+    return folders;
+}
+
+// Every file and folder below `root`, hidden ones included.
+QStringList Everything(const QString& root)
+{
+    QStringList found;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << it.next();
+    return found;
+}
 
 enum Chooser
 {
@@ -94,13 +122,24 @@ QPushButton* AcceptOf(QFileDialog* fd)
 
 } // namespace
 
+void TestCFileDialog::initMain()
+{
+    const QString home = UserFolders().path();
+    qputenv("HOME", QFile::encodeName(home));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/config")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(home + QStringLiteral("/cache")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/data")));
+}
+
 void TestCFileDialog::initTestCase()
 {
     QVERIFY(m_root.isValid());
     QDir root(m_root.path());
     QVERIFY(root.mkpath(QStringLiteral("work/sub")));
     QVERIFY(root.mkpath(QStringLiteral("elsewhere")));
-    for (const char* name : {"work/sub/list.txt", "work/sub/more.txt", "elsewhere/cams.txt"}) {
+    QVERIFY(root.mkpath(QStringLiteral("kinds")));
+    for (const char* name : {"work/sub/list.txt", "work/sub/more.txt", "elsewhere/cams.txt",
+                             "kinds/notes.txt", "kinds/bundle.tar.gz"}) {
         QFile file(root.filePath(QLatin1String(name)));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
@@ -192,7 +231,7 @@ void TestCFileDialog::choosersSetUpTheEmbeddedDialog()
         QCOMPARE(options.testFlag(QFileDialog::ShowDirsOnly), chooser == Folder);
         QCOMPARE(fd->nameFilters().size(), 2);
         QVERIFY(!frame->GetTitleText().isEmpty());
-        QCOMPARE(frame->size(), QSize(600, 400));
+        QCOMPARE(frame->size(), QSize(720, 440));
         QVERIFY(frame->findChild<QWidget*>(QStringLiteral("m_pCloseBtn"))->isVisible());
         QTest::mouseClick(CancelOf(fd), Qt::LeftButton);
     });
@@ -275,6 +314,83 @@ void TestCFileDialog::escapeDoesNotClose()
     });
     QVERIFY(Run(Open, QString(), nullptr).toString().isNull());
     QVERIFY(openAfterEscape);
+}
+
+void TestCFileDialog::textsInTheInterfaceLanguage()
+{
+    const QLocale chinese(QLocale::Chinese, QLocale::China);
+    CUiLocale::SetProvider([chinese]() { return std::optional<QLocale>(chinese); });
+    // A kind with a long description, which the toolkit's sample widths do not allow for.
+    const QFileInfo file(Rooted(QStringLiteral("@/kinds/bundle.tar.gz")));
+
+    QObject context;
+    QMap<int, QString> shown;
+    QMap<int, int> widest;
+    QMap<int, int> widths;
+    OnEmbedded(&context, [&](CBaseDialog*, QFileDialog* fd) {
+        fd->setViewMode(QFileDialog::Detail);
+        auto* view = fd->findChild<QTreeView*>(QStringLiteral("treeView"));
+        QVERIFY(view);
+        QAbstractItemModel* model = view->model();
+        QModelIndex row;
+        QTRY_VERIFY((row = model
+                               ->match(model->index(0, 0, view->rootIndex()), Qt::DisplayRole,
+                                       file.fileName(), 1, Qt::MatchExactly)
+                               .value(0))
+                        .isValid());
+        QCoreApplication::processEvents();
+        for (int column = 1; column <= 3; ++column) {
+            shown[column] = row.siblingAtColumn(column).data().toString();
+            int need = view->header()->fontMetrics().horizontalAdvance(
+                model->headerData(column, Qt::Horizontal).toString());
+            for (int r = 0; r < model->rowCount(view->rootIndex()); ++r)
+                need =
+                    qMax(need, view->fontMetrics().horizontalAdvance(
+                                   model->index(r, column, view->rootIndex()).data().toString()));
+            widest[column] = need;
+            widths[column] = view->header()->sectionSize(column);
+        }
+    });
+    QString everything = QStringLiteral("All files (*)");
+    const QVariant chosen = Run(Open, file.absolutePath(), &everything);
+    CUiLocale::SetProvider(nullptr);
+    QVERIFY(chosen.toString().isNull());
+
+    QCOMPARE(shown.value(1), chinese.formattedDataSize(file.size()));
+    QCOMPARE(shown.value(3), chinese.toString(file.lastModified(), QLocale::ShortFormat));
+    const QString kind = shown.value(2);
+    QVERIFY2(std::any_of(kind.begin(), kind.end(),
+                         [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; }),
+             qPrintable(QStringLiteral("a Chinese kind, not \"%1\"").arg(kind)));
+    for (int column = 1; column <= 3; ++column)
+        QVERIFY2(widths.value(column) >= widest.value(column),
+                 qPrintable(QStringLiteral("column %1 is %2 wide for texts of %3")
+                                .arg(column)
+                                .arg(widths.value(column))
+                                .arg(widest.value(column))));
+}
+
+void TestCFileDialog::leavesNothingInTheUsersFolders()
+{
+    const QString home = UserFolders().path();
+    QCOMPARE(QDir::homePath(), home);
+
+    // A save under a new name, then an open that is cancelled.
+    QObject context;
+    OnEmbedded(&context, [&](CBaseDialog*, QFileDialog* fd) {
+        fd->selectFile(QStringLiteral("named.txt"));
+        QTest::mouseClick(AcceptOf(fd), Qt::LeftButton);
+    });
+    const QString saved = Run(Save, Rooted(QStringLiteral("@/elsewhere")), nullptr).toString();
+    QCOMPARE(QFileInfo(saved).fileName(), QStringLiteral("named.txt"));
+    OnEmbedded(&context, [&](CBaseDialog*, QFileDialog* fd) {
+        QTest::mouseClick(CancelOf(fd), Qt::LeftButton);
+    });
+    QVERIFY(Run(Open, home, nullptr).toString().isNull());
+
+    QCOMPARE(Everything(home), QStringList());
+    QCOMPARE(Everything(Rooted(QStringLiteral("@/elsewhere"))),
+             QStringList{Rooted(QStringLiteral("@/elsewhere/cams.txt"))});
 }
 
 QTEST_MAIN(TestCFileDialog)

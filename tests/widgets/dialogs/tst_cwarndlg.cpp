@@ -181,13 +181,13 @@ void TestCWarnDlg::results_data()
     QTest::newRow("warning: close button rejects") << false << "m_pCloseBtn" << 0;
     QTest::newRow("warning: Return accepts without an OK button") << false << "Return" << 1;
     QTest::newRow("warning: Enter accepts") << false << "Enter" << 1;
-    QTest::newRow("warning: Escape leaves it open") << false << "Escape" << 42;
+    QTest::newRow("warning: Escape rejects") << false << "Escape" << 0;
     QTest::newRow("warning: a close request rejects") << false << "close" << 0;
     QTest::newRow("confirmation: OK accepts") << true << "pOkBtn" << 1;
     QTest::newRow("confirmation: Cancel rejects") << true << "pCancelBtn" << 0;
     QTest::newRow("confirmation: close button rejects") << true << "m_pCloseBtn" << 0;
     QTest::newRow("confirmation: Return accepts") << true << "Return" << 1;
-    QTest::newRow("confirmation: Escape leaves it open") << true << "Escape" << 42;
+    QTest::newRow("confirmation: Escape rejects") << true << "Escape" << 0;
 }
 
 void TestCWarnDlg::results()
