@@ -17,6 +17,11 @@ namespace {
 // that "(", or else the text before the first unit letter, when the part read (the text up to
 // its first "(" if it ends with ")", else the whole text) ends with that letter. Each of these
 // three readings of piece a is parsed once.
+//
+// White space around a field is not part of it. Commas are not white space, so trimming a
+// field made of several pieces touches only the start of its first piece and the end of its
+// last: a piece is read from its first other character where it starts a field, and up to its
+// last where it ends one.
 class Pieces
 {
 public:
@@ -28,17 +33,26 @@ public:
             m_firstParen[std::size_t(i)] =
                 pieces[i].contains(QLatin1Char('(')) ? int(i) : m_firstParen[std::size_t(i) + 1];
         }
+        for (const QString& text : pieces) {
+            QStringView piece = text;
+            while (!piece.isEmpty() && piece.front().isSpace())
+                piece = piece.mid(1);
+            m_starts.push_back(piece);
+            piece = text;
+            while (!piece.isEmpty() && piece.back().isSpace())
+                piece.chop(1);
+            m_ends.push_back(piece);
+        }
     }
 
     bool IsValid(int a, int b)
     {
         if (b - a == 1)
-            return IsValidBitRateText(m_pieces[a]);
-        // Spaces around the whole text are not read, so neither are those ending its last piece.
-        const QStringView last = QStringView(m_pieces[b - 1]).trimmed();
-        const bool closed = last.endsWith(QLatin1Char(')'));
+            return IsValidBitRateText(m_pieces[a].trimmed());
+        const QStringView end = m_ends[std::size_t(b) - 1];
+        const bool closed = end.endsWith(QLatin1Char(')'));
         const int paren = m_firstParen[std::size_t(a)];
-        QStringView readEnd = last;
+        QStringView readEnd = end;
         if (closed && paren < b) {
             if (paren == a)
                 return Head(a, BeforeParen);
@@ -64,16 +78,17 @@ private:
     {
         signed char& known = m_heads[std::size_t(a)][reading];
         if (known < 0) {
-            const QString& piece = m_pieces[a];
+            const QStringView piece = m_starts[std::size_t(a)];
             QString text;
             if (reading == BeforeParen) {
                 // Ends with ")" and holds a comma-free number part, and is not the text "0".
-                text = piece.left(piece.indexOf(QLatin1Char('(')) + 1) + QLatin1Char(')');
+                text =
+                    piece.left(piece.indexOf(QLatin1Char('(')) + 1).toString() + QLatin1Char(')');
             } else {
                 const qsizetype unit = piece.indexOf(QLatin1Char(reading == BeforeM ? 'm' : 'k'), 0,
                                                      Qt::CaseInsensitive);
                 if (unit >= 0)
-                    text = piece.left(unit + 1);
+                    text = piece.left(unit + 1).toString();
             }
             known = !text.isEmpty() && IsValidBitRateText(text) ? 1 : 0;
         }
@@ -83,6 +98,8 @@ private:
     const QStringList& m_pieces;
     std::vector<std::array<signed char, 3>> m_heads; // per reading: -1 not yet parsed
     std::vector<int> m_firstParen;                   // first piece at or after i that holds a "("
+    std::vector<QStringView> m_starts;               // each piece without its leading white space
+    std::vector<QStringView> m_ends;                 // each piece without its trailing white space
 };
 
 } // namespace
@@ -95,10 +112,12 @@ bool SplitCameraValue(const QString& value, QStringList& fields, QString& proble
         return false;
     }
     if (parts.size() == 3) {
-        fields = parts;
+        fields.clear();
+        for (const QString& part : parts)
+            fields << part.trimmed();
         return true;
     }
-    const QString count = parts.takeLast();
+    const QString count = parts.takeLast().trimmed();
     const int rates = int(parts.size());
     Pieces pieces(parts);
     int splits = 0;
@@ -118,7 +137,7 @@ bool SplitCameraValue(const QString& value, QStringList& fields, QString& proble
         problem = QStringLiteral("the commas leave more than one way to read FIRST,SECOND");
         return false;
     }
-    fields = QStringList{parts.mid(0, at).join(QLatin1Char(',')),
-                         parts.mid(at).join(QLatin1Char(',')), count};
+    fields = QStringList{parts.mid(0, at).join(QLatin1Char(',')).trimmed(),
+                         parts.mid(at).join(QLatin1Char(',')).trimmed(), count};
     return true;
 }

@@ -103,6 +103,33 @@ bool ReadPlainNumber(const QString& text, int& number)
     return true;
 }
 
+// A name as the catalogue spells it, or in another case where that names one model only.
+bool FindModel(const QString& given, CalNVRInfo& model)
+{
+    const QString name = given.trimmed();
+    if (FindNVRTypeByName(name, model))
+        return true;
+    QString found;
+    for (const CalNVRInfo& row : NVRTypeList) {
+        if (row.name.compare(name, Qt::CaseInsensitive) == 0) {
+            if (!found.isEmpty())
+                return false;
+            found = row.name;
+        }
+    }
+    return !found.isEmpty() && FindNVRTypeByName(found, model);
+}
+
+// The page's message, and the names that would have been taken.
+QString ModelRefusal(const QString& what)
+{
+    QStringList names;
+    for (const CalNVRInfo& row : NVRTypeList)
+        names << row.name;
+    return QStringLiteral("%1: %2 (models: %3)")
+        .arg(what, QLatin1String(CalMessages::NVRTypeInvalid), names.join(QLatin1String(", ")));
+}
+
 QString ChannelRefusal(const QString& what, const CalNVRInfo& model)
 {
     return QStringLiteral("%1: %2 (%3 allows 0 to %4)")
@@ -169,7 +196,7 @@ QString ReadStorageInputs(const PlanArgs& args, CalStorageInputs& inputs)
         if (!args.has(input.option))
             continue;
         int number = 0;
-        if (!ReadPlainNumber(args.value(input.option), number) || number < input.min ||
+        if (!ReadPlainNumber(args.value(input.option).trimmed(), number) || number < input.min ||
             number > input.max)
             return what(input.option) + QStringLiteral("not valid (%1 to %2 %3)")
                                             .arg(input.min)
@@ -178,7 +205,7 @@ QString ReadStorageInputs(const PlanArgs& args, CalStorageInputs& inputs)
         *input.value = number;
     }
     if (args.has(StorageOptions[3])) {
-        const qsizetype index = StreamNames.indexOf(args.value(StorageOptions[3]));
+        const qsizetype index = StreamNames.indexOf(args.value(StorageOptions[3]).trimmed());
         if (index < 0)
             return what(StorageOptions[3]) + QStringLiteral("expected first or both");
         inputs.streams = index == 0 ? CalStreams::FirstOnly : CalStreams::Both;
@@ -186,7 +213,7 @@ QString ReadStorageInputs(const PlanArgs& args, CalStorageInputs& inputs)
     if (args.has(StorageOptions[4])) {
         const std::vector<int> sizes = CalDiskSizesTB();
         int number = 0;
-        if (!ReadPlainNumber(args.value(StorageOptions[4]), number) ||
+        if (!ReadPlainNumber(args.value(StorageOptions[4]).trimmed(), number) ||
             std::find(sizes.begin(), sizes.end(), number) == sizes.end()) {
             QStringList offered;
             for (const int size : sizes)
@@ -197,7 +224,7 @@ QString ReadStorageInputs(const PlanArgs& args, CalStorageInputs& inputs)
         inputs.diskTB = number;
     }
     if (args.has(StorageOptions[5])) {
-        const qsizetype index = RedundancyNames.indexOf(args.value(StorageOptions[5]));
+        const qsizetype index = RedundancyNames.indexOf(args.value(StorageOptions[5]).trimmed());
         if (index < 0)
             return what(StorageOptions[5]) +
                    QStringLiteral("expected none, mirror, parity1 or parity2");
@@ -276,10 +303,7 @@ bool ApplyPlanFile(PlanArgs& args, QString& error)
                 args.values[StorageOptions[i]] = QStringList{values[i]};
         }
     } else {
-        if (read.plan.recorders.isEmpty()) {
-            error = what + QStringLiteral("the plan holds no recorder records");
-            return false;
-        }
+        // No recorder records take no cameras, as on the page.
         args.values[QStringLiteral("first")] = QStringList{read.plan.ipcFirstBitRate};
         args.values[QStringLiteral("second")] = QStringList{read.plan.ipcSecondBitRate};
         QStringList given;
@@ -331,7 +355,7 @@ PlanResult PlanCameras(const PlanArgs& args)
     int bitRate = 0;
     for (const char* stream : {"first", "second"}) {
         const QString text = args.value(QLatin1String(stream));
-        const int kbps = ParseBitRate(text);
+        const int kbps = ParseBitRate(text.trimmed());
         if (!IsValidBitRate(kbps)) {
             return Refuse(QStringLiteral("--%1 %2: %3 %4")
                               .arg(QLatin1String(stream), Quoted(text),
@@ -349,18 +373,19 @@ PlanResult PlanCameras(const PlanArgs& args)
         if (equals < 0)
             return Refuse(what + QStringLiteral(": expected NAME[:DISABLED]=COUNT"));
         QString name = given.left(equals);
-        const QString countText = given.mid(equals + 1);
+        const QString countText = given.mid(equals + 1).trimmed();
         QString disabledText;
         const qsizetype colon = name.lastIndexOf(QLatin1Char(':'));
         if (colon >= 0) {
-            disabledText = name.mid(colon + 1);
+            disabledText = name.mid(colon + 1).trimmed();
             name.truncate(colon);
         }
 
         CalNVRInfo model;
-        if (!FindNVRTypeByName(name, model))
-            return Refuse(what + QStringLiteral(": ") + QLatin1String(CalMessages::NVRTypeInvalid));
-        if (!names.insert(name).second)
+        if (!FindModel(name, model))
+            return Refuse(ModelRefusal(what));
+        // By the catalogue's spelling, so that another case is the same model.
+        if (!names.insert(model.name).second)
             return Refuse(what + QStringLiteral(": ") + QLatin1String(CalMessages::NVRTypeExists));
         int disabled = 0;
         if (colon >= 0 &&
@@ -413,13 +438,12 @@ PlanResult PlanRecorders(const PlanArgs& args)
 
     const QString name = args.value(QStringLiteral("model"));
     CalNVRInfo model;
-    if (!FindNVRTypeByName(name, model))
-        return Refuse(QStringLiteral("--model ") + Quoted(name) + QStringLiteral(": ") +
-                      QLatin1String(CalMessages::NVRTypeInvalid));
+    if (!FindModel(name, model))
+        return Refuse(ModelRefusal(QStringLiteral("--model ") + Quoted(name)));
     int disabled = 0;
     if (args.has(QStringLiteral("disable"))) {
         const QString text = args.value(QStringLiteral("disable"));
-        if (!ReadPlainNumber(text, disabled) || !IsValidDisabledChannels(model, disabled))
+        if (!ReadPlainNumber(text.trimmed(), disabled) || !IsValidDisabledChannels(model, disabled))
             return Refuse(ChannelRefusal(QStringLiteral("--disable ") + Quoted(text), model));
     }
 
@@ -581,7 +605,8 @@ QString PlanHelp()
         "\n"
         "  corvane-plan cameras --plan FILE [--json]\n"
         "      The same, from the \"IPC Calculate\" page of a plan saved by the program\n"
-        "      (FILE.corvane): its recorder records and both bit rates.\n"
+        "      (FILE.corvane): its recorder records and both bit rates. A plan without\n"
+        "      recorder records takes 0 cameras, as the page shows.\n"
         "\n"
         "  corvane-plan recorders --model NAME [--disable N]\n"
         "                         --camera FIRST,SECOND,COUNT [--camera ...] [--json]\n"
@@ -590,7 +615,7 @@ QString PlanHelp()
         "      are numbered from 1 in the order given (at most 100); a type whose bit rate\n"
         "      or count is 0 keeps its number but is not placed. At most 1000000 cameras.\n"
         "      Example: corvane-plan recorders --model NR-A8V \\\n"
-        "                   --camera 4096(4M),0,3 --camera 1024,0,10\n"
+        "                   --camera '4096(4M),0,3' --camera 1024,0,10\n"
         "\n"
         "  corvane-plan recorders --plan FILE [--json] [--storage]\n"
         "      The same, from the \"NVR Calculate\" page of a plan: its recorder model,\n"
@@ -615,7 +640,10 @@ QString PlanHelp()
         "program would refuse to open.\n"
         "\n"
         "Bit rates are the texts the bit-rate boxes accept: \"1024(1M)\", \"2M\", \"512k\",\n"
-        "\"0\"; valid are 0 and 32k to 16384k.\n"
+        "\"0\"; valid are 0 and 32k to 16384k. Quote a value that holds \"(\" or a space\n"
+        "for the shell: --camera '2M(main),512k,3'. Model names are those of\n"
+        "\"corvane-plan models\", in any case. White space around a value, and around\n"
+        "each field of --recorder and --camera, is ignored (not around FILE).\n"
         "JSON output: models gives [{\"id\", \"name\", \"ipChannels\", \"maxDisableChannels\",\n"
         "\"bandwidth\"}, ...]; cameras gives {\"cameras\": N}; recorders gives {\"model\",\n"
         "\"disabledChannels\", \"recorders\", \"lines\": [{\"recorders\", \"cameras\":\n"

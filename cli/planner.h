@@ -19,7 +19,7 @@ struct PlanResult
 
 // "--plan FILE": replaces the command's input options by what the plan file holds for the page
 // the command stands for. False with a one-line `error` for a file the program would refuse to
-// open, for a plan without records for that page, or when input options are given as well.
+// open, for a plan without camera records (recorders), or when input options are given as well.
 bool ApplyPlanFile(PlanArgs& args, QString& error);
 
 PlanResult PlanModels(const PlanArgs& args);

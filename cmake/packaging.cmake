@@ -4,6 +4,17 @@
 set(CORVANE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/corvane)
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/cmake/copyright
     DESTINATION ${CORVANE_DOC_DIR})
+# The releases, in the form and place Debian gives a native package's changelog; the metainfo
+# lists the same releases (cmake/changelog.cmake). -n keeps the time stamp out of the archive.
+set(CORVANE_CHANGELOG_GZ ${CMAKE_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${CORVANE_CHANGELOG_GZ}
+    COMMAND sh -c "gzip -9n < \"$1\" > \"$2\"" sh ${CMAKE_SOURCE_DIR}/changelog
+        ${CORVANE_CHANGELOG_GZ}
+    DEPENDS ${CMAKE_SOURCE_DIR}/changelog
+    COMMENT "Compressing the changelog"
+    VERBATIM)
+add_custom_target(changelog ALL DEPENDS ${CORVANE_CHANGELOG_GZ})
+install(FILES ${CORVANE_CHANGELOG_GZ} DESTINATION ${CORVANE_DOC_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/docs/guide.md ${CMAKE_SOURCE_DIR}/docs/ipcpage.png
     ${CMAKE_SOURCE_DIR}/docs/nvrpage.png ${CMAKE_SOURCE_DIR}/docs/nvrpage-large.png
     ${CMAKE_SOURCE_DIR}/docs/storage.md
@@ -18,12 +29,16 @@ set(CPACK_PACKAGE_VENDOR "The Corvane developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${CORVANE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "planning tool for IP cameras and network video recorders")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Corvane sizes a video-surveillance installation before it is bought. IPC \
-Calculate says how many IP cameras a set of network video recorders can take; NVR \
-Calculate says how many recorders of one model a list of cameras needs and which \
-cameras go onto which recorder. The interface is in English and Chinese. The \
-command-line planner corvane-plan computes the same results for scripts.")
+# CPack writes each line as a line of the extended description, which Debian keeps within
+# 80 columns.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Corvane sizes a video-surveillance installation before it is bought."
+    "IPC Calculate says how many IP cameras a set of network video recorders can"
+    "take; NVR Calculate says how many recorders of one model a list of cameras"
+    "needs and which cameras go onto which recorder."
+    ""
+    "The interface is in English and Chinese. The command-line planner"
+    "corvane-plan computes the same results for scripts.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

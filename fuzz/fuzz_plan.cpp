@@ -48,7 +48,8 @@ struct CameraType
 };
 
 // FIRST,SECOND,COUNT of an accepted --camera: the count after the last comma, the bit rates
-// split at the one comma that leaves two valid ones (a remark may hold commas).
+// split at the one comma that leaves two valid ones (a remark may hold commas); white space
+// around a field is not part of it.
 static bool ReadCamera(const QString& given, CameraType& type)
 {
     const QStringList parts = given.split(QLatin1Char(','));
@@ -57,15 +58,15 @@ static bool ReadCamera(const QString& given, CameraType& type)
     const QStringList rates = parts.mid(0, parts.size() - 1);
     int splits = 0;
     for (int k = 1; k < rates.size(); ++k) {
-        const int first = ParseBitRate(rates.mid(0, k).join(QLatin1Char(',')));
-        const int second = ParseBitRate(rates.mid(k).join(QLatin1Char(',')));
+        const int first = ParseBitRate(rates.mid(0, k).join(QLatin1Char(',')).trimmed());
+        const int second = ParseBitRate(rates.mid(k).join(QLatin1Char(',')).trimmed());
         if (IsValidBitRate(first) && IsValidBitRate(second)) {
             type.bitRate = first + second;
             ++splits;
         }
     }
     bool ok = false;
-    type.count = parts.last().toInt(&ok, 10);
+    type.count = parts.last().trimmed().toInt(&ok, 10);
     return splits == 1 && ok;
 }
 
@@ -83,7 +84,9 @@ static void CheckPlacement(const PlanArgs& args, const QStringList& arguments)
     CalNVRInfo model;
     Expect(FindNVRTypeByName(plan.value(QStringLiteral("model")).toString(), model),
            "the model is from the catalogue", arguments);
-    Expect(model.name == args.value(QStringLiteral("model")), "the model asked for", arguments);
+    const QString asked = args.value(QStringLiteral("model")).trimmed();
+    Expect(model.name.compare(asked, Qt::CaseInsensitive) == 0, "the model asked for, in any case",
+           arguments);
     const int disabled = plan.value(QStringLiteral("disabledChannels")).toInt(-1);
     FindNVRTypeById(model.id, model, disabled);
 

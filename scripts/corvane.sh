@@ -14,7 +14,7 @@ packages=(
     libgl-dev libxkbcommon-dev libbenchmark-dev
     fonts-liberation2 fonts-noto-cjk fonts-droid-fallback
     xvfb xauth
-    scdoc desktop-file-utils appstream
+    scdoc desktop-file-utils appstream lintian
     poppler-utils
     clang libclang-rt-14-dev
 )

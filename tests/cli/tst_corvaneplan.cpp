@@ -3,6 +3,8 @@
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -31,10 +33,18 @@ static Run Plan(const QStringList& arguments)
     return run;
 }
 
+// Arguments split at spaces; text between single quotes is one argument, spaces and all.
 // "PLANS/" names the folder of the test plans.
 static QStringList Split(const QString& arguments)
 {
-    QStringList split = arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList split;
+    const QStringList quoted = arguments.split(QLatin1Char('\''));
+    for (qsizetype i = 0; i < quoted.size(); ++i) {
+        if (i % 2 == 1)
+            split << quoted[i];
+        else
+            split << quoted[i].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    }
     for (QString& argument : split)
         argument.replace(QLatin1String("PLANS/"), QStringLiteral(CORVANE_TEST_PLANS "/"));
     return split;
@@ -57,6 +67,8 @@ private slots:
     void refusals_data();
     void refusals();
     void helpDescribesEveryForm();
+    void examplesRunAsPrinted_data();
+    void examplesRunAsPrinted();
     void cameraValueSplitAsEveryReadingWouldBe();
 };
 
@@ -157,6 +169,20 @@ void TestCorvanePlan::exactOutput_data()
     QTest::newRow("plan, IPC page, as models added up")
         << "cameras --plan=PLANS/site.corvane --json"
         << "{\"cameras\": 79}\n";
+    QTest::newRow("plan, IPC page without recorder records") << "cameras --plan PLANS/empty.corvane"
+                                                             << "cameras: 0\n";
+    // As "json, disabled channels", typed loosely.
+    QTest::newRow("spaces around every field of --recorder, model in lower case")
+        << "cameras --first ' 2M ' --second ' 0 ' --recorder ' nr-k4y : 4 = 1 ' --json"
+        << "{\"cameras\": 8}\n";
+    // " 0 " is a zero bit rate as "0" is, so the second type is not placed.
+    QTest::newRow("spaces around every field of --camera")
+        << "recorders --model ' nr-a8v ' --disable ' 0 ' --camera ' 2M , 512k , 7 ' "
+           "--camera ' 0 , 0 , 2 '"
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 1\n1 recorder: type 1 x 7\n";
+    QTest::newRow("spaces around bit rates with commas in their remarks")
+        << "recorders --model NR-A8V --camera ' 2M(1, 5) , 512k(a,b) , 3 '"
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 1\n1 recorder: type 1 x 3\n";
     QTest::newRow("nothing to place")
         << "recorders --model NR-K8Y --disable 1 --camera 0,0,5 --camera 1024,0,0 --json"
         << "{\"model\": \"NR-K8Y\", \"disabledChannels\": 1, \"recorders\": 0, \"lines\": []}\n";
@@ -287,6 +313,12 @@ void TestCorvanePlan::refusals_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
 
+    QStringList models;
+    for (const CalNVRInfo& row : NVRTypeList)
+        models << row.name;
+    const QString unknownModel = QStringLiteral("The NVR Type is not valid (models: %1)")
+                                     .arg(models.join(QLatin1String(", ")));
+
     const QString base = QStringLiteral("cameras --first 1024 --second 0 ");
     QTest::newRow("no command") << QStringList() << "no command";
     QTest::newRow("unknown command") << Split("plan") << "unknown command";
@@ -304,12 +336,12 @@ void TestCorvanePlan::refusals_data()
         << Split("cameras --first 4194305M --second 0 --recorder NR-A8V=1") << "not valid";
     QTest::newRow("negative bit rate")
         << Split("cameras --first -5 --second 0 --recorder NR-A8V=1") << "not valid";
-    QTest::newRow("unknown model") << (base.split(' ', Qt::SkipEmptyParts) << "--recorder"
-                                                                           << "nr-a8v=1")
-                                   << "The NVR Type is not valid";
+    QTest::newRow("unknown model") << Split(base + "--recorder NR-A8=1") << unknownModel;
     QTest::newRow("model twice")
         << Split("cameras --first 1024 --second 0 --recorder NR-A8V=1 --recorder NR-A8V:0=2")
         << "The NVR Type already exists";
+    QTest::newRow("model twice, in another case")
+        << Split(base + "--recorder NR-A8V=1 --recorder nr-a8v=2") << "The NVR Type already exists";
     QTest::newRow("more disabled channels than allowed")
         << Split("cameras --first 1024 --second 0 --recorder NR-K4Y:5=1")
         << "The Channel number is not valid";
@@ -344,8 +376,8 @@ void TestCorvanePlan::refusals_data()
         << Split("cameras --plan PLANS/none.corvane") << "does not exist";
     QTest::newRow("no model") << Split("recorders --camera 1024,0,1") << "--model";
     QTest::newRow("no camera") << Split("recorders --model NR-A8V") << "--camera";
-    QTest::newRow("unknown recorder model")
-        << Split("recorders --model NR-Z8V --camera 1024,0,1") << "The NVR Type is not valid";
+    QTest::newRow("unknown recorder model") << Split("recorders --model NR-Z8V --camera 1024,0,1")
+                                            << "--model \"NR-Z8V\": " + unknownModel;
     QTest::newRow("disable above maximum")
         << Split("recorders --model NR-K8Y --disable 9 --camera 1024,0,1")
         << "The Channel number is not valid";
@@ -412,23 +444,110 @@ void TestCorvanePlan::helpDescribesEveryForm()
     }
 }
 
-// Tries every comma as the one between FIRST and SECOND, parsing both halves each time.
+void TestCorvanePlan::examplesRunAsPrinted_data()
+{
+    QTest::addColumn<QString>("command");
+
+    // In the help, what follows "Example:", continued over lines that end in "\".
+    const QStringList help = Plan({"--help"}).out.split(QLatin1Char('\n'));
+    bool found = false;
+    for (qsizetype i = 0; i < help.size(); ++i) {
+        const qsizetype at = help[i].indexOf(QLatin1String("Example: "));
+        if (at < 0)
+            continue;
+        const qsizetype first = i;
+        QString command = help[i].mid(at + 9);
+        while (command.endsWith(QLatin1Char('\\')) && i + 1 < help.size())
+            command += QLatin1Char('\n') + help[++i];
+        QTest::addRow("--help, line %d", int(first) + 1) << command;
+        found = true;
+    }
+    if (!found)
+        QTest::newRow("--help: no example found") << QString();
+
+    // Elsewhere every line of a code block (fenced, or indented in Markdown) that starts with
+    // the program, by name or by path, is an example. The pages and documents that have
+    // examples must keep some, or the search has gone wrong.
+    const struct
+    {
+        const char* file;
+        bool hasExamples;
+    } sources[] = {{"man/corvane-plan.1.scd", true},
+                   {"man/corvane.1.scd", false},
+                   {"docs/guide.md", true},
+                   {"docs/storage.md", false},
+                   {"README.md", true}};
+    for (const auto& source : sources) {
+        QFile file(QStringLiteral(CORVANE_SOURCE_DIR "/") + QLatin1String(source.file));
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            QTest::addRow("%s: not readable", source.file) << QString();
+            continue;
+        }
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        const bool markdown = QLatin1String(source.file).endsWith(QLatin1String(".md"));
+        bool fenced = false;
+        found = false;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString line = lines[i].trimmed();
+            if (line.startsWith(QLatin1String("```"))) {
+                fenced = !fenced;
+                continue;
+            }
+            if (!fenced && !(markdown && lines[i].startsWith(QLatin1String("    "))))
+                continue;
+            const QString program = line.section(QLatin1Char(' '), 0, 0);
+            if (program != QLatin1String("corvane-plan") &&
+                !program.endsWith(QLatin1String("/corvane-plan")))
+                continue;
+            // The program is found on the path, wherever the build put it.
+            QTest::addRow("%s, line %d", source.file, int(i) + 1)
+                << QStringLiteral("corvane-plan") + line.mid(program.size());
+            found = true;
+        }
+        if (source.hasExamples && !found)
+            QTest::addRow("%s: no example found", source.file) << QString();
+    }
+}
+
+void TestCorvanePlan::examplesRunAsPrinted()
+{
+    QFETCH(QString, command);
+    QVERIFY(!command.isEmpty());
+    QProcess bash;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(CORVANE_PLAN_PATH)).path() +
+                                                   QLatin1Char(':') +
+                                                   environment.value(QStringLiteral("PATH")));
+    bash.setProcessEnvironment(environment);
+    // The plan the examples name, site.corvane, is one of the test plans.
+    bash.setWorkingDirectory(QStringLiteral(CORVANE_TEST_PLANS));
+    bash.start(QStringLiteral("bash"), {QStringLiteral("-c"), command});
+    QVERIFY(bash.waitForFinished(60000));
+    const QString err = QString::fromLocal8Bit(bash.readAllStandardError());
+    QVERIFY2(bash.exitStatus() == QProcess::NormalExit && bash.exitCode() == 0,
+             qPrintable(command + QLatin1Char('\n') + err));
+    QCOMPARE(err, QString());
+    QVERIFY(!bash.readAllStandardOutput().isEmpty());
+}
+
+// Tries every comma as the one between FIRST and SECOND, parsing both halves, without the white
+// space around them, each time.
 static QString SplitByEveryReading(const QString& value, QStringList& fields)
 {
     const QStringList parts = value.split(QLatin1Char(','));
     if (parts.size() < 3)
         return QStringLiteral("fields");
     if (parts.size() == 3) {
-        fields = parts;
+        fields = QStringList{parts[0].trimmed(), parts[1].trimmed(), parts[2].trimmed()};
         return QString();
     }
     const QStringList rates = parts.mid(0, parts.size() - 1);
     int splits = 0;
     for (int k = 1; k < rates.size(); ++k) {
-        const QString first = rates.mid(0, k).join(QLatin1Char(','));
-        const QString second = rates.mid(k).join(QLatin1Char(','));
+        const QString first = rates.mid(0, k).join(QLatin1Char(',')).trimmed();
+        const QString second = rates.mid(k).join(QLatin1Char(',')).trimmed();
         if (IsValidBitRateText(first) && IsValidBitRateText(second)) {
-            fields = QStringList{first, second, parts.last()};
+            fields = QStringList{first, second, parts.last().trimmed()};
             ++splits;
         }
     }
@@ -444,7 +563,8 @@ void TestCorvanePlan::cameraValueSplitAsEveryReadingWouldBe()
     std::mt19937 rng(5);
     std::uniform_int_distribution<int> length(2, 12), pick(0, int(tokens.size()) - 1);
     QStringList values = {QStringLiteral("64k,k,2M(1,5),5"), QStringLiteral("2m,xm(1),0,1"),
-                          QStringLiteral("1M(,),1m,(,),3")};
+                          QStringLiteral("1M(,),1m,(,),3"), QStringLiteral(" 2M (1, 5) , 0 ,1"),
+                          QStringLiteral(" , 2m ,\t1m(x, y)\n,4")};
     for (int i = 0; i < 30000; ++i) {
         QString value;
         for (int n = length(rng); n > 0; --n)

@@ -27,6 +27,7 @@ expected=(
     share/corvane/translations/qt_en_CN.qm
     share/corvane/translations/qt_zh_CN.qm
     share/doc/corvane/LICENSE
+    share/doc/corvane/changelog.gz
     share/doc/corvane/copyright
     share/doc/corvane/guide/guide.md
     share/doc/corvane/guide/ipcpage.png
@@ -58,8 +59,19 @@ desktop-file-validate "$root/share/applications/org.corvane.Corvane.desktop" ||
     fail "desktop entry invalid"
 appstreamcli validate --no-net --pedantic "$root/share/metainfo/org.corvane.Corvane.metainfo.xml" ||
     fail "AppStream metainfo invalid"
-grep -q "<release version=\"$version\"" "$root/share/metainfo/org.corvane.Corvane.metainfo.xml" ||
-    fail "metainfo does not describe release $version"
+
+# One version everywhere: the newest release of the metainfo and of the changelog is the
+# project's (as corvane-plan --version below), and both list the same releases and dates.
+metainfo_releases=$(grep -o '<release version="[^"]*" date="[^"]*"' \
+    "$root/share/metainfo/org.corvane.Corvane.metainfo.xml" | sed 's/.*version="\(.*\)" date="\(.*\)"/\1 \2/')
+changelog_releases=$(gzip -dc "$root/share/doc/corvane/changelog.gz" | sed -nE \
+    -e 's/^corvane \(([^)]*)\) .*/\1/p' \
+    -e 's/^ -- .*>  [A-Za-z]{3}, ([0-9]{1,2} [A-Za-z]{3} [0-9]{4}) .*/\1/p' |
+    while read -r release && read -r day; do echo "$release $(date -d "$day" +%F)"; done)
+[ "${changelog_releases%% *}" = "$version" ] ||
+    fail "the changelog's newest release is '${changelog_releases%% *}', not $version"
+[ "$metainfo_releases" = "$changelog_releases" ] ||
+    fail "metainfo releases '$metainfo_releases' differ from the changelog's '$changelog_releases'"
 for page in corvane corvane-plan; do
     gzip -dc "$root/share/man/man1/$page.1.gz" | grep -q '^\.TH "\?'"$page" ||
         fail "manual page $page(1) is not roff"
@@ -73,6 +85,7 @@ out=$("$root/bin/corvane-plan" --version)
 # The installed program, nothing beside it and no user configuration: it must find its
 # translations in the installed data folder and follow a Chinese locale.
 log=$stage/corvane.log
+: >"$log" # read before the program may have opened it
 env -u LANGUAGE LC_ALL=zh_CN.UTF-8 XDG_CONFIG_HOME="$stage/config" XDG_CONFIG_DIRS="$stage/none" \
     XDG_DATA_HOME="$stage/data" XDG_DATA_DIRS="$stage/none" \
     QT_QPA_PLATFORM="offscreen:configfile=$screen" QT_LOGGING_RULES='corvane.*=true' \
