@@ -21,13 +21,8 @@ CDlgAbout::CDlgAbout(QWidget* parent)
 
 QString CDlgAbout::VersionText()
 {
-    // The project's one version, shown in the dialog's long-standing form: 1.0.0.1 reads
-    // " v1.00.00.01".
-    return tr(" v%1").arg(QStringLiteral("%1.%2.%3.%4")
-                              .arg(CORVANE_VERSION_MAJOR)
-                              .arg(CORVANE_VERSION_MINOR, 2, 10, QLatin1Char('0'))
-                              .arg(CORVANE_VERSION_PATCH, 2, 10, QLatin1Char('0'))
-                              .arg(CORVANE_VERSION_TWEAK, 2, 10, QLatin1Char('0')));
+    // The one version string the program, corvane-plan, the report and the package all show.
+    return tr(" v%1").arg(QLatin1String(CORVANE_VERSION));
 }
 
 CDlgAbout::~CDlgAbout()

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
+#include <corvaneversion.h>
 
 class TestCDlgAbout : public QObject
 {
@@ -71,7 +72,7 @@ void TestCDlgAbout::versionText()
     auto* version = dlg.findChild<QLabel*>(QStringLiteral("pLabelAbout"));
     QVERIFY(version);
     QCOMPARE(version->text(),
-             QStringLiteral(" v1.00.00.01 Build") + QString::number(BuildDateToNumber()));
+             QStringLiteral(" v" CORVANE_VERSION " Build") + QString::number(BuildDateToNumber()));
     QCOMPARE(dlg.findChild<QLabel*>(QStringLiteral("label_6"))->text(), QStringLiteral("Corvane"));
     QCOMPARE(dlg.GetTitleText(), QStringLiteral("About"));
 }
