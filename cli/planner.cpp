@@ -273,6 +273,12 @@ bool ApplyPlanFile(PlanArgs& args, QString& error)
         error = what + read.error;
         return false;
     }
+    // A draft opens in the window with its messages; here nothing can be calculated from it.
+    const QString invalid = CheckPlan(read.plan);
+    if (!invalid.isEmpty()) {
+        error = what + invalid;
+        return false;
+    }
     if (recorders) {
         if (read.plan.cameras.isEmpty()) {
             error = what + QStringLiteral("the plan holds no camera records");

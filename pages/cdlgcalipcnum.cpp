@@ -5,6 +5,7 @@
 #include "engine/bitrate.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
+#include "plan/planfile.h"
 #include "widgets/controls/ccombobox.h"
 #include "widgets/itemviews/crecordtable.h"
 #include "widgets/itemviews/ctableview.h"
@@ -52,6 +53,8 @@ CDlgCalIPCNum::CDlgCalIPCNum(QWidget* parent)
         combo->addItems(BitRateChoices());
         combo->setCurrentIndex(CalDefaultBitRateIndex);
         combo->setEditable(true);
+        // As much as a plan keeps of a typed bit rate.
+        combo->lineEdit()->setMaxLength(PlanFormat::MaxTextChars);
     }
 
     for (QLabel* label : {ui->m_pFirstBitRateLabel, ui->m_pSecondBitRateLabel,
@@ -110,7 +113,7 @@ void CDlgCalIPCNum::SetState(const IpcPageState& state)
     // The page recalculates on every change and warns above 1000000 recorders: only the state
     // entered in full is calculated, so no passing sum can raise the warning.
     m_bSettingState = true;
-    const int records = int(std::min<qsizetype>(state.recorders.size(), TableRows - 1));
+    const int records = int(std::min<qsizetype>(state.recorders.size(), TableRows));
     m_pRecords->Truncate(records);
     while (m_pRecords->RecordCount() < records && m_pRecords->AddRecord()) {
     }

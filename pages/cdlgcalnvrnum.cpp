@@ -8,6 +8,7 @@
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
 #include "pages/cstorageinputs.h"
+#include "plan/planfile.h"
 #include "util/helpers.h"
 #include "widgets/dialogs/chasedialog.h"
 #include "widgets/itemviews/crecordtable.h"
@@ -353,6 +354,8 @@ void CDlgCalNVRNum::MakeRecordEditors(int row)
         auto* combo = new QComboBox;
         combo->addItems(BitRateChoices());
         combo->setEditable(true);
+        // As much as a plan keeps of a typed bit rate.
+        combo->lineEdit()->setMaxLength(PlanFormat::MaxTextChars);
         combo->setCurrentIndex(CalDefaultBitRateIndex);
         return combo;
     };

@@ -94,6 +94,17 @@ bool ReadCount(const QJsonValue& value, int max, int* out)
     return true;
 }
 
+// A count as a page's editor holds it: empty (null) or up to seven digits. Whether it is a
+// count the pages calculate with is CheckPlan's question.
+bool ReadTypedCount(const QJsonValue& value, int* out)
+{
+    if (value.isNull()) {
+        *out = PlanBlankCount;
+        return true;
+    }
+    return ReadCount(value, PlanFormat::MaxTypedCount, out);
+}
+
 QString FieldError(const QString& where, const QString& field)
 {
     return CPlanFile::tr("The plan is damaged: %1 lacks a valid \"%2\".").arg(where, field);
@@ -101,19 +112,20 @@ QString FieldError(const QString& where, const QString& field)
 
 QString CameraWhere(int index)
 {
-    return CPlanFile::tr("camera record %1").arg(index + 1);
+    return CPlanFile::tr("camera record %1 of the NVR Calculate page").arg(index + 1);
 }
 
 QString RecorderWhere(int index)
 {
-    return CPlanFile::tr("recorder record %1").arg(index + 1);
+    return CPlanFile::tr("recorder record %1 of the IPC Calculate page").arg(index + 1);
 }
 
-QString BitRateError(const QString& where, const QString& text)
+QString BitRateError(const QString& where, bool first, const QString& text)
 {
-    return CPlanFile::tr(
-               "The plan holds an invalid bit rate in %1: \"%2\" (range 0 or 32k-16384k).")
-        .arg(where, text);
+    const QString field =
+        first ? CPlanFile::tr("first bit rate") : CPlanFile::tr("second bit rate");
+    return CPlanFile::tr("The plan holds an invalid %1 in %2: \"%3\" (range 0 or 32k-16384k).")
+        .arg(field, where, text);
 }
 
 QString ModelError(const QString& where, const QString& name)
@@ -127,6 +139,13 @@ QString ChannelError(const QString& where, const CalNVRInfo& model)
                "The plan holds an invalid disabled channel number in %1 (%2 allows 0 to %3).")
         .arg(where, model.name)
         .arg(model.maxDisableChannels);
+}
+
+QString TextError(const QString& where)
+{
+    return CPlanFile::tr("The plan holds a bit rate longer than %1 characters in %2.")
+        .arg(PlanFormat::MaxTextChars)
+        .arg(where);
 }
 
 QString CountError(const QString& where)
@@ -204,10 +223,11 @@ QString ReadStorage(const QJsonObject& object, CalStorageInputs* inputs)
     };
     const std::vector<int> sizes = CalDiskSizesTB();
     const Number numbers[] = {
-        {RetentionDaysKey, CalMaxRetentionDays, &inputs->retentionDays,
+        {RetentionDaysKey, PlanFormat::MaxTypedStorage, &inputs->retentionDays,
          CalStorageInput::RetentionDays},
-        {HoursPerDayKey, CalMaxHoursPerDay, &inputs->hoursPerDay, CalStorageInput::HoursPerDay},
-        {RecordedPercentKey, CalMaxRecordedPercent, &inputs->recordedPercent,
+        {HoursPerDayKey, PlanFormat::MaxTypedStorage, &inputs->hoursPerDay,
+         CalStorageInput::HoursPerDay},
+        {RecordedPercentKey, PlanFormat::MaxTypedStorage, &inputs->recordedPercent,
          CalStorageInput::RecordedPercent},
         {DiskTBKey, sizes.back(), &inputs->diskTB, CalStorageInput::DiskSize},
     };
@@ -252,16 +272,17 @@ QString CheckPlan(const CorvanePlan& plan)
     qint64 cameras = 0;
     for (int i = 0; i < plan.cameras.size(); ++i) {
         const PlanCamera& camera = plan.cameras[i];
-        for (const QString& text : {camera.firstBitRate, camera.secondBitRate}) {
+        for (bool first : {true, false}) {
+            const QString& text = first ? camera.firstBitRate : camera.secondBitRate;
             if (!IsValidBitRateText(text))
-                return BitRateError(CameraWhere(i), text);
+                return BitRateError(CameraWhere(i), first, text);
         }
         if (camera.count < 0 || camera.count > CalMaxTotal)
             return CountError(CameraWhere(i));
         cameras += camera.count;
     }
     if (!IsTotalWithinLimit(cameras))
-        return CPlanFile::tr("The plan holds more than 1000000 cameras.");
+        return CPlanFile::tr("The plan holds more than 1000000 cameras on %1.").arg(nvrPage);
     const CalStorageInput storage = CheckStorageInputs(plan.storage);
     if (storage != CalStorageInput::None)
         return StorageError(storage);
@@ -277,7 +298,8 @@ QString CheckPlan(const CorvanePlan& plan)
         if (!FindNVRTypeByName(recorder.model, model))
             return ModelError(RecorderWhere(i), recorder.model);
         if (models.contains(model.name))
-            return CPlanFile::tr("The plan names the NVR type %1 twice.").arg(model.name);
+            return CPlanFile::tr("The plan names the NVR type %1 a second time in %2.")
+                .arg(model.name, RecorderWhere(i));
         models.insert(model.name);
         if (!IsValidDisabledChannels(model, recorder.disabledChannels))
             return ChannelError(RecorderWhere(i), model);
@@ -286,11 +308,71 @@ QString CheckPlan(const CorvanePlan& plan)
         recorders += recorder.count;
     }
     if (!IsTotalWithinLimit(recorders))
-        return CPlanFile::tr("The plan holds more than 1000000 recorders.");
-    for (const QString& text : {plan.ipcFirstBitRate, plan.ipcSecondBitRate}) {
+        return CPlanFile::tr("The plan holds more than 1000000 recorders on %1.").arg(ipcPage);
+    for (bool first : {true, false}) {
+        const QString& text = first ? plan.ipcFirstBitRate : plan.ipcSecondBitRate;
         if (!IsValidBitRateText(text))
-            return BitRateError(ipcPage, text);
+            return BitRateError(ipcPage, first, text);
     }
+    return QString();
+}
+
+QString CheckPlanHoldable(const CorvanePlan& plan)
+{
+    const QString nvrPage = CPlanFile::tr("the NVR Calculate page");
+    const QString ipcPage = CPlanFile::tr("the IPC Calculate page");
+    const auto typed = [](const QString& text) { return text.size() <= PlanFormat::MaxTextChars; };
+    const auto count = [](int value) {
+        return value == PlanBlankCount || (value >= 0 && value <= PlanFormat::MaxTypedCount);
+    };
+
+    CalNVRInfo nvr;
+    if (!FindNVRTypeByName(plan.nvrModel, nvr))
+        return ModelError(nvrPage, plan.nvrModel);
+    if (!IsValidDisabledChannels(nvr, plan.nvrDisabledChannels))
+        return ChannelError(nvrPage, nvr);
+    if (plan.cameras.size() > PlanFormat::MaxCameraRecords)
+        return CPlanFile::tr("The plan holds more than %1 camera records.")
+            .arg(PlanFormat::MaxCameraRecords);
+    for (int i = 0; i < plan.cameras.size(); ++i) {
+        const PlanCamera& camera = plan.cameras[i];
+        if (!typed(camera.firstBitRate) || !typed(camera.secondBitRate))
+            return TextError(CameraWhere(i));
+        if (!count(camera.count))
+            return CountError(CameraWhere(i));
+    }
+    const CalStorageInputs& storage = plan.storage;
+    for (auto [value, input] :
+         {std::pair{storage.retentionDays, CalStorageInput::RetentionDays},
+          std::pair{storage.hoursPerDay, CalStorageInput::HoursPerDay},
+          std::pair{storage.recordedPercent, CalStorageInput::RecordedPercent}}) {
+        if (value < 0 || value > PlanFormat::MaxTypedStorage)
+            return StorageError(input);
+    }
+    // The choices hold only what they offer, valid or not.
+    CalStorageInputs choices;
+    choices.streams = storage.streams;
+    choices.diskTB = storage.diskTB;
+    choices.redundancy = storage.redundancy;
+    const CalStorageInput choice = CheckStorageInputs(choices);
+    if (choice != CalStorageInput::None)
+        return StorageError(choice);
+
+    if (plan.recorders.size() > PlanFormat::MaxRecorderRecords)
+        return CPlanFile::tr("The plan holds more than %1 recorder records.")
+            .arg(PlanFormat::MaxRecorderRecords);
+    for (int i = 0; i < plan.recorders.size(); ++i) {
+        const PlanRecorder& recorder = plan.recorders[i];
+        CalNVRInfo model;
+        if (!FindNVRTypeByName(recorder.model, model))
+            return ModelError(RecorderWhere(i), recorder.model);
+        if (!IsValidDisabledChannels(model, recorder.disabledChannels))
+            return ChannelError(RecorderWhere(i), model);
+        if (!count(recorder.count))
+            return CountError(RecorderWhere(i));
+    }
+    if (!typed(plan.ipcFirstBitRate) || !typed(plan.ipcSecondBitRate))
+        return TextError(ipcPage);
     return QString();
 }
 
@@ -356,7 +438,7 @@ PlanReadResult ParsePlan(const QByteArray& bytes)
             return Refused(FieldError(CameraWhere(i), QStringLiteral("firstBitRate")));
         if (!ReadString(object, "secondBitRate", &camera.secondBitRate))
             return Refused(FieldError(CameraWhere(i), QStringLiteral("secondBitRate")));
-        if (!ReadCount(object.value(QLatin1String("count")), CalMaxTotal, &camera.count))
+        if (!ReadTypedCount(object.value(QLatin1String("count")), &camera.count))
             return Refused(CountError(CameraWhere(i)));
         plan.cameras.append(camera);
     }
@@ -378,7 +460,7 @@ PlanReadResult ParsePlan(const QByteArray& bytes)
         if (!ReadCount(object.value(QLatin1String("disabledChannels")), 1000,
                        &recorder.disabledChannels))
             return Refused(FieldError(RecorderWhere(i), QStringLiteral("disabledChannels")));
-        if (!ReadCount(object.value(QLatin1String("count")), CalMaxTotal, &recorder.count))
+        if (!ReadTypedCount(object.value(QLatin1String("count")), &recorder.count))
             return Refused(CountError(RecorderWhere(i)));
         plan.recorders.append(recorder);
     }
@@ -387,7 +469,7 @@ PlanReadResult ParsePlan(const QByteArray& bytes)
     if (!ReadString(ipc, "secondBitRate", &plan.ipcSecondBitRate))
         return Refused(FieldError(ipcWhere, QStringLiteral("secondBitRate")));
 
-    error = CheckPlan(plan);
+    error = CheckPlanHoldable(plan);
     if (!error.isEmpty())
         return Refused(error);
     result.ok = true;
@@ -469,18 +551,27 @@ QByteArray JsonRecords(const QList<QByteArray>& records)
 
 // Written by hand rather than through QJsonDocument, which sorts the keys: a person reading the
 // file finds the format first and one record a line, in the pages' order.
+namespace {
+
+QByteArray CountJson(int count)
+{
+    return count == PlanBlankCount ? QByteArray("null") : QByteArray::number(count);
+}
+
+} // namespace
+
 QByteArray SerializePlan(const CorvanePlan& plan)
 {
     QList<QByteArray> cameras;
     for (const PlanCamera& camera : plan.cameras)
         cameras << "{\"firstBitRate\": " + JsonString(camera.firstBitRate) +
                        ", \"secondBitRate\": " + JsonString(camera.secondBitRate) +
-                       ", \"count\": " + QByteArray::number(camera.count) + "}";
+                       ", \"count\": " + CountJson(camera.count) + "}";
     QList<QByteArray> recorders;
     for (const PlanRecorder& recorder : plan.recorders)
         recorders << "{\"model\": " + JsonString(recorder.model) + ", \"disabledChannels\": " +
                          QByteArray::number(recorder.disabledChannels) +
-                         ", \"count\": " + QByteArray::number(recorder.count) + "}";
+                         ", \"count\": " + CountJson(recorder.count) + "}";
 
     QByteArray out = "{\n";
     out += "    \"format\": " + JsonString(QLatin1String(PlanFormat::Name)) + ",\n";

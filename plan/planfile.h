@@ -3,10 +3,10 @@
 #define PLANFILE_H
 
 // A plan: everything the two calculator pages hold, kept in one JSON file ("*.corvane") that a
-// person can read. The reader is bounded and refuses, with one message, anything that the pages
-// would not accept as typed input: the program shows it in its message box, corvane-plan on
-// standard error. Nothing here writes a file except WritePlanFile, which replaces the target
-// atomically or not at all.
+// person can read, as typed: a draft with inputs still to be put right is a plan too. The reader
+// is bounded and refuses, with one message, anything that the pages could not hold: the program
+// shows it in its message box, corvane-plan on standard error. Nothing here writes a file except
+// WritePlanFile, which replaces the target atomically or not at all.
 //
 // The recorder catalogue must be filled (InitNVRTypeTable) before plans are read or checked.
 
@@ -26,7 +26,11 @@ constexpr qint64 MaxFileBytes = 256 * 1024;
 // commas between values, as the reader counts them).
 constexpr int MaxDepth = 8;
 constexpr int MaxValues = 4096;
-constexpr int MaxCameraRecords = 100;  // rows of "NVR Calculate"
+constexpr int MaxCameraRecords = 100; // rows of "NVR Calculate"
+// What the pages' editors can hold, valid or not: a draft keeps it.
+constexpr int MaxTypedCount = 9999999; // seven digits
+constexpr int MaxTypedStorage = 9999;  // four digits
+constexpr int MaxTextChars = 64;       // a bit-rate box's text
 constexpr int MaxRecorderRecords = 28; // rows of "IPC Calculate"
 } // namespace PlanFormat
 
@@ -55,9 +59,13 @@ PlanReadResult ParsePlan(const QByteArray& bytes);
 // devices), refuses files above MaxFileBytes, then ParsePlan.
 PlanReadResult ReadPlanFile(const QString& path);
 
-// Empty when the pages would accept the plan as it is; otherwise the reason, as the reader
-// would give it. The reader applies it to every plan it returns.
+// Empty when the pages would calculate with the plan as it is; otherwise the reason, naming the
+// page or record and the field. corvane-plan applies it to a plan it calculates.
 QString CheckPlan(const CorvanePlan& plan);
+
+// Empty when the pages can hold the plan, valid or not (a draft); otherwise the reason. The
+// reader applies it to every plan it returns.
+QString CheckPlanHoldable(const CorvanePlan& plan);
 
 // Indented JSON, the fields in a fixed order.
 QByteArray SerializePlan(const CorvanePlan& plan);

@@ -423,10 +423,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The plan cannot be saved while an input is not valid.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The plan could not be saved to &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -494,18 +490,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>camera record %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>recorder record %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The plan holds an invalid bit rate in %1: &quot;%2&quot; (range 0 or 32k-16384k).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The plan names an unknown NVR type in %1: &quot;%2&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -530,19 +514,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The plan holds more than 1000000 cameras.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The plan holds more than %1 recorder records.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The plan names the NVR type %1 twice.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The plan holds more than 1000000 recorders.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -589,23 +561,40 @@
         <source>The plan holds an invalid &quot;%1&quot; in %2 (one of: %3).</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>CPlanPages</name>
     <message>
-        <source>camera record %1</source>
+        <source>camera record %1 of the NVR Calculate page</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>recorder record %1</source>
+        <source>recorder record %1 of the IPC Calculate page</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The number in %1 is blank or not valid.</source>
+        <source>first bit rate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A storage input of &quot;NVR Calculate&quot; is not valid.</source>
+        <source>second bit rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid %1 in %2: &quot;%3&quot; (range 0 or 32k-16384k).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds a bit rate longer than %1 characters in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds more than 1000000 cameras on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan names the NVR type %1 a second time in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds more than 1000000 recorders on %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -423,10 +423,6 @@
         <translation>程序只接受一个方案文件作为参数。</translation>
     </message>
     <message>
-        <source>The plan cannot be saved while an input is not valid.</source>
-        <translation>有输入无效时无法保存方案。</translation>
-    </message>
-    <message>
         <source>The plan could not be saved to &quot;%1&quot;.</source>
         <translation>无法将方案保存到“%1”。</translation>
     </message>
@@ -494,18 +490,6 @@
         <translation>方案已损坏：%1缺少有效的“%2”。</translation>
     </message>
     <message>
-        <source>camera record %1</source>
-        <translation>第 %1 条 IPC 记录</translation>
-    </message>
-    <message>
-        <source>recorder record %1</source>
-        <translation>第 %1 条 NVR 记录</translation>
-    </message>
-    <message>
-        <source>The plan holds an invalid bit rate in %1: &quot;%2&quot; (range 0 or 32k-16384k).</source>
-        <translation>方案中%1的码率无效：“%2”（范围 0 或 32k-16384k）。</translation>
-    </message>
-    <message>
         <source>The plan names an unknown NVR type in %1: &quot;%2&quot;.</source>
         <translation>方案中%1的 NVR 型号未知：“%2”。</translation>
     </message>
@@ -530,20 +514,8 @@
         <translation>方案中的 IPC 记录超过 %1 条。</translation>
     </message>
     <message>
-        <source>The plan holds more than 1000000 cameras.</source>
-        <translation>方案中的 IPC 总数超过 1000000。</translation>
-    </message>
-    <message>
         <source>The plan holds more than %1 recorder records.</source>
         <translation>方案中的 NVR 记录超过 %1 条。</translation>
-    </message>
-    <message>
-        <source>The plan names the NVR type %1 twice.</source>
-        <translation>方案中 NVR 型号 %1 出现了两次。</translation>
-    </message>
-    <message>
-        <source>The plan holds more than 1000000 recorders.</source>
-        <translation>方案中的 NVR 总数超过 1000000。</translation>
     </message>
     <message>
         <source>The file is too large to be a plan (more than %1 KB).</source>
@@ -589,24 +561,41 @@
         <source>The plan holds an invalid &quot;%1&quot; in %2 (one of: %3).</source>
         <translation>方案中%2的“%1”无效（可选值：%3）。</translation>
     </message>
-</context>
-<context>
-    <name>CPlanPages</name>
     <message>
-        <source>camera record %1</source>
-        <translation>第 %1 条 IPC 记录</translation>
+        <source>camera record %1 of the NVR Calculate page</source>
+        <translation>“NVR 计算”页的第 %1 条摄像机记录</translation>
     </message>
     <message>
-        <source>recorder record %1</source>
-        <translation>第 %1 条 NVR 记录</translation>
+        <source>recorder record %1 of the IPC Calculate page</source>
+        <translation>“IPC 计算”页的第 %1 条 NVR 记录</translation>
     </message>
     <message>
-        <source>The number in %1 is blank or not valid.</source>
-        <translation>%1的数量为空或无效。</translation>
+        <source>first bit rate</source>
+        <translation>主码流码率</translation>
     </message>
     <message>
-        <source>A storage input of &quot;NVR Calculate&quot; is not valid.</source>
-        <translation>“NVR 计算”页的存储参数无效。</translation>
+        <source>second bit rate</source>
+        <translation>子码流码率</translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid %1 in %2: &quot;%3&quot; (range 0 or 32k-16384k).</source>
+        <translation>方案中%2的%1无效：“%3”（范围为 0 或 32k-16384k）。</translation>
+    </message>
+    <message>
+        <source>The plan holds a bit rate longer than %1 characters in %2.</source>
+        <translation>方案中%2的码率超过 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>The plan holds more than 1000000 cameras on %1.</source>
+        <translation>方案中%1的摄像机超过 1000000 台。</translation>
+    </message>
+    <message>
+        <source>The plan names the NVR type %1 a second time in %2.</source>
+        <translation>方案在%2中再次使用了 NVR 型号 %1。</translation>
+    </message>
+    <message>
+        <source>The plan holds more than 1000000 recorders on %1.</source>
+        <translation>方案中%1的 NVR 超过 1000000 台。</translation>
     </message>
 </context>
 <context>

@@ -337,12 +337,8 @@ bool CPlanController::OpenFromCommandLine(const QStringList& arguments)
 
 bool CPlanController::SaveTo(const QString& path)
 {
-    QString problem;
-    const CorvanePlan plan = m_pages.Capture(&problem);
-    if (!problem.isEmpty()) {
-        Warn(tr("The plan cannot be saved while an input is not valid.") + BreakBefore(problem));
-        return false;
-    }
+    // Saved as the pages hold it: a draft keeps its inputs still to be put right.
+    const CorvanePlan plan = m_pages.State();
     QString error;
     if (!WritePlanFile(path, plan, &error)) {
         Warn(tr("The plan could not be saved to \"%1\".").arg(path.toHtmlEscaped()) +

@@ -27,38 +27,6 @@ CorvanePlan CPlanPages::State() const
     return plan;
 }
 
-CorvanePlan CPlanPages::Capture(QString* problem) const
-{
-    CorvanePlan plan = State();
-    // An empty count reads 0 for the checks; its own message below says it best.
-    QString blank;
-    for (int row = 0; row < plan.cameras.size(); ++row) {
-        if (plan.cameras[row].count == PlanBlankCount) {
-            plan.cameras[row].count = 0;
-            if (blank.isEmpty())
-                blank = tr("camera record %1").arg(row + 1);
-        }
-    }
-    for (int row = 0; row < plan.recorders.size(); ++row) {
-        if (plan.recorders[row].count == PlanBlankCount) {
-            plan.recorders[row].count = 0;
-            if (blank.isEmpty())
-                blank = tr("recorder record %1").arg(row + 1);
-        }
-    }
-    if (problem) {
-        bool storageValid = false;
-        m_pNVRPage->StorageInputs(&storageValid);
-        *problem = CheckPlan(plan);
-        if (problem->isEmpty() && !blank.isEmpty())
-            *problem = tr("The number in %1 is blank or not valid.").arg(blank);
-        // The page's own message beside the storage inputs says which one.
-        if (problem->isEmpty() && !storageValid)
-            *problem = tr("A storage input of \"NVR Calculate\" is not valid.");
-    }
-    return plan;
-}
-
 void CPlanPages::Clear()
 {
     m_pNVRPage->Reset();

@@ -52,12 +52,9 @@ class CPlanPages
 public:
     CPlanPages(CDlgCalNVRNum* nvrPage, CDlgCalIPCNum* ipcPage);
 
-    // Both pages' states, valid or not: what "unsaved changes" compares and undo restores.
+    // Both pages' states, valid or not: what "unsaved changes" compares, undo restores and Save
+    // writes (a draft with inputs still to be put right is saved as it is).
     CorvanePlan State() const;
-
-    // The pages' inputs as a plan. Empty `problem` when the plan can be saved; otherwise the
-    // reason (an invalid bit rate, an empty count, a duplicate model...).
-    CorvanePlan Capture(QString* problem) const;
 
     // Both pages as they are at start: no records, default choices, no results.
     void Clear();
