@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPrintDialog>
@@ -28,6 +29,7 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QUndoStack>
+#include <algorithm>
 
 namespace {
 
@@ -500,13 +502,19 @@ void CPlanController::ShowResultMenu(const QPoint& globalPos)
 
 bool CPlanController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType()) {
+    if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == m_pWindow) {
+        // The plan's keys work wherever the focus is: a field that would take one for itself
+        // (Ctrl+E moves to the end of a line on some platforms, Ctrl+Z undoes its typing) does
+        // not get it. Copying a field's selected text stays the field's.
         const auto* key = static_cast<QKeyEvent*>(event);
-        auto* widget = static_cast<QWidget*>(watched);
-        if ((key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
-             m_pRedoAction->shortcuts().contains(QKeySequence(key->keyCombination()))) &&
-            widget->window() == m_pWindow) {
-            // Not taken by the field: the window's shortcut gets it.
+        const QKeySequence pressed(key->keyCombination());
+        const QList<QAction*> actions = Actions();
+        const bool ours = std::any_of(actions.begin(), actions.end(), [&pressed](QAction* action) {
+            return action->shortcuts().contains(pressed);
+        });
+        const auto* edit = qobject_cast<const QLineEdit*>(watched);
+        if (ours && !(key->matches(QKeySequence::Copy) && edit && edit->hasSelectedText())) {
             event->ignore();
             return true;
         }
@@ -519,6 +527,7 @@ bool CPlanController::eventFilter(QObject* watched, QEvent* event)
     }
     // The tree's own copy key would take one line only.
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+        ((m_pTreeViewport && watched == m_pTreeViewport->parent()) || watched == m_pIPCResult) &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
         if (event->type() == QEvent::KeyPress)
             CopyResult();
