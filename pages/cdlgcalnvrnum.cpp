@@ -41,7 +41,7 @@ QString CameraLine(int id, int count)
 {
     const QString number = QString::number(id);
     const int padding = 24 + std::max(0, 3 - int(number.size()));
-    return number + QString(padding, QLatin1Char(' ')) + QString::number(count);
+    return number + QString(padding, QLatin1Char(' ')) + GroupedNumber(count);
 }
 
 QFont CameraLineFont()
@@ -278,7 +278,7 @@ QString CDlgCalNVRNum::LineStorageText(const CalStorage& storage) const
 {
     return tr("Each NVR: %1 TB, disks: %2")
         .arg(ScreenTerabytes(storage.kilobits))
-        .arg(storage.disks);
+        .arg(GroupedNumber(storage.disks));
 }
 
 void CDlgCalNVRNum::ShowStorageTotal(bool shown)
@@ -290,7 +290,7 @@ void CDlgCalNVRNum::ShowStorageTotal(bool shown)
     }
     m_pStorageTotalLabel->setText(tr("Storage: %1 TB, disks: %2 (%3 TB each)")
                                       .arg(ScreenTerabytes(m_siteStorage.kilobits))
-                                      .arg(m_siteStorage.disks)
+                                      .arg(GroupedNumber(m_siteStorage.disks))
                                       .arg(m_resultDiskTB));
     m_pStorageTotalLabel->show();
 }
@@ -658,7 +658,7 @@ void CDlgCalNVRNum::ResetGroup(const std::vector<CalNVRUsedByUI>& vStruCalNVRuse
     QList<QStandardItem*> groups;
     groups.reserve(qsizetype(vStruCalNVRusedByUI.size()));
     for (const CalNVRUsedByUI& line : vStruCalNVRusedByUI) {
-        auto* group = new QStandardItem(countText + QString::number(line.nvrCount));
+        auto* group = new QStandardItem(countText + GroupedNumber(line.nvrCount));
         group->setEditable(false);
         group->setData(QString(), Qt::UserRole + 1);
 

@@ -55,11 +55,14 @@ using Lines = QList<Line>;
 // The texts a user reads in the result tree: a group line, the column line, the camera lines.
 inline QStringList Block(const Line& line)
 {
-    QStringList texts{QStringLiteral("NVR Count(tai):%1").arg(line.recorders), ColumnLine};
+    // Counts read with their digits grouped, as the page writes them in English.
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    QStringList texts{QStringLiteral("NVR Count(tai):") + english.toString(line.recorders),
+                      ColumnLine};
     for (const auto& camera : line.cameras) {
         const QString id = QString::number(camera.first);
         const int spaces = 24 + (id.size() == 1 ? 2 : id.size() == 2 ? 1 : 0);
-        texts << id + QString(spaces, QLatin1Char(' ')) + QString::number(camera.second);
+        texts << id + QString(spaces, QLatin1Char(' ')) + english.toString(camera.second);
     }
     return texts;
 }
