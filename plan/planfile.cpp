@@ -258,17 +258,12 @@ QString ReadStorage(const QJsonObject& object, CalStorageInputs* inputs)
 
 QString CheckPlan(const CorvanePlan& plan)
 {
+    // What no page could hold comes first; then what a page would show a message for.
+    const QString unholdable = CheckPlanHoldable(plan);
+    if (!unholdable.isEmpty())
+        return unholdable;
     const QString nvrPage = CPlanFile::tr("the NVR Calculate page");
     const QString ipcPage = CPlanFile::tr("the IPC Calculate page");
-
-    CalNVRInfo nvr;
-    if (!FindNVRTypeByName(plan.nvrModel, nvr))
-        return ModelError(nvrPage, plan.nvrModel);
-    if (!IsValidDisabledChannels(nvr, plan.nvrDisabledChannels))
-        return ChannelError(nvrPage, nvr);
-    if (plan.cameras.size() > PlanFormat::MaxCameraRecords)
-        return CPlanFile::tr("The plan holds more than %1 camera records.")
-            .arg(PlanFormat::MaxCameraRecords);
     qint64 cameras = 0;
     for (int i = 0; i < plan.cameras.size(); ++i) {
         const PlanCamera& camera = plan.cameras[i];
@@ -287,22 +282,16 @@ QString CheckPlan(const CorvanePlan& plan)
     if (storage != CalStorageInput::None)
         return StorageError(storage);
 
-    if (plan.recorders.size() > PlanFormat::MaxRecorderRecords)
-        return CPlanFile::tr("The plan holds more than %1 recorder records.")
-            .arg(PlanFormat::MaxRecorderRecords);
     qint64 recorders = 0;
     QSet<QString> models;
     for (int i = 0; i < plan.recorders.size(); ++i) {
         const PlanRecorder& recorder = plan.recorders[i];
         CalNVRInfo model;
-        if (!FindNVRTypeByName(recorder.model, model))
-            return ModelError(RecorderWhere(i), recorder.model);
+        FindNVRTypeByName(recorder.model, model);
         if (models.contains(model.name))
             return CPlanFile::tr("The plan names the NVR type %1 a second time in %2.")
                 .arg(model.name, RecorderWhere(i));
         models.insert(model.name);
-        if (!IsValidDisabledChannels(model, recorder.disabledChannels))
-            return ChannelError(RecorderWhere(i), model);
         if (recorder.count < 0 || recorder.count > CalMaxTotal)
             return CountError(RecorderWhere(i));
         recorders += recorder.count;
