@@ -10,19 +10,16 @@
 #include "pages/cstorageinputs.h"
 #include "plan/planfile.h"
 #include "util/helpers.h"
-#include "widgets/dialogs/chasedialog.h"
 #include "widgets/itemviews/crecordtable.h"
 #include "widgets/itemviews/ctableview.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
-#include <QPointer>
 #include <QRegularExpressionValidator>
 #include <QStandardItemModel>
 #include <algorithm>
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -254,19 +251,6 @@ QString CDlgCalNVRNum::ResultTotal() const
 {
     // The box groups the digits for reading; the figure itself has none.
     return ui->m_pResultToolButton->text().remove(QRegularExpression(QStringLiteral("\\D")));
-}
-
-QList<QPair<int, QString>> CDlgCalNVRNum::ResultTreeRows() const
-{
-    QList<QPair<int, QString>> rows;
-    const QStandardItem* root = m_pGroupModel->invisibleRootItem();
-    for (int group = 0; group < root->rowCount(); ++group) {
-        const QStandardItem* line = root->child(group);
-        rows.append({0, line->text()});
-        for (int child = 0; child < line->rowCount(); ++child)
-            rows.append({1, line->child(child)->text()});
-    }
-    return rows;
 }
 
 QWidget* CDlgCalNVRNum::ResultView() const
@@ -605,35 +589,8 @@ void CDlgCalNVRNum::CalNVRNum()
     ClearResult();
     m_bResultCurrent = false;
 
-    ChaseDialog dialog(this, QStringLiteral(":/images/Loading.gif"), tr("Calculation..."), false);
-    CalNVRThread* worker = CreateWorker();
-    // The worker deletes itself once finished; the guard tells when that has happened.
-    QPointer<CalNVRThread> running(worker);
-    // Set on the GUI thread by the worker's own signal, so it is true exactly when the
-    // results are complete. Connected before the dialog so that it is set when the dialog
-    // ends by the same signal.
-    auto finished = std::make_shared<bool>(false);
-    connect(worker, &CalNVRThread::CalSuc, this, [finished] { *finished = true; });
-    connect(worker, &CalNVRThread::CalSuc, &dialog, &ChaseDialog::OnImmediatelyStopChase);
-    worker->start(QThread::InheritPriority);
-    // Whatever else ends the wait, the results are not there yet: keep waiting.
-    while (!*finished) {
-        bool ended = false;
-        const QMetaObject::Connection end =
-            connect(&dialog, &QDialog::finished, this, [&ended] { ended = true; });
-        dialog.exec();
-        disconnect(end);
-        if (!ended && !*finished) {
-            // The loop was left without the dialog finishing: the application is quitting,
-            // and no event loop will run again. Let the worker finish writing CalNVRData
-            // before anything is torn down, and leave the unfinished results alone.
-            dialog.hide();
-            if (running)
-                running->wait();
-            return;
-        }
-    }
-    ShowResult(CalNVRData, storage);
+    if (WaitForWorker(this, CreateWorker(), tr("Calculation...")))
+        ShowResult(CalNVRData, storage);
 }
 
 void CDlgCalNVRNum::ResetGroup(const std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI)

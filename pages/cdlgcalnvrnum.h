@@ -70,12 +70,10 @@ public:
     // The storage inputs as the page shows them: each editor's name and its text or choice.
     QList<QPair<QString, QString>> StorageInputTexts() const;
 
-    // The result on show: the total as the box shows it (empty before a calculation), its
-    // lines, the tree's rows (depth, text), and the storage of one recorder of each line and
-    // of the site.
+    // The result on show: the total (empty before a calculation), its lines, and the storage of
+    // one recorder of each line and of the site.
     QString ResultTotal() const;
     const std::vector<CalNVRUsedByUI>& ResultLines() const { return m_resultLines; }
-    QList<QPair<int, QString>> ResultTreeRows() const;
     const std::vector<CalStorage>& ResultLineStorage() const { return m_lineStorage; }
     const CalStorage& ResultSiteStorage() const { return m_siteStorage; }
     int ResultDiskTB() const { return m_resultDiskTB; }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/pageparts.h"
 
+#include "engine/calnvrthread.h"
 #include "engine/storage.h"
 #include "engine/validation.h"
 #include "widgets/calendar/cuilocale.h"
+#include "widgets/dialogs/chasedialog.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -11,9 +13,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QToolButton>
 #include <QToolTip>
+#include <memory>
 
 namespace {
 
@@ -121,4 +125,36 @@ void SayRefusedInput(QLineEdit* edit)
         QAccessibleEvent alert(edit, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
     });
+}
+
+bool WaitForWorker(QWidget* parent, CalNVRThread* worker, const QString& text)
+{
+    ChaseDialog dialog(parent, QStringLiteral(":/images/Loading.gif"), text, false);
+    // The worker deletes itself once finished; the guard tells when that has happened.
+    QPointer<CalNVRThread> running(worker);
+    // Set on the GUI thread by the worker's own signal, so it is true exactly when the
+    // results are complete. Connected before the dialog so that it is set when the dialog
+    // ends by the same signal.
+    auto finished = std::make_shared<bool>(false);
+    QObject::connect(worker, &CalNVRThread::CalSuc, &dialog, [finished] { *finished = true; });
+    QObject::connect(worker, &CalNVRThread::CalSuc, &dialog, &ChaseDialog::OnImmediatelyStopChase);
+    worker->start(QThread::InheritPriority);
+    // Whatever else ends the wait, the results are not there yet: keep waiting.
+    while (!*finished) {
+        bool ended = false;
+        const QMetaObject::Connection end =
+            QObject::connect(&dialog, &QDialog::finished, &dialog, [&ended] { ended = true; });
+        dialog.exec();
+        QObject::disconnect(end);
+        if (!ended && !*finished) {
+            // The loop was left without the dialog finishing: the application is quitting,
+            // and no event loop will run again. Let the worker finish writing CalNVRData
+            // before anything is torn down, and leave the unfinished results alone.
+            dialog.hide();
+            if (running)
+                running->wait();
+            return false;
+        }
+    }
+    return true;
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QString>
 
+class CalNVRThread;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -40,6 +41,10 @@ QString ScreenTerabytes(quint64 kilobits);
 // Puts `text` into a bit-rate box as a user would: picking the matching entry when there is
 // one, typing it otherwise.
 void EnterComboText(QComboBox* combo, const QString& text);
+
+// Starts the worker and shows the wait dialog until the worker has reported its results; false
+// when the application quits first (the results are then incomplete and must be left alone).
+bool WaitForWorker(QWidget* parent, CalNVRThread* worker, const QString& text);
 
 // A calculator page: a dialog form embedded in the main window.
 class CCalculatorPage : public QDialog

@@ -64,7 +64,6 @@ PlanReportData CPlanPages::ReportData() const
         data.nvrStorageTB = StorageTerabytesText(m_pNVRPage->ResultSiteStorage().kilobits);
         data.nvrDisks = QString::number(m_pNVRPage->ResultSiteStorage().disks);
     }
-    data.nvrTree = m_pNVRPage->ResultTreeRows();
     const std::vector<CalNVRUsedByUI>& lines = m_pNVRPage->ResultLines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         PlanReportData::NvrLine line;

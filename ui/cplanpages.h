@@ -29,7 +29,6 @@ struct PlanReportData
     QList<QStringList> nvrRecords; // ID, first bit rate, second bit rate, number
     QString nvrTotal;              // as the result box shows it; empty before a calculation
     QList<NvrLine> nvrLines;
-    QList<QPair<int, QString>> nvrTree;              // the result tree's rows: depth, text
     QList<QPair<QString, QString>> nvrStorageInputs; // name, value as shown
     QString nvrStorageTotal;                         // as shown under the total; may be empty
     QString nvrStorageTB;                            // the site's, for spreadsheets
