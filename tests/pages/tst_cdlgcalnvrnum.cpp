@@ -5,6 +5,7 @@
 #include "engine/calrecords.h"
 #include "engine/nvrcatalogue.h"
 #include "tests/pages/nvrpagedriver.h"
+#include "widgets/controls/ctooltip.h"
 
 #include <QAccessible>
 #include <QAtomicInt>
@@ -330,6 +331,10 @@ void TestCDlgCalNVRNum::emptiedCountBlocksAddingAndCalculating()
     QVERIFY(!ui.Button()->isEnabled());
     ui.Click(2);
     QVERIFY(!ui.BitRate(2, 1));
+    // The prompt says why it added nothing.
+    QVERIFY(CToolTip::IsTipVisible());
+    QVERIFY2(CToolTip::TipText().contains(QStringLiteral("The number can not be blank")),
+             qPrintable(CToolTip::TipText()));
 
     PageDriver::Type(ui.Count(1), QStringLiteral("3"));
     QVERIFY(label->isHidden());
@@ -540,8 +545,8 @@ void TestCDlgCalNVRNum::storageFollowsTheRetention()
     ui.Child<QLineEdit>("m_pRetentionEdit")->setText(QStringLiteral("90"));
     for (int pass = 0; pass < 2; ++pass) {
         QCOMPARE(ui.TreeBlocks(), blocks);
-        QCOMPARE(SortedRows(ui.StorageRows()), QStringList({"Each NVR: 16.921 TB, disks: 3",
-                                                            "Each NVR: 4.977 TB, disks: 1"}));
+        QCOMPARE(SortedRows(ui.StorageRows()),
+                 QStringList({"Each NVR: 16.921 TB, disks: 3", "Each NVR: 4.977 TB, disks: 1"}));
         QCOMPARE(page.StorageTotalText(),
                  QStringLiteral("Storage: 21.897 TB, disks: 4 (8 TB each)"));
         if (pass == 0)
@@ -939,8 +944,12 @@ void TestCDlgCalNVRNum::keyboardAddsAndDeletes()
     }
     QCOMPARE(ui.FirstFreeRow(), records);
     QCOMPARE(ui.Id(records), Prompt);
-    if (records > 1)
+    if (records > 1) {
         QCOMPARE(ui.BitRate(1, 1)->currentText(), QStringLiteral("1024(1M)"));
+        // Tab goes on into the record just added, not back to the first one.
+        QTest::keyClick(table, Qt::Key_Tab);
+        QVERIFY(ui.BitRate(1, 1)->hasFocus());
+    }
 }
 
 void TestCDlgCalNVRNum::screenReaderNames_data()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/itemviews/crecordtable.h"
 
+#include "widgets/controls/ctooltip.h"
 #include "widgets/itemviews/hierarchicalheaderview.h"
 #include "widgets/itemviews/proxymodelwithheadermodels.h"
 
@@ -11,7 +12,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QStandardItemModel>
-#include <QToolTip>
 #include <algorithm>
 
 namespace {
@@ -145,11 +145,12 @@ void CRecordTable::Activate(const QModelIndex& index)
         return;
     const QString blocked = m_addBlocked();
     if (!blocked.isEmpty()) {
-        // Say why nothing happens, at the prompt.
+        // Say why nothing happens, at the prompt; the program's own tip outlasts the release
+        // of the click that asked.
         const QRect cell = m_pTable->visualRect(index);
-        QToolTip::showText(m_pTable->viewport()->mapToGlobal(cell.center()),
-                           tr("No record can be added until this is corrected: %1").arg(blocked),
-                           m_pTable->viewport(), cell);
+        CToolTip::ShowTip(m_pTable->viewport()->mapToGlobal(cell.center()),
+                          tr("No record can be added until this is corrected: %1").arg(blocked),
+                          m_pTable->viewport());
         return;
     }
     if (AddRecord())
