@@ -105,7 +105,12 @@ void CRecordTable::FitColumns()
 
 CRecordTable::~CRecordTable()
 {
-    // The table and its cell widgets go first, while the models they show still exist.
+    // The table and its cell widgets go first, while the models they show still exist; what
+    // the table says as it goes is no longer for this object.
+    if (m_pTable) {
+        m_pTable->viewport()->removeEventFilter(this);
+        m_pTable->removeEventFilter(this);
+    }
     delete m_pTable;
     delete m_pProxyModel;
     delete m_pDataModel;
@@ -159,9 +164,11 @@ void CRecordTable::Activate(const QModelIndex& index)
 
 bool CRecordTable::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_pTable && watched == m_pTable->viewport() && event->type() == QEvent::Resize)
+    // The event type first: a table being destroyed still sends others, and must not be
+    // looked at as a table then.
+    if (event->type() == QEvent::Resize && m_pTable && watched == m_pTable->viewport())
         FitColumns();
-    if (watched == m_pTable && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress && watched == m_pTable) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const int row = m_pTable->currentIndex().row();
         if (key->key() == Qt::Key_Tab && !(key->modifiers() & ~Qt::KeypadModifier) &&
