@@ -63,8 +63,12 @@ static QString WithoutRemark(const QString& text)
     return text;
 }
 
-static void Properties(const QString& text, const QString& remark)
+static void Properties(const QString& typed, const QString& remark)
 {
+    // Spaces around a text, typed or pasted, mean nothing; the rest holds for what they enclose.
+    const QString text = typed.trimmed();
+    Expect(ParseBitRate(typed) == ParseBitRate(text), "spaces around change nothing", typed,
+           ParseBitRate(typed), ParseBitRate(text));
     const int result = ParseBitRate(text);
     const QString work = WithoutRemark(text);
 
