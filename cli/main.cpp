@@ -41,7 +41,7 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    if (!ApplyPlanFile(args, error)) {
+    if (!ApplyCatalogue(args, error) || !ApplyPlanFile(args, error)) {
         Write(stderr, QStringLiteral("corvane-plan: %1\n").arg(error));
         return 2;
     }

@@ -7,16 +7,19 @@
 QList<PlanOption> PlanOptionsOf(const QString& command)
 {
     const PlanOption json{QStringLiteral("json"), false, false};
+    const PlanOption catalogue{QStringLiteral("catalogue"), true, false};
     if (command == QLatin1String("models"))
-        return {json};
+        return {json, catalogue};
     if (command == QLatin1String("cameras"))
         return {json,
+                catalogue,
                 {QStringLiteral("first"), true, false},
                 {QStringLiteral("second"), true, false},
                 {QStringLiteral("recorder"), true, true},
                 {QStringLiteral("plan"), true, false}};
     if (command == QLatin1String("recorders"))
         return {json,
+                catalogue,
                 {QStringLiteral("model"), true, false},
                 {QStringLiteral("disable"), true, false},
                 {QStringLiteral("camera"), true, true},

@@ -7,6 +7,8 @@
 // values that begin with "-" (a negative bit rate) reach the checks that refuse them.
 // QCommandLineParser does the splitting; the checks and messages on top are the planner's.
 
+#include "engine/nvrcatalogue.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -24,6 +26,8 @@ struct PlanArgs
     QHash<QString, QStringList> values; // option -> values in the order given
     bool help = false;
     bool version = false;
+    // The recorder models besides the built-in ones: a catalogue's or a plan's.
+    CalModelList models;
 
     bool has(const QString& name) const { return values.contains(name); }
     QString value(const QString& name) const { return values.value(name).value(0); }

@@ -5,9 +5,11 @@
 #include "engine/bitrate.h"
 #include "engine/calnvrthread.h"
 #include "engine/calrecords.h"
+#include "engine/grouping.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/storage.h"
 #include "engine/validation.h"
+#include "plan/catalogue.h"
 #include "plan/planfile.h"
 
 #include <QEventLoop>
@@ -48,6 +50,9 @@ const QStringList JsonKeyOrder{QStringLiteral("id"),
                                QStringLiteral("ipChannels"),
                                QStringLiteral("maxDisableChannels"),
                                QStringLiteral("bandwidth"),
+                               QStringLiteral("bays"),
+                               QStringLiteral("largestDiskTB"),
+                               QStringLiteral("builtIn"),
                                QStringLiteral("model"),
                                QStringLiteral("disabledChannels"),
                                QStringLiteral("recorders"),
@@ -55,6 +60,12 @@ const QStringList JsonKeyOrder{QStringLiteral("id"),
                                QStringLiteral("lines"),
                                QStringLiteral("type"),
                                QStringLiteral("count"),
+                               QStringLiteral("channelsUsed"),
+                               QStringLiteral("channels"),
+                               QStringLiteral("bandwidthUsedKbps"),
+                               QStringLiteral("bandwidthKbps"),
+                               QStringLiteral("bandwidthUsePercent"),
+                               QStringLiteral("limit"),
                                QStringLiteral("storage"),
                                QStringLiteral("retentionDays"),
                                QStringLiteral("hoursPerDay"),
@@ -64,7 +75,11 @@ const QStringList JsonKeyOrder{QStringLiteral("id"),
                                QStringLiteral("redundancy"),
                                QStringLiteral("terabytes"),
                                QStringLiteral("bytes"),
-                               QStringLiteral("disks")};
+                               QStringLiteral("disks"),
+                               QStringLiteral("disksPerNvr"),
+                               QStringLiteral("bays"),
+                               QStringLiteral("fitsBays"),
+                               QStringLiteral("linesNotFitting")};
 
 QString JsonText(const QJsonValue& value)
 {
@@ -103,29 +118,34 @@ bool ReadPlainNumber(const QString& text, int& number)
     return true;
 }
 
-// A name as the catalogue spells it, or in another case where that names one model only.
-bool FindModel(const QString& given, CalNVRInfo& model)
+// A name as the built-in models or `own` spell it, or in another case where that names one
+// model only.
+bool FindModel(const CalModelList& own, const QString& given, CalNVRInfo& model)
 {
     const QString name = given.trimmed();
-    if (FindNVRTypeByName(name, model))
+    if (FindModelByName(own, name, model))
         return true;
     QString found;
-    for (const CalNVRInfo& row : NVRTypeList) {
-        if (row.name.compare(name, Qt::CaseInsensitive) == 0) {
-            if (!found.isEmpty())
-                return false;
-            found = row.name;
+    for (const CalModelList* list : {static_cast<const CalModelList*>(&NVRTypeList), &own}) {
+        for (const CalNVRInfo& row : *list) {
+            if (row.name.compare(name, Qt::CaseInsensitive) == 0) {
+                if (!found.isEmpty())
+                    return false;
+                found = row.name;
+            }
         }
     }
-    return !found.isEmpty() && FindNVRTypeByName(found, model);
+    return !found.isEmpty() && FindModelByName(own, found, model);
 }
 
 // The page's message, and the names that would have been taken.
-QString ModelRefusal(const QString& what)
+QString ModelRefusal(const QString& what, const CalModelList& own)
 {
     QStringList names;
-    for (const CalNVRInfo& row : NVRTypeList)
-        names << row.name;
+    for (const CalModelList* list : {static_cast<const CalModelList*>(&NVRTypeList), &own}) {
+        for (const CalNVRInfo& row : *list)
+            names << row.name;
+    }
     return QStringLiteral("%1: %2 (models: %3)")
         .arg(what, QLatin1String(CalMessages::NVRTypeInvalid), names.join(QLatin1String(", ")));
 }
@@ -161,6 +181,38 @@ const QStringList StorageOptions{
 
 const QStringList& StreamNames = CalStreamNames();
 const QStringList& RedundancyNames = CalRedundancyNames();
+// --disk-tb's choice of the smallest size that fits each line's recorder.
+const QString SmallestDisk = QStringLiteral("smallest");
+
+QString DiskSizeText(int diskTB)
+{
+    return diskTB == CalDiskSmallestFits ? SmallestDisk : QString::number(diskTB);
+}
+
+QJsonValue Optional(int value)
+{
+    return value > 0 ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonValue FitJson(CalBayFit fit)
+{
+    if (fit == CalBayFit::Unknown)
+        return QJsonValue(QJsonValue::Null);
+    return fit == CalBayFit::Fits;
+}
+
+QString LimitName(CalLineLoad::Limit limit)
+{
+    switch (limit) {
+    case CalLineLoad::Channels:
+        return QStringLiteral("channels");
+    case CalLineLoad::Bandwidth:
+        return QStringLiteral("bandwidth");
+    case CalLineLoad::NotFull:
+        break;
+    }
+    return QString();
+}
 
 bool WantsStorage(const PlanArgs& args)
 {
@@ -212,14 +264,18 @@ QString ReadStorageInputs(const PlanArgs& args, CalStorageInputs& inputs)
     }
     if (args.has(StorageOptions[4])) {
         const std::vector<int> sizes = CalDiskSizesTB();
+        const QString given = args.value(StorageOptions[4]).trimmed();
         int number = 0;
-        if (!ReadPlainNumber(args.value(StorageOptions[4]).trimmed(), number) ||
-            std::find(sizes.begin(), sizes.end(), number) == sizes.end()) {
+        if (given == SmallestDisk) {
+            number = CalDiskSmallestFits;
+        } else if (!ReadPlainNumber(given, number) ||
+                   std::find(sizes.begin(), sizes.end(), number) == sizes.end()) {
             QStringList offered;
             for (const int size : sizes)
                 offered << QString::number(size);
             return what(StorageOptions[4]) +
-                   QStringLiteral("not a disk size offered (%1 TB)").arg(offered.join(", "));
+                   QStringLiteral("not a disk size offered (%1 TB, or smallest)")
+                       .arg(offered.join(", "));
         }
         inputs.diskTB = number;
     }
@@ -268,6 +324,7 @@ bool ApplyPlanFile(PlanArgs& args, QString& error)
     }
     const QString path = args.value(plan);
     const PlanReadResult read = ReadPlanFile(path);
+    args.models = read.plan.models;
     const QString what = QStringLiteral("--plan ") + Quoted(path) + QStringLiteral(": ");
     if (!read.ok) {
         error = what + read.error;
@@ -303,7 +360,7 @@ bool ApplyPlanFile(PlanArgs& args, QString& error)
                 QString::number(storage.hoursPerDay),
                 QString::number(storage.recordedPercent),
                 StreamNames.value(storage.streams == CalStreams::Both ? 1 : 0),
-                QString::number(storage.diskTB),
+                DiskSizeText(storage.diskTB),
                 RedundancyNames.value(int(storage.redundancy))};
             for (int i = 0; i < StorageOptions.size(); ++i)
                 args.values[StorageOptions[i]] = QStringList{values[i]};
@@ -323,26 +380,60 @@ bool ApplyPlanFile(PlanArgs& args, QString& error)
     return true;
 }
 
+bool ApplyCatalogue(PlanArgs& args, QString& error)
+{
+    const QString option = QStringLiteral("catalogue");
+    if (!args.has(option))
+        return true;
+    const QString path = args.value(option);
+    if (args.has(QStringLiteral("plan"))) {
+        error = QStringLiteral("--plan cannot be combined with --catalogue: a plan brings its "
+                               "own recorder models");
+        return false;
+    }
+    const CatalogueReadResult read = ReadCatalogueFile(path);
+    if (!read.ok) {
+        error = QStringLiteral("--catalogue ") + Quoted(path) + QStringLiteral(": ") + read.error;
+        return false;
+    }
+    args.models = read.models;
+    return true;
+}
+
 PlanResult PlanModels(const PlanArgs& args)
 {
     const bool json = args.has(QStringLiteral("json"));
     QJsonArray items;
     QString text;
-    for (const CalNVRInfo& model : NVRTypeList) {
-        if (json) {
-            items.append(
-                QJsonObject{{QStringLiteral("id"), model.id},
-                            {QStringLiteral("name"), model.name},
-                            {QStringLiteral("ipChannels"), model.ipChannels},
-                            {QStringLiteral("maxDisableChannels"), model.maxDisableChannels},
-                            {QStringLiteral("bandwidth"), model.bandwidth}});
-        } else {
-            text += QStringLiteral("%1  %2  %3  %4  %5\n")
-                        .arg(model.id, 2)
-                        .arg(model.name, -8)
-                        .arg(model.ipChannels, 2)
-                        .arg(model.maxDisableChannels, 2)
-                        .arg(model.bandwidth, 5);
+    const auto unknown = [](int value) {
+        return value > 0 ? QString::number(value) : QStringLiteral("-");
+    };
+    for (const CalModelList* list :
+         {static_cast<const CalModelList*>(&NVRTypeList), &args.models}) {
+        for (std::size_t i = 0; i < list->size(); ++i) {
+            const CalNVRInfo& model = (*list)[i];
+            const bool builtIn = list == &NVRTypeList;
+            const int id = builtIn ? model.id : CalFirstOwnModelId + int(i);
+            if (json) {
+                items.append(
+                    QJsonObject{{QStringLiteral("id"), id},
+                                {QStringLiteral("name"), model.name},
+                                {QStringLiteral("ipChannels"), model.ipChannels},
+                                {QStringLiteral("maxDisableChannels"), model.maxDisableChannels},
+                                {QStringLiteral("bandwidth"), model.bandwidth},
+                                {QStringLiteral("bays"), Optional(model.bays)},
+                                {QStringLiteral("largestDiskTB"), Optional(model.largestDiskTB)},
+                                {QStringLiteral("builtIn"), builtIn}});
+            } else {
+                text += QStringLiteral("%1  %2  %3  %4  %5  %6  %7\n")
+                            .arg(id, 2)
+                            .arg(model.name, -8)
+                            .arg(model.ipChannels, 2)
+                            .arg(model.maxDisableChannels, 2)
+                            .arg(model.bandwidth, 5)
+                            .arg(unknown(model.bays), 3)
+                            .arg(unknown(model.largestDiskTB), 3);
+            }
         }
     }
     if (json)
@@ -388,8 +479,8 @@ PlanResult PlanCameras(const PlanArgs& args)
         }
 
         CalNVRInfo model;
-        if (!FindModel(name, model))
-            return Refuse(ModelRefusal(what));
+        if (!FindModel(args.models, name, model))
+            return Refuse(ModelRefusal(what, args.models));
         // By the catalogue's spelling, so that another case is the same model.
         if (!names.insert(model.name).second)
             return Refuse(what + QStringLiteral(": ") + QLatin1String(CalMessages::NVRTypeExists));
@@ -408,7 +499,8 @@ PlanResult PlanCameras(const PlanArgs& args)
     if (!IsTotalWithinLimit(total))
         return Refuse(QLatin1String(CalMessages::TooManyNVRs));
 
-    const int cameras = !selection.empty() && bitRate > 0 ? CalIPCCapacity(selection, bitRate) : 0;
+    const int cameras =
+        !selection.empty() && bitRate > 0 ? CalIPCCapacity(selection, bitRate, args.models) : 0;
     if (args.has(QStringLiteral("json")))
         return Succeed(JsonText(QJsonObject{{QStringLiteral("cameras"), cameras}}) +
                        QLatin1Char('\n'));
@@ -419,7 +511,7 @@ PlanResult PlanCameras(const PlanArgs& args)
 static void RunWorker(const CalNVRInfo& model, int disabled, std::vector<CalIPCInfo> list,
                       std::vector<CalStorageCamera> rates, const CalStorageInputs& storage)
 {
-    CalNVRData.nvrType = model.id;
+    CalNVRData.model = model;
     CalNVRData.disabledChannels = disabled;
     CalNVRData.ipcList = std::move(list);
     CalNVRData.storageRates = std::move(rates);
@@ -444,8 +536,8 @@ PlanResult PlanRecorders(const PlanArgs& args)
 
     const QString name = args.value(QStringLiteral("model"));
     CalNVRInfo model;
-    if (!FindModel(name, model))
-        return Refuse(ModelRefusal(QStringLiteral("--model ") + Quoted(name)));
+    if (!FindModel(args.models, name, model))
+        return Refuse(ModelRefusal(QStringLiteral("--model ") + Quoted(name), args.models));
     int disabled = 0;
     if (args.has(QStringLiteral("disable"))) {
         const QString text = args.value(QStringLiteral("disable"));
@@ -512,6 +604,11 @@ PlanResult PlanRecorders(const PlanArgs& args)
     }
 
     std::vector<CalIPCInfo> list = SelectIPCsToGroup(rows);
+    int smallestBitRate = 0;
+    for (const CalIPCInfo& info : list) {
+        if (smallestBitRate == 0 || info.bitRate < smallestBitRate)
+            smallestBitRate = info.bitRate;
+    }
     int total = 0;
     std::vector<CalNVRUsedByUI> lines;
     std::vector<CalStorage> lineStorage;
@@ -538,11 +635,27 @@ PlanResult PlanRecorders(const PlanArgs& args)
             for (const CalIPCInfo& info : line.ipcs)
                 cameras.append(QJsonObject{{QStringLiteral("type"), info.id},
                                            {QStringLiteral("count"), info.count}});
+            const CalLineLoad load = LineLoad(line, model, disabled, smallestBitRate);
             QJsonObject item{{QStringLiteral("recorders"), line.nvrCount},
-                             {QStringLiteral("cameras"), cameras}};
-            if (storage)
-                item.insert(QStringLiteral("storage"),
-                            StorageJson(lineStorage[std::size_t(lineItems.size())]));
+                             {QStringLiteral("cameras"), cameras},
+                             {QStringLiteral("channelsUsed"), load.channelsUsed},
+                             {QStringLiteral("channels"), load.channels},
+                             {QStringLiteral("bandwidthUsedKbps"), load.bandwidthUsed},
+                             {QStringLiteral("bandwidthKbps"), load.bandwidth},
+                             {QStringLiteral("bandwidthUsePercent"),
+                              BandwidthUsePercent(load.bandwidthUsed, load.bandwidth)},
+                             {QStringLiteral("limit"), load.limit == CalLineLoad::NotFull
+                                                           ? QJsonValue(QJsonValue::Null)
+                                                           : QJsonValue(LimitName(load.limit))}};
+            if (storage) {
+                const CalStorage& one = lineStorage[std::size_t(lineItems.size())];
+                QJsonObject each = StorageJson(one);
+                each.insert(QStringLiteral("diskTB"), one.diskTB);
+                item.insert(QStringLiteral("storage"), each);
+                item.insert(QStringLiteral("disksPerNvr"), qint64(one.disks));
+                item.insert(QStringLiteral("bays"), Optional(model.bays));
+                item.insert(QStringLiteral("fitsBays"), FitJson(one.fit));
+            }
             lineItems.append(item);
         }
         QJsonObject result{{QStringLiteral("model"), model.name},
@@ -556,7 +669,10 @@ PlanResult PlanRecorders(const PlanArgs& args)
             site.insert(QStringLiteral("recordedPercent"), storageInputs.recordedPercent);
             site.insert(QStringLiteral("streams"),
                         StreamNames[storageInputs.streams == CalStreams::Both ? 1 : 0]);
-            site.insert(QStringLiteral("diskTB"), storageInputs.diskTB);
+            site.insert(QStringLiteral("diskTB"), storageInputs.diskTB == CalDiskSmallestFits
+                                                      ? QJsonValue(SmallestDisk)
+                                                      : QJsonValue(storageInputs.diskTB));
+            site.insert(QStringLiteral("linesNotFitting"), qint64(siteStorage.linesNotFitting));
             site.insert(QStringLiteral("redundancy"),
                         RedundancyNames[int(storageInputs.redundancy)]);
             result.insert(QStringLiteral("storage"), site);
@@ -566,12 +682,18 @@ PlanResult PlanRecorders(const PlanArgs& args)
         out = QStringLiteral("model: %1, %2\nrecorders: %3\n")
                   .arg(model.name, Plural(disabled, "disabled channel", "disabled channels"))
                   .arg(total);
-        if (storage)
-            out += QStringLiteral("storage: %1 TB (%2 bytes), %3 of %4 TB\n")
+        if (storage) {
+            out += QStringLiteral("storage: %1 TB (%2 bytes), %3")
                        .arg(StorageTerabytesText(siteStorage.kilobits),
                             StorageBytesText(siteStorage.kilobits),
-                            Plural(qint64(siteStorage.disks), "disk", "disks"))
-                       .arg(storageInputs.diskTB);
+                            Plural(qint64(siteStorage.disks), "disk", "disks"));
+            out += siteStorage.diskTB > 0 ? QStringLiteral(" of %1 TB\n").arg(siteStorage.diskTB)
+                                          : QStringLiteral(" (sizes per line)\n");
+            if (siteStorage.linesNotFitting > 0)
+                out += QStringLiteral("lines whose disks do not fit the %1: %2\n")
+                           .arg(model.name)
+                           .arg(siteStorage.linesNotFitting);
+        }
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const CalNVRUsedByUI& line = lines[i];
             QStringList cameras;
@@ -579,10 +701,33 @@ PlanResult PlanRecorders(const PlanArgs& args)
                 cameras << QStringLiteral("type %1 x %2").arg(info.id).arg(info.count);
             out += Plural(line.nvrCount, "recorder", "recorders") + QStringLiteral(": ") +
                    cameras.join(QLatin1String(", ")) + QLatin1Char('\n');
-            if (storage)
-                out += QStringLiteral("  each: %1 TB, %2\n")
-                           .arg(StorageTerabytesText(lineStorage[i].kilobits),
-                                Plural(qint64(lineStorage[i].disks), "disk", "disks"));
+            const CalLineLoad load = LineLoad(line, model, disabled, smallestBitRate);
+            out += QStringLiteral("  load: %1 of %2 channels, %3 of %4 kbps (%5 %)")
+                       .arg(load.channelsUsed)
+                       .arg(load.channels)
+                       .arg(load.bandwidthUsed)
+                       .arg(load.bandwidth)
+                       .arg(BandwidthUsePercent(load.bandwidthUsed, load.bandwidth), 0, 'f', 1);
+            out += load.limit == CalLineLoad::NotFull
+                       ? QStringLiteral("\n")
+                       : QStringLiteral(", full: %1\n").arg(LimitName(load.limit));
+            if (storage) {
+                const CalStorage& one = lineStorage[i];
+                out += QStringLiteral("  each: %1 TB, %2 of %3 TB")
+                           .arg(StorageTerabytesText(one.kilobits),
+                                Plural(qint64(one.disks), "disk", "disks"))
+                           .arg(one.diskTB);
+                if (one.fit == CalBayFit::TooManyDisks || one.fit == CalBayFit::NoSizeFits)
+                    out += QStringLiteral(", needs %1 disks, the %2 holds %3")
+                               .arg(one.disks)
+                               .arg(model.name)
+                               .arg(model.bays);
+                else if (one.fit == CalBayFit::DiskTooLarge)
+                    out += QStringLiteral(", the %1 takes disks of at most %2 TB")
+                               .arg(model.name)
+                               .arg(model.largestDiskTB);
+                out += QLatin1Char('\n');
+            }
         }
     }
     return Succeed(out);

@@ -21,6 +21,9 @@ struct PlanResult
 // the command stands for. False with a one-line `error` for a file the program would refuse to
 // open, for a plan without camera records (recorders), or when input options are given as well.
 bool ApplyPlanFile(PlanArgs& args, QString& error);
+// "--catalogue FILE": reads its models into args.models. False with a one-line `error` for a
+// file the program would refuse to import, or with --plan, which brings its own models.
+bool ApplyCatalogue(PlanArgs& args, QString& error);
 
 PlanResult PlanModels(const PlanArgs& args);
 PlanResult PlanCameras(const PlanArgs& args);

@@ -55,7 +55,8 @@ int ParseBitRate(const QString& typed)
     return value == 0 ? -1 : int(value);
 }
 
-int CalIPCCapacity(const CalNVRSelection& selection, int bitRate)
+int CalIPCCapacity(const CalNVRSelection& selection, int bitRate,
+                   const std::vector<CalNVRInfo>& own)
 {
     if (bitRate <= 0)
         return 0;
@@ -65,7 +66,7 @@ int CalIPCCapacity(const CalNVRSelection& selection, int bitRate)
         if (recorders <= 0)
             continue;
         CalNVRInfo model; // fresh each time: an unknown id writes nothing into it
-        FindNVRTypeById(id, model, disabledChannels);
+        FindModelById(own, id, model, disabledChannels);
         int perRecorder = 0;
         if (bitRate == model.bandwidth)
             perRecorder = 1;

@@ -6,11 +6,14 @@
 // "IPC Calculate" page: how many cameras of one bit rate a set of recorders takes.
 // Both run on the caller's thread and keep no state.
 
+#include "engine/nvrcatalogue.h"
+
 #include <QString>
 #include <map>
 #include <utility>
 
-// Catalogue id -> (disabled channels, number of recorders of that model).
+// Model id (built-in, or a plan's own from CalFirstOwnModelId) -> (disabled channels, number of
+// recorders of that model).
 using CalNVRSelection = std::map<int, std::pair<int, int>>;
 
 // kbps of a text such as "512", "512k", "2M" or "1024(1M)"; 0 for a zero bit rate and -1
@@ -22,6 +25,8 @@ int ParseBitRate(const QString& text);
 // Cameras of `bitRate` kbps each that the selected recorders take, or 0 when the bit rate is
 // not above 0. Models missing from the catalogue and rows without recorders add nothing; the
 // sum saturates at INT_MAX instead of overflowing.
-int CalIPCCapacity(const CalNVRSelection& selection, int bitRate);
+// Ids from CalFirstOwnModelId name the models of `own`.
+int CalIPCCapacity(const CalNVRSelection& selection, int bitRate,
+                   const std::vector<CalNVRInfo>& own = {});
 
 #endif

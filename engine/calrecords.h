@@ -7,6 +7,7 @@
 // inputs to the worker and gets the results back. The page writes the inputs before the
 // worker starts and reads the results only after the worker's CalSuc(); no lock is needed.
 
+#include "engine/nvrcatalogue.h"
 #include "engine/storage.h"
 
 #include <map>
@@ -65,7 +66,9 @@ struct CalNVRDataRecord
     std::vector<CalIPCInfo> ipcList;      // written by the page; sorted in place by the grouping
     std::vector<CalNVRUsedByUI> usedList; // result lines
     std::map<int, CalNVRGroup> groupMap;  // working map, empty between calculations
-    int nvrType = 0;                      // catalogue id of the chosen model
+    int nvrType = 0;                      // catalogue id of the chosen built-in model
+    // The chosen model by value; when it has a bandwidth it is used instead of nvrType.
+    CalNVRInfo model;
     int disabledChannels = 0;
     int nvrTotal = 0; // -1 while a calculation is pending
 

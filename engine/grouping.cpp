@@ -183,9 +183,18 @@ bool SameLoad(const CalNVRLoads& loads, const CalNVRLoads::Run& a, const CalNVRL
 int GroupIPCs(std::vector<CalIPCInfo>& ipcList, CalNVRLoads& loads, int nvrType,
               int disabledChannels)
 {
-    loads.clear();
     CalNVRInfo model;
-    FindNVRTypeById(nvrType, model, disabledChannels);
+    FindNVRTypeById(nvrType, model, -1);
+    return GroupIPCs(ipcList, loads, model, disabledChannels);
+}
+
+int GroupIPCs(std::vector<CalIPCInfo>& ipcList, CalNVRLoads& loads, const CalNVRInfo& given,
+              int disabledChannels)
+{
+    loads.clear();
+    CalNVRInfo model = given;
+    // An unknown built-in id leaves the model empty: no channel, nothing placed.
+    model.usableChannels = model.bandwidth > 0 ? model.ipChannels + disabledChannels : 0;
 
     for (CalIPCInfo& info : ipcList)
         info.byBitRate = true;
@@ -295,10 +304,23 @@ void MergeNVRGroups(const std::map<int, CalNVRGroup>& groupMap,
     MergeNVRLoads(loads, usedList);
 }
 
+namespace {
+
+CalNVRInfo ModelOf(const CalNVRDataRecord& data)
+{
+    if (data.model.bandwidth > 0)
+        return data.model;
+    CalNVRInfo model;
+    FindNVRTypeById(data.nvrType, model, -1);
+    return model;
+}
+
+} // namespace
+
 int RunNVRCalculation(CalNVRDataRecord& data)
 {
     CalNVRLoads loads;
-    const int total = GroupIPCs(data.ipcList, loads, data.nvrType, data.disabledChannels);
+    const int total = GroupIPCs(data.ipcList, loads, ModelOf(data), data.disabledChannels);
     data.groupMap.clear();
     data.usedList.clear();
     MergeNVRLoads(loads, data.usedList);
@@ -313,14 +335,14 @@ int RunNVRCalculation(CalNVRDataRecord& data)
 
 void ResultStorage(CalNVRDataRecord& data)
 {
-    std::vector<CalStorageLine> lines;
-    lines.reserve(data.usedList.size());
+    const CalNVRInfo model = ModelOf(data);
+    std::vector<int> nvrCounts;
+    nvrCounts.reserve(data.usedList.size());
     data.lineStorage.clear();
     data.lineStorage.reserve(data.usedList.size());
+    std::vector<CalStorageCamera> cameras;
     for (const CalNVRUsedByUI& used : data.usedList) {
-        CalStorageLine line;
-        line.nvrCount = used.nvrCount;
-        line.cameras.reserve(used.ipcs.size());
+        cameras.clear();
         for (const CalIPCInfo& info : used.ipcs) {
             const bool known = info.id >= 1 && std::size_t(info.id) <= data.storageRates.size();
             CalStorageCamera camera;
@@ -328,10 +350,38 @@ void ResultStorage(CalNVRDataRecord& data)
                 camera = data.storageRates[std::size_t(info.id - 1)];
             // A negative count is what the storage functions refuse.
             camera.count = known ? info.count : -1;
-            line.cameras.push_back(camera);
+            cameras.push_back(camera);
         }
-        data.lineStorage.push_back(RecorderStorage(line.cameras, data.storageInputs));
-        lines.push_back(std::move(line));
+        CalStorage recorder = RecorderStorage(cameras, data.storageInputs);
+        FitDisks(recorder, data.storageInputs, model.bays, model.largestDiskTB);
+        data.lineStorage.push_back(recorder);
+        nvrCounts.push_back(used.nvrCount);
     }
-    data.siteStorage = SiteStorage(lines, data.storageInputs);
+    data.siteStorage = CheckStorageInputs(data.storageInputs) == CalStorageInput::None
+                           ? SumSiteStorage(data.lineStorage, nvrCounts)
+                           : CalStorage();
+}
+
+CalLineLoad LineLoad(const CalNVRUsedByUI& line, const CalNVRInfo& model, int disabledChannels,
+                     int smallestBitRate)
+{
+    CalLineLoad load;
+    load.channels = model.ipChannels + disabledChannels;
+    load.bandwidth = model.bandwidth;
+    for (const CalIPCInfo& info : line.ipcs) {
+        load.channelsUsed += info.count;
+        load.bandwidthUsed += qint64(info.bitRate) * info.count;
+    }
+    if (load.channelsUsed >= load.channels)
+        load.limit = CalLineLoad::Channels;
+    else if (load.bandwidth - load.bandwidthUsed < qint64(smallestBitRate))
+        load.limit = CalLineLoad::Bandwidth;
+    return load;
+}
+
+double BandwidthUsePercent(qint64 used, int bandwidth)
+{
+    if (bandwidth <= 0)
+        return 0;
+    return double(used * 1000 / bandwidth) / 10.0;
 }

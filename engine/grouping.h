@@ -19,6 +19,7 @@
 // The per-recorder map remains as the interface of GroupIPCToNVR and MergeNVRGroups.
 
 #include "engine/calrecords.h"
+#include "engine/nvrcatalogue.h"
 
 #include <map>
 #include <vector>
@@ -53,6 +54,10 @@ struct CalNVRLoads
 // without a positive bit rate or count are left out rather than divided by.
 int GroupIPCs(std::vector<CalIPCInfo>& ipcList, CalNVRLoads& loads, int nvrType,
               int disabledChannels);
+// The same for a model given by value (a planner's own or a built-in one): its bandwidth and
+// its channels plus `disabledChannels` are all the grouping reads of it.
+int GroupIPCs(std::vector<CalIPCInfo>& ipcList, CalNVRLoads& loads, const CalNVRInfo& model,
+              int disabledChannels);
 
 // Appends one line per distinct load to `usedList`, in the order of the recorders that first
 // carry each load, each line's cameras by ascending id. A recorder joins the first line whose
@@ -68,7 +73,8 @@ int GroupIPCToNVR(std::vector<CalIPCInfo>& ipcList, std::map<int, CalNVRGroup>& 
 void MergeNVRGroups(const std::map<int, CalNVRGroup>& groupMap,
                     std::vector<CalNVRUsedByUI>& usedList);
 
-// The worker's whole cycle on `data`: group, fold, sort the lines by ascending recorder count,
+// The worker's whole cycle on `data` (with data.model when it has a bandwidth, else the
+// built-in model data.nvrType): group, fold, sort the lines by ascending recorder count,
 // store the total in nvrTotal. Works on the compact store, so groupMap stays empty (it is
 // emptied if it was not); returns the total.
 // Then, when data.storageRates is given, ResultStorage.
@@ -76,7 +82,31 @@ int RunNVRCalculation(CalNVRDataRecord& data);
 
 // Fills data.lineStorage (one recorder of each result line) and data.siteStorage from the
 // result lines, data.storageRates and data.storageInputs. A camera type without a rate makes
-// its line and the site not ok.
+// its line and the site not ok. Each line's disks are judged against the model's bays and
+// largest disk; with CalDiskSmallestFits each line takes the smallest offered size that fits.
 void ResultStorage(CalNVRDataRecord& data);
+
+// What one recorder of a result line carries of what its model offers.
+struct CalLineLoad
+{
+    enum Limit
+    {
+        NotFull,
+        Channels,  // no channel left
+        Bandwidth, // channels left, but too little bandwidth for any camera of the request
+    };
+    int channelsUsed = 0;
+    int channels = 0; // usable: the model's channels plus the disabled ones
+    qint64 bandwidthUsed = 0;
+    int bandwidth = 0;
+    Limit limit = NotFull;
+};
+// `smallestBitRate` is the lowest bit rate among the cameras calculated: a recorder with less
+// bandwidth left than that takes no further camera of the request.
+CalLineLoad LineLoad(const CalNVRUsedByUI& line, const CalNVRInfo& model, int disabledChannels,
+                     int smallestBitRate);
+// Bandwidth used in percent of the whole, rounded down to tenths, so that a recorder shown at
+// 100.0 % is full to the last kbps.
+double BandwidthUsePercent(qint64 used, int bandwidth);
 
 #endif

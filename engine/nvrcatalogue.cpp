@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/nvrcatalogue.h"
 
+#include <algorithm>
+
 std::vector<CalNVRInfo> NVRTypeList;
 
 CalNVRInfo::CalNVRInfo(int id_, const QString& name_, int ipChannels_, int maxDisableChannels_,
@@ -46,6 +48,8 @@ static void CopyModel(const CalNVRInfo& row, CalNVRInfo& info)
     info.ipChannels = row.ipChannels;
     info.maxDisableChannels = row.maxDisableChannels;
     info.bandwidth = row.bandwidth;
+    info.bays = row.bays;
+    info.largestDiskTB = row.largestDiskTB;
 }
 
 bool FindNVRTypeByName(const QString& name, CalNVRInfo& info)
@@ -69,4 +73,89 @@ void FindNVRTypeById(int id, CalNVRInfo& info, int disabledChannels)
             return;
         }
     }
+}
+
+bool FindModelByName(const CalModelList& own, const QString& name, CalNVRInfo& info)
+{
+    if (FindNVRTypeByName(name, info))
+        return true;
+    for (std::size_t i = 0; i < own.size(); ++i) {
+        if (own[i].name == name) {
+            CopyModel(own[i], info);
+            info.id = CalFirstOwnModelId + int(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+void FindModelById(const CalModelList& own, int id, CalNVRInfo& info, int disabledChannels)
+{
+    if (id < CalFirstOwnModelId) {
+        FindNVRTypeById(id, info, disabledChannels);
+        return;
+    }
+    const std::size_t at = std::size_t(id - CalFirstOwnModelId);
+    if (at >= own.size())
+        return;
+    CopyModel(own[at], info);
+    info.id = id;
+    if (disabledChannels != -1)
+        info.usableChannels = info.ipChannels + disabledChannels;
+}
+
+bool ModelNameTaken(const QString& name, const CalModelList& others)
+{
+    const auto same = [&name](const CalNVRInfo& m) {
+        return m.name.compare(name, Qt::CaseInsensitive) == 0;
+    };
+    return std::any_of(NVRTypeList.begin(), NVRTypeList.end(), same) ||
+           std::any_of(others.begin(), others.end(), same);
+}
+
+bool IsWellFormedModelName(const QString& name)
+{
+    const bool control = std::any_of(name.begin(), name.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
+    });
+    return !name.trimmed().isEmpty() && name == name.trimmed() &&
+           name.size() <= CalMaxModelNameChars && !control;
+}
+
+CalModelField CheckModel(const CalNVRInfo& model, const CalModelList& others)
+{
+    if (!IsWellFormedModelName(model.name) || ModelNameTaken(model.name, others))
+        return CalModelField::Name;
+    if (model.bandwidth < 1 || model.bandwidth > CalMaxModelBandwidth)
+        return CalModelField::Bandwidth;
+    if (model.ipChannels < 1 || model.ipChannels > CalMaxModelChannels)
+        return CalModelField::Channels;
+    if (model.maxDisableChannels < 0 || model.maxDisableChannels > model.ipChannels)
+        return CalModelField::MaxDisabledChannels;
+    if (model.bays < 0 || model.bays > CalMaxModelBays)
+        return CalModelField::Bays;
+    if (model.largestDiskTB < 0 || model.largestDiskTB > CalMaxModelDiskTB)
+        return CalModelField::LargestDisk;
+    return CalModelField::None;
+}
+
+QString ModelFieldName(CalModelField field)
+{
+    switch (field) {
+    case CalModelField::None:
+        break;
+    case CalModelField::Name:
+        return QStringLiteral("name");
+    case CalModelField::Bandwidth:
+        return QStringLiteral("bandwidthKbps");
+    case CalModelField::Channels:
+        return QStringLiteral("channels");
+    case CalModelField::MaxDisabledChannels:
+        return QStringLiteral("maxDisabledChannels");
+    case CalModelField::Bays:
+        return QStringLiteral("bays");
+    case CalModelField::LargestDisk:
+        return QStringLiteral("largestDiskTB");
+    }
+    return QString();
 }

@@ -57,7 +57,7 @@ CalStorageInput CheckStorageInputs(const CalStorageInputs& inputs)
         return CalStorageInput::RecordedPercent;
     if (inputs.streams != CalStreams::FirstOnly && inputs.streams != CalStreams::Both)
         return CalStorageInput::Streams;
-    if (!IsDiskSize(inputs.diskTB))
+    if (!IsDiskSize(inputs.diskTB) && inputs.diskTB != CalDiskSmallestFits)
         return CalStorageInput::DiskSize;
     if (!IsRedundancy(inputs.redundancy))
         return CalStorageInput::Redundancy;
@@ -118,8 +118,79 @@ CalStorage RecorderStorage(const std::vector<CalStorageCamera>& cameras,
         return result;
     result.ok = true;
     result.kilobits = kilobits;
-    result.disks = DisksNeeded(kilobits, inputs.diskTB, inputs.redundancy);
+    result.diskTB = inputs.diskTB == CalDiskSmallestFits ? CalDiskSizesTB().back() : inputs.diskTB;
+    result.disks = DisksNeeded(kilobits, result.diskTB, inputs.redundancy);
     return result;
+}
+
+void FitDisks(CalStorage& recorder, const CalStorageInputs& inputs, int bays, int largestDiskTB)
+{
+    if (!recorder.ok)
+        return;
+    const auto judge = [&] {
+        if (recorder.disks == 0)
+            return bays > 0 || largestDiskTB > 0 ? CalBayFit::Fits : CalBayFit::Unknown;
+        if (largestDiskTB > 0 && recorder.diskTB > largestDiskTB)
+            return CalBayFit::DiskTooLarge;
+        if (bays <= 0)
+            return CalBayFit::Unknown;
+        return recorder.disks <= quint64(bays) ? CalBayFit::Fits : CalBayFit::TooManyDisks;
+    };
+    if (inputs.diskTB != CalDiskSmallestFits) {
+        recorder.fit = judge();
+        return;
+    }
+    std::vector<int> sizes = CalDiskSizesTB();
+    if (largestDiskTB > 0)
+        sizes.erase(std::remove_if(sizes.begin(), sizes.end(),
+                                   [largestDiskTB](int tb) { return tb > largestDiskTB; }),
+                    sizes.end());
+    if (sizes.empty()) {
+        recorder.fit = CalBayFit::NoSizeFits;
+        return;
+    }
+    for (int tb : sizes) {
+        const quint64 disks = DisksNeeded(recorder.kilobits, tb, inputs.redundancy);
+        if (bays > 0 && disks <= quint64(bays)) {
+            recorder.diskTB = tb;
+            recorder.disks = disks;
+            recorder.fit = CalBayFit::Fits;
+            return;
+        }
+    }
+    // None fits, or the bays are unknown: the fewest disks the model allows.
+    recorder.diskTB = sizes.back();
+    recorder.disks = DisksNeeded(recorder.kilobits, recorder.diskTB, inputs.redundancy);
+    recorder.fit = bays > 0 ? CalBayFit::NoSizeFits : CalBayFit::Unknown;
+}
+
+CalStorage SumSiteStorage(const std::vector<CalStorage>& lines, const std::vector<int>& nvrCounts)
+{
+    CalStorage total;
+    if (lines.size() != nvrCounts.size())
+        return total;
+    bool sizeSet = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const CalStorage& one = lines[i];
+        quint64 kilobits = 0;
+        quint64 disks = 0;
+        if (!one.ok || nvrCounts[i] < 0 ||
+            !MulChecked(one.kilobits, quint64(nvrCounts[i]), &kilobits) ||
+            !MulChecked(one.disks, quint64(nvrCounts[i]), &disks) ||
+            !AddChecked(total.kilobits, kilobits, &total.kilobits) ||
+            !AddChecked(total.disks, disks, &total.disks))
+            return CalStorage();
+        if (!sizeSet)
+            total.diskTB = one.diskTB;
+        else if (total.diskTB != one.diskTB)
+            total.diskTB = 0;
+        sizeSet = true;
+        if (one.fit == CalBayFit::TooManyDisks || one.fit == CalBayFit::DiskTooLarge ||
+            one.fit == CalBayFit::NoSizeFits)
+            ++total.linesNotFitting;
+    }
+    total.ok = true;
+    return total;
 }
 
 CalStorage SiteStorage(const std::vector<CalStorageLine>& lines, const CalStorageInputs& inputs)
@@ -138,6 +209,7 @@ CalStorage SiteStorage(const std::vector<CalStorageLine>& lines, const CalStorag
             !AddChecked(total.kilobits, kilobits, &total.kilobits) ||
             !AddChecked(total.disks, disks, &total.disks))
             return CalStorage();
+        total.diskTB = one.diskTB;
     }
     total.ok = true;
     return total;

@@ -44,6 +44,9 @@ constexpr int CalMaxHoursPerDay = 24;
 constexpr int CalMinRecordedPercent = 1;
 constexpr int CalMaxRecordedPercent = 100;
 constexpr int CalDefaultDiskTB = 8;
+// A disk-size choice besides the sizes: each result line takes the smallest offered size whose
+// disks fit its recorder model's bays.
+constexpr int CalDiskSmallestFits = 0;
 
 // The names of the streams and redundancy choices as plan files and corvane-plan spell them,
 // in the enumerations' order.
@@ -59,7 +62,7 @@ struct CalStorageInputs
     int hoursPerDay = 24;
     int recordedPercent = 100; // share of those hours recorded, e.g. for motion recording
     CalStreams streams = CalStreams::FirstOnly;
-    int diskTB = CalDefaultDiskTB; // one of CalDiskSizesTB()
+    int diskTB = CalDefaultDiskTB; // one of CalDiskSizesTB(), or CalDiskSmallestFits
     CalRedundancy redundancy = CalRedundancy::None;
 
     bool operator==(const CalStorageInputs& o) const
@@ -100,14 +103,27 @@ struct CalStorageLine
     std::vector<CalStorageCamera> cameras;
 };
 
+// Whether one recorder's disks can be built into its model.
+enum class CalBayFit
+{
+    Unknown, // the model does not say how many disks it holds
+    Fits,
+    TooManyDisks, // more disks than bays
+    DiskTooLarge, // the disk size is above the model's largest
+    NoSizeFits,   // "smallest that fits": no offered size does
+};
+
 struct CalStorage
 {
     // False when the inputs are out of range, a camera has a negative bit rate or count, or
     // the amount leaves 64 bits (only possible beyond the program's limits). Then the two
     // amounts below are 0.
     bool ok = false;
-    quint64 kilobits = 0; // kbps x seconds; bytes are 125 times this
-    quint64 disks = 0;    // including the redundancy's disks
+    quint64 kilobits = 0;               // kbps x seconds; bytes are 125 times this
+    quint64 disks = 0;                  // including the redundancy's disks
+    int diskTB = 0;                     // the size counted; on the site 0 when its lines differ
+    CalBayFit fit = CalBayFit::Unknown; // one recorder only
+    quint64 linesNotFitting = 0;        // the site only: lines whose disks cannot be built
 };
 
 // Seconds recorded over the whole retention period: days x hours x share x 36, at most
@@ -119,7 +135,8 @@ quint64 RecordedSeconds(const CalStorageInputs& inputs);
 // set. 0 for a disk size or redundancy out of range.
 quint64 DisksNeeded(quint64 kilobits, int diskTB, CalRedundancy redundancy);
 
-// What one recorder carrying `cameras` needs.
+// What one recorder carrying `cameras` needs. With CalDiskSmallestFits its disks are counted
+// at the largest offered size until FitDisks chooses.
 CalStorage RecorderStorage(const std::vector<CalStorageCamera>& cameras,
                            const CalStorageInputs& inputs);
 
@@ -127,6 +144,15 @@ CalStorage RecorderStorage(const std::vector<CalStorageCamera>& cameras,
 // line is not or a recorder count is negative. Disks are summed
 // per recorder (every recorder has its own), not counted again from the total storage.
 CalStorage SiteStorage(const std::vector<CalStorageLine>& lines, const CalStorageInputs& inputs);
+
+// Judges one recorder's disks against its model (0 for an unknown bay count or largest disk);
+// under CalDiskSmallestFits first picks the smallest offered size, not above the largest disk,
+// whose disks fit the bays; with unknown bays that is the largest such size (fewest disks).
+void FitDisks(CalStorage& recorder, const CalStorageInputs& inputs, int bays, int largestDiskTB);
+
+// The site from its lines' recorders and their recorder counts (same length): amounts and disks
+// summed, the common disk size, the lines that do not fit; not ok when a line is not.
+CalStorage SumSiteStorage(const std::vector<CalStorage>& lines, const std::vector<int>& nvrCounts);
 
 // The amount in TB (10^12 bytes), for display.
 double StorageTerabytes(quint64 kilobits);

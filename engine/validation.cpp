@@ -31,6 +31,30 @@ QString StorageInputMessage(CalStorageInput input)
     return QString();
 }
 
+QString ModelFieldMessage(CalModelField field, const CalNVRInfo& model)
+{
+    switch (field) {
+    case CalModelField::None:
+        break;
+    case CalModelField::Name:
+        // A well-formed name is refused only for being taken.
+        if (IsWellFormedModelName(model.name))
+            return CalMessage(CalMessages::ModelNameTaken).arg(model.name);
+        return CalMessage(CalMessages::ModelNameRule).arg(CalMaxModelNameChars);
+    case CalModelField::Bandwidth:
+        return CalMessage(CalMessages::ModelBandwidthRange).arg(1).arg(CalMaxModelBandwidth);
+    case CalModelField::Channels:
+        return CalMessage(CalMessages::ModelChannelsRange).arg(1).arg(CalMaxModelChannels);
+    case CalModelField::MaxDisabledChannels:
+        return CalMessage(CalMessages::ModelDisabledRange);
+    case CalModelField::Bays:
+        return CalMessage(CalMessages::ModelBaysRange).arg(1).arg(CalMaxModelBays);
+    case CalModelField::LargestDisk:
+        return CalMessage(CalMessages::ModelDiskRange).arg(1).arg(CalMaxModelDiskTB);
+    }
+    return QString();
+}
+
 QStringList BitRateChoices()
 {
     return {QStringLiteral("0"),        QStringLiteral("32"),        QStringLiteral("64"),

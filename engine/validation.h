@@ -72,7 +72,28 @@ inline constexpr char RecordedRange[] =
     QT_TRANSLATE_NOOP("CalMessages", "The recorded share must be %1 to %2 percent");
 inline constexpr char StorageChoices[] =
     QT_TRANSLATE_NOOP("CalMessages", "Choose the streams, the disk size and the redundancy");
+// A recorder model a planner defines, field by field (see CheckModel).
+inline constexpr char ModelNameRule[] =
+    QT_TRANSLATE_NOOP("CalMessages", "A model name is 1 to %1 characters, without control "
+                                     "characters or spaces at either end");
+inline constexpr char ModelNameTaken[] =
+    QT_TRANSLATE_NOOP("CalMessages", "Another recorder model is already called \"%1\"");
+inline constexpr char ModelBandwidthRange[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The bandwidth must be %1 to %2 kbps");
+inline constexpr char ModelChannelsRange[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The channels must be %1 to %2");
+inline constexpr char ModelDisabledRange[] = QT_TRANSLATE_NOOP(
+    "CalMessages", "The channels that may be disabled must be 0 to the model's channels");
+inline constexpr char ModelBaysRange[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The disk bays must be %1 to %2, or unknown");
+inline constexpr char ModelDiskRange[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The largest disk must be %1 to %2 TB, or unknown");
+inline constexpr char TooManyModels[] =
+    QT_TRANSLATE_NOOP("CalMessages", "A plan or catalogue holds at most %1 recorder models");
 } // namespace CalMessages
+
+// Why `model` is refused at `field` (CheckModel's answer), in the user's language.
+QString ModelFieldMessage(CalModelField field, const CalNVRInfo& model);
 
 // One of the texts above in the user's language.
 QString CalMessage(const char* text);

@@ -3,6 +3,7 @@
 
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
+#include "plan/catalogue.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -170,6 +171,8 @@ inline constexpr char RecordedPercentKey[] = "recordedPercent";
 inline constexpr char StreamsKey[] = "streams";
 inline constexpr char DiskTBKey[] = "diskTB";
 inline constexpr char RedundancyKey[] = "redundancy";
+// The disk-size choice that is no size.
+inline constexpr char SmallestDiskName[] = "smallest";
 const QStringList& StreamNames = CalStreamNames();
 const QStringList& RedundancyNames = CalRedundancyNames();
 
@@ -201,6 +204,7 @@ QString StorageError(CalStorageInput input)
         QStringList sizes;
         for (const int size : CalDiskSizesTB())
             sizes << QString::number(size);
+        sizes << QLatin1String(SmallestDiskName);
         return named(DiskTBKey, sizes);
     }
     case CalStorageInput::Redundancy:
@@ -233,6 +237,10 @@ QString ReadStorage(const QJsonObject& object, CalStorageInputs* inputs)
     };
     for (const Number& number : numbers) {
         const QJsonValue value = object.value(QLatin1String(number.key));
+        if (number.out == &inputs->diskTB && value.toString() == QLatin1String(SmallestDiskName)) {
+            inputs->diskTB = CalDiskSmallestFits;
+            continue;
+        }
         if (!value.isUndefined() && !ReadCount(value, number.max, number.out))
             return StorageError(number.input);
     }
@@ -255,6 +263,11 @@ QString ReadStorage(const QJsonObject& object, CalStorageInputs* inputs)
 }
 
 } // namespace
+
+bool PlanJsonWithinBounds(const QByteArray& bytes, QString* error)
+{
+    return WithinStructureBounds(bytes, error);
+}
 
 QString CheckPlan(const CorvanePlan& plan)
 {
@@ -287,7 +300,7 @@ QString CheckPlan(const CorvanePlan& plan)
     for (int i = 0; i < plan.recorders.size(); ++i) {
         const PlanRecorder& recorder = plan.recorders[i];
         CalNVRInfo model;
-        FindNVRTypeByName(recorder.model, model);
+        FindModelByName(plan.models, recorder.model, model);
         if (models.contains(model.name))
             return CPlanFile::tr("The plan names the NVR type %1 a second time in %2.")
                 .arg(model.name, RecorderWhere(i));
@@ -315,8 +328,20 @@ QString CheckPlanHoldable(const CorvanePlan& plan)
         return value == PlanBlankCount || (value >= 0 && value <= PlanFormat::MaxTypedCount);
     };
 
+    if (plan.models.size() > std::size_t(CalMaxOwnModels))
+        return CalMessage(CalMessages::TooManyModels).arg(CalMaxOwnModels);
+    for (std::size_t i = 0; i < plan.models.size(); ++i) {
+        const CalModelList before(plan.models.begin(), plan.models.begin() + std::ptrdiff_t(i));
+        const CalModelField field = CheckModel(plan.models[i], before);
+        if (field != CalModelField::None)
+            return CPlanFile::tr("The plan holds an invalid recorder model %1 (\"%2\"), field "
+                                 "\"%3\": %4.")
+                .arg(i + 1)
+                .arg(plan.models[i].name.left(CalMaxModelNameChars), ModelFieldName(field),
+                     ModelFieldMessage(field, plan.models[i]));
+    }
     CalNVRInfo nvr;
-    if (!FindNVRTypeByName(plan.nvrModel, nvr))
+    if (!FindModelByName(plan.models, plan.nvrModel, nvr))
         return ModelError(nvrPage, plan.nvrModel);
     if (!IsValidDisabledChannels(nvr, plan.nvrDisabledChannels))
         return ChannelError(nvrPage, nvr);
@@ -353,7 +378,7 @@ QString CheckPlanHoldable(const CorvanePlan& plan)
     for (int i = 0; i < plan.recorders.size(); ++i) {
         const PlanRecorder& recorder = plan.recorders[i];
         CalNVRInfo model;
-        if (!FindNVRTypeByName(recorder.model, model))
+        if (!FindModelByName(plan.models, recorder.model, model))
             return ModelError(RecorderWhere(i), recorder.model);
         if (!IsValidDisabledChannels(model, recorder.disabledChannels))
             return ChannelError(RecorderWhere(i), model);
@@ -398,6 +423,16 @@ PlanReadResult ParsePlan(const QByteArray& bytes)
 
     PlanReadResult result;
     CorvanePlan& plan = result.plan;
+
+    const QJsonValue models = root.value(QLatin1String("recorderModels"));
+    if (!models.isUndefined()) {
+        if (!models.isArray())
+            return Refused(FieldError(CPlanFile::tr("the file"), QStringLiteral("recorderModels")));
+        CatalogueReadResult own = ReadModelArray(models.toArray(), CPlanFile::tr("the plan"));
+        if (!own.ok)
+            return Refused(own.error);
+        plan.models = std::move(own.models);
+    }
 
     const QString nvrWhere = CPlanFile::tr("the NVR Calculate page");
     const QJsonObject nvr = root.value(QLatin1String("nvrCalculate")).toObject();
@@ -465,10 +500,14 @@ PlanReadResult ParsePlan(const QByteArray& bytes)
     return result;
 }
 
-PlanReadResult ReadPlanFile(const QString& path)
+bool ReadBoundedFile(const QString& path, qint64 maxBytes, const QString& tooLarge,
+                     QByteArray* bytes, QString* error)
 {
+    const auto refuse = [error](const QString& text) {
+        *error = text;
+        return false;
+    };
     const QString notRegular = CPlanFile::tr("It is not a regular file.");
-    QByteArray bytes;
 #ifdef Q_OS_UNIX
     // Opened without blocking, so a pipe or device named like a plan cannot hang the reader,
     // and checked on the open descriptor, so nothing can swap the file after the check.
@@ -477,38 +516,51 @@ PlanReadResult ReadPlanFile(const QString& path)
     if (fd < 0) {
         QFile probe(path);
         if (!probe.exists())
-            return Refused(CPlanFile::tr("The file does not exist."));
-        return Refused(CPlanFile::tr("The file cannot be read."));
+            return refuse(CPlanFile::tr("The file does not exist."));
+        return refuse(CPlanFile::tr("The file cannot be read."));
     }
     struct stat status;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return Refused(notRegular);
+        return refuse(notRegular);
     }
-    if (status.st_size > PlanFormat::MaxFileBytes) {
+    if (status.st_size > maxBytes) {
         ::close(fd);
-        return Refused(CPlanFile::tr("The file is too large to be a plan (more than %1 KB).")
-                           .arg(PlanFormat::MaxFileBytes / 1024));
+        return refuse(tooLarge);
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return Refused(CPlanFile::tr("The file cannot be read."));
+        return refuse(CPlanFile::tr("The file cannot be read."));
     }
 #else
     const QFileInfo info(path);
     if (!info.exists())
-        return Refused(CPlanFile::tr("The file does not exist."));
+        return refuse(CPlanFile::tr("The file does not exist."));
     if (!info.isFile())
-        return Refused(notRegular);
+        return refuse(notRegular);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Refused(CPlanFile::tr("The file cannot be read."));
+        return refuse(CPlanFile::tr("The file cannot be read."));
 #endif
     // One byte more than allowed tells a file that grew since it was measured.
-    bytes = file.read(PlanFormat::MaxFileBytes + 1);
+    *bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return Refused(CPlanFile::tr("The file cannot be read."));
+        return refuse(CPlanFile::tr("The file cannot be read."));
+    if (bytes->size() > maxBytes)
+        return refuse(tooLarge);
+    return true;
+}
+
+PlanReadResult ReadPlanFile(const QString& path)
+{
+    QByteArray bytes;
+    QString error;
+    if (!ReadBoundedFile(path, PlanFormat::MaxFileBytes,
+                         CPlanFile::tr("The file is too large to be a plan (more than %1 KB).")
+                             .arg(PlanFormat::MaxFileBytes / 1024),
+                         &bytes, &error))
+        return Refused(error);
     return ParsePlan(bytes);
 }
 
@@ -565,6 +617,14 @@ QByteArray SerializePlan(const CorvanePlan& plan)
     QByteArray out = "{\n";
     out += "    \"format\": " + JsonString(QLatin1String(PlanFormat::Name)) + ",\n";
     out += "    \"version\": " + QByteArray::number(PlanFormat::Version) + ",\n";
+    // Only a plan that defines models has the list, so older plans are written as before.
+    if (!plan.models.empty()) {
+        out += "    \"recorderModels\": [\n";
+        for (std::size_t i = 0; i < plan.models.size(); ++i)
+            out += "        " + ModelJson(plan.models[i]) +
+                   (i + 1 < plan.models.size() ? ",\n" : "\n");
+        out += "    ],\n";
+    }
     out += "    \"nvrCalculate\": {\n";
     out += "        \"model\": " + JsonString(plan.nvrModel) + ",\n";
     out += "        \"disabledChannels\": " + QByteArray::number(plan.nvrDisabledChannels) + ",\n";
@@ -574,7 +634,9 @@ QByteArray SerializePlan(const CorvanePlan& plan)
         JsonMember(HoursPerDayKey, QByteArray::number(storage.hoursPerDay)),
         JsonMember(RecordedPercentKey, QByteArray::number(storage.recordedPercent)),
         JsonMember(StreamsKey, JsonString(StreamNames.value(int(storage.streams)))),
-        JsonMember(DiskTBKey, QByteArray::number(storage.diskTB)),
+        JsonMember(DiskTBKey, storage.diskTB == CalDiskSmallestFits
+                                  ? JsonString(QLatin1String(SmallestDiskName))
+                                  : QByteArray::number(storage.diskTB)),
         JsonMember(RedundancyKey, JsonString(RedundancyNames.value(int(storage.redundancy))))};
     out += "        \"storage\": {" + storageMembers.join(", ") + "},\n";
     out += "        \"cameras\": " + JsonRecords(cameras) + "\n";

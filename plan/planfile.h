@@ -10,6 +10,7 @@
 //
 // The recorder catalogue must be filled (InitNVRTypeTable) before plans are read or checked.
 
+#include "engine/nvrcatalogue.h"
 #include "plan/pagestate.h"
 
 #include <QByteArray>
@@ -19,13 +20,14 @@ namespace PlanFormat {
 inline constexpr char Name[] = "corvane-plan";
 constexpr int Version = 1;
 inline constexpr char Suffix[] = "corvane";
-// A full plan (100 camera records, 28 recorder records) is about 12 KB; anything much larger
-// is not a plan and is refused before it is read into memory.
-constexpr qint64 MaxFileBytes = 256 * 1024;
-// The format nests four levels deep and holds about 530 values at most (containers and the
+// A full plan (100 camera records, 28 recorder records, 1,000 recorder models of the longest
+// names) is about 300 KB; anything much larger is not a plan and is refused before it is read
+// into memory.
+constexpr qint64 MaxFileBytes = 512 * 1024;
+// The format nests four levels deep and holds about 7,600 values at most (containers and the
 // commas between values, as the reader counts them).
 constexpr int MaxDepth = 8;
-constexpr int MaxValues = 4096;
+constexpr int MaxValues = 16384;
 constexpr int MaxCameraRecords = 100; // rows of "NVR Calculate"
 // What the pages' editors can hold, valid or not: a draft keeps it.
 constexpr int MaxTypedCount = 9999999; // seven digits
@@ -34,13 +36,19 @@ constexpr int MaxTextChars = 64;       // a bit-rate box's text
 constexpr int MaxRecorderRecords = 28; // rows of "IPC Calculate"
 } // namespace PlanFormat
 
-// Both pages; a page's part reads as its state (NvrPageState, IpcPageState).
+// Both pages; a page's part reads as its state (NvrPageState, IpcPageState). The recorder
+// models the plan defines are the plan's, shared by both pages (top-level "recorderModels").
 struct CorvanePlan : NvrPageState, IpcPageState
 {
+    CalModelList models;
+
     const NvrPageState& Nvr() const { return *this; }
     const IpcPageState& Ipc() const { return *this; }
 
-    bool operator==(const CorvanePlan& o) const { return Nvr() == o.Nvr() && Ipc() == o.Ipc(); }
+    bool operator==(const CorvanePlan& o) const
+    {
+        return Nvr() == o.Nvr() && Ipc() == o.Ipc() && models == o.models;
+    }
     bool operator!=(const CorvanePlan& o) const { return !(*this == o); }
 };
 
@@ -55,9 +63,17 @@ struct PlanReadResult
 // fuzzing and tests). Never throws; refuses rather than guesses.
 PlanReadResult ParsePlan(const QByteArray& bytes);
 
+// The reader's bounds on nesting and values, counted before any JSON is parsed.
+bool PlanJsonWithinBounds(const QByteArray& bytes, QString* error);
+
 // Opens `path` without following it into anything but a regular file (no folders, pipes or
 // devices), refuses files above MaxFileBytes, then ParsePlan.
 PlanReadResult ReadPlanFile(const QString& path);
+
+// That opening, for any file the program reads: false with a translated `error` (`tooLarge`
+// for a file above `maxBytes`).
+bool ReadBoundedFile(const QString& path, qint64 maxBytes, const QString& tooLarge,
+                     QByteArray* bytes, QString* error);
 
 // Empty when the pages would calculate with the plan as it is; otherwise the reason, naming the
 // page or record and the field. corvane-plan applies it to a plan it calculates.
