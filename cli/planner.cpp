@@ -713,10 +713,12 @@ PlanResult PlanRecorders(const PlanArgs& args)
                        : QStringLiteral(", full: %1\n").arg(LimitName(load.limit));
             if (storage) {
                 const CalStorage& one = lineStorage[i];
-                out += QStringLiteral("  each: %1 TB, %2 of %3 TB")
+                out += QStringLiteral("  each: %1 TB, %2")
                            .arg(StorageTerabytesText(one.kilobits),
-                                Plural(qint64(one.disks), "disk", "disks"))
-                           .arg(one.diskTB);
+                                Plural(qint64(one.disks), "disk", "disks"));
+                // Under "smallest" the lines' sizes differ, so each says its own.
+                if (storageInputs.diskTB == CalDiskSmallestFits)
+                    out += QStringLiteral(" of %1 TB").arg(one.diskTB);
                 if (one.fit == CalBayFit::TooManyDisks || one.fit == CalBayFit::NoSizeFits)
                     out += QStringLiteral(", needs %1 disks, the %2 holds %3")
                                .arg(one.disks)

@@ -193,8 +193,10 @@ int GroupIPCs(std::vector<CalIPCInfo>& ipcList, CalNVRLoads& loads, const CalNVR
 {
     loads.clear();
     CalNVRInfo model = given;
-    // An unknown built-in id leaves the model empty: no channel, nothing placed.
-    model.usableChannels = model.bandwidth > 0 ? model.ipChannels + disabledChannels : 0;
+    // An unknown built-in id leaves the model empty, and -1 disabled channels has always meant
+    // "none counted": no channel, nothing placed.
+    model.usableChannels =
+        model.bandwidth > 0 && disabledChannels != -1 ? model.ipChannels + disabledChannels : 0;
 
     for (CalIPCInfo& info : ipcList)
         info.byBitRate = true;

@@ -159,6 +159,23 @@ void CDlgCalIPCNum::Reset()
     SetResult(QString());
 }
 
+void CDlgCalIPCNum::SetModels(const CalModelList& own)
+{
+    const IpcPageState before = State();
+    m_models = own;
+    m_bSettingState = true;
+    for (int row = 0; row < m_pRecords->RecordCount(); ++row) {
+        if (CComboBox* type = NVRTypeCombo(row)) {
+            FillModelChoice(type, m_models);
+            // An edited model may offer other channels to disable.
+            NVRTypeComboValueChanged(type->currentText(), row);
+        }
+    }
+    m_bSettingState = false;
+    // Entered again, so that the channels, the checks and the result follow the models.
+    SetState(before);
+}
+
 QString CDlgCalIPCNum::ResultTotal() const
 {
     // The box groups the digits for reading; the figure itself has none.
@@ -201,8 +218,7 @@ void CDlgCalIPCNum::MakeRecordEditors(int row)
 
     auto* type = new CComboBox;
     type->SetRow(row);
-    for (const CalNVRInfo& info : NVRTypeList)
-        type->addItem(info.name, info.id);
+    FillModelChoice(type, m_models);
     type->setEditable(false);
 
     // The lowest catalogue entry the records above do not use yet.
@@ -234,7 +250,7 @@ void CDlgCalIPCNum::NVRTypeComboValueChanged(const QString& text, int iRow)
     ui->m_pNVRMessageLabel->hide();
 
     CalNVRInfo info;
-    if (!FindNVRTypeByName(text, info)) {
+    if (!FindModelByName(m_models, text, info)) {
         ShowMessageLabel(ui->m_pNVRMessageLabel, CalMessage(CalMessages::NVRTypeInvalid));
         SetResult(QString());
         return;
@@ -318,7 +334,7 @@ void CDlgCalIPCNum::CalIPCNum()
     for (int row = 0; row < TableRows; ++row) {
         CComboBox* type = NVRTypeCombo(row);
         CalNVRInfo info;
-        if (!type || !FindNVRTypeByName(type->currentText(), info))
+        if (!type || !FindModelByName(m_models, type->currentText(), info))
             continue;
         CalNVRRow record;
         record.id = info.id;
@@ -341,7 +357,7 @@ void CDlgCalIPCNum::CalIPCNum()
     const int bitRate = ParseBitRate(ui->m_pFirstBitRateComboBox->currentText()) +
                         ParseBitRate(ui->m_pSecondBitRateComboBox->currentText());
     if (!selection.empty() && bitRate > 0)
-        SetResult(QString::number(CalIPCCapacity(selection, bitRate)));
+        SetResult(QString::number(CalIPCCapacity(selection, bitRate, m_models)));
     else
         SetResult(QStringLiteral("0"));
 }
@@ -400,7 +416,7 @@ QString CDlgCalIPCNum::NVRTypeProblem() const
         if (!type)
             continue;
         CalNVRInfo info;
-        if (!FindNVRTypeByName(type->currentText(), info))
+        if (!FindModelByName(m_models, type->currentText(), info))
             return CalMessage(CalMessages::NVRTypeInvalid);
         if (seen.contains(info.name))
             duplicate = true;

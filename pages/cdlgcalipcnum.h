@@ -50,6 +50,9 @@ public:
     void SetState(const IpcPageState& state);
     // As at start: no records, the default bit rates, no result.
     void Reset();
+    // The plan's own recorder models, offered after the built-in ones in every record; each
+    // record keeps its model when it is still offered.
+    void SetModels(const CalModelList& own);
     // The result box's number as shown; empty before anything was calculated.
     QString ResultTotal() const;
     // The result box, for the window's context menu and copy key.
@@ -84,6 +87,7 @@ private:
 
     Ui::CDlgCalIPCNumClass* ui;
     CRecordTable* m_pRecords;
+    CalModelList m_models;
     bool m_bSettingState = false;
 };
 

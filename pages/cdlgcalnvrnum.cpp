@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <algorithm>
 #include <functional>
@@ -111,8 +112,7 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     });
     connect(m_pRecords, &CRecordTable::Refreshed, this, &CDlgCalNVRNum::RecordsRefreshed);
 
-    for (const CalNVRInfo& info : NVRTypeList)
-        ui->m_pNVRCombo->addItem(info.name, info.id);
+    FillModelChoice(ui->m_pNVRCombo, m_models);
     ui->m_pNVRCombo->setEditable(false);
     NVRTypeComboValueChanged(ui->m_pNVRCombo->currentText());
 
@@ -221,6 +221,21 @@ void CDlgCalNVRNum::Reset()
     NoteChange();
 }
 
+void CDlgCalNVRNum::SetModels(const CalModelList& own)
+{
+    m_models = own;
+    FillModelChoice(ui->m_pNVRCombo, m_models);
+    // An edited model may offer other channels to disable; the choice keeps its number if it can.
+    const QString disabled = ui->m_pChannelNumCombo->currentText();
+    NVRTypeComboValueChanged(ui->m_pNVRCombo->currentText());
+    const int channels = ui->m_pChannelNumCombo->findText(disabled);
+    if (channels >= 0) {
+        const QSignalBlocker blocker(ui->m_pChannelNumCombo);
+        ui->m_pChannelNumCombo->setCurrentIndex(channels);
+    }
+    NoteChange();
+}
+
 bool CDlgCalNVRNum::CanCalculate() const
 {
     return ui->m_pCalNVRNumButton->isEnabled();
@@ -260,9 +275,63 @@ QWidget* CDlgCalNVRNum::ResultView() const
 
 QString CDlgCalNVRNum::LineStorageText(const CalStorage& storage) const
 {
-    return tr("Each NVR: %1 TB, disks: %2")
-        .arg(ScreenTerabytes(storage.kilobits))
-        .arg(GroupedNumber(storage.disks));
+    // Under "smallest that fits" the lines' disk sizes differ, so each says its own.
+    QString text = m_resultDiskTB == CalDiskSmallestFits
+                       ? tr("Each NVR: %1 TB, disks: %2 of %3 TB")
+                             .arg(ScreenTerabytes(storage.kilobits))
+                             .arg(GroupedNumber(storage.disks))
+                             .arg(storage.diskTB)
+                       : tr("Each NVR: %1 TB, disks: %2")
+                             .arg(ScreenTerabytes(storage.kilobits))
+                             .arg(GroupedNumber(storage.disks));
+    const QString bays = BaysText(storage);
+    return bays.isEmpty() ? text : text + QStringLiteral(" \u2014 ") + bays;
+}
+
+QString CDlgCalNVRNum::BaysText(const CalStorage& storage) const
+{
+    switch (storage.fit) {
+    case CalBayFit::TooManyDisks:
+    case CalBayFit::NoSizeFits:
+        return tr("needs %1 disks, the %2 holds %3")
+            .arg(GroupedNumber(storage.disks))
+            .arg(m_resultModel.name)
+            .arg(m_resultModel.bays);
+    case CalBayFit::DiskTooLarge:
+        return tr("the %1 takes disks of at most %2 TB")
+            .arg(m_resultModel.name)
+            .arg(m_resultModel.largestDiskTB);
+    case CalBayFit::Fits:
+    case CalBayFit::Unknown:
+        break;
+    }
+    return QString();
+}
+
+QString CDlgCalNVRNum::LoadText(const CalLineLoad& load) const
+{
+    QString text = tr("Each NVR: %1 of %2 channels, %3 of %4 kbps (%5 %)")
+                       .arg(GroupedNumber(load.channelsUsed))
+                       .arg(GroupedNumber(load.channels))
+                       .arg(GroupedNumber(load.bandwidthUsed))
+                       .arg(GroupedNumber(load.bandwidth))
+                       .arg(BandwidthUsePercent(load.bandwidthUsed, load.bandwidth), 0, 'f', 1);
+    if (load.limit == CalLineLoad::Channels)
+        text += tr(", full: channels");
+    else if (load.limit == CalLineLoad::Bandwidth)
+        text += tr(", full: bandwidth");
+    return text;
+}
+
+QString CDlgCalNVRNum::LineLoadText(std::size_t line) const
+{
+    return line < m_lineLoads.size() ? LoadText(m_lineLoads[line]) : QString();
+}
+
+QString CDlgCalNVRNum::LineBaysText(std::size_t line) const
+{
+    return line < m_lineStorage.size() && m_siteStorage.ok ? BaysText(m_lineStorage[line])
+                                                           : QString();
 }
 
 void CDlgCalNVRNum::ShowStorageTotal(bool shown)
@@ -272,10 +341,20 @@ void CDlgCalNVRNum::ShowStorageTotal(bool shown)
         m_pStorageTotalLabel->hide();
         return;
     }
-    m_pStorageTotalLabel->setText(tr("Storage: %1 TB, disks: %2 (%3 TB each)")
-                                      .arg(ScreenTerabytes(m_siteStorage.kilobits))
-                                      .arg(GroupedNumber(m_siteStorage.disks))
-                                      .arg(m_resultDiskTB));
+    QString text = m_siteStorage.diskTB > 0 || m_siteStorage.disks == 0
+                       ? tr("Storage: %1 TB, disks: %2 (%3 TB each)")
+                             .arg(ScreenTerabytes(m_siteStorage.kilobits))
+                             .arg(GroupedNumber(m_siteStorage.disks))
+                             .arg(m_siteStorage.diskTB > 0 ? m_siteStorage.diskTB : m_resultDiskTB)
+                       : tr("Storage: %1 TB, disks: %2 (sizes per line)")
+                             .arg(ScreenTerabytes(m_siteStorage.kilobits))
+                             .arg(GroupedNumber(m_siteStorage.disks));
+    if (m_siteStorage.linesNotFitting > 0)
+        text += QStringLiteral("<br/>") +
+                tr("<font color=\"#c00000\">Result lines whose disks do not fit the %1: %2</font>")
+                    .arg(m_resultModel.name.toHtmlEscaped())
+                    .arg(GroupedNumber(qint64(m_siteStorage.linesNotFitting)));
+    m_pStorageTotalLabel->setText(text);
     m_pStorageTotalLabel->show();
 }
 
@@ -357,10 +436,11 @@ void CDlgCalNVRNum::NVRTypeComboValueChanged(const QString& text)
 {
     ui->m_pChannelNumCombo->setEnabled(false);
     CalNVRInfo info;
-    if (!FindNVRTypeByName(text, info)) {
+    if (!FindModelByName(m_models, text, info)) {
         ShowMessageLabel(ui->m_pNVRInformationLabel, CalMessage(CalMessages::NVRTypeInvalid));
         return;
     }
+    const QSignalBlocker blocker(ui->m_pChannelNumCombo);
     ui->m_pChannelNumCombo->clear();
     for (int channels = 0; channels <= info.maxDisableChannels; ++channels)
         ui->m_pChannelNumCombo->addItem(QString::number(channels));
@@ -455,7 +535,7 @@ bool CDlgCalNVRNum::MakeRequest(Request& request)
     bool storageValid = false;
     request.storage = StorageInputs(&storageValid);
     if (!InputsValid() || !storageValid ||
-        !FindNVRTypeByName(ui->m_pNVRCombo->currentText(), request.nvr)) {
+        !FindModelByName(m_models, ui->m_pNVRCombo->currentText(), request.nvr)) {
         m_pRequestLabel->hide();
         return false;
     }
@@ -511,6 +591,15 @@ void CDlgCalNVRNum::ShowResult(const CalNVRDataRecord& data, const CalStorageInp
     m_lineStorage = data.lineStorage;
     m_siteStorage = data.ipcList.empty() ? SiteStorage({}, storage) : data.siteStorage;
     m_resultDiskTB = storage.diskTB;
+    m_resultModel = data.model;
+    int smallest = 0;
+    for (const CalIPCInfo& info : data.ipcList) {
+        if (info.bitRate > 0 && (smallest == 0 || info.bitRate < smallest))
+            smallest = info.bitRate;
+    }
+    m_lineLoads.clear();
+    for (const CalNVRUsedByUI& line : data.usedList)
+        m_lineLoads.push_back(LineLoad(line, data.model, data.disabledChannels, smallest));
     ResetGroup(data.usedList);
     SetResult(QString::number(data.nvrTotal));
     m_bResultCurrent = true;
@@ -519,6 +608,7 @@ void CDlgCalNVRNum::ShowResult(const CalNVRDataRecord& data, const CalStorageInp
 void CDlgCalNVRNum::ClearResult()
 {
     m_lineStorage.clear();
+    m_lineLoads.clear();
     std::vector<CalNVRUsedByUI> none;
     ResetGroup(none);
     SetResult(QString());
@@ -543,7 +633,7 @@ void CDlgCalNVRNum::Recalculate()
         return;
     }
     CalNVRDataRecord data;
-    data.nvrType = request.nvr.id;
+    data.model = request.nvr;
     data.disabledChannels = request.disabledChannels;
     data.ipcList = request.cameras;
     data.storageRates = request.rates;
@@ -574,12 +664,14 @@ void CDlgCalNVRNum::CalNVRNum()
         CalNVRData.groupMap.clear();
         CalNVRData.usedList.clear();
         CalNVRData.lineStorage.clear();
+        CalNVRData.model = request.nvr;
+        CalNVRData.disabledChannels = request.disabledChannels;
         CalNVRData.nvrTotal = 0;
         ShowResult(CalNVRData, storage);
         return;
     }
 
-    CalNVRData.nvrType = request.nvr.id;
+    CalNVRData.model = request.nvr;
     CalNVRData.disabledChannels = request.disabledChannels;
     CalNVRData.ipcList = std::move(request.cameras);
     CalNVRData.storageRates = std::move(request.rates);
@@ -621,11 +713,21 @@ void CDlgCalNVRNum::ResetGroup(const std::vector<CalNVRUsedByUI>& vStruCalNVRuse
 
         QList<QStandardItem*> children;
         children.reserve(qsizetype(line.ipcs.size()) + 2);
+        const std::size_t at = std::size_t(groups.size());
+        if (at < m_lineLoads.size()) {
+            auto* load = new QStandardItem(LoadText(m_lineLoads[at]));
+            load->setEditable(false);
+            load->setForeground(QColor(40, 97, 155));
+            load->setData(true, CDlgCalNVRNum::LoadRowRole);
+            children.append(load);
+        }
         if (storage) {
-            auto* perRecorder =
-                new QStandardItem(LineStorageText(m_lineStorage[std::size_t(groups.size())]));
+            const CalStorage& one = m_lineStorage[at];
+            auto* perRecorder = new QStandardItem(LineStorageText(one));
             perRecorder->setEditable(false);
-            perRecorder->setForeground(QColor(40, 97, 155));
+            // A line that cannot be built is told apart at a glance, not only in words.
+            perRecorder->setForeground(BaysText(one).isEmpty() ? QColor(40, 97, 155)
+                                                               : QColor(192, 0, 0));
             perRecorder->setData(true, CDlgCalNVRNum::StorageRowRole);
             children.append(perRecorder);
         }

@@ -3,6 +3,7 @@
 #define CDLGCALNVRNUM_H
 
 #include "engine/calrecords.h"
+#include "engine/grouping.h"
 #include "engine/storage.h"
 #include "pages/pageparts.h"
 #include "plan/pagestate.h"
@@ -42,6 +43,8 @@ public:
     static constexpr int MaxRows = 100;
     // Marks the storage row of a result line in the tree, which is no camera.
     static constexpr int StorageRowRole = Qt::UserRole + 2;
+    // Marks the load row of a result line (channels and bandwidth of one recorder).
+    static constexpr int LoadRowRole = Qt::UserRole + 3;
     enum Column
     {
         IdColumn,
@@ -58,6 +61,9 @@ public:
     void SetState(const NvrPageState& state);
     // As at start: no records, the first model, the default storage, no result.
     void Reset();
+    // The plan's own recorder models, offered after the built-in ones. The model chosen stays
+    // when it is still offered (else the first); the result follows.
+    void SetModels(const CalModelList& own);
     // Whether the calculate button may be pressed.
     bool CanCalculate() const;
     // Calculates with the button's wait dialog when the result on show is not the inputs' own
@@ -77,6 +83,12 @@ public:
     const std::vector<CalStorage>& ResultLineStorage() const { return m_lineStorage; }
     const CalStorage& ResultSiteStorage() const { return m_siteStorage; }
     int ResultDiskTB() const { return m_resultDiskTB; }
+    // What one recorder of each result line carries of its model, and the model itself.
+    const std::vector<CalLineLoad>& ResultLineLoads() const { return m_lineLoads; }
+    const CalNVRInfo& ResultModel() const { return m_resultModel; }
+    // A result line's load and, with storage, whether its disks fit, as the tree says them.
+    QString LineLoadText(std::size_t line) const;
+    QString LineBaysText(std::size_t line) const;
     // The site's storage as shown under the recorder total; empty when none is shown.
     QString StorageTotalText() const;
     // The result tree, for the window's context menu and copy key.
@@ -116,6 +128,8 @@ private:
     bool CalculateAllowed() const;
     void StorageInputsChanged();
     QString LineStorageText(const CalStorage& storage) const;
+    QString LoadText(const CalLineLoad& load) const;
+    QString BaysText(const CalStorage& storage) const;
     void ShowStorageTotal(bool shown);
     void NoteChange();
     struct Request;
@@ -144,6 +158,9 @@ private:
     std::vector<CalStorage> m_lineStorage;
     CalStorage m_siteStorage;
     int m_resultDiskTB;
+    std::vector<CalLineLoad> m_lineLoads;
+    CalNVRInfo m_resultModel;
+    CalModelList m_models;
 };
 
 #endif

@@ -60,6 +60,11 @@ CStorageInputs::CStorageInputs(QGridLayout* grid, QWidget* frame, QObject* paren
     m_pDiskCombo = choice("m_pDiskCombo");
     for (int size : CalDiskSizesTB())
         m_pDiskCombo->addItem(tr("%1 TB").arg(size), size);
+    m_pDiskCombo->addItem(tr("Smallest that fits"), CalDiskSmallestFits);
+    m_pDiskCombo->setItemData(m_pDiskCombo->count() - 1,
+                              tr("Per result line, the smallest disk size whose disks fit the "
+                                 "recorder model's disk bays"),
+                              Qt::ToolTipRole);
     m_pDiskCombo->setCurrentIndex(m_pDiskCombo->findData(defaults.diskTB));
     addRow(tr("Disk size:"), m_pDiskCombo);
 

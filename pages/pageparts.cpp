@@ -9,12 +9,14 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QToolTip>
 #include <memory>
@@ -79,6 +81,31 @@ void EnterComboText(QComboBox* combo, const QString& text)
         combo->setCurrentIndex(index);
     if (combo->isEditable())
         combo->setEditText(text);
+}
+
+void FillModelChoice(QComboBox* combo, const CalModelList& own)
+{
+    const QString chosen = combo->currentText();
+    const QSignalBlocker blocker(combo);
+    combo->clear();
+    for (const CalNVRInfo& info : NVRTypeList)
+        combo->addItem(info.name, info.id);
+    if (!own.empty())
+        combo->insertSeparator(combo->count());
+    const QString tip =
+        QCoreApplication::translate("CCalculatorPage", "Recorder model defined in this plan");
+    for (std::size_t i = 0; i < own.size(); ++i) {
+        combo->addItem(own[i].name, CalFirstOwnModelId + int(i));
+        const int at = combo->count() - 1;
+        QFont italic = combo->font();
+        italic.setItalic(true);
+        combo->setItemData(at, italic, Qt::FontRole);
+        combo->setItemData(at, tip, Qt::ToolTipRole);
+        combo->setItemData(at, tip, Qt::AccessibleDescriptionRole);
+    }
+    // The separator's text is empty too: an empty choice is no name to keep.
+    const int index = chosen.isEmpty() ? -1 : combo->findText(chosen);
+    combo->setCurrentIndex(index >= 0 ? index : 0);
 }
 
 void CCalculatorPage::keyPressEvent(QKeyEvent* event)

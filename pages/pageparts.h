@@ -2,6 +2,8 @@
 #ifndef PAGEPARTS_H
 #define PAGEPARTS_H
 
+#include "engine/nvrcatalogue.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -41,6 +43,11 @@ QString ScreenTerabytes(quint64 kilobits);
 // Puts `text` into a bit-rate box as a user would: picking the matching entry when there is
 // one, typing it otherwise.
 void EnterComboText(QComboBox* combo, const QString& text);
+
+// Fills a recorder-model choice: the built-in models, then, after a separator, the plan's own
+// ones in italics with a tip saying whose they are. The model chosen before stays chosen when
+// it is still offered; no signal is sent.
+void FillModelChoice(QComboBox* combo, const CalModelList& own);
 
 // Starts the worker and shows the wait dialog until the worker has reported its results; false
 // when the application quits first (the results are then incomplete and must be left alone).

@@ -24,7 +24,37 @@ CorvanePlan CPlanPages::State() const
     CorvanePlan plan;
     static_cast<NvrPageState&>(plan) = m_pNVRPage->State();
     static_cast<IpcPageState&>(plan) = m_pIPCPage->State();
+    plan.models = m_models;
     return plan;
+}
+
+void CPlanPages::SetModels(const CalModelList& models, const QHash<QString, QString>& renamed)
+{
+    NvrPageState nvr = m_pNVRPage->State();
+    IpcPageState ipc = m_pIPCPage->State();
+    nvr.nvrModel = renamed.value(nvr.nvrModel, nvr.nvrModel);
+    for (PlanRecorder& recorder : ipc.recorders)
+        recorder.model = renamed.value(recorder.model, recorder.model);
+    m_models = models;
+    m_pNVRPage->SetModels(m_models);
+    m_pIPCPage->SetModels(m_models);
+    if (!renamed.isEmpty()) {
+        m_pNVRPage->SetState(nvr);
+        m_pIPCPage->SetState(ipc);
+    }
+}
+
+QStringList CPlanPages::ModelsInUse() const
+{
+    QStringList names{m_pNVRPage->State().nvrModel};
+    for (const PlanRecorder& recorder : m_pIPCPage->State().recorders)
+        names << recorder.model;
+    QStringList own;
+    for (const CalNVRInfo& model : m_models) {
+        if (names.contains(model.name))
+            own << model.name;
+    }
+    return own;
 }
 
 void CPlanPages::Clear()
@@ -35,6 +65,7 @@ void CPlanPages::Clear()
 
 bool CPlanPages::Apply(const CorvanePlan& plan)
 {
+    SetModels(plan.models);
     Clear();
     m_pNVRPage->SetState(plan.Nvr());
     m_pIPCPage->SetState(plan.Ipc());
@@ -63,7 +94,9 @@ PlanReportData CPlanPages::ReportData() const
     if (!data.nvrStorageTotal.isEmpty()) {
         data.nvrStorageTB = StorageTerabytesText(m_pNVRPage->ResultSiteStorage().kilobits);
         data.nvrDisks = QString::number(m_pNVRPage->ResultSiteStorage().disks);
+        data.nvrLinesNotFitting = QString::number(m_pNVRPage->ResultSiteStorage().linesNotFitting);
     }
+    const std::vector<CalLineLoad>& loads = m_pNVRPage->ResultLineLoads();
     const std::vector<CalNVRUsedByUI>& lines = m_pNVRPage->ResultLines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         PlanReportData::NvrLine line;
@@ -74,6 +107,22 @@ PlanReportData CPlanPages::ReportData() const
         if (!data.nvrStorageTotal.isEmpty() && i < lineStorage.size()) {
             line.storageTB = StorageTerabytesText(lineStorage[i].kilobits);
             line.disks = QString::number(lineStorage[i].disks);
+            line.diskTB = QString::number(lineStorage[i].diskTB);
+            line.bays = m_pNVRPage->LineBaysText(i);
+        }
+        if (i < loads.size()) {
+            const CalLineLoad& load = loads[i];
+            line.load = m_pNVRPage->LineLoadText(i);
+            line.channelsUsed = load.channelsUsed;
+            line.channels = load.channels;
+            line.bandwidthUsed = load.bandwidthUsed;
+            line.bandwidth = load.bandwidth;
+            line.bandwidthPercent =
+                QString::number(BandwidthUsePercent(load.bandwidthUsed, load.bandwidth), 'f', 1);
+            if (load.limit == CalLineLoad::Channels)
+                line.fullBy = tr("channels");
+            else if (load.limit == CalLineLoad::Bandwidth)
+                line.fullBy = tr("bandwidth");
         }
         data.nvrLines.append(line);
     }

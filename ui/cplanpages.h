@@ -5,6 +5,7 @@
 #include "plan/planfile.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -22,6 +23,15 @@ struct PlanReportData
         QList<QPair<int, int>> cameras; // camera type (record number), cameras of that type
         QString storageTB;              // one recorder of the line; empty without storage
         QString disks;
+        QString diskTB; // the size of those disks
+        QString load;   // one recorder's channels and bandwidth, as the tree says it
+        int channelsUsed = 0;
+        int channels = 0;
+        qint64 bandwidthUsed = 0; // kbps
+        int bandwidth = 0;
+        QString bandwidthPercent;
+        QString fullBy; // "channels", "bandwidth" (translated) or empty
+        QString bays;   // why its disks cannot be built; empty when they can or it is unknown
     };
 
     QString nvrModel;
@@ -33,6 +43,7 @@ struct PlanReportData
     QString nvrStorageTotal;                         // as shown under the total; may be empty
     QString nvrStorageTB;                            // the site's, for spreadsheets
     QString nvrDisks;
+    QString nvrLinesNotFitting; // result lines whose disks cannot be built; empty without storage
 
     QList<QStringList> ipcRecords; // ID, NVR type, disabled channels, number
     QString ipcFirstBitRate;
@@ -63,6 +74,13 @@ public:
     // (which a checked plan never causes).
     bool Apply(const CorvanePlan& plan);
 
+    // The plan's own recorder models: both pages offer them, and State() carries them. Records
+    // naming a model by an old name of `renamed` (old -> new) follow it.
+    const CalModelList& Models() const { return m_models; }
+    void SetModels(const CalModelList& models, const QHash<QString, QString>& renamed = {});
+    // The own models' names the pages use now.
+    QStringList ModelsInUse() const;
+
     // What both pages show; "NVR Calculate" calculates first (with its wait dialog) when the
     // result on show is not its inputs' own.
     PlanReportData ReportData() const;
@@ -70,6 +88,7 @@ public:
 private:
     CDlgCalNVRNum* m_pNVRPage;
     CDlgCalIPCNum* m_pIPCPage;
+    CalModelList m_models;
 };
 
 #endif

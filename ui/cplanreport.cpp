@@ -240,7 +240,10 @@ QByteArray CPlanReport::Csv() const
         lines << Join({tr("Need NVR (tai)"), plain(m_data.nvrTotal)}, comma);
         if (!m_data.nvrStorageTB.isEmpty())
             lines << Join({tr("Storage (TB)"), plain(m_data.nvrStorageTB)}, comma)
-                  << Join({tr("Disks"), plain(m_data.nvrDisks)}, comma);
+                  << Join({tr("Disks"), plain(m_data.nvrDisks)}, comma)
+                  << Join({tr("Result lines whose disks do not fit"),
+                           plain(m_data.nvrLinesNotFitting)},
+                          comma);
         lines << NvrLineRows(comma, false);
     }
 
@@ -266,7 +269,13 @@ QStringList CPlanReport::NvrLineRows(QChar separator, bool readable) const
         return readable ? Readable(number) : PlainNumber(number, m_locale);
     };
     QStringList rows;
-    QStringList heads{tr("NVR Count(tai)")};
+    QStringList heads{tr("NVR Count(tai)"),
+                      tr("Channels used per NVR"),
+                      tr("Channels per NVR"),
+                      tr("Bandwidth used per NVR (kbps)"),
+                      tr("Bandwidth per NVR (kbps)"),
+                      tr("Bandwidth use (%)"),
+                      tr("Full by")};
     int widest = 0;
     bool storage = false;
     for (const PlanReportData::NvrLine& line : m_data.nvrLines) {
@@ -274,14 +283,21 @@ QStringList CPlanReport::NvrLineRows(QChar separator, bool readable) const
         storage = storage || !line.storageTB.isEmpty();
     }
     if (storage)
-        heads << tr("Storage per NVR (TB)") << tr("Disks per NVR");
+        heads << tr("Storage per NVR (TB)") << tr("Disks per NVR") << tr("Disk size (TB)")
+              << tr("Disk bays");
     for (int i = 0; i < widest; ++i)
         heads << tr("IPC Type") << tr("IPC Count(tai)");
     rows << Join(heads, separator);
     for (const PlanReportData::NvrLine& line : m_data.nvrLines) {
-        QStringList fields{figure(QString::number(line.recorders))};
+        QStringList fields{figure(QString::number(line.recorders)),
+                           figure(QString::number(line.channelsUsed)),
+                           figure(QString::number(line.channels)),
+                           figure(QString::number(line.bandwidthUsed)),
+                           figure(QString::number(line.bandwidth)),
+                           figure(line.bandwidthPercent),
+                           line.fullBy};
         if (storage)
-            fields << figure(line.storageTB) << figure(line.disks);
+            fields << figure(line.storageTB) << figure(line.disks) << line.diskTB << line.bays;
         for (const auto& camera : line.cameras)
             fields << QString::number(camera.first) << figure(QString::number(camera.second));
         rows << Join(fields, separator);
@@ -301,7 +317,8 @@ QString CPlanReport::NvrClipboard() const
                         Readable(m_data.nvrTotal)};
     if (!m_data.nvrStorageTB.isEmpty())
         summary << tr("Storage (TB)") << Readable(m_data.nvrStorageTB) << tr("Disks")
-                << Readable(m_data.nvrDisks);
+                << Readable(m_data.nvrDisks) << tr("Result lines whose disks do not fit")
+                << Readable(m_data.nvrLinesNotFitting);
     lines << Join(summary, tab);
     lines << NvrLineRows(tab, true);
 
@@ -351,10 +368,15 @@ QString CPlanReport::HeadHtml() const
     html += Table({tr("ID"), tr("First Bit Rate"), tr("Second Bit Rate"), tr("Number(tai)")},
                   m_data.nvrRecords);
     html += Result(tr("Need NVR (tai)"), Readable(m_data.nvrTotal));
-    if (!m_data.nvrStorageTB.isEmpty())
+    if (!m_data.nvrStorageTB.isEmpty()) {
         html += QStringLiteral("<p>%1%2%3</p>")
                     .arg(NameValue(tr("Storage (TB)"), Readable(m_data.nvrStorageTB, 3)), Gap,
                          NameValue(tr("Disks"), Readable(m_data.nvrDisks)));
+        if (m_data.nvrLinesNotFitting != QLatin1String("0"))
+            html += QStringLiteral("<p><font color=\"#c00000\">%1</font></p>")
+                        .arg(NameValue(tr("Result lines whose disks do not fit"),
+                                       Readable(m_data.nvrLinesNotFitting)));
+    }
     return html;
 }
 
@@ -366,11 +388,21 @@ QString CPlanReport::LineHtml(const PlanReportData::NvrLine& line) const
     html += QStringLiteral("<tr><td colspan=\"2\" bgcolor=\"#e3e7ee\"><b>%1: %2</b></td></tr>")
                 .arg(tr("NVR Count(tai)").toHtmlEscaped(),
                      Readable(QString::number(line.recorders)).toHtmlEscaped());
-    if (!line.storageTB.isEmpty())
-        html +=
-            QStringLiteral("<tr><td colspan=\"2\"><font color=\"#28619b\">%1%2%3</font></td></tr>")
-                .arg(NameValue(tr("Storage per NVR (TB)"), Readable(line.storageTB, 3)), Gap,
-                     NameValue(tr("Disks per NVR"), Readable(line.disks)));
+    if (!line.load.isEmpty())
+        html += QStringLiteral("<tr><td colspan=\"2\"><font color=\"#28619b\">%1</font></td></tr>")
+                    .arg(line.load.toHtmlEscaped());
+    if (!line.storageTB.isEmpty()) {
+        html += QStringLiteral(
+                    "<tr><td colspan=\"2\"><font color=\"#28619b\">%1%2%3%4%5</font></td></tr>")
+                    .arg(NameValue(tr("Storage per NVR (TB)"), Readable(line.storageTB, 3)), Gap,
+                         NameValue(tr("Disks per NVR"), Readable(line.disks)), Gap,
+                         NameValue(tr("Disk size (TB)"), line.diskTB));
+        // A line that cannot be built says so where the customer reads its disks.
+        if (!line.bays.isEmpty())
+            html += QStringLiteral(
+                        "<tr><td colspan=\"2\"><font color=\"#c00000\"><b>%1</b></font></td></tr>")
+                        .arg(line.bays.toHtmlEscaped());
+    }
     html += QStringLiteral("<tr><td width=\"50%\"><font color=\"#555555\">%1</font></td>"
                            "<td><font color=\"#555555\">%2</font></td></tr>")
                 .arg(tr("IPC Type").toHtmlEscaped(), tr("IPC Count(tai)").toHtmlEscaped());

@@ -86,7 +86,10 @@ void TestCorvanePlan::modelsJsonIsTheCatalogue()
     QCOMPARE(models.size(), int(NVRTypeList.size()));
     for (const CalNVRInfo& row : NVRTypeList) {
         const QJsonObject model = models.at(row.id).toObject();
-        QCOMPARE(model.size(), 5);
+        QCOMPARE(model.size(), 8);
+        // The built-in models say nothing of their disks.
+        QVERIFY(model.value("bays").isNull() && model.value("largestDiskTB").isNull());
+        QCOMPARE(model.value("builtIn").toBool(), true);
         QCOMPARE(model.value("id").toInt(-1), row.id);
         QCOMPARE(model.value("name").toString(), row.name);
         QCOMPARE(model.value("ipChannels").toInt(-1), row.ipChannels);
@@ -103,10 +106,10 @@ void TestCorvanePlan::modelsTextOneLineEach()
     QCOMPARE(lines.size(), int(NVRTypeList.size()));
     for (const CalNVRInfo& row : NVRTypeList) {
         const QStringList fields = lines[row.id].split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        QCOMPARE(
-            fields,
-            QStringList({QString::number(row.id), row.name, QString::number(row.ipChannels),
-                         QString::number(row.maxDisableChannels), QString::number(row.bandwidth)}));
+        QCOMPARE(fields,
+                 QStringList({QString::number(row.id), row.name, QString::number(row.ipChannels),
+                              QString::number(row.maxDisableChannels),
+                              QString::number(row.bandwidth), "-", "-"}));
     }
 }
 
@@ -135,17 +138,23 @@ void TestCorvanePlan::exactOutput_data()
         << "cameras: 8000000\n";
     QTest::newRow("zero recorders") << "cameras --first 1024 --second 0 --recorder NR-A8V=0"
                                     << "cameras: 0\n";
+    // 3 x 4096 + 5 x 1024 = 17,408 of 20,480 kbps, and all 8 channels.
     QTest::newRow("recorder text")
         << "recorders --model NR-A8V --camera 4096(4M),0,3 --camera 1024,0,10"
         << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
-           "1 recorder: type 1 x 3, type 2 x 5\n1 recorder: type 2 x 5\n";
+           "1 recorder: type 1 x 3, type 2 x 5\n"
+           "  load: 8 of 8 channels, 17408 of 20480 kbps (85.0 %), full: channels\n"
+           "1 recorder: type 2 x 5\n  load: 5 of 8 channels, 5120 of 20480 kbps (25.0 %)\n";
     QTest::newRow("commas inside a bit-rate remark")
         << "recorders --model NR-A8V --camera 2M(1,5),512k,3"
-        << "model: NR-A8V, 0 disabled channels\nrecorders: 1\n1 recorder: type 1 x 3\n";
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 1\n1 recorder: type 1 x 3\n"
+           "  load: 3 of 8 channels, 7680 of 20480 kbps (37.5 %)\n";
     QTest::newRow("plan, NVR page (remark with a comma)")
         << "recorders --plan PLANS/site.corvane"
         << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
-           "1 recorder: type 1 x 3, type 2 x 5\n1 recorder: type 2 x 5\n";
+           "1 recorder: type 1 x 3, type 2 x 5\n"
+           "  load: 8 of 8 channels, 19968 of 20480 kbps (97.5 %), full: channels\n"
+           "1 recorder: type 2 x 5\n  load: 5 of 8 channels, 7680 of 20480 kbps (37.5 %)\n";
     // 60 days x 12 h x 50 % = 1,296,000 s, so 1 kbps fills 162,000,000 bytes; both streams:
     // 8 x (2048 + 512) = 20,480 kbps on the first recorder (3.31776 TB: 2 data disks of 2 TB,
     // mirrored 4), 2 x 2560 + 3 x 1024 = 8,192 kbps on the second (1 data disk, mirrored 2).
@@ -153,19 +162,29 @@ void TestCorvanePlan::exactOutput_data()
         << "recorders --plan PLANS/storage.corvane --storage"
         << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
            "storage: 4.644864 TB (4644864000000 bytes), 6 disks of 2 TB\n"
-           "1 recorder: type 1 x 8\n  each: 3.317760 TB, 4 disks\n"
-           "1 recorder: type 1 x 2, type 2 x 3\n  each: 1.327104 TB, 2 disks\n";
+           "1 recorder: type 1 x 8\n"
+           "  load: 8 of 8 channels, 20480 of 20480 kbps (100.0 %), full: channels\n"
+           "  each: 3.317760 TB, 4 disks\n"
+           "1 recorder: type 1 x 2, type 2 x 3\n"
+           "  load: 5 of 8 channels, 8192 of 20480 kbps (40.0 %)\n"
+           "  each: 1.327104 TB, 2 disks\n";
     QTest::newRow("plan's storage inputs, no storage asked")
         << "recorders --plan PLANS/storage.corvane"
         << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
-           "1 recorder: type 1 x 8\n1 recorder: type 1 x 2, type 2 x 3\n";
+           "1 recorder: type 1 x 8\n"
+           "  load: 8 of 8 channels, 20480 of 20480 kbps (100.0 %), full: channels\n"
+           "1 recorder: type 1 x 2, type 2 x 3\n"
+           "  load: 5 of 8 channels, 8192 of 20480 kbps (40.0 %)\n";
     // The defaults: 30 days x 24 h = 2,592,000 s, first stream only, 8 TB disks.
     QTest::newRow("plan saved before storage existed")
         << "recorders --plan PLANS/site.corvane --storage"
         << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
            "storage: 7.299072 TB (7299072000000 bytes), 2 disks of 8 TB\n"
-           "1 recorder: type 1 x 3, type 2 x 5\n  each: 5.640192 TB, 1 disk\n"
-           "1 recorder: type 2 x 5\n  each: 1.658880 TB, 1 disk\n";
+           "1 recorder: type 1 x 3, type 2 x 5\n"
+           "  load: 8 of 8 channels, 19968 of 20480 kbps (97.5 %), full: channels\n"
+           "  each: 5.640192 TB, 1 disk\n"
+           "1 recorder: type 2 x 5\n  load: 5 of 8 channels, 7680 of 20480 kbps (37.5 %)\n"
+           "  each: 1.658880 TB, 1 disk\n";
     QTest::newRow("plan, IPC page, as models added up")
         << "cameras --plan=PLANS/site.corvane --json"
         << "{\"cameras\": 79}\n";
@@ -179,10 +198,12 @@ void TestCorvanePlan::exactOutput_data()
     QTest::newRow("spaces around every field of --camera")
         << "recorders --model ' nr-a8v ' --disable ' 0 ' --camera ' 2M , 512k , 7 ' "
            "--camera ' 0 , 0 , 2 '"
-        << "model: NR-A8V, 0 disabled channels\nrecorders: 1\n1 recorder: type 1 x 7\n";
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 1\n1 recorder: type 1 x 7\n"
+           "  load: 7 of 8 channels, 17920 of 20480 kbps (87.5 %)\n";
     QTest::newRow("spaces around bit rates with commas in their remarks")
         << "recorders --model NR-A8V --camera ' 2M(1, 5) , 512k(a,b) , 3 '"
-        << "model: NR-A8V, 0 disabled channels\nrecorders: 1\n1 recorder: type 1 x 3\n";
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 1\n1 recorder: type 1 x 3\n"
+           "  load: 3 of 8 channels, 7680 of 20480 kbps (37.5 %)\n";
     QTest::newRow("nothing to place")
         << "recorders --model NR-K8Y --disable 1 --camera 0,0,5 --camera 1024,0,0 --json"
         << "{\"model\": \"NR-K8Y\", \"disabledChannels\": 1, \"recorders\": 0, \"lines\": []}\n";
@@ -193,16 +214,23 @@ void TestCorvanePlan::exactOutput_data()
            "--redundancy parity1"
         << "model: NR-K16Y, 0 disabled channels\nrecorders: 6\n"
            "storage: 95.551488 TB (95551488000000 bytes), 22 disks of 8 TB\n"
-           "1 recorder: type 1 x 12, type 2 x 4\n  each: 18.579456 TB, 4 disks\n"
-           "1 recorder: type 2 x 16\n  each: 10.616832 TB, 3 disks\n"
-           "1 recorder: type 2 x 4\n  each: 2.654208 TB, 3 disks\n"
-           "3 recorders: type 1 x 16\n  each: 21.233664 TB, 4 disks\n";
+           "1 recorder: type 1 x 12, type 2 x 4\n"
+           "  load: 16 of 16 channels, 64512 of 81920 kbps (78.7 %), full: channels\n"
+           "  each: 18.579456 TB, 4 disks\n"
+           "1 recorder: type 2 x 16\n"
+           "  load: 16 of 16 channels, 36864 of 81920 kbps (45.0 %), full: channels\n"
+           "  each: 10.616832 TB, 3 disks\n"
+           "1 recorder: type 2 x 4\n  load: 4 of 16 channels, 9216 of 81920 kbps (11.2 %)\n"
+           "  each: 2.654208 TB, 3 disks\n"
+           "3 recorders: type 1 x 16\n"
+           "  load: 16 of 16 channels, 73728 of 81920 kbps (90.0 %), full: channels\n"
+           "  each: 21.233664 TB, 4 disks\n";
     QTest::newRow("storage with nothing to place, defaults")
         << "recorders --model NR-K8Y --camera 0,0,5 --json --storage"
         << "{\"model\": \"NR-K8Y\", \"disabledChannels\": 0, \"recorders\": 0, \"lines\": [], "
            "\"storage\": {\"retentionDays\": 30, \"hoursPerDay\": 24, \"recordedPercent\": 100, "
            "\"streams\": \"first\", \"diskTB\": 8, \"redundancy\": \"none\", \"terabytes\": 0, "
-           "\"bytes\": \"0\", \"disks\": 0}}\n";
+           "\"bytes\": \"0\", \"disks\": 0, \"linesNotFitting\": 0}}\n";
 }
 
 void TestCorvanePlan::exactOutput()

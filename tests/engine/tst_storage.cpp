@@ -102,7 +102,7 @@ void TestStorage::inputCheck_data()
         << with([](auto& i) { i.streams = CalStreams(2); }) << CalStorageInput::Streams;
     QTest::newRow("disk 1 TB") << with([](auto& i) { i.diskTB = 1; }) << None;
     QTest::newRow("disk 24 TB") << with([](auto& i) { i.diskTB = 24; }) << None;
-    QTest::newRow("disk 0 TB") << with([](auto& i) { i.diskTB = 0; }) << CalStorageInput::DiskSize;
+    QTest::newRow("disk -1 TB") << with([](auto& i) { i.diskTB = -1; }) << CalStorageInput::DiskSize;
     QTest::newRow("disk 5 TB, not offered")
         << with([](auto& i) { i.diskTB = 5; }) << CalStorageInput::DiskSize;
     QTest::newRow("disk 25 TB") << with([](auto& i) { i.diskTB = 25; })

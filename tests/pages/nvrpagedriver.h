@@ -245,7 +245,8 @@ public:
             QStringList block{group.data().toString()};
             for (int child = 0; child < model->rowCount(group); ++child) {
                 const QModelIndex index = model->index(child, 0, group);
-                if (!index.data(CDlgCalNVRNum::StorageRowRole).toBool())
+                if (!index.data(CDlgCalNVRNum::StorageRowRole).toBool() &&
+                    !index.data(CDlgCalNVRNum::LoadRowRole).toBool())
                     block << index.data().toString();
             }
             blocks << block;

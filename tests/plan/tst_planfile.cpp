@@ -258,7 +258,7 @@ void TestPlanFile::refusals_data()
     QTest::newRow("disk size not offered")
         << storage("diskTB", 5)
         << "\"diskTB\" in the storage inputs of the NVR Calculate page "
-           "(one of: 1, 2, 3, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24)"
+           "(one of: 1, 2, 3, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, smallest)"
         << false;
     QTest::newRow("unknown streams")
         << storage("streams", QStringLiteral("second")) << "(one of: first, both)" << false;
@@ -270,7 +270,7 @@ void TestPlanFile::refusals_data()
     QTest::newRow("nested too deeply")
         << QByteArray(9, '[') + QByteArray(9, ']') << "nested too deeply" << false;
     QByteArray manyValues("[");
-    for (int i = 0; i < 5000; ++i)
+    for (int i = 0; i < 20000; ++i)
         manyValues += "0,";
     QTest::newRow("too many values") << manyValues + "0]"
                                      << "too many values" << false;

@@ -366,7 +366,8 @@ void TestCPlanController::exportAndCopyCarryTheWholeResult()
     QCOMPARE(lines.size(), 2 + tree.size() + 1 + SixTypes.size() + storageInputs.size());
     const QString siteTB = StorageTerabytesText(page->ResultSiteStorage().kilobits);
     QVERIFY2(lines[0].endsWith(
-                 QStringLiteral("\t%1\tStorage (TB)\t%2\tDisks\t%3")
+                 QStringLiteral("\t%1\tStorage (TB)\t%2\tDisks\t%3\tResult lines whose disks do "
+                                "not fit\t0")
                      .arg(readable(nvr.Result()), readableTB(page->ResultSiteStorage().kilobits, 6),
                           readable(QString::number(page->ResultSiteStorage().disks)))),
              qPrintable(lines[0]));
@@ -377,12 +378,31 @@ void TestCPlanController::exportAndCopyCarryTheWholeResult()
         QCOMPARE(nvr.StorageRows()[i], QStringLiteral("Each NVR: %1 TB, disks: %2")
                                            .arg(readableTB(each.kilobits, 3))
                                            .arg(each.disks));
-        QStringList expected{readable(tree[i][0].section(QLatin1Char(':'), 1)),
-                             readableTB(each.kilobits, 6), readable(QString::number(each.disks))};
+        // One recorder's load: its channels are the cameras the tree lists for it.
+        const CalLineLoad& load = page->ResultLineLoads()[std::size_t(i)];
+        int cameras = 0;
+        QStringList pairs;
         for (int child = 2; child < tree[i].size(); ++child) {
             const QStringList camera = tree[i][child].split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            expected << camera.value(0) << readable(camera.value(1));
+            pairs << camera.value(0) << readable(camera.value(1));
+            cameras += camera.value(1).remove(QLatin1Char(',')).toInt();
         }
+        QCOMPARE(load.channelsUsed, cameras);
+        QStringList expected{
+            readable(tree[i][0].section(QLatin1Char(':'), 1)),
+            readable(QString::number(cameras)),
+            readable(QString::number(load.channels)),
+            readable(QString::number(load.bandwidthUsed)),
+            readable(QString::number(load.bandwidth)),
+            QString::number(BandwidthUsePercent(load.bandwidthUsed, load.bandwidth), 'f', 1),
+            load.limit == CalLineLoad::Channels    ? QStringLiteral("channels")
+            : load.limit == CalLineLoad::Bandwidth ? QStringLiteral("bandwidth")
+                                                   : QString(),
+            readableTB(each.kilobits, 6),
+            readable(QString::number(each.disks)),
+            QString::number(each.diskTB),
+            QString()};
+        expected << pairs;
         QCOMPARE(lines[2 + i].split(QLatin1Char('\t')), expected);
     }
     const int inputs = 2 + int(tree.size());
