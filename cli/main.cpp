@@ -51,6 +51,8 @@ int main(int argc, char** argv)
         result = PlanModels(args);
     else if (args.command == QLatin1String("cameras"))
         result = PlanCameras(args);
+    else if (args.command == QLatin1String("estimate"))
+        result = PlanEstimate(args);
     else
         result = PlanRecorders(args);
 

@@ -31,13 +31,21 @@ QList<PlanOption> PlanOptionsOf(const QString& command)
                 {QStringLiteral("streams"), true, false},
                 {QStringLiteral("disk-tb"), true, false},
                 {QStringLiteral("redundancy"), true, false}};
+    if (command == QLatin1String("estimate"))
+        return {json,
+                {QStringLiteral("resolution"), true, false},
+                {QStringLiteral("fps"), true, false},
+                {QStringLiteral("codec"), true, false},
+                {QStringLiteral("quality"), true, false},
+                {QStringLiteral("scene"), true, false},
+                {QStringLiteral("night-percent"), true, false}};
     return {};
 }
 
 namespace {
 
 const QStringList Commands{QStringLiteral("models"), QStringLiteral("cameras"),
-                           QStringLiteral("recorders")};
+                           QStringLiteral("recorders"), QStringLiteral("estimate")};
 
 // Every option of every command, so that one given to the wrong command is recognised and
 // refused by name rather than as an unknown word.
@@ -115,14 +123,14 @@ bool ParsePlanArgs(const QStringList& arguments, PlanArgs& args, QString& error)
         }
     }
     if (arguments.isEmpty()) {
-        error = QStringLiteral("no command given (models, cameras or recorders)");
+        error = QStringLiteral("no command given (models, cameras, recorders or estimate)");
         return false;
     }
     // The command comes first, as it always has; options before it are not taken.
     args.command = arguments.first();
     const QList<PlanOption> options = PlanOptionsOf(args.command);
     if (options.isEmpty()) {
-        error = QStringLiteral("unknown command \"%1\" (models, cameras or recorders)")
+        error = QStringLiteral("unknown command \"%1\" (models, cameras, recorders or estimate)")
                     .arg(args.command);
         return false;
     }

@@ -3,6 +3,7 @@
 
 #include "cli/cameravalue.h"
 #include "engine/bitrate.h"
+#include "engine/bitrateestimate.h"
 #include "engine/calnvrthread.h"
 #include "engine/calrecords.h"
 #include "engine/grouping.h"
@@ -79,7 +80,18 @@ const QStringList JsonKeyOrder{QStringLiteral("id"),
                                QStringLiteral("disksPerNvr"),
                                QStringLiteral("bays"),
                                QStringLiteral("fitsBays"),
-                               QStringLiteral("linesNotFitting")};
+                               QStringLiteral("linesNotFitting"),
+                               QStringLiteral("kbps"),
+                               QStringLiteral("low"),
+                               QStringLiteral("high"),
+                               QStringLiteral("width"),
+                               QStringLiteral("height"),
+                               QStringLiteral("fps"),
+                               QStringLiteral("codec"),
+                               QStringLiteral("quality"),
+                               QStringLiteral("scene"),
+                               QStringLiteral("nightPercent"),
+                               QStringLiteral("withinRecorderRange")};
 
 QString JsonText(const QJsonValue& value)
 {
@@ -735,13 +747,78 @@ PlanResult PlanRecorders(const PlanArgs& args)
     return Succeed(out);
 }
 
+PlanResult PlanEstimate(const PlanArgs& args)
+{
+    const QString resolution = QStringLiteral("resolution");
+    const QString fps = QStringLiteral("fps");
+    const QString codec = QStringLiteral("codec");
+    const QString quality = QStringLiteral("quality");
+    const QString scene = QStringLiteral("scene");
+    const QString night = QStringLiteral("night-percent");
+    if (!args.has(resolution) || !args.has(fps) || !args.has(codec))
+        return Refuse(QStringLiteral("estimate needs --resolution, --fps and --codec"));
+    const auto refuse = [&](const QString& option, CalStreamProblem problem) {
+        return Refuse(QStringLiteral("--") + option + QLatin1Char(' ') +
+                      Quoted(args.value(option)) + QStringLiteral(": ") +
+                      StreamSettingsMessage(problem));
+    };
+
+    // Each option is read and checked before the next, so the first bad one is told; those not
+    // read yet keep their defaults, which are always good.
+    const auto good = [](const CalStreamSettings& settings) {
+        return CheckStreamSettings(settings) == CalStreamProblem::None;
+    };
+    CalStreamSettings settings;
+    if (!ParseResolution(args.value(resolution), &settings.width, &settings.height))
+        return refuse(resolution, CalStreamProblem::ResolutionUnknown);
+    if (!good(settings))
+        return refuse(resolution, CalStreamProblem::ResolutionRange);
+    if (!ReadPlainNumber(args.value(fps).trimmed(), settings.fps) || !good(settings))
+        return refuse(fps, CalStreamProblem::FrameRateRange);
+    if (!ParseCodecName(args.value(codec), &settings.codec))
+        return refuse(codec, CalStreamProblem::CodecUnknown);
+    if (args.has(quality) && !ParseQualityName(args.value(quality), &settings.quality))
+        return refuse(quality, CalStreamProblem::QualityUnknown);
+    if (args.has(scene) && !ParseSceneName(args.value(scene), &settings.scene))
+        return refuse(scene, CalStreamProblem::SceneUnknown);
+    if (args.has(night) &&
+        (!ReadPlainNumber(args.value(night).trimmed(), settings.nightPercent) || !good(settings)))
+        return refuse(night, CalStreamProblem::NightRange);
+
+    const CalBitRateEstimate estimate = EstimateBitRate(settings);
+    const bool within = RecorderFit(estimate.kbps) == CalRecorderFit::Within;
+    if (args.has(QStringLiteral("json"))) {
+        const QJsonObject result{
+            {QStringLiteral("kbps"), estimate.kbps},
+            {QStringLiteral("low"), estimate.low},
+            {QStringLiteral("high"), estimate.high},
+            {QStringLiteral("width"), settings.width},
+            {QStringLiteral("height"), settings.height},
+            {QStringLiteral("fps"), settings.fps},
+            {QStringLiteral("codec"), CalCodecNames()[int(settings.codec)]},
+            {QStringLiteral("quality"), CalQualityNames()[int(settings.quality)]},
+            {QStringLiteral("scene"), CalSceneNames()[int(settings.scene)]},
+            {QStringLiteral("nightPercent"), settings.nightPercent},
+            {QStringLiteral("withinRecorderRange"), within}};
+        return Succeed(JsonText(result) + QLatin1Char('\n'));
+    }
+    QString out = QStringLiteral("estimate: %1 kbps (%2 to %3 kbps)\nsettings: %4\n")
+                      .arg(estimate.kbps)
+                      .arg(estimate.low)
+                      .arg(estimate.high)
+                      .arg(DescribeStream(settings));
+    if (!within)
+        out += QStringLiteral("note: ") + RecorderFitMessage(estimate.kbps) + QLatin1Char('\n');
+    return Succeed(out);
+}
+
 QString PlanHelp()
 {
     return QStringLiteral(
         "Usage: corvane-plan COMMAND [OPTIONS]\n"
         "Sizes recorders and cameras with the calculations and the input checks of the\n"
-        "\"IPC Calculate\" and \"NVR Calculate\" pages. Options take their value as the next\n"
-        "argument or after \"=\".\n"
+        "\"IPC Calculate\" and \"NVR Calculate\" pages, and estimates a camera's bit rate.\n"
+        "Options take their value as the next argument or after \"=\".\n"
         "\n"
         "  corvane-plan models [--json]\n"
         "      The recorder catalogue, one model a line: id, name, IP channels, channels\n"
@@ -804,7 +881,25 @@ QString PlanHelp()
         "{\"terabytes\", \"bytes\", \"disks\"} for one recorder, and the result has \"storage\":\n"
         "{\"retentionDays\", \"hoursPerDay\", \"recordedPercent\", \"streams\", \"diskTB\",\n"
         "\"redundancy\", \"terabytes\", \"bytes\", \"disks\"} for the site; \"bytes\" is a\n"
-        "string of decimal digits, exact beyond what a JSON number holds.\n"
+        "string of decimal digits, exact beyond what a JSON number holds. estimate gives\n"
+        "{\"kbps\", \"low\", \"high\", \"width\", \"height\", \"fps\", \"codec\", \"quality\",\n"
+        "\"scene\", \"nightPercent\", \"withinRecorderRange\"}.\n"
+        "\n"
+        "  corvane-plan estimate --resolution WxH|PRESET --fps N\n"
+        "                        --codec h264|h265|h264-smart|h265-smart|mjpeg\n"
+        "                        [--quality low|normal|high] [--scene quiet|normal|busy]\n"
+        "                        [--night-percent P] [--json]\n"
+        "      The expected average bit rate of one camera stream in kbps, and the range\n"
+        "      it likely falls in, from published bit rates and codec measurements.\n"
+        "      WxH runs from 160x120 to 16384x16384; PRESET is 720p, 1080p, 4MP\n"
+        "      (2560x1440), 5MP (2592x1944), 4K or 8MP (3840x2160) or 12MP (4000x3000),\n"
+        "      in any case. N is 1 to 60 frames per second. The quality and the scene (how\n"
+        "      much moves) are normal unless given. P, 0 to 100 (default 0), is the share\n"
+        "      of the time at night with infrared, whose noisy video costs more bits. An\n"
+        "      estimate outside the 32 to 16384 kbps that recorders accept for one stream\n"
+        "      is said so on a third line.\n"
+        "      Example: corvane-plan estimate --resolution 4MP --fps 15 --codec h265 \\\n"
+        "                   --scene busy --night-percent 40\n"
         "\n"
         "  corvane-plan --help | --version\n"
         "      This text, or the program's name and version.\n"

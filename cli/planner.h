@@ -2,9 +2,9 @@
 #ifndef PLANNER_H
 #define PLANNER_H
 
-// The three forms of corvane-plan. Each checks its input exactly as the calculator page it
-// stands for, computes everything, and only then produces its output, so a refused request
-// writes nothing to standard output.
+// The forms of corvane-plan. Each checks its input exactly as the program does elsewhere (the
+// calculator page it stands for, or the engine's own checks), computes everything, and only
+// then produces its output, so a refused request writes nothing to standard output.
 
 #include "cli/planargs.h"
 
@@ -28,6 +28,9 @@ bool ApplyCatalogue(PlanArgs& args, QString& error);
 PlanResult PlanModels(const PlanArgs& args);
 PlanResult PlanCameras(const PlanArgs& args);
 PlanResult PlanRecorders(const PlanArgs& args);
+// The expected bit rate of one camera stream from its settings; refuses settings as the
+// estimator's own checks do, and says so when the estimate lies outside what recorders take.
+PlanResult PlanEstimate(const PlanArgs& args);
 
 QString PlanHelp();
 

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # bash completion for corvane-plan: commands, each command's options, and recorder model
-# names (asked from the program itself, so the list never goes stale).
+# names (asked from the program itself, so the list never goes stale), and the estimate's
+# resolutions, codecs, qualities and scenes.
 
 _corvane_plan_models()
 {
@@ -13,7 +14,7 @@ _corvane_plan()
     _init_completion -n = || return
 
     if [[ $cword -eq 1 ]]; then
-        COMPREPLY=($(compgen -W 'models cameras recorders --help --version' -- "$cur"))
+        COMPREPLY=($(compgen -W 'models cameras recorders estimate --help --version' -- "$cur"))
         return
     fi
 
@@ -22,6 +23,7 @@ _corvane_plan()
         models) options='--json' ;;
         cameras) options='--first --second --recorder --plan --json' ;;
         recorders) options='--model --disable --camera --plan --json --storage --retention-days --hours-per-day --recorded-percent --streams --disk-tb --redundancy' ;;
+        estimate) options='--resolution --fps --codec --quality --scene --night-percent --json' ;;
         *) return ;;
     esac
 
@@ -59,12 +61,28 @@ _corvane_plan()
             COMPREPLY=($(compgen -P "$prefix" -W 'none mirror parity1 parity2' -- "$value"))
             return
             ;;
+        --resolution)
+            COMPREPLY=($(compgen -P "$prefix" -W '720p 1080p 4MP 5MP 4K 8MP 12MP' -- "$value"))
+            return
+            ;;
+        --codec)
+            COMPREPLY=($(compgen -P "$prefix" -W 'h264 h265 h264-smart h265-smart mjpeg' -- "$value"))
+            return
+            ;;
+        --quality)
+            COMPREPLY=($(compgen -P "$prefix" -W 'low normal high' -- "$value"))
+            return
+            ;;
+        --scene)
+            COMPREPLY=($(compgen -P "$prefix" -W 'quiet normal busy' -- "$value"))
+            return
+            ;;
         --plan)
             COMPREPLY=($(compgen -P "$prefix" -f -- "$value"))
             compopt -o filenames
             return
             ;;
-        --disable | --camera | --retention-days | --hours-per-day | --recorded-percent)
+        --disable | --camera | --retention-days | --hours-per-day | --recorded-percent | --fps | --night-percent)
             return
             ;;
     esac

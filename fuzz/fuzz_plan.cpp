@@ -176,8 +176,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         result = PlanCameras(args);
     else if (args.command == QLatin1String("recorders"))
         result = PlanRecorders(args);
+    else if (args.command == QLatin1String("estimate"))
+        result = PlanEstimate(args);
     else
-        Expect(false, "only the three commands are accepted", arguments);
+        Expect(false, "only the four commands are accepted", arguments);
 
     if (result.exitCode != 0) {
         Expect(result.exitCode == 2, "a refusal exits with 2", arguments);

@@ -894,5 +894,93 @@
         <source>IPC type %1: %2 kbps is above the %3 bandwidth of %4 kbps</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>4 MP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 MP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12 MP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The resolution must be WIDTHxHEIGHT or one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The resolution must be from %1x%2 to %3x%3 pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The frame rate must be %1 to %2 frames per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The codec must be one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The quality must be one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scene must be one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share of the time at night with infrared must be %1 to %2 percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The estimated %1 kbps is above the %2 kbps that recorders accept for one stream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The estimated %1 kbps is below the %2 kbps that recorders accept for one stream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 fps, %4, %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 % of the time at night with infrared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>normal quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quiet scene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>normal scene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>busy scene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H.264 smart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H.265 smart</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -894,5 +894,93 @@
         <source>IPC type %1: %2 kbps is above the %3 bandwidth of %4 kbps</source>
         <translation>IPC 类型 %1：%2 kbps 超过 %3 的带宽 %4 kbps</translation>
     </message>
+    <message>
+        <source>4 MP</source>
+        <translation>400万像素</translation>
+    </message>
+    <message>
+        <source>5 MP</source>
+        <translation>500万像素</translation>
+    </message>
+    <message>
+        <source>12 MP</source>
+        <translation>1200万像素</translation>
+    </message>
+    <message>
+        <source>The resolution must be WIDTHxHEIGHT or one of %1</source>
+        <translation>分辨率必须为 宽x高 或以下之一：%1</translation>
+    </message>
+    <message>
+        <source>The resolution must be from %1x%2 to %3x%3 pixels</source>
+        <translation>分辨率必须在 %1x%2 到 %3x%3 像素之间</translation>
+    </message>
+    <message>
+        <source>The frame rate must be %1 to %2 frames per second</source>
+        <translation>帧率必须为每秒 %1 到 %2 帧</translation>
+    </message>
+    <message>
+        <source>The codec must be one of %1</source>
+        <translation>编码必须为以下之一：%1</translation>
+    </message>
+    <message>
+        <source>The quality must be one of %1</source>
+        <translation>画质必须为以下之一：%1</translation>
+    </message>
+    <message>
+        <source>The scene must be one of %1</source>
+        <translation>场景必须为以下之一：%1</translation>
+    </message>
+    <message>
+        <source>The share of the time at night with infrared must be %1 to %2 percent</source>
+        <translation>夜间红外时间比例必须为百分之 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>The estimated %1 kbps is above the %2 kbps that recorders accept for one stream</source>
+        <translation>估算码率 %1 kbps 超过录像机单路码流可接受的 %2 kbps</translation>
+    </message>
+    <message>
+        <source>The estimated %1 kbps is below the %2 kbps that recorders accept for one stream</source>
+        <translation>估算码率 %1 kbps 低于录像机单路码流可接受的 %2 kbps</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 fps, %4, %5</source>
+        <translation>%1，%2，%3 fps，%4，%5</translation>
+    </message>
+    <message>
+        <source>%1, %2 % of the time at night with infrared</source>
+        <translation>%1，%2% 的时间为夜间红外</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>低画质</translation>
+    </message>
+    <message>
+        <source>normal quality</source>
+        <translation>普通画质</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>高画质</translation>
+    </message>
+    <message>
+        <source>quiet scene</source>
+        <translation>静态场景</translation>
+    </message>
+    <message>
+        <source>normal scene</source>
+        <translation>普通场景</translation>
+    </message>
+    <message>
+        <source>busy scene</source>
+        <translation>繁忙场景</translation>
+    </message>
+    <message>
+        <source>H.264 smart</source>
+        <translation>H.264 智能编码</translation>
+    </message>
+    <message>
+        <source>H.265 smart</source>
+        <translation>H.265 智能编码</translation>
+    </message>
 </context>
 </TS>

@@ -231,6 +231,20 @@ void TestCorvanePlan::exactOutput_data()
            "\"storage\": {\"retentionDays\": 30, \"hoursPerDay\": 24, \"recordedPercent\": 100, "
            "\"streams\": \"first\", \"diskTB\": 8, \"redundancy\": \"none\", \"terabytes\": 0, "
            "\"bytes\": \"0\", \"disks\": 0, \"linesNotFitting\": 0}}\n";
+    // 3870 kbps x (2560x1440 / 1920x1080)^0.63 x (15 / 25)^0.68 x 0.6 (H.265) x 2 (busy) x 1.4
+    // (40 % of the time at twice the rate) = 6601 kbps; the range one quality step, 2^(4/6),
+    // either way.
+    QTest::newRow("estimate, text")
+        << "estimate --resolution 4mp --fps 15 --codec h265 --scene busy --night-percent 40"
+        << "estimate: 6601 kbps (4158 to 10478 kbps)\n"
+           "settings: 4 MP, H.265, 15 fps, normal quality, busy scene, 40 % of the time at "
+           "night with infrared\n";
+    // 3870 x 4^0.63 x 60 / 25 x 7 (MJPEG) x 2^(4/6) (high): far above what a recorder takes.
+    QTest::newRow("estimate, JSON, above what recorders take")
+        << "estimate --resolution=3840x2160 --fps 60 --codec mjpeg --quality high --json"
+        << "{\"kbps\": 247175, \"low\": 155711, \"high\": 392366, \"width\": 3840, "
+           "\"height\": 2160, \"fps\": 60, \"codec\": \"mjpeg\", \"quality\": \"high\", "
+           "\"scene\": \"normal\", \"nightPercent\": 0, \"withinRecorderRange\": false}\n";
 }
 
 void TestCorvanePlan::exactOutput()
@@ -443,6 +457,12 @@ void TestCorvanePlan::refusals_data()
         << Split(storage + "--disk-tb 5") << "--disk-tb \"5\": not a disk size offered";
     QTest::newRow("unknown redundancy") << Split(storage + "--redundancy raid5") << "parity2";
     QTest::newRow("unknown streams") << Split(storage + "--streams second") << "first or both";
+    QTest::newRow("estimate above 60 fps")
+        << Split("estimate --resolution 1080p --fps 61 --codec h264")
+        << "--fps \"61\": The frame rate must be 1 to 60 frames per second";
+    QTest::newRow("estimate with a recorder option")
+        << Split("estimate --resolution 1080p --fps 25 --codec h264 --model NR-A8V")
+        << "unknown option --model for estimate";
 }
 
 void TestCorvanePlan::refusals()
@@ -463,12 +483,12 @@ void TestCorvanePlan::helpDescribesEveryForm()
         const Run run = Plan(arguments);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.isEmpty());
-        for (const char* form :
-             {"corvane-plan models", "corvane-plan cameras", "corvane-plan recorders",
-              "--recorder NAME[:DISABLED]=COUNT", "--camera FIRST,SECOND,COUNT", "--json",
-              "--disable N", "--plan FILE"})
+        for (const char* form : {"corvane-plan models", "corvane-plan cameras",
+                                 "corvane-plan recorders", "corvane-plan estimate",
+                                 "--recorder NAME[:DISABLED]=COUNT", "--camera FIRST,SECOND,COUNT",
+                                 "--resolution WxH|PRESET", "--json", "--disable N", "--plan FILE"})
             QVERIFY2(run.out.contains(QLatin1String(form)), form);
-        QCOMPARE(run.out.count(QLatin1String("Example:")), 3);
+        QCOMPARE(run.out.count(QLatin1String("Example:")), 4);
     }
 }
 
