@@ -24,6 +24,13 @@
     </message>
 </context>
 <context>
+    <name>CCalculatorPage</name>
+    <message>
+        <source>Recorder model defined in this plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CCalendarWidget</name>
     <message>
         <source>Previous month</source>
@@ -39,6 +46,53 @@
     </message>
     <message>
         <source>Next year</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CCatalogue</name>
+    <message>
+        <source>model %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>model %1 (&quot;%2&quot;) of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, field &quot;%2&quot;: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: it is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: its first line lacks the column &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is too large to be a catalogue (more than %1 KB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: it is not valid JSON (%1 at byte %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue has a format version this program does not read (it reads version %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: it has no &quot;models&quot; list.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -288,6 +342,38 @@
     </message>
     <message>
         <source>Press &quot;Caculator&quot; for the result of %1 cameras.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each NVR: %1 TB, disks: %2 of %3 TB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs %1 disks, the %2 holds %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 takes disks of at most %2 TB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each NVR: %1 of %2 channels, %3 of %4 kbps (%5 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, full: channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, full: bandwidth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Storage: %1 TB, disks: %2 (sizes per line)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;#c00000&quot;&gt;Result lines whose disks do not fit the %1: %2&lt;/font&gt;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -597,6 +683,25 @@
         <source>The plan holds more than 1000000 recorders on %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The plan holds an invalid recorder model %1 (&quot;%2&quot;), field &quot;%3&quot;: %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPlanPages</name>
+    <message>
+        <source>channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bandwidth</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPlanReport</name>
@@ -688,6 +793,42 @@
         <source>There is no result to export or print yet: calculate on &quot;NVR Calculate&quot; or add a recorder record on &quot;IPC Calculate&quot; first.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Result lines whose disks do not fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels used per NVR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels per NVR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth used per NVR (kbps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth per NVR (kbps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth use (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk size (TB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk bays</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRecordTable</name>
@@ -775,6 +916,14 @@
     </message>
     <message>
         <source>Redundancy:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smallest that fits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per result line, the smallest disk size whose disks fit the recorder model&apos;s disk bays</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -980,6 +1129,38 @@
     </message>
     <message>
         <source>H.265 smart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A model name is 1 to %1 characters, without control characters or spaces at either end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another recorder model is already called &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bandwidth must be %1 to %2 kbps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channels must be %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channels that may be disabled must be 0 to the model&apos;s channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk bays must be %1 to %2, or unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The largest disk must be %1 to %2 TB, or unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plan or catalogue holds at most %1 recorder models</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -24,6 +24,13 @@
     </message>
 </context>
 <context>
+    <name>CCalculatorPage</name>
+    <message>
+        <source>Recorder model defined in this plan</source>
+        <translation>本方案定义的录像机型号</translation>
+    </message>
+</context>
+<context>
     <name>CCalendarWidget</name>
     <message>
         <source>Previous month</source>
@@ -40,6 +47,53 @@
     <message>
         <source>Next year</source>
         <translation>下一年</translation>
+    </message>
+</context>
+<context>
+    <name>CCatalogue</name>
+    <message>
+        <source>model %1 of %2</source>
+        <translation>%2的第 %1 个型号</translation>
+    </message>
+    <message>
+        <source>model %1 (&quot;%2&quot;) of %3</source>
+        <translation>%3的第 %1 个型号（“%2”）</translation>
+    </message>
+    <message>
+        <source>%1, field &quot;%2&quot;: %3.</source>
+        <translation>%1，字段“%2”：%3。</translation>
+    </message>
+    <message>
+        <source>the catalogue</source>
+        <translation>型号目录</translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: it is empty.</source>
+        <translation>该文件不是型号目录：文件为空。</translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: its first line lacks the column &quot;%1&quot;.</source>
+        <translation>该文件不是型号目录：第一行缺少“%1”列。</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a catalogue (more than %1 KB).</source>
+        <translation>文件过大，不是型号目录（超过 %1 KB）。</translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: it is not valid JSON (%1 at byte %2).</source>
+        <translation>该文件不是型号目录：不是有效的 JSON（第 %2 字节处：%1）。</translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue.</source>
+        <translation>该文件不是型号目录。</translation>
+    </message>
+    <message>
+        <source>The catalogue has a format version this program does not read (it reads version %1).</source>
+        <translation>型号目录的格式版本本程序无法读取（本程序读取版本 %1）。</translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: it has no &quot;models&quot; list.</source>
+        <translation>该文件不是型号目录：没有“models”列表。</translation>
     </message>
 </context>
 <context>
@@ -289,6 +343,38 @@
     <message>
         <source>Press &quot;Caculator&quot; for the result of %1 cameras.</source>
         <translation>请按“计算”得出 %1 台摄像机的结果。</translation>
+    </message>
+    <message>
+        <source>Each NVR: %1 TB, disks: %2 of %3 TB</source>
+        <translation>每台NVR：%1 TB，硬盘：%2 块 %3 TB</translation>
+    </message>
+    <message>
+        <source>needs %1 disks, the %2 holds %3</source>
+        <translation>需要 %1 块硬盘，%2 只能装 %3 块</translation>
+    </message>
+    <message>
+        <source>the %1 takes disks of at most %2 TB</source>
+        <translation>%1 支持的单块硬盘最大为 %2 TB</translation>
+    </message>
+    <message>
+        <source>Each NVR: %1 of %2 channels, %3 of %4 kbps (%5 %)</source>
+        <translation>每台NVR：通道 %1/%2，带宽 %3/%4 kbps（%5%）</translation>
+    </message>
+    <message>
+        <source>, full: channels</source>
+        <translation>，已满：通道</translation>
+    </message>
+    <message>
+        <source>, full: bandwidth</source>
+        <translation>，已满：带宽</translation>
+    </message>
+    <message>
+        <source>Storage: %1 TB, disks: %2 (sizes per line)</source>
+        <translation>存储：%1 TB，硬盘：%2 块（容量按行而定）</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;#c00000&quot;&gt;Result lines whose disks do not fit the %1: %2&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;#c00000&quot;&gt;硬盘装不进 %1 的结果行：%2&lt;/font&gt;</translation>
     </message>
 </context>
 <context>
@@ -597,6 +683,25 @@
         <source>The plan holds more than 1000000 recorders on %1.</source>
         <translation>方案中%1的 NVR 超过 1000000 台。</translation>
     </message>
+    <message>
+        <source>The plan holds an invalid recorder model %1 (&quot;%2&quot;), field &quot;%3&quot;: %4.</source>
+        <translation>方案中的第 %1 个录像机型号（“%2”）字段“%3”无效：%4。</translation>
+    </message>
+    <message>
+        <source>the plan</source>
+        <translation>方案</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanPages</name>
+    <message>
+        <source>channels</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>bandwidth</source>
+        <translation>带宽</translation>
+    </message>
 </context>
 <context>
     <name>CPlanReport</name>
@@ -688,6 +793,42 @@
         <source>There is no result to export or print yet: calculate on &quot;NVR Calculate&quot; or add a recorder record on &quot;IPC Calculate&quot; first.</source>
         <translation>尚无可导出或打印的结果：请先在“NVR 计算”页计算，或在“IPC 计算”页添加 NVR 记录。</translation>
     </message>
+    <message>
+        <source>Result lines whose disks do not fit</source>
+        <translation>硬盘装不下的结果行</translation>
+    </message>
+    <message>
+        <source>Channels used per NVR</source>
+        <translation>每台NVR已用通道</translation>
+    </message>
+    <message>
+        <source>Channels per NVR</source>
+        <translation>每台NVR通道数</translation>
+    </message>
+    <message>
+        <source>Bandwidth used per NVR (kbps)</source>
+        <translation>每台NVR已用带宽（kbps）</translation>
+    </message>
+    <message>
+        <source>Bandwidth per NVR (kbps)</source>
+        <translation>每台NVR带宽（kbps）</translation>
+    </message>
+    <message>
+        <source>Bandwidth use (%)</source>
+        <translation>带宽占用（%）</translation>
+    </message>
+    <message>
+        <source>Full by</source>
+        <translation>已满原因</translation>
+    </message>
+    <message>
+        <source>Disk size (TB)</source>
+        <translation>硬盘容量（TB）</translation>
+    </message>
+    <message>
+        <source>Disk bays</source>
+        <translation>硬盘盘位</translation>
+    </message>
 </context>
 <context>
     <name>CRecordTable</name>
@@ -776,6 +917,14 @@
     <message>
         <source>Redundancy:</source>
         <translation>冗余方式：</translation>
+    </message>
+    <message>
+        <source>Smallest that fits</source>
+        <translation>能装下的最小容量</translation>
+    </message>
+    <message>
+        <source>Per result line, the smallest disk size whose disks fit the recorder model&apos;s disk bays</source>
+        <translation>每个结果行选用硬盘数量能装进该录像机型号盘位的最小硬盘容量</translation>
     </message>
 </context>
 <context>
@@ -981,6 +1130,38 @@
     <message>
         <source>H.265 smart</source>
         <translation>H.265 智能编码</translation>
+    </message>
+    <message>
+        <source>A model name is 1 to %1 characters, without control characters or spaces at either end</source>
+        <translation>型号名称须为 1 到 %1 个字符，不含控制字符，首尾不能有空格</translation>
+    </message>
+    <message>
+        <source>Another recorder model is already called &quot;%1&quot;</source>
+        <translation>已有录像机型号名为“%1”</translation>
+    </message>
+    <message>
+        <source>The bandwidth must be %1 to %2 kbps</source>
+        <translation>带宽必须为 %1 到 %2 kbps</translation>
+    </message>
+    <message>
+        <source>The channels must be %1 to %2</source>
+        <translation>通道数必须为 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>The channels that may be disabled must be 0 to the model&apos;s channels</source>
+        <translation>可禁用通道数必须为 0 到该型号的通道数</translation>
+    </message>
+    <message>
+        <source>The disk bays must be %1 to %2, or unknown</source>
+        <translation>硬盘盘位必须为 %1 到 %2，或未知</translation>
+    </message>
+    <message>
+        <source>The largest disk must be %1 to %2 TB, or unknown</source>
+        <translation>最大硬盘容量必须为 %1 到 %2 TB，或未知</translation>
+    </message>
+    <message>
+        <source>A plan or catalogue holds at most %1 recorder models</source>
+        <translation>方案或型号目录最多包含 %1 个录像机型号</translation>
     </message>
 </context>
 </TS>
