@@ -58,10 +58,8 @@ static QStringList LineTexts(const Lines& lines)
 
 // The grouping written the plain way, with list erasure and a linear search for equal
 // lines: slow, but the optimised engine must give exactly its results.
-static int ReferenceGroup(std::vector<CalIPCInfo>& list, Groups& groups, int nvrType, int disabled)
+static int ReferenceGroup(std::vector<CalIPCInfo>& list, Groups& groups, const CalNVRInfo& model)
 {
-    CalNVRInfo model;
-    FindNVRTypeById(nvrType, model, disabled);
     const int w = model.bandwidth;
     const int u = model.usableChannels;
     int n = 0;
@@ -405,6 +403,7 @@ void TestGrouping::randomInputsMatchPlainAlgorithm_data()
     QTest::newRow("mixed rates, long spare walks") << 0;
     QTest::newRow("few rates, many ties") << 1;
     QTest::newRow("bulk-opened full recorders between spare ones") << 2;
+    QTest::newRow("a planner's own model, its figures at random") << 3;
 }
 
 void TestGrouping::randomInputsMatchPlainAlgorithm()
@@ -415,15 +414,44 @@ void TestGrouping::randomInputsMatchPlainAlgorithm()
         int disabled = 0;
         const int nvrType = kind == 0 ? RandomModel(rng, &disabled) : trial % 3 ? 0 : 6;
         // Many small types against a long spare list exercise removals in the walk.
-        const std::vector<CalIPCInfo> input =
-            kind == 0 ? RandomCameras(rng, 40, trial % 2 ? 400 : 30) : TiedCameras(rng, kind == 2);
+        std::vector<CalIPCInfo> input = kind == 0 || kind == 3
+                                            ? RandomCameras(rng, 40, trial % 2 ? 400 : 30)
+                                            : TiedCameras(rng, kind == 2);
+        if (kind == 3) {
+            // Given by value only: the engine must not look it up among the built-in ones.
+            CalNVRInfo own(CalFirstOwnModelId + trial, QStringLiteral("own"), 0, 0, 0);
+            own.ipChannels = std::uniform_int_distribution<int>(1, 64)(rng);
+            own.maxDisableChannels = std::uniform_int_distribution<int>(0, own.ipChannels)(rng);
+            own.bandwidth = std::uniform_int_distribution<int>(16384, 400000)(rng);
+            disabled = std::uniform_int_distribution<int>(0, own.maxDisableChannels)(rng);
+            input.erase(
+                std::remove_if(input.begin(), input.end(),
+                               [&](const CalIPCInfo& i) { return i.bitRate > own.bandwidth; }),
+                input.end());
+            CalNVRDataRecord data;
+            data.ipcList = input;
+            data.model = own;
+            data.disabledChannels = disabled;
+            std::vector<CalIPCInfo> refList = input;
+            Groups refGroups;
+            CalNVRInfo reference = own;
+            reference.usableChannels = own.ipChannels + disabled;
+            QCOMPARE(RunNVRCalculation(data), ReferenceGroup(refList, refGroups, reference));
+            Lines refLines;
+            ReferenceMerge(refGroups, refLines);
+            std::sort(refLines.begin(), refLines.end());
+            QCOMPARE(LineTexts(data.usedList), LineTexts(refLines));
+            continue;
+        }
 
         std::vector<CalIPCInfo> list = input;
         Groups groups;
         const int total = GroupIPCToNVR(list, groups, nvrType, disabled);
         std::vector<CalIPCInfo> refList = input;
         Groups refGroups;
-        QCOMPARE(total, ReferenceGroup(refList, refGroups, nvrType, disabled));
+        CalNVRInfo model;
+        FindNVRTypeById(nvrType, model, disabled);
+        QCOMPARE(total, ReferenceGroup(refList, refGroups, model));
         QCOMPARE(GroupLoads(groups), GroupLoads(refGroups));
         for (const auto& [no, group] : refGroups) {
             QCOMPARE(groups.at(no).freeBandwidth, group.freeBandwidth);

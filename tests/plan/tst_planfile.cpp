@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/nvrcatalogue.h"
+#include "plan/catalogue.h"
 #include "plan/planfile.h"
 
 #include <QJsonArray>
@@ -89,6 +90,10 @@ private slots:
     void fileRefusals_data();
     void fileRefusals();
     void failedWriteKeepsTheOldFile();
+    void catalogueRefusals_data();
+    void catalogueRefusals();
+    void catalogueRoundTrip_data();
+    void catalogueRoundTrip();
 };
 
 void TestPlanFile::initTestCase()
@@ -117,6 +122,17 @@ void TestPlanFile::roundTrip_data()
     storage.storage.diskTB = 24;
     storage.storage.redundancy = CalRedundancy::DoubleParity;
     QTest::newRow("storage inputs at their limits, none a default") << storage;
+    CorvanePlan own = SmallPlan();
+    CalNVRInfo x16(0, QStringLiteral("X-16 \u4e3b"), 16, 2, 160000);
+    x16.bays = 4;
+    x16.largestDiskTB = 16;
+    own.models = {x16, CalNVRInfo(0, QStringLiteral("Y-4"), 4, 0, 40000)};
+    own.nvrModel = x16.name;
+    own.nvrDisabledChannels = 2;
+    own.recorders[1].model = QStringLiteral("Y-4");
+    own.recorders[1].disabledChannels = 0;
+    own.storage.diskTB = CalDiskSmallestFits;
+    QTest::newRow("the plan's own models on both pages, smallest disk that fits") << own;
 }
 
 void TestPlanFile::roundTrip()
@@ -135,8 +151,10 @@ void TestPlanFile::roundTrip()
     const QByteArray text = file.readAll();
     QVERIFY(text.startsWith("{\n    \"format\": \"corvane-plan\",\n    \"version\": 1,\n"));
     const qsizetype cameras = plan.cameras.size(), recorders = plan.recorders.size();
-    QCOMPARE(text.count('\n'), 15 + (cameras ? cameras + 1 : 0) + (recorders ? recorders + 1 : 0));
-    QVERIFY(text.contains("\n        \"model\": \"" + plan.nvrModel.toLatin1() + "\""));
+    const qsizetype models = qsizetype(plan.models.size());
+    QCOMPARE(text.count('\n'), 15 + (cameras ? cameras + 1 : 0) + (recorders ? recorders + 1 : 0) +
+                                   (models ? models + 2 : 0));
+    QVERIFY(text.contains("\n        \"model\": \"" + plan.nvrModel.toUtf8() + "\""));
 }
 
 void TestPlanFile::storageDefaults_data()
@@ -277,6 +295,25 @@ void TestPlanFile::refusals_data()
     QTest::newRow("brackets in strings do not count")
         << SmallWith("nvrCalculate/model", QStringLiteral("[[[[[[[[[[\\\"")) << "unknown NVR type"
         << false;
+    const auto withModel = [](const QJsonObject& model) {
+        QJsonObject root = QJsonDocument::fromJson(SmallWith("nvrCalculate/model", "Own")).object();
+        root.insert("recorderModels", QJsonArray{model});
+        return QJsonDocument(root).toJson();
+    };
+    const QJsonObject own{{"name", "Own"},        {"bandwidthKbps", 50000},
+                          {"channels", 8},        {"maxDisabledChannels", 0},
+                          {"bays", QJsonValue()}, {"largestDiskTB", QJsonValue()}};
+    QTest::newRow("own model not defined")
+        << SmallWith("nvrCalculate/model", "Own")
+        << "unknown NVR type in the NVR Calculate page: \"Own\"" << false;
+    QJsonObject badOwn = own;
+    badOwn.insert("bandwidthKbps", 0);
+    QTest::newRow("own model without bandwidth")
+        << withModel(badOwn) << "model 1 (\"Own\") of the plan, field \"bandwidthKbps\"" << false;
+    QJsonObject builtInName = own;
+    builtInName.insert("name", "nr-a8v");
+    QTest::newRow("own model named as a built-in one")
+        << withModel(builtInName) << "already called \"nr-a8v\"" << false;
     QByteArray huge = SerializePlan(SmallPlan());
     huge.append(QByteArray(PlanFormat::MaxFileBytes, ' '));
     QTest::newRow("too large") << huge << "too large" << false;
@@ -359,3 +396,102 @@ void TestPlanFile::failedWriteKeepsTheOldFile()
 
 QTEST_GUILESS_MAIN(TestPlanFile)
 #include "tst_planfile.moc"
+
+void TestPlanFile::catalogueRefusals_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    const auto json = [](const QByteArray& models) {
+        return "{\"format\": \"corvane-catalogue\", \"version\": 1, \"models\": [" + models + "]}";
+    };
+    const QByteArray good = "{\"name\": \"X-16\", \"bandwidthKbps\": 160000, \"channels\": 16, "
+                            "\"maxDisabledChannels\": 0, \"bays\": 4, \"largestDiskTB\": 16}";
+    const auto with = [&](const char* from, const char* to) {
+        return json(QByteArray(good).replace(from, to));
+    };
+    const QByteArray header =
+        "name,bandwidthKbps,channels,maxDisabledChannels,bays,largestDiskTB\n";
+    QTest::newRow("JSON, accepted")
+        << json(good + ", " + QByteArray(good).replace("X-16", "Y")) << QString();
+    QTest::newRow("CSV, unknown bays and quoted name accepted")
+        << header + "X-16,160000,16,0,,16\r\n\"A, \"\"B\"\"\",2048,4,0,null,\n"
+        << QString();
+    QTest::newRow("other format") << QByteArray("{\"format\": \"corvane-plan\", \"models\": []}")
+                                  << "not a catalogue";
+    QTest::newRow("other version") << QByteArray(good)
+                                          .prepend("{\"format\": \"corvane-catalogue\", "
+                                                   "\"version\": 2, \"models\": [")
+                                          .append("]}")
+                                   << "format version";
+    QTest::newRow("name not text")
+        << with("\"X-16\"", "16") << "model 1 of the catalogue, field \"name\"";
+    QTest::newRow("name of a built-in model, other case")
+        << with("X-16", "nr-k16y") << "field \"name\": Another recorder model is already called";
+    QTest::newRow("same name twice")
+        << json(good + ", " + good) << "model 2 (\"X-16\") of the catalogue, field \"name\"";
+    QTest::newRow("bandwidth above 100000000 kbps")
+        << with("160000", "100000001") << "field \"bandwidthKbps\"";
+    QTest::newRow("fractional channels")
+        << with("\"channels\": 16", "\"channels\": 1.5") << "field \"channels\"";
+    QTest::newRow("more disabled than channels")
+        << with("\"maxDisabledChannels\": 0", "\"maxDisabledChannels\": 17")
+        << "field \"maxDisabledChannels\"";
+    QTest::newRow("0 bays is no count of bays")
+        << with("\"bays\": 4", "\"bays\": 0") << "field \"bays\"";
+    QTest::newRow("256 bays") << with("\"bays\": 4", "\"bays\": 256") << "field \"bays\"";
+    QTest::newRow("101 TB disk") << with("\"largestDiskTB\": 16", "\"largestDiskTB\": 101")
+                                 << "field \"largestDiskTB\"";
+    QByteArray many;
+    for (int i = 0; i <= CalMaxOwnModels; ++i)
+        many += (i ? ", " : "") + QByteArray(good).replace("X-16", "M" + QByteArray::number(i));
+    QTest::newRow("1001 models") << json(many) << "at most 1000 recorder models";
+    QTest::newRow("CSV without a channels column")
+        << QByteArray("name,bandwidthKbps\nX,1000\n") << "lacks the column \"channels\"";
+    QTest::newRow("CSV, bandwidth not a number")
+        << header + "X-16,fast,16,0,4,16\n"
+        << "model 1 (\"X-16\") of the catalogue, field \"bandwidthKbps\"";
+    QTest::newRow("CSV, name with a control character") << header + "X\t16,1000,16,0,4,16\n"
+                                                        << "field \"name\"";
+    QTest::newRow("too large") << good + QByteArray(CatalogueFormat::MaxFileBytes, ' ')
+                               << "too large to be a catalogue";
+}
+
+void TestPlanFile::catalogueRefusals()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    const CatalogueReadResult read = ParseCatalogue(bytes);
+    if (message.isEmpty()) {
+        QVERIFY2(read.ok, qPrintable(read.error));
+        QCOMPARE(int(read.models.size()), 2);
+        QCOMPARE(read.models[0].bandwidth, 160000);
+        QCOMPARE(read.models[0].largestDiskTB, 16);
+        return;
+    }
+    QVERIFY(!read.ok);
+    QVERIFY(read.models.empty());
+    QVERIFY2(read.error.contains(message), qPrintable(read.error));
+}
+
+void TestPlanFile::catalogueRoundTrip_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("JSON") << "json";
+    QTest::newRow("CSV") << "csv";
+}
+
+void TestPlanFile::catalogueRoundTrip()
+{
+    QFETCH(QString, suffix);
+    CalNVRInfo quoted(0, QStringLiteral("\"Dock\", 4K \u4e3b"), 1024, 1024, CalMaxModelBandwidth);
+    quoted.bays = CalMaxModelBays;
+    quoted.largestDiskTB = CalMaxModelDiskTB;
+    const CalModelList models{quoted, CalNVRInfo(0, QStringLiteral("Y"), 1, 0, 1)};
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("vendor.") + suffix);
+    QString error;
+    QVERIFY(WriteCatalogueFile(path, models, &error));
+    const CatalogueReadResult read = ReadCatalogueFile(path);
+    QVERIFY2(read.ok, qPrintable(read.error));
+    QVERIFY(read.models == models);
+}
