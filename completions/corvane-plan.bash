@@ -20,9 +20,9 @@ _corvane_plan()
 
     local command=${words[1]} options
     case $command in
-        models) options='--json' ;;
-        cameras) options='--first --second --recorder --plan --json' ;;
-        recorders) options='--model --disable --camera --plan --json --storage --retention-days --hours-per-day --recorded-percent --streams --disk-tb --redundancy' ;;
+        models) options='--catalogue --json' ;;
+        cameras) options='--catalogue --first --second --recorder --plan --json' ;;
+        recorders) options='--catalogue --model --disable --camera --plan --json --storage --retention-days --hours-per-day --recorded-percent --streams --disk-tb --redundancy' ;;
         estimate) options='--resolution --fps --codec --quality --scene --night-percent --json' ;;
         *) return ;;
     esac
@@ -54,7 +54,7 @@ _corvane_plan()
             return
             ;;
         --disk-tb)
-            COMPREPLY=($(compgen -P "$prefix" -W '1 2 3 4 6 8 10 12 14 16 18 20 22 24' -- "$value"))
+            COMPREPLY=($(compgen -P "$prefix" -W '1 2 3 4 6 8 10 12 14 16 18 20 22 24 smallest' -- "$value"))
             return
             ;;
         --redundancy)
@@ -77,7 +77,7 @@ _corvane_plan()
             COMPREPLY=($(compgen -P "$prefix" -W 'quiet normal busy' -- "$value"))
             return
             ;;
-        --plan)
+        --plan | --catalogue)
             COMPREPLY=($(compgen -P "$prefix" -f -- "$value"))
             compopt -o filenames
             return

@@ -118,8 +118,9 @@ bool IsWellFormedModelName(const QString& name)
     const bool control = std::any_of(name.begin(), name.end(), [](QChar c) {
         return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
     });
+    // A lone surrogate (a JSON escape can make one) would not survive a file in UTF-8.
     return !name.trimmed().isEmpty() && name == name.trimmed() &&
-           name.size() <= CalMaxModelNameChars && !control;
+           name.size() <= CalMaxModelNameChars && !control && QStringView(name).isValidUtf16();
 }
 
 CalModelField CheckModel(const CalNVRInfo& model, const CalModelList& others)
