@@ -43,6 +43,53 @@
     </message>
 </context>
 <context>
+    <name>CCatalogue</name>
+    <message>
+        <source>model %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>model %1 (&quot;%2&quot;) of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, field &quot;%2&quot;: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: it is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: its first line lacks the column &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is too large to be a catalogue (more than %1 KB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: it is not valid JSON (%1 at byte %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue has a format version this program does not read (it reads version %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: it has no &quot;models&quot; list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CCorvane</name>
     <message>
         <source>Corvane Tool</source>
@@ -597,6 +644,14 @@
         <source>The plan holds more than 1000000 recorders on %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The plan holds an invalid recorder model %1 (&quot;%2&quot;), field &quot;%3&quot;: %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPlanReport</name>
@@ -701,6 +756,240 @@
     </message>
     <message>
         <source>No record can be added until this is corrected: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CRecorderModelEditDlg</name>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave it empty when it is unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 Mbps is 1024 kbps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels that may be disabled:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk bays:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest disk (TB):</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CRecorderModelsDlg</name>
+    <message>
+        <source>Recorder Models</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth (kbps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May be disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk bays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest disk (TB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels that may be disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorder models</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Define a new recorder model for the plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make a new model of the plan&apos;s own from the selected one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the selected model (only the plan&apos;s own; Return)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the selected model (only the plan&apos;s own; Delete)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the models of a catalogue file (JSON or CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the plan&apos;s own models to a catalogue file (JSON or CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 copy %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built-in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Recorder Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Recorder Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Recorder Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be removed: the plan&apos;s pages use it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be removed: it is in use (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose another model there first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue &quot;%1&quot; could not be imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It holds no recorder models.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recorder models could not be exported to &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan has no models of its own to export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogues (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.&lt;br/&gt;Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Recorder Models</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogues (*.json *.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Recorder Models</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -892,6 +1181,38 @@
     </message>
     <message>
         <source>IPC type %1: %2 kbps is above the %3 bandwidth of %4 kbps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A model name is 1 to %1 characters, without control characters or spaces at either end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another recorder model is already called &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bandwidth must be %1 to %2 kbps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channels must be %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channels that may be disabled must be 0 to the model&apos;s channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk bays must be %1 to %2, or unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The largest disk must be %1 to %2 TB, or unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plan or catalogue holds at most %1 recorder models</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -43,6 +43,53 @@
     </message>
 </context>
 <context>
+    <name>CCatalogue</name>
+    <message>
+        <source>model %1 of %2</source>
+        <translation>%2的第 %1 个型号</translation>
+    </message>
+    <message>
+        <source>model %1 (&quot;%2&quot;) of %3</source>
+        <translation>%3的第 %1 个型号（“%2”）</translation>
+    </message>
+    <message>
+        <source>%1, field &quot;%2&quot;: %3.</source>
+        <translation>%1，字段“%2”：%3。</translation>
+    </message>
+    <message>
+        <source>the catalogue</source>
+        <translation>型号目录</translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: it is empty.</source>
+        <translation>该文件不是型号目录：文件为空。</translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: its first line lacks the column &quot;%1&quot;.</source>
+        <translation>该文件不是型号目录：第一行缺少“%1”列。</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a catalogue (more than %1 KB).</source>
+        <translation>文件过大，不是型号目录（超过 %1 KB）。</translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: it is not valid JSON (%1 at byte %2).</source>
+        <translation>该文件不是型号目录：不是有效的 JSON（第 %2 字节处：%1）。</translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue.</source>
+        <translation>该文件不是型号目录。</translation>
+    </message>
+    <message>
+        <source>The catalogue has a format version this program does not read (it reads version %1).</source>
+        <translation>本程序无法读取该型号目录的格式版本（本程序读取版本 %1）。</translation>
+    </message>
+    <message>
+        <source>The file is not a catalogue: it has no &quot;models&quot; list.</source>
+        <translation>该文件不是型号目录：缺少“models”列表。</translation>
+    </message>
+</context>
+<context>
     <name>CCorvane</name>
     <message>
         <source>Confirm</source>
@@ -597,6 +644,14 @@
         <source>The plan holds more than 1000000 recorders on %1.</source>
         <translation>方案中%1的 NVR 超过 1000000 台。</translation>
     </message>
+    <message>
+        <source>The plan holds an invalid recorder model %1 (&quot;%2&quot;), field &quot;%3&quot;: %4.</source>
+        <translation>方案中的 NVR 型号 %1（“%2”）无效，字段“%3”：%4。</translation>
+    </message>
+    <message>
+        <source>the plan</source>
+        <translation>方案</translation>
+    </message>
 </context>
 <context>
     <name>CPlanReport</name>
@@ -702,6 +757,240 @@
     <message>
         <source>No record can be added until this is corrected: %1</source>
         <translation>请先更正此项，才能添加记录：%1</translation>
+    </message>
+</context>
+<context>
+    <name>CRecorderModelEditDlg</name>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Leave it empty when it is unknown</source>
+        <translation>未知时请留空</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>kbps</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Mbps</translation>
+    </message>
+    <message>
+        <source>Bandwidth unit</source>
+        <translation>带宽单位</translation>
+    </message>
+    <message>
+        <source>1 Mbps is 1024 kbps</source>
+        <translation>1 Mbps 即 1024 kbps</translation>
+    </message>
+    <message>
+        <source>Bandwidth:</source>
+        <translation>带宽：</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>通道数：</translation>
+    </message>
+    <message>
+        <source>Channels that may be disabled:</source>
+        <translation>可禁用通道数：</translation>
+    </message>
+    <message>
+        <source>Disk bays:</source>
+        <translation>盘位数：</translation>
+    </message>
+    <message>
+        <source>Largest disk (TB):</source>
+        <translation>最大单盘容量 (TB)：</translation>
+    </message>
+</context>
+<context>
+    <name>CRecorderModelsDlg</name>
+    <message>
+        <source>Recorder Models</source>
+        <translation>NVR 型号管理</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Bandwidth (kbps)</source>
+        <translation>带宽 (kbps)</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>通道数</translation>
+    </message>
+    <message>
+        <source>May be disabled</source>
+        <translation>可禁用通道</translation>
+    </message>
+    <message>
+        <source>Disk bays</source>
+        <translation>盘位数</translation>
+    </message>
+    <message>
+        <source>Largest disk (TB)</source>
+        <translation>最大单盘 (TB)</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>来源</translation>
+    </message>
+    <message>
+        <source>Channels that may be disabled</source>
+        <translation>可禁用的通道数</translation>
+    </message>
+    <message>
+        <source>Recorder models</source>
+        <translation>NVR 型号</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>添加...</translation>
+    </message>
+    <message>
+        <source>Define a new recorder model for the plan</source>
+        <translation>为方案定义新的 NVR 型号</translation>
+    </message>
+    <message>
+        <source>Copy...</source>
+        <translation>复制...</translation>
+    </message>
+    <message>
+        <source>Make a new model of the plan&apos;s own from the selected one</source>
+        <translation>以所选型号为基础新建方案自有型号</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>编辑...</translation>
+    </message>
+    <message>
+        <source>Change the selected model (only the plan&apos;s own; Return)</source>
+        <translation>修改所选型号（仅限方案自有型号；回车键）</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Remove the selected model (only the plan&apos;s own; Delete)</source>
+        <translation>删除所选型号（仅限方案自有型号；Delete 键）</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>导入...</translation>
+    </message>
+    <message>
+        <source>Add the models of a catalogue file (JSON or CSV)</source>
+        <translation>添加型号目录文件（JSON 或 CSV）中的型号</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>导出...</translation>
+    </message>
+    <message>
+        <source>Save the plan&apos;s own models to a catalogue file (JSON or CSV)</source>
+        <translation>将方案自有型号保存为型号目录文件（JSON 或 CSV）</translation>
+    </message>
+    <message>
+        <source>%1 copy</source>
+        <translation>%1 副本</translation>
+    </message>
+    <message>
+        <source>%1 copy %2</source>
+        <translation>%1 副本 %2</translation>
+    </message>
+    <message>
+        <source>Built-in</source>
+        <translation>内置</translation>
+    </message>
+    <message>
+        <source>This plan</source>
+        <translation>本方案</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Add Recorder Model</source>
+        <translation>添加 NVR 型号</translation>
+    </message>
+    <message>
+        <source>Copy Recorder Model</source>
+        <translation>复制 NVR 型号</translation>
+    </message>
+    <message>
+        <source>Edit Recorder Model</source>
+        <translation>编辑 NVR 型号</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be removed: the plan&apos;s pages use it.</source>
+        <translation>无法删除“%1”：方案的页面正在使用它。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be removed: it is in use (%2).</source>
+        <translation>无法删除“%1”：它正在使用中（%2）。</translation>
+    </message>
+    <message>
+        <source>Choose another model there first.</source>
+        <translation>请先在那里选择其他型号。</translation>
+    </message>
+    <message>
+        <source>The catalogue &quot;%1&quot; could not be imported.</source>
+        <translation>无法导入型号目录“%1”。</translation>
+    </message>
+    <message>
+        <source>It holds no recorder models.</source>
+        <translation>其中没有 NVR 型号。</translation>
+    </message>
+    <message>
+        <source>The recorder models could not be exported to &quot;%1&quot;.</source>
+        <translation>无法将 NVR 型号导出到“%1”。</translation>
+    </message>
+    <message>
+        <source>The plan has no models of its own to export.</source>
+        <translation>方案没有可导出的自有型号。</translation>
+    </message>
+    <message>
+        <source>Catalogues (*.json)</source>
+        <translation>型号目录 (*.json)</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation>电子表格 CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.&lt;br/&gt;Replace it?</source>
+        <translation>“%1”已存在。&lt;br/&gt;是否替换？</translation>
+    </message>
+    <message>
+        <source>Import Recorder Models</source>
+        <translation>导入 NVR 型号</translation>
+    </message>
+    <message>
+        <source>Catalogues (*.json *.csv)</source>
+        <translation>型号目录 (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Export Recorder Models</source>
+        <translation>导出 NVR 型号</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1182,38 @@
     <message>
         <source>IPC type %1: %2 kbps is above the %3 bandwidth of %4 kbps</source>
         <translation>IPC 类型 %1：%2 kbps 超过 %3 的带宽 %4 kbps</translation>
+    </message>
+    <message>
+        <source>A model name is 1 to %1 characters, without control characters or spaces at either end</source>
+        <translation>型号名称须为 1 到 %1 个字符，不含控制字符，首尾不能有空格</translation>
+    </message>
+    <message>
+        <source>Another recorder model is already called &quot;%1&quot;</source>
+        <translation>已有名为“%1”的 NVR 型号</translation>
+    </message>
+    <message>
+        <source>The bandwidth must be %1 to %2 kbps</source>
+        <translation>带宽须为 %1 到 %2 kbps</translation>
+    </message>
+    <message>
+        <source>The channels must be %1 to %2</source>
+        <translation>通道数须为 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>The channels that may be disabled must be 0 to the model&apos;s channels</source>
+        <translation>可禁用通道数须为 0 到该型号的通道数</translation>
+    </message>
+    <message>
+        <source>The disk bays must be %1 to %2, or unknown</source>
+        <translation>盘位数须为 %1 到 %2，或未知</translation>
+    </message>
+    <message>
+        <source>The largest disk must be %1 to %2 TB, or unknown</source>
+        <translation>最大单盘容量须为 %1 到 %2 TB，或未知</translation>
+    </message>
+    <message>
+        <source>A plan or catalogue holds at most %1 recorder models</source>
+        <translation>一个方案或型号目录最多包含 %1 个 NVR 型号</translation>
     </message>
 </context>
 </TS>

@@ -29,4 +29,7 @@ shot warn-font 2 warn-font
 shot confirm 3 confirm
 shot chase 2 chase "$movie"
 shot file 3 file
+shot models 2 models
+shot model-edit 2 model-edit
+shot model-refused 2 model-refused
 echo "captures in $out"
