@@ -992,6 +992,10 @@
         <source>Export Recorder Models</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Built-in models cannot be changed or removed; Copy makes a model of the plan&apos;s own from one.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CSaveChangesDlg</name>

@@ -992,6 +992,10 @@
         <source>Export Recorder Models</source>
         <translation>导出 NVR 型号</translation>
     </message>
+    <message>
+        <source>Built-in models cannot be changed or removed; Copy makes a model of the plan&apos;s own from one.</source>
+        <translation>内置型号不能修改或删除；用“复制”可由其新建方案自有型号。</translation>
+    </message>
 </context>
 <context>
     <name>CSaveChangesDlg</name>

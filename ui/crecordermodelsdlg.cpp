@@ -5,6 +5,7 @@
 #include "pages/pageparts.h"
 #include "plan/catalogue.h"
 #include "widgets/controls/cpushbutton.h"
+#include "widgets/controls/ctooltip.h"
 #include "widgets/dialogs/cfiledialog.h"
 #include "widgets/dialogs/cwarndlg.h"
 #include "widgets/itemviews/ctableview.h"
@@ -477,17 +478,23 @@ bool CRecorderModelsDlg::eventFilter(QObject* watched, QEvent* event)
 {
     // The table's Return would otherwise reach the frame and accept the whole dialog.
     if (watched == m_pTable && event->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            EditModel();
-            return true;
-        case Qt::Key_Delete:
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Delete)
+            return CBaseDialog::eventFilter(watched, event);
+        const int row = SelectedRow();
+        if (row >= 0 && row < m_builtInRows) {
+            // Say why nothing happens, at the row, in the program's own tip.
+            const QRect cell = m_pTable->visualRect(m_pModel->index(row, NameColumn));
+            CToolTip::ShowTip(m_pTable->viewport()->mapToGlobal(cell.center()),
+                              tr("Built-in models cannot be changed or removed; Copy makes a "
+                                 "model of the plan's own from one."),
+                              m_pTable->viewport());
+        } else if (key == Qt::Key_Delete) {
             RemoveModel();
-            return true;
-        default:
-            break;
+        } else {
+            EditModel();
         }
+        return true;
     }
     return CBaseDialog::eventFilter(watched, event);
 }

@@ -143,6 +143,7 @@ private slots:
     void editing();
     void catalogueRoundTrip_data();
     void catalogueRoundTrip();
+    void tabReachesEveryButton();
 };
 
 void TestCRecorderModelsDlg::initTestCase()
@@ -310,6 +311,30 @@ void TestCRecorderModelsDlg::catalogueRoundTrip()
                  seen.said.contains(QStringLiteral("already called \"Site-32\"")),
              qPrintable(seen.said));
     QCOMPARE(Lines(target.Models()), Lines(before) + Lines(exported));
+}
+
+void TestCRecorderModelsDlg::tabReachesEveryButton()
+{
+    CRecorderModelsDlg dlg(StartModels(), {});
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QApplication::setActiveWindow(&dlg);
+    // An own model is selected, so every button is enabled; Tab walks them in order and
+    // comes back round to the table.
+    QStringList walked;
+    QWidget* start = QApplication::focusWidget();
+    QVERIFY(start);
+    walked << start->objectName();
+    for (int i = 0; i < 9; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        walked << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(walked, QStringList({"m_pModelTable", "m_pAddBtn", "m_pCopyBtn", "m_pEditBtn",
+                                  "m_pRemoveBtn", "m_pImportBtn", "m_pExportBtn", "pOkBtn",
+                                  "pCancelBtn", "m_pModelTable"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(dlg.result(), int(QDialog::Rejected));
+    QVERIFY(!dlg.isVisible());
 }
 
 QTEST_MAIN(TestCRecorderModelsDlg)
