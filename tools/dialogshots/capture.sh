@@ -32,4 +32,5 @@ shot file 3 file
 shot models 2 models
 shot model-edit 2 model-edit
 shot model-refused 2 model-refused
+shot model-in-use 2 model-in-use
 echo "captures in $out"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shows one dialog or window of the program at a time so it can be captured and looked at:
 //   dialogshots main|main-full|about|warn-short|warn-long|warn-font|confirm|chase|file|models|
-//               model-edit|model-refused [movie]
+//               model-edit|model-refused|model-in-use [movie]
 // It runs with the program's own application object (style, style sheet, translations) and
 // stays up until it is killed or the window is dismissed.
 #include "app/ctesselapplication.h"
@@ -15,6 +15,7 @@
 #include "widgets/dialogs/cwarndlg.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QDir>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -88,7 +89,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (what.startsWith(QLatin1String("model"))) {
-        // A plan with models of its own, one of them in use, the last one selected.
+        // A plan with models of its own, the pages using one of them.
         InitNVRTypeTable();
         CalModelList own;
         for (const auto& [name, kbps, channels, disabled, bays, disk] :
@@ -100,30 +101,40 @@ int main(int argc, char** argv)
             own.push_back(model);
         }
         CRecorderModelsDlg dlg(own, {QStringLiteral("Lobby-8")});
-        if (what != QLatin1String("models")) {
-            // The form over the list: editing the first own model, or adding one refused.
-            QTimer::singleShot(300, &dlg, [&dlg, what] {
-                const bool refused = what == QLatin1String("model-refused");
-                dlg.findChild<QAbstractButton*>(QLatin1String(refused ? "m_pAddBtn" : "m_pEditBtn"))
-                    ->click();
-            });
-            QTimer::singleShot(600, &dlg, [what] {
-                QWidget* form = QApplication::activeModalWidget();
-                if (!form || what != QLatin1String("model-refused"))
-                    return;
-                form->findChild<QLineEdit*>(QStringLiteral("m_pNameEdit"))
-                    ->setText(QStringLiteral("nr-k16y"));
-                form->findChild<QLineEdit*>(QStringLiteral("m_pBandwidthEdit"))
-                    ->setText(QStringLiteral("80"));
-                form->findChild<QLineEdit*>(QStringLiteral("m_pChannelsEdit"))
-                    ->setText(QStringLiteral("16"));
-                form->findChild<QAbstractButton*>(QStringLiteral("pOkBtn"))->click();
-            });
-        }
+        // model-edit: the form on the first own model; model-refused: a new model the form
+        // refuses; model-in-use: the refusal to remove the model in use.
+        QTimer::singleShot(300, &dlg, [&dlg, what] {
+            const char* button = nullptr;
+            if (what == QLatin1String("model-edit"))
+                button = "m_pEditBtn";
+            else if (what == QLatin1String("model-refused"))
+                button = "m_pAddBtn";
+            else if (what == QLatin1String("model-in-use"))
+                button = "m_pRemoveBtn";
+            if (!button)
+                return;
+            if (what == QLatin1String("model-in-use")) {
+                auto* table = dlg.findChild<QAbstractItemView*>(QStringLiteral("m_pModelTable"));
+                table->setCurrentIndex(table->model()->index(int(NVRTypeList.size()) + 1, 0));
+            }
+            dlg.findChild<QAbstractButton*>(QLatin1String(button))->click();
+        });
+        QTimer::singleShot(600, &dlg, [what] {
+            QWidget* form = QApplication::activeModalWidget();
+            if (!form || what != QLatin1String("model-refused"))
+                return;
+            form->findChild<QLineEdit*>(QStringLiteral("m_pNameEdit"))
+                ->setText(QStringLiteral("nr-k16y"));
+            form->findChild<QLineEdit*>(QStringLiteral("m_pBandwidthEdit"))
+                ->setText(QStringLiteral("80"));
+            form->findChild<QLineEdit*>(QStringLiteral("m_pChannelsEdit"))
+                ->setText(QStringLiteral("16"));
+            form->findChild<QAbstractButton*>(QStringLiteral("pOkBtn"))->click();
+        });
         return dlg.exec();
     }
     QTextStream(stderr)
         << "usage: dialogshots main|main-full|about|warn-short|warn-long|warn-font|confirm|"
-           "chase|file|models|model-edit|model-refused [movie]\n";
+           "chase|file|models|model-edit|model-refused|model-in-use [movie]\n";
     return 2;
 }
