@@ -612,7 +612,7 @@ CalNVRInfo CRecorderModelEditDlg::Model() const
         return ok ? int(qMin(value * factor, qint64(max) + 1)) : -1;
     };
     CalNVRInfo model;
-    // Spaces at either end are no part of a name.
+    // Spaces at either end do not belong to a name.
     model.name = m_pNameEdit->text().trimmed();
     model.bandwidth =
         number(m_pBandwidthEdit, -1, m_pUnitCombo->currentData().toInt(), CalMaxModelBandwidth);
