@@ -846,6 +846,244 @@
     </message>
 </context>
 <context>
+    <name>CRecorderModelEditDlg</name>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave it empty when it is unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 Mbps is 1024 kbps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels that may be disabled:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk bays:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest disk (TB):</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CRecorderModelsDlg</name>
+    <message>
+        <source>Recorder Models</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth (kbps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May be disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk bays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest disk (TB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels that may be disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorder models</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Define a new recorder model for the plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make a new model of the plan&apos;s own from the selected one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the selected model (only the plan&apos;s own; Return)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the selected model (only the plan&apos;s own; Delete)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the models of a catalogue file (JSON or CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the plan&apos;s own models to a catalogue file (JSON or CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 copy %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built-in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Recorder Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Recorder Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Recorder Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be removed: the plan&apos;s pages use it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be removed: it is in use (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose another model there first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue &quot;%1&quot; could not be imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It holds no recorder models.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recorder models could not be exported to &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan has no models of its own to export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogues (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.&lt;br/&gt;Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Recorder Models</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogues (*.json *.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Recorder Models</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built-in models cannot be changed or removed; Copy makes a model of the plan&apos;s own from one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CSaveChangesDlg</name>
     <message>
         <source>Save</source>

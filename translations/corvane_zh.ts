@@ -846,6 +846,244 @@
     </message>
 </context>
 <context>
+    <name>CRecorderModelEditDlg</name>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Leave it empty when it is unknown</source>
+        <translation>未知时请留空</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>kbps</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Mbps</translation>
+    </message>
+    <message>
+        <source>Bandwidth unit</source>
+        <translation>带宽单位</translation>
+    </message>
+    <message>
+        <source>1 Mbps is 1024 kbps</source>
+        <translation>1 Mbps 即 1024 kbps</translation>
+    </message>
+    <message>
+        <source>Bandwidth:</source>
+        <translation>带宽：</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>通道数：</translation>
+    </message>
+    <message>
+        <source>Channels that may be disabled:</source>
+        <translation>可禁用通道数：</translation>
+    </message>
+    <message>
+        <source>Disk bays:</source>
+        <translation>盘位数：</translation>
+    </message>
+    <message>
+        <source>Largest disk (TB):</source>
+        <translation>最大单盘容量 (TB)：</translation>
+    </message>
+</context>
+<context>
+    <name>CRecorderModelsDlg</name>
+    <message>
+        <source>Recorder Models</source>
+        <translation>NVR 型号管理</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Bandwidth (kbps)</source>
+        <translation>带宽 (kbps)</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>通道数</translation>
+    </message>
+    <message>
+        <source>May be disabled</source>
+        <translation>可禁用通道</translation>
+    </message>
+    <message>
+        <source>Disk bays</source>
+        <translation>硬盘盘位</translation>
+    </message>
+    <message>
+        <source>Largest disk (TB)</source>
+        <translation>最大单盘 (TB)</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>来源</translation>
+    </message>
+    <message>
+        <source>Channels that may be disabled</source>
+        <translation>可禁用的通道数</translation>
+    </message>
+    <message>
+        <source>Recorder models</source>
+        <translation>NVR 型号</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>添加...</translation>
+    </message>
+    <message>
+        <source>Define a new recorder model for the plan</source>
+        <translation>为方案定义新的 NVR 型号</translation>
+    </message>
+    <message>
+        <source>Copy...</source>
+        <translation>复制...</translation>
+    </message>
+    <message>
+        <source>Make a new model of the plan&apos;s own from the selected one</source>
+        <translation>以所选型号为基础新建方案自有型号</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>编辑...</translation>
+    </message>
+    <message>
+        <source>Change the selected model (only the plan&apos;s own; Return)</source>
+        <translation>修改所选型号（仅限方案自有型号；回车键）</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Remove the selected model (only the plan&apos;s own; Delete)</source>
+        <translation>删除所选型号（仅限方案自有型号；Delete 键）</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>导入...</translation>
+    </message>
+    <message>
+        <source>Add the models of a catalogue file (JSON or CSV)</source>
+        <translation>添加型号目录文件（JSON 或 CSV）中的型号</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>导出...</translation>
+    </message>
+    <message>
+        <source>Save the plan&apos;s own models to a catalogue file (JSON or CSV)</source>
+        <translation>将方案自有型号保存为型号目录文件（JSON 或 CSV）</translation>
+    </message>
+    <message>
+        <source>%1 copy</source>
+        <translation>%1 副本</translation>
+    </message>
+    <message>
+        <source>%1 copy %2</source>
+        <translation>%1 副本 %2</translation>
+    </message>
+    <message>
+        <source>Built-in</source>
+        <translation>内置</translation>
+    </message>
+    <message>
+        <source>This plan</source>
+        <translation>本方案</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Add Recorder Model</source>
+        <translation>添加 NVR 型号</translation>
+    </message>
+    <message>
+        <source>Copy Recorder Model</source>
+        <translation>复制 NVR 型号</translation>
+    </message>
+    <message>
+        <source>Edit Recorder Model</source>
+        <translation>编辑 NVR 型号</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be removed: the plan&apos;s pages use it.</source>
+        <translation>无法删除“%1”：方案的页面正在使用它。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be removed: it is in use (%2).</source>
+        <translation>无法删除“%1”：它正在使用中（%2）。</translation>
+    </message>
+    <message>
+        <source>Choose another model there first.</source>
+        <translation>请先在那里选择其他型号。</translation>
+    </message>
+    <message>
+        <source>The catalogue &quot;%1&quot; could not be imported.</source>
+        <translation>无法导入型号目录“%1”。</translation>
+    </message>
+    <message>
+        <source>It holds no recorder models.</source>
+        <translation>其中没有 NVR 型号。</translation>
+    </message>
+    <message>
+        <source>The recorder models could not be exported to &quot;%1&quot;.</source>
+        <translation>无法将 NVR 型号导出到“%1”。</translation>
+    </message>
+    <message>
+        <source>The plan has no models of its own to export.</source>
+        <translation>方案没有可导出的自有型号。</translation>
+    </message>
+    <message>
+        <source>Catalogues (*.json)</source>
+        <translation>型号目录 (*.json)</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation>电子表格 CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.&lt;br/&gt;Replace it?</source>
+        <translation>“%1”已存在。&lt;br/&gt;是否替换？</translation>
+    </message>
+    <message>
+        <source>Import Recorder Models</source>
+        <translation>导入 NVR 型号</translation>
+    </message>
+    <message>
+        <source>Catalogues (*.json *.csv)</source>
+        <translation>型号目录 (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Export Recorder Models</source>
+        <translation>导出 NVR 型号</translation>
+    </message>
+    <message>
+        <source>Built-in models cannot be changed or removed; Copy makes a model of the plan&apos;s own from one.</source>
+        <translation>内置型号不能修改或删除；用“复制”可由其新建方案自有型号。</translation>
+    </message>
+</context>
+<context>
     <name>CSaveChangesDlg</name>
     <message>
         <source>Save</source>

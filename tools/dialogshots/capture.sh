@@ -29,4 +29,8 @@ shot warn-font 2 warn-font
 shot confirm 3 confirm
 shot chase 2 chase "$movie"
 shot file 3 file
+shot models 2 models
+shot model-edit 2 model-edit
+shot model-refused 2 model-refused
+shot model-in-use 2 model-in-use
 echo "captures in $out"

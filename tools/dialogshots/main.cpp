@@ -1,20 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shows one dialog or window of the program at a time so it can be captured and looked at:
-//   dialogshots main|main-full|about|warn-short|warn-long|warn-font|confirm|chase|file [movie]
+//   dialogshots main|main-full|about|warn-short|warn-long|warn-font|confirm|chase|file|models|
+//               model-edit|model-refused|model-in-use [movie]
 // It runs with the program's own application object (style, style sheet, translations) and
 // stays up until it is killed or the window is dismissed.
 #include "app/ctesselapplication.h"
+#include "engine/nvrcatalogue.h"
 #include "ui/ccorvane.h"
 #include "ui/cdlgabout.h"
+#include "ui/crecordermodelsdlg.h"
 #include "ui/cwindowtitle.h"
 #include "widgets/dialogs/cfiledialog.h"
 #include "widgets/dialogs/chasedialog.h"
 #include "widgets/dialogs/cwarndlg.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QDir>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTextStream>
 #include <QTimer>
+#include <tuple>
 
 int main(int argc, char** argv)
 {
@@ -81,8 +88,53 @@ int main(int argc, char** argv)
         QTextStream(stdout) << chosen << '\n';
         return 0;
     }
+    if (what.startsWith(QLatin1String("model"))) {
+        // A plan with models of its own, the pages using one of them.
+        InitNVRTypeTable();
+        CalModelList own;
+        for (const auto& [name, kbps, channels, disabled, bays, disk] :
+             {std::tuple{"Site-64", 163840, 64, 16, 8, 20},
+              std::tuple{"Lobby-8", 20480, 8, 0, 0, 0}, std::tuple{"Gate-4", 6000, 4, 4, 1, 0}}) {
+            CalNVRInfo model(0, QLatin1String(name), channels, disabled, kbps);
+            model.bays = bays;
+            model.largestDiskTB = disk;
+            own.push_back(model);
+        }
+        CRecorderModelsDlg dlg(own, {QStringLiteral("Lobby-8")});
+        // model-edit: the form on the first own model; model-refused: a new model the form
+        // refuses; model-in-use: the refusal to remove the model in use.
+        QTimer::singleShot(300, &dlg, [&dlg, what] {
+            const char* button = nullptr;
+            if (what == QLatin1String("model-edit"))
+                button = "m_pEditBtn";
+            else if (what == QLatin1String("model-refused"))
+                button = "m_pAddBtn";
+            else if (what == QLatin1String("model-in-use"))
+                button = "m_pRemoveBtn";
+            if (!button)
+                return;
+            if (what == QLatin1String("model-in-use")) {
+                auto* table = dlg.findChild<QAbstractItemView*>(QStringLiteral("m_pModelTable"));
+                table->setCurrentIndex(table->model()->index(int(NVRTypeList.size()) + 1, 0));
+            }
+            dlg.findChild<QAbstractButton*>(QLatin1String(button))->click();
+        });
+        QTimer::singleShot(600, &dlg, [what] {
+            QWidget* form = QApplication::activeModalWidget();
+            if (!form || what != QLatin1String("model-refused"))
+                return;
+            form->findChild<QLineEdit*>(QStringLiteral("m_pNameEdit"))
+                ->setText(QStringLiteral("nr-k16y"));
+            form->findChild<QLineEdit*>(QStringLiteral("m_pBandwidthEdit"))
+                ->setText(QStringLiteral("80"));
+            form->findChild<QLineEdit*>(QStringLiteral("m_pChannelsEdit"))
+                ->setText(QStringLiteral("16"));
+            form->findChild<QAbstractButton*>(QStringLiteral("pOkBtn"))->click();
+        });
+        return dlg.exec();
+    }
     QTextStream(stderr)
         << "usage: dialogshots main|main-full|about|warn-short|warn-long|warn-font|confirm|"
-           "chase|file [movie]\n";
+           "chase|file|models|model-edit|model-refused|model-in-use [movie]\n";
     return 2;
 }
