@@ -15,10 +15,12 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
+#include <QToolButton>
 #include <algorithm>
 #include <functional>
 
@@ -73,6 +75,22 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     grid->setVerticalSpacing(3);
     ui->gridLayout_4->setContentsMargins(9, 5, 9, 5);
     ui->m_pNVRFrame->setMaximumHeight(QWIDGETSIZE_MAX);
+    // The plan's own models are one click from the model choice.
+    auto* modelRow = new QHBoxLayout;
+    modelRow->setContentsMargins(0, 0, 0, 0);
+    modelRow->setSpacing(4);
+    grid->removeWidget(ui->m_pNVRCombo);
+    // No stretch: a stretching row would make the fixed-width settings panel grow.
+    modelRow->addWidget(ui->m_pNVRCombo);
+    m_pModelsButton = new QToolButton(ui->m_pNVRFrame);
+    m_pModelsButton->setObjectName(QStringLiteral("m_pModelsButton"));
+    m_pModelsButton->setText(QStringLiteral("\u2026"));
+    m_pModelsButton->setToolTip(tr("Recorder models: add your own, with their disk bays"));
+    m_pModelsButton->setAccessibleName(tr("Recorder Models"));
+    m_pModelsButton->setFocusPolicy(Qt::StrongFocus);
+    connect(m_pModelsButton, &QToolButton::clicked, this, &CDlgCalNVRNum::ModelsRequested);
+    modelRow->addWidget(m_pModelsButton);
+    grid->addLayout(modelRow, 1, 1);
     m_pStorage = new CStorageInputs(grid, ui->m_pNVRFrame, this);
     connect(m_pStorage, &CStorageInputs::Changed, this, &CDlgCalNVRNum::StorageInputsChanged);
 
@@ -143,8 +161,9 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     ui->m_pChannelNumCombo->setAccessibleName(tr("Disable Channel Number"));
     ui->m_pGroupTableResult->setAccessibleName(tr("NVR groups"));
     ShowResultNumber(ui->m_pResultToolButton, QString(), ResultCaption());
-    m_pRecords->SetTrailingWidgets(QList<QWidget*>{ui->m_pNVRCombo, ui->m_pChannelNumCombo}
-                                   << m_pStorage->Editors() << ui->m_pCalNVRNumButton);
+    m_pRecords->SetTrailingWidgets(
+        QList<QWidget*>{ui->m_pNVRCombo, m_pModelsButton, ui->m_pChannelNumCombo}
+        << m_pStorage->Editors() << ui->m_pCalNVRNumButton);
     m_pRecords->UpdateRecordWidgets();
 }
 

@@ -19,6 +19,7 @@ class CalNVRThread;
 class CRecordTable;
 class CStorageInputs;
 class QLabel;
+class QToolButton;
 class QStandardItemModel;
 class QValidator;
 
@@ -96,6 +97,8 @@ public:
 
 signals:
     void StateChanged();
+    // The button beside the model choice asks for the plan's own models.
+    void ModelsRequested();
 
 public slots:
     void CalNVRNum();
@@ -150,6 +153,7 @@ private:
     bool m_bSecondBitRateError;
     bool m_bSettingState = false;
 
+    QToolButton* m_pModelsButton = nullptr;
     QLabel* m_pStorageTotalLabel;
     QLabel* m_pRequestLabel;
     // Whether the result on show (or its absence) belongs to the inputs on show.

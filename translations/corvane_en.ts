@@ -376,6 +376,14 @@
         <source>&lt;font color=&quot;#c00000&quot;&gt;Result lines whose disks do not fit the %1: %2&lt;/font&gt;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Recorder models: add your own, with their disk bays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorder Models</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>
@@ -558,6 +566,18 @@
     </message>
     <message>
         <source>%1[*] - Corvane Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorder Models...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPC Calculate, record %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -376,6 +376,14 @@
         <source>&lt;font color=&quot;#c00000&quot;&gt;Result lines whose disks do not fit the %1: %2&lt;/font&gt;</source>
         <translation>&lt;font color=&quot;#c00000&quot;&gt;硬盘装不进 %1 的结果行：%2&lt;/font&gt;</translation>
     </message>
+    <message>
+        <source>Recorder models: add your own, with their disk bays</source>
+        <translation>录像机型号：添加自己的型号及其硬盘盘位</translation>
+    </message>
+    <message>
+        <source>Recorder Models</source>
+        <translation>NVR 型号管理</translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>
@@ -559,6 +567,18 @@
     <message>
         <source>%1[*] - Corvane Tool</source>
         <translation>%1[*] - Corvane 工具</translation>
+    </message>
+    <message>
+        <source>Recorder Models...</source>
+        <translation>录像机型号...</translation>
+    </message>
+    <message>
+        <source>NVR Calculate</source>
+        <translation>NVR 计算</translation>
+    </message>
+    <message>
+        <source>IPC Calculate, record %1</source>
+        <translation>IPC 计算，第 %1 条记录</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "pages/cdlgcalnvrnum.h"
 #include "ui/ccorvane.h"
 #include "ui/cplanreport.h"
+#include "ui/crecordermodelsdlg.h"
 #include "ui/csavechangesdlg.h"
 #include "ui/cwindowtitle.h"
 #include "widgets/controls/cpushbutton.h"
@@ -60,7 +61,8 @@ QStringList Fields(const CorvanePlan& plan)
 // step; -1 for any other change.
 int ChangedField(const CorvanePlan& a, const CorvanePlan& b)
 {
-    if (a.cameras.size() != b.cameras.size() || a.recorders.size() != b.recorders.size())
+    if (a.cameras.size() != b.cameras.size() || a.recorders.size() != b.recorders.size() ||
+        a.models != b.models)
         return -1;
     const QStringList x = Fields(a), y = Fields(b);
     int field = -1;
@@ -167,6 +169,9 @@ CPlanController::CPlanController(QMainWindow* window, QStackedWidget* stack, CDl
     connect(m_pExportAction, &QAction::triggered, this, &CPlanController::ExportResult);
     connect(m_pPrintAction, &QAction::triggered, this, &CPlanController::PrintResult);
     connect(m_pCopyAction, &QAction::triggered, this, &CPlanController::CopyResult);
+    m_pModelsAction = makeAction(tr("Recorder Models..."), {}, QStyle::SP_CustomBase);
+    connect(m_pModelsAction, &QAction::triggered, this, &CPlanController::EditModels);
+    connect(m_pNVRPage, &CDlgCalNVRNum::ModelsRequested, this, &CPlanController::EditModels);
 
     // A tab-strip button in the tabs' own picture, opening the plan menu.
     m_pMenu = new QMenu(m_pWindow);
@@ -178,6 +183,8 @@ CPlanController::CPlanController(QMainWindow* window, QStackedWidget* stack, CDl
     m_pMenu->addActions({m_pExportAction, m_pPrintAction});
     m_pMenu->addSeparator();
     m_pMenu->addAction(m_pCopyAction);
+    m_pMenu->addSeparator();
+    m_pMenu->addAction(m_pModelsAction);
     m_pMenuButton =
         new CPushButton(tr("Plan") + QStringLiteral("  \u25BE"), m_pWindow->centralWidget());
     m_pMenuButton->setObjectName(QStringLiteral("m_pBtnPlan"));
@@ -208,7 +215,7 @@ CPlanController::~CPlanController() = default;
 QList<QAction*> CPlanController::Actions() const
 {
     return {m_pNewAction,  m_pOpenAction,   m_pSaveAction,  m_pSaveAsAction, m_pUndoAction,
-            m_pRedoAction, m_pExportAction, m_pPrintAction, m_pCopyAction};
+            m_pRedoAction, m_pExportAction, m_pPrintAction, m_pCopyAction,   m_pModelsAction};
 }
 
 bool CPlanController::IsModified() const
@@ -229,9 +236,50 @@ void CPlanController::PagesChanged()
     UpdateTitle();
 }
 
+void CPlanController::ApplyModels(const CalModelList& models,
+                                  const QHash<QString, QString>& renamed)
+{
+    const CorvanePlan before = m_shownState;
+    m_bRestoring = true;
+    m_pages.SetModels(models, renamed);
+    m_bRestoring = false;
+    const CorvanePlan now = m_pages.State();
+    if (now != before) {
+        m_shownState = now;
+        m_pUndo->push(new CPlanStateCommand(this, before, now));
+    }
+    UpdateTitle();
+}
+
+void CPlanController::EditModels()
+{
+    // Where each own model in use is chosen, for the message that refuses its removal.
+    QHash<QString, QString> where;
+    const CorvanePlan plan = m_pages.State();
+    for (const CalNVRInfo& model : plan.models) {
+        QStringList places;
+        if (plan.nvrModel == model.name)
+            places << tr("NVR Calculate");
+        for (int i = 0; i < plan.recorders.size(); ++i) {
+            if (plan.recorders[i].model == model.name)
+                places << tr("IPC Calculate, record %1").arg(i + 1);
+        }
+        if (!places.isEmpty())
+            where.insert(model.name, places.join(QStringLiteral(", ")));
+    }
+    CRecorderModelsDlg dialog(plan.models, where.keys(), m_pWindow);
+    dialog.SetWhereUsed(where);
+    dialog.SetStartFolder(StartFolder());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ApplyModels(dialog.Models(), dialog.Renamed());
+}
+
 void CPlanController::RestoreState(const CorvanePlan& state)
 {
     m_bRestoring = true;
+    if (m_pages.Models() != state.models)
+        m_pages.SetModels(state.models);
     if (m_pNVRPage->State() != state.Nvr())
         m_pNVRPage->SetState(state.Nvr());
     if (m_pIPCPage->State() != state.Ipc())

@@ -64,6 +64,10 @@ public:
     // What Ctrl+C puts on the clipboard for the page shown.
     QString ResultText() const;
 
+    // The plan's own recorder models replaced, records following renamed ones (old -> new
+    // name): one change, undone in one step.
+    void ApplyModels(const CalModelList& models, const QHash<QString, QString>& renamed);
+
     // Puts both pages into `state` without recording it as a change (undo and redo).
     void RestoreState(const CorvanePlan& state);
     QUndoStack* UndoStack() const { return m_pUndo; }
@@ -76,6 +80,8 @@ public slots:
     void ExportResult();
     void PrintResult();
     void CopyResult();
+    // "Recorder Models…": the plan's own models in their dialog.
+    void EditModels();
     void UpdateTitle();
 
 protected:
@@ -121,6 +127,7 @@ private:
     QAction* m_pExportAction;
     QAction* m_pPrintAction;
     QAction* m_pCopyAction;
+    QAction* m_pModelsAction;
     QObject* m_pTreeViewport = nullptr;
     QObject* m_pIPCResult = nullptr;
 };

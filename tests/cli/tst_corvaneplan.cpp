@@ -225,6 +225,43 @@ void TestCorvanePlan::exactOutput_data()
            "3 recorders: type 1 x 16\n"
            "  load: 16 of 16 channels, 73728 of 81920 kbps (90.0 %), full: channels\n"
            "  each: 21.233664 TB, 4 disks\n";
+    // X-16 of the test catalogue: 16 channels, 160,000 kbps, 4 bays. 5,120 kbps cameras fill
+    // its channels at 16; 90 days x 24 h = 7,776,000 s of the 4,096 kbps first stream is
+    // 3.981312 TB a camera, so 8 cameras need 4 disks of 8 TB (they fit) and 16 need 8 (they
+    // do not); "smallest" takes 16 TB disks for those, 4 of them.
+    QTest::newRow("catalogue model, disks beyond its bays")
+        << "recorders --catalogue PLANS/vendor.json --model x-16 --camera 4M,1M,40 "
+           "--retention-days 90"
+        << "model: X-16, 0 disabled channels\nrecorders: 3\n"
+           "storage: 159.252480 TB (159252480000000 bytes), 20 disks of 8 TB\n"
+           "lines whose disks do not fit the X-16: 1\n"
+           "1 recorder: type 1 x 8\n  load: 8 of 16 channels, 40960 of 160000 kbps (25.6 %)\n"
+           "  each: 31.850496 TB, 4 disks\n"
+           "2 recorders: type 1 x 16\n"
+           "  load: 16 of 16 channels, 81920 of 160000 kbps (51.2 %), full: channels\n"
+           "  each: 63.700992 TB, 8 disks, needs 8 disks, the X-16 holds 4\n";
+    QTest::newRow("catalogue model, smallest disks that fit")
+        << "recorders --catalogue PLANS/vendor.json --model X-16 --camera 4M,1M,40 "
+           "--retention-days 90 --disk-tb smallest"
+        << "model: X-16, 0 disabled channels\nrecorders: 3\n"
+           "storage: 159.252480 TB (159252480000000 bytes), 12 disks (sizes per line)\n"
+           "1 recorder: type 1 x 8\n  load: 8 of 16 channels, 40960 of 160000 kbps (25.6 %)\n"
+           "  each: 31.850496 TB, 4 disks of 8 TB\n"
+           "2 recorders: type 1 x 16\n"
+           "  load: 16 of 16 channels, 81920 of 160000 kbps (51.2 %), full: channels\n"
+           "  each: 63.700992 TB, 4 disks of 16 TB\n";
+    // 2 x 1,024 kbps for 30 days: 0.663552 TB on one 8 TB disk; D-4 does not say its bays.
+    QTest::newRow("catalogue model with unknown bays, JSON")
+        << "recorders --catalogue PLANS/vendor.json --model D-4 --camera 1M,0,2 --storage --json"
+        << "{\"model\": \"D-4\", \"disabledChannels\": 0, \"recorders\": 1, \"lines\": "
+           "[{\"recorders\": 1, \"cameras\": [{\"type\": 1, \"count\": 2}], \"channelsUsed\": 2, "
+           "\"channels\": 4, \"bandwidthUsedKbps\": 2048, \"bandwidthKbps\": 8192, "
+           "\"bandwidthUsePercent\": 25, \"limit\": null, \"storage\": {\"diskTB\": 8, "
+           "\"terabytes\": 0.663552, \"bytes\": \"663552000000\", \"disks\": 1}, "
+           "\"disksPerNvr\": 1, \"bays\": null, \"fitsBays\": null}], \"storage\": "
+           "{\"retentionDays\": 30, \"hoursPerDay\": 24, \"recordedPercent\": 100, "
+           "\"streams\": \"first\", \"diskTB\": 8, \"redundancy\": \"none\", \"terabytes\": "
+           "0.663552, \"bytes\": \"663552000000\", \"disks\": 1, \"linesNotFitting\": 0}}\n";
     QTest::newRow("storage with nothing to place, defaults")
         << "recorders --model NR-K8Y --camera 0,0,5 --json --storage"
         << "{\"model\": \"NR-K8Y\", \"disabledChannels\": 0, \"recorders\": 0, \"lines\": [], "
@@ -363,6 +400,15 @@ void TestCorvanePlan::refusals_data()
 
     const QString base = QStringLiteral("cameras --first 1024 --second 0 ");
     QTest::newRow("no command") << QStringList() << "no command";
+    QTest::newRow("catalogue model without --catalogue")
+        << QStringList{"recorders", "--model", "X-16", "--camera", "1M,0,2"} << unknownModel;
+    QTest::newRow("catalogue that is a plan")
+        << QStringList{"models", "--catalogue", CORVANE_TEST_PLANS "/site.corvane"}
+        << "site.corvane\": The file is not a catalogue.";
+    QTest::newRow("catalogue with a plan")
+        << QStringList{"recorders", "--plan", CORVANE_TEST_PLANS "/site.corvane", "--catalogue",
+                       CORVANE_TEST_PLANS "/vendor.json"}
+        << "--plan cannot be combined with --catalogue";
     QTest::newRow("unknown command") << Split("plan") << "unknown command";
     QTest::newRow("option of another command") << Split("models --first 1") << "--first";
     QTest::newRow("missing value") << Split("cameras --first") << "needs a value";
