@@ -552,6 +552,23 @@ void TestCDlgCalNVRNum::storageFollowsTheRetention()
         if (pass == 0)
             QVERIFY(ui.Calculate().chase);
     }
+
+    // The planner's own model as NR-A8V, with 2 bays: the line that needs 3 disks is marked.
+    CalNVRInfo own(0, QStringLiteral("A8-2"), 8, 0, 20480);
+    own.bays = 2;
+    page.SetModels({own});
+    ui.ChooseRecorder(own.name);
+    QCOMPARE(ui.Recorder()->currentText(), own.name);
+    QCOMPARE(SortedRows(ui.StorageRows()),
+             QStringList({"Each NVR: 16.921 TB, disks: 3 \u2014 needs 3 disks, the A8-2 holds 2",
+                          "Each NVR: 4.977 TB, disks: 1"}));
+    QVERIFY(page.StorageTotalText().contains("disks do not fit the A8-2: 1"));
+    // The smallest sizes whose disks fit 2 bays: 10 TB for 16.921 TB, 3 TB for 4.977 TB.
+    auto* disk = ui.Child<QComboBox>("m_pDiskCombo");
+    disk->setCurrentIndex(disk->findData(CalDiskSmallestFits));
+    QCOMPARE(SortedRows(ui.StorageRows()), QStringList({"Each NVR: 16.921 TB, disks: 2 of 10 TB",
+                                                        "Each NVR: 4.977 TB, disks: 2 of 3 TB"}));
+    QVERIFY(!page.StorageTotalText().contains("do not fit"));
 }
 
 void TestCDlgCalNVRNum::storageInputsAreChecked_data()

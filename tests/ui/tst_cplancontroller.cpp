@@ -8,6 +8,7 @@
 #include "ui/cwindowtitle.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
@@ -17,6 +18,7 @@
 #include <QTranslator>
 #include <QUndoStack>
 #include <QWindow>
+#include <tuple>
 
 namespace {
 
@@ -501,6 +503,7 @@ void TestCPlanController::undoStepsBackToTheSavedPlan_data()
     QTest::newRow("the recorder model, its channels follow") << "model" << 1;
     QTest::newRow("a storage input") << "retention" << 1;
     QTest::newRow("a recorder record's count") << "recorder count" << 1;
+    QTest::newRow("an own model defined, chosen, renamed in use") << "own model" << 3;
 }
 
 void TestCPlanController::undoStepsBackToTheSavedPlan()
@@ -509,8 +512,11 @@ void TestCPlanController::undoStepsBackToTheSavedPlan()
     QFETCH(int, steps);
     EnterPlan();
     QVERIFY(Plan()->SaveTo(m_dir.filePath(QStringLiteral("undo.corvane"))));
+    // The models offered are part of the plan too.
     auto state = [this] {
-        return qMakePair(m_window->NVRPage()->State(), m_window->IPCPage()->State());
+        const auto* models = m_window->NVRPage()->findChild<QComboBox*>("m_pNVRCombo");
+        return std::make_tuple(m_window->NVRPage()->State(), m_window->IPCPage()->State(),
+                               models->count());
     };
     const auto saved = state();
     m_window->activateWindow();
@@ -532,6 +538,15 @@ void TestCPlanController::undoStepsBackToTheSavedPlan()
         QTest::keyClick(focus, Qt::Key_Delete);
     } else if (edit == QLatin1String("model")) {
         nvr.Recorder()->setCurrentIndex(nvr.Recorder()->findText(QStringLiteral("NR-A8V")));
+        focus = nvr.Recorder();
+    } else if (edit == QLatin1String("own model")) {
+        const CalNVRInfo own(0, QStringLiteral("Own-8"), 8, 0, 20480);
+        Plan()->ApplyModels({own}, {});
+        nvr.Recorder()->setCurrentIndex(nvr.Recorder()->findText(own.name));
+        CalNVRInfo renamed = own;
+        renamed.name = QStringLiteral("Own-8b");
+        Plan()->ApplyModels({renamed}, {{own.name, renamed.name}});
+        QCOMPARE(nvr.Recorder()->currentText(), renamed.name);
         focus = nvr.Recorder();
     } else if (edit == QLatin1String("retention")) {
         focus = nvr.Child<QLineEdit>("m_pRetentionEdit");
