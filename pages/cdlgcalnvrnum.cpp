@@ -304,7 +304,8 @@ QString CDlgCalNVRNum::LineStorageText(const CalStorage& storage) const
                              .arg(ScreenTerabytes(storage.kilobits))
                              .arg(GroupedNumber(storage.disks));
     const QString bays = BaysText(storage);
-    return bays.isEmpty() ? text : text + QStringLiteral(" \u2014 ") + bays;
+    // On a line of its own, so that it fits the result panel's width.
+    return bays.isEmpty() ? text : text + QLatin1Char('\n') + bays;
 }
 
 QString CDlgCalNVRNum::BaysText(const CalStorage& storage) const
@@ -327,24 +328,26 @@ QString CDlgCalNVRNum::BaysText(const CalStorage& storage) const
     return QString();
 }
 
-QString CDlgCalNVRNum::LoadText(const CalLineLoad& load) const
+QStringList CDlgCalNVRNum::LoadTexts(const CalLineLoad& load) const
 {
-    QString text = tr("Each NVR: %1 of %2 channels, %3 of %4 kbps (%5 %)")
-                       .arg(GroupedNumber(load.channelsUsed))
-                       .arg(GroupedNumber(load.channels))
-                       .arg(GroupedNumber(load.bandwidthUsed))
-                       .arg(GroupedNumber(load.bandwidth))
-                       .arg(BandwidthUsePercent(load.bandwidthUsed, load.bandwidth), 0, 'f', 1);
+    QString use = tr("Bandwidth use: %1 %")
+                      .arg(BandwidthUsePercent(load.bandwidthUsed, load.bandwidth), 0, 'f', 1);
     if (load.limit == CalLineLoad::Channels)
-        text += tr(", full: channels");
+        use += tr(", full: channels");
     else if (load.limit == CalLineLoad::Bandwidth)
-        text += tr(", full: bandwidth");
-    return text;
+        use += tr(", full: bandwidth");
+    return {tr("Each NVR: %1 of %2 channels, %3 of %4 kbps")
+                .arg(GroupedNumber(load.channelsUsed))
+                .arg(GroupedNumber(load.channels))
+                .arg(GroupedNumber(load.bandwidthUsed))
+                .arg(GroupedNumber(load.bandwidth)),
+            use};
 }
 
 QString CDlgCalNVRNum::LineLoadText(std::size_t line) const
 {
-    return line < m_lineLoads.size() ? LoadText(m_lineLoads[line]) : QString();
+    return line < m_lineLoads.size() ? LoadTexts(m_lineLoads[line]).join(QStringLiteral("; "))
+                                     : QString();
 }
 
 QString CDlgCalNVRNum::LineBaysText(std::size_t line) const
@@ -734,21 +737,26 @@ void CDlgCalNVRNum::ResetGroup(const std::vector<CalNVRUsedByUI>& vStruCalNVRuse
         children.reserve(qsizetype(line.ipcs.size()) + 2);
         const std::size_t at = std::size_t(groups.size());
         if (at < m_lineLoads.size()) {
-            auto* load = new QStandardItem(LoadText(m_lineLoads[at]));
-            load->setEditable(false);
-            load->setForeground(QColor(40, 97, 155));
-            load->setData(true, CDlgCalNVRNum::LoadRowRole);
-            children.append(load);
+            // Two rows, each fitting the result panel's width.
+            for (const QString& text : LoadTexts(m_lineLoads[at])) {
+                auto* load = new QStandardItem(text);
+                load->setEditable(false);
+                load->setForeground(QColor(40, 97, 155));
+                load->setData(true, CDlgCalNVRNum::LoadRowRole);
+                children.append(load);
+            }
         }
         if (storage) {
             const CalStorage& one = m_lineStorage[at];
-            auto* perRecorder = new QStandardItem(LineStorageText(one));
-            perRecorder->setEditable(false);
-            // A line that cannot be built is told apart at a glance, not only in words.
-            perRecorder->setForeground(BaysText(one).isEmpty() ? QColor(40, 97, 155)
-                                                               : QColor(192, 0, 0));
-            perRecorder->setData(true, CDlgCalNVRNum::StorageRowRole);
-            children.append(perRecorder);
+            // A line that cannot be built says why on a red row of its own.
+            const QStringList texts = LineStorageText(one).split(QLatin1Char('\n'));
+            for (qsizetype i = 0; i < texts.size(); ++i) {
+                auto* row = new QStandardItem(texts[i]);
+                row->setEditable(false);
+                row->setForeground(i == 0 ? QColor(40, 97, 155) : QColor(192, 0, 0));
+                row->setData(true, CDlgCalNVRNum::StorageRowRole);
+                children.append(row);
+            }
         }
         auto* columns = new QStandardItem(columnText);
         columns->setEditable(false);

@@ -131,7 +131,7 @@ private:
     bool CalculateAllowed() const;
     void StorageInputsChanged();
     QString LineStorageText(const CalStorage& storage) const;
-    QString LoadText(const CalLineLoad& load) const;
+    QStringList LoadTexts(const CalLineLoad& load) const;
     QString BaysText(const CalStorage& storage) const;
     void ShowStorageTotal(bool shown);
     void NoteChange();

@@ -357,10 +357,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Each NVR: %1 of %2 channels, %3 of %4 kbps (%5 %)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>, full: channels</source>
         <translation type="unfinished"></translation>
     </message>
@@ -382,6 +378,14 @@
     </message>
     <message>
         <source>Recorder Models</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth use: %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each NVR: %1 of %2 channels, %3 of %4 kbps</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

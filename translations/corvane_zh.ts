@@ -357,10 +357,6 @@
         <translation>%1 支持的单块硬盘最大为 %2 TB</translation>
     </message>
     <message>
-        <source>Each NVR: %1 of %2 channels, %3 of %4 kbps (%5 %)</source>
-        <translation>每台NVR：通道 %1/%2，带宽 %3/%4 kbps（%5%）</translation>
-    </message>
-    <message>
         <source>, full: channels</source>
         <translation>，已满：通道</translation>
     </message>
@@ -383,6 +379,14 @@
     <message>
         <source>Recorder Models</source>
         <translation>NVR 型号管理</translation>
+    </message>
+    <message>
+        <source>Bandwidth use: %1 %</source>
+        <translation>带宽占用：%1%</translation>
+    </message>
+    <message>
+        <source>Each NVR: %1 of %2 channels, %3 of %4 kbps</source>
+        <translation>每台NVR：通道 %1/%2，带宽 %3/%4 kbps</translation>
     </message>
 </context>
 <context>

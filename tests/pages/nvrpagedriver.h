@@ -253,20 +253,21 @@ public:
         }
         return blocks;
     }
-    // The storage row of each result line, in the tree's order; empty for a line without one.
+    // The storage rows of each result line (a second one says why its disks do not fit), one
+    // line each, in the tree's order; empty for a line without storage.
     QStringList StorageRows() const
     {
         const QAbstractItemModel* model = Tree()->model();
         QStringList rows;
         for (int row = 0; row < model->rowCount(); ++row) {
             const QModelIndex group = model->index(row, 0);
-            QString text;
+            QStringList texts;
             for (int child = 0; child < model->rowCount(group); ++child) {
                 const QModelIndex index = model->index(child, 0, group);
                 if (index.data(CDlgCalNVRNum::StorageRowRole).toBool())
-                    text = index.data().toString();
+                    texts << index.data().toString();
             }
-            rows << text;
+            rows << texts.join(QLatin1Char('\n'));
         }
         return rows;
     }

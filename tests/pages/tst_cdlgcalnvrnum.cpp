@@ -560,7 +560,7 @@ void TestCDlgCalNVRNum::storageFollowsTheRetention()
     ui.ChooseRecorder(own.name);
     QCOMPARE(ui.Recorder()->currentText(), own.name);
     QCOMPARE(SortedRows(ui.StorageRows()),
-             QStringList({"Each NVR: 16.921 TB, disks: 3 \u2014 needs 3 disks, the A8-2 holds 2",
+             QStringList({"Each NVR: 16.921 TB, disks: 3\nneeds 3 disks, the A8-2 holds 2",
                           "Each NVR: 4.977 TB, disks: 1"}));
     QVERIFY(page.StorageTotalText().contains("disks do not fit the A8-2: 1"));
     // The smallest sizes whose disks fit 2 bays: 10 TB for 16.921 TB, 3 TB for 4.977 TB.
