@@ -726,6 +726,10 @@
         <source>bandwidth</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPlanReport</name>
@@ -851,6 +855,26 @@
     </message>
     <message>
         <source>Disk bays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorder models of this plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth (kbps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May be disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest disk (TB)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -726,6 +726,10 @@
         <source>bandwidth</source>
         <translation>带宽</translation>
     </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
 </context>
 <context>
     <name>CPlanReport</name>
@@ -852,6 +856,26 @@
     <message>
         <source>Disk bays</source>
         <translation>硬盘盘位</translation>
+    </message>
+    <message>
+        <source>Recorder models of this plan</source>
+        <translation>本方案的录像机型号</translation>
+    </message>
+    <message>
+        <source>Bandwidth (kbps)</source>
+        <translation>带宽 (kbps)</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>通道数</translation>
+    </message>
+    <message>
+        <source>May be disabled</source>
+        <translation>可禁用通道</translation>
+    </message>
+    <message>
+        <source>Largest disk (TB)</source>
+        <translation>最大单盘 (TB)</translation>
     </message>
 </context>
 <context>

@@ -137,5 +137,17 @@ PlanReportData CPlanPages::ReportData() const
     data.ipcFirstBitRate = ipc.ipcFirstBitRate;
     data.ipcSecondBitRate = ipc.ipcSecondBitRate;
     data.ipcResult = m_pIPCPage->ResultTotal();
+    // The figures every result of an own model rests on go with the report.
+    QStringList used{nvr.nvrModel};
+    for (const PlanRecorder& recorder : ipc.recorders)
+        used << recorder.model;
+    const auto known = [](int value) { return value > 0 ? QString::number(value) : tr("unknown"); };
+    for (const CalNVRInfo& model : m_models) {
+        if (used.contains(model.name))
+            data.ownModels.append({model.name, QString::number(model.bandwidth),
+                                   QString::number(model.ipChannels),
+                                   QString::number(model.maxDisableChannels), known(model.bays),
+                                   known(model.largestDiskTB)});
+    }
     return data;
 }

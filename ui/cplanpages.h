@@ -49,6 +49,9 @@ struct PlanReportData
     QString ipcFirstBitRate;
     QString ipcSecondBitRate;
     QString ipcResult;
+    // The plan's own models the reported pages use: name, bandwidth (kbps), channels, channels
+    // that may be disabled, disk bays, largest disk (TB); "unknown" where not given.
+    QList<QStringList> ownModels;
 };
 
 // The two calculator pages as one plan: their states in and out, and what they show gathered

@@ -258,6 +258,13 @@ QByteArray CPlanReport::Csv() const
               << Join({tr("Need IPC (tai)"), plain(m_data.ipcResult)}, comma);
     }
 
+    if (!m_data.ownModels.isEmpty()) {
+        lines << QString() << Join({tr("Recorder models of this plan")}, comma)
+              << Join(OwnModelHeads(), comma);
+        for (const QStringList& model : m_data.ownModels)
+            lines << Join(model, comma);
+    }
+
     return QByteArray("\xEF\xBB\xBF") + lines.join(QLatin1String("\r\n")).toUtf8() + "\r\n";
 }
 
@@ -412,6 +419,12 @@ QString CPlanReport::LineHtml(const PlanReportData::NvrLine& line) const
     return html + QLatin1String("</table>");
 }
 
+QStringList CPlanReport::OwnModelHeads() const
+{
+    return {tr("NVR Type"),        tr("Bandwidth (kbps)"), tr("Channels"),
+            tr("May be disabled"), tr("Disk bays"),        tr("Largest disk (TB)")};
+}
+
 QString CPlanReport::IpcHtml() const
 {
     if (!HasIpcRecords())
@@ -442,6 +455,10 @@ void CPlanReport::Paint(QPagedPaintDevice* device) const
     }
     if (HasIpcRecords())
         htmls.append({IpcHtml(), lineHeight * 1.5});
+    if (!m_data.ownModels.isEmpty() && (HasNvrResult() || HasIpcRecords()))
+        htmls.append(
+            {Heading(tr("Recorder models of this plan")) + Table(OwnModelHeads(), m_data.ownModels),
+             lineHeight * 1.5});
 
     std::vector<ReportPart> parts;
     int page = 0;

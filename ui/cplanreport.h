@@ -40,6 +40,7 @@ public:
     QString NvrClipboard() const;
     // The records, both bit rates and the number of cameras, one line each.
     QString IpcClipboard() const;
+    QStringList OwnModelHeads() const;
 
     // Lays the report out on pages of `device` (a PDF writer or a printer), the page's full
     // width, a recorder line never split over two pages where it fits on one.
