@@ -358,10 +358,11 @@ bool ApplyPlanFile(PlanArgs& args, QString& error)
         QStringList cameras;
         // In kbps: the plan's texts are checked already, and a remark may hold commas.
         for (const PlanCamera& camera : read.plan.cameras)
-            cameras << QStringLiteral("%1,%2,%3")
-                           .arg(ParseBitRate(camera.firstBitRate))
-                           .arg(ParseBitRate(camera.secondBitRate))
-                           .arg(camera.count);
+            cameras << (camera.name.isEmpty() ? QString() : camera.name + QLatin1Char('=')) +
+                           QStringLiteral("%1,%2,%3")
+                               .arg(ParseBitRate(camera.firstBitRate))
+                               .arg(ParseBitRate(camera.secondBitRate))
+                               .arg(camera.count);
         args.values[QStringLiteral("camera")] = cameras;
         if (args.has(QStringLiteral("storage"))) {
             // As option values, so they take the options' own way through the checks.
@@ -573,11 +574,31 @@ PlanResult PlanRecorders(const PlanArgs& args)
     std::vector<CalIPCInfo> rows;
     // Both streams' bit rates of each type, by type number - 1: the grouping keeps only the sum.
     std::vector<CalStorageCamera> rates;
+    QStringList names; // by type number - 1
     for (const QString& given : givenCameras) {
         const QString what = QStringLiteral("--camera ") + Quoted(given);
+        // NAME=FIRST,SECOND,COUNT: a valid bit rate never holds "=" outside its remark's
+        // parentheses, so the last such "=" ends the name, whatever the name holds.
+        int depth = 0;
+        qsizetype equals = -1;
+        for (qsizetype i = 0; i < given.size(); ++i) {
+            const QChar c = given.at(i);
+            if (c == QLatin1Char('('))
+                ++depth;
+            else if (c == QLatin1Char(')') && depth > 0)
+                --depth;
+            else if (c == QLatin1Char('=') && depth == 0)
+                equals = i;
+        }
+        const QString name = equals >= 0 ? given.left(equals).trimmed() : QString();
+        if (!IsValidCameraName(name))
+            return Refuse(what + QStringLiteral(": a name holds at most %1 characters and no "
+                                                "control characters")
+                                     .arg(PlanMaxNameChars));
+        names << name;
         QStringList parts;
         QString splitProblem;
-        if (!SplitCameraValue(given, parts, splitProblem))
+        if (!SplitCameraValue(given.mid(equals + 1), parts, splitProblem))
             return Refuse(what + QStringLiteral(": ") + splitProblem);
         CalIPCInfo row;
         row.id = int(rows.size()) + 1;
@@ -643,9 +664,13 @@ PlanResult PlanRecorders(const PlanArgs& args)
         QJsonArray lineItems;
         for (const CalNVRUsedByUI& line : lines) {
             QJsonArray cameras;
-            for (const CalIPCInfo& info : line.ipcs)
-                cameras.append(QJsonObject{{QStringLiteral("type"), info.id},
-                                           {QStringLiteral("count"), info.count}});
+            for (const CalIPCInfo& info : line.ipcs) {
+                QJsonObject camera{{QStringLiteral("type"), info.id},
+                                   {QStringLiteral("count"), info.count}};
+                if (!names.value(info.id - 1).isEmpty())
+                    camera.insert(QStringLiteral("name"), names.value(info.id - 1));
+                cameras.append(camera);
+            }
             const CalLineLoad load = LineLoad(line, model, disabled, smallestBitRate);
             QJsonObject item{{QStringLiteral("recorders"), line.nvrCount},
                              {QStringLiteral("cameras"), cameras},
@@ -708,8 +733,13 @@ PlanResult PlanRecorders(const PlanArgs& args)
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const CalNVRUsedByUI& line = lines[i];
             QStringList cameras;
-            for (const CalIPCInfo& info : line.ipcs)
-                cameras << QStringLiteral("type %1 x %2").arg(info.id).arg(info.count);
+            for (const CalIPCInfo& info : line.ipcs) {
+                const QString name = names.value(info.id - 1);
+                cameras << (name.isEmpty()
+                                ? QStringLiteral("type %1 x %2").arg(info.id)
+                                : QStringLiteral("type %1 (%2) x %3").arg(info.id).arg(name))
+                               .arg(info.count);
+            }
             out += Plural(line.nvrCount, "recorder", "recorders") + QStringLiteral(": ") +
                    cameras.join(QLatin1String(", ")) + QLatin1Char('\n');
             const CalLineLoad load = LineLoad(line, model, disabled, smallestBitRate);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/cdlgcalipcnum.h"
+#include "pages/cestimatedlg.h"
 #include "ui_cdlgcalipcnum.h"
 
 #include "engine/bitrate.h"
@@ -55,6 +56,7 @@ CDlgCalIPCNum::CDlgCalIPCNum(QWidget* parent)
         combo->setEditable(true);
         // As much as a plan keeps of a typed bit rate.
         combo->lineEdit()->setMaxLength(PlanFormat::MaxTextChars);
+        OfferEstimate(combo, [this] { EstimateBitRates(); });
     }
 
     for (QLabel* label : {ui->m_pFirstBitRateLabel, ui->m_pSecondBitRateLabel,
@@ -104,6 +106,8 @@ IpcPageState CDlgCalIPCNum::State() const
         state.recorders.append(recorder);
     }
     state.ipcFirstBitRate = ui->m_pFirstBitRateComboBox->currentText();
+    state.ipcFirstEstimate = BoxEstimate(ui->m_pFirstBitRateComboBox);
+    state.ipcSecondEstimate = BoxEstimate(ui->m_pSecondBitRateComboBox);
     state.ipcSecondBitRate = ui->m_pSecondBitRateComboBox->currentText();
     return state;
 }
@@ -138,7 +142,9 @@ void CDlgCalIPCNum::SetState(const IpcPageState& state)
         }
     }
     EnterComboText(ui->m_pFirstBitRateComboBox, state.ipcFirstBitRate);
+    SetBoxEstimate(ui->m_pFirstBitRateComboBox, state.ipcFirstEstimate);
     EnterComboText(ui->m_pSecondBitRateComboBox, state.ipcSecondBitRate);
+    SetBoxEstimate(ui->m_pSecondBitRateComboBox, state.ipcSecondEstimate);
     m_bSettingState = false;
 
     ConfirmNumber(QString());
@@ -157,6 +163,21 @@ void CDlgCalIPCNum::Reset()
     SetState(start);
     // Nothing is calculated until the user enters something.
     SetResult(QString());
+}
+
+void CDlgCalIPCNum::EstimateBitRates()
+{
+    CEstimateDlg dialog(BoxEstimate(ui->m_pFirstBitRateComboBox),
+                        BoxEstimate(ui->m_pSecondBitRateComboBox), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    IpcPageState state = State();
+    state.ipcFirstBitRate = dialog.BitRateText(0);
+    state.ipcFirstEstimate = dialog.Settings(0);
+    state.ipcSecondBitRate = dialog.BitRateText(1);
+    state.ipcSecondEstimate = dialog.Settings(1);
+    // Entered as a whole, so that both boxes change in one step.
+    SetState(state);
 }
 
 void CDlgCalIPCNum::SetModels(const CalModelList& own)

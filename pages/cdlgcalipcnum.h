@@ -53,6 +53,8 @@ public:
     // The plan's own recorder models, offered after the built-in ones in every record; each
     // record keeps its model when it is still offered.
     void SetModels(const CalModelList& own);
+    // "Estimate…" for the two bit-rate boxes.
+    void EstimateBitRates();
     // The result box's number as shown; empty before anything was calculated.
     QString ResultTotal() const;
     // The result box, for the window's context menu and copy key.

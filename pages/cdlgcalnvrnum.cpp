@@ -7,6 +7,7 @@
 #include "engine/grouping.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
+#include "pages/cestimatedlg.h"
 #include "pages/cstorageinputs.h"
 #include "plan/planfile.h"
 #include "util/helpers.h"
@@ -36,12 +37,18 @@ const QLatin1String
     EmptyTreeStyle("CGroupTreeView{ border-image:url(:/images/public/TreeView/tree_bg.png) 2 2 2 2;"
                    "\t\t\t\t\t\t\t\t\t\t\t  border-width:2px 2px 2px 2px; }");
 
-// Counts line up for ids of up to three digits in a fixed-pitch font.
-QString CameraLine(int id, int count)
+// Counts line up for ids of up to three digits in a fixed-pitch font; a name goes beside its
+// type's number, cut short where it would push the count out of the panel.
+QString CameraLine(int id, const QString& name, int count)
 {
-    const QString number = QString::number(id);
-    const int padding = 24 + std::max(0, 3 - int(number.size()));
-    return number + QString(padding, QLatin1Char(' ')) + GroupedNumber(count);
+    QString type = QString::number(id);
+    if (!name.isEmpty()) {
+        constexpr int room = 22;
+        type +=
+            QLatin1Char(' ') + (name.size() > room ? name.left(room - 1) + QChar(0x2026) : name);
+    }
+    const int padding = std::max(2, 27 - int(type.size()));
+    return type + QString(padding, QLatin1Char(' ')) + GroupedNumber(count);
 }
 
 QFont CameraLineFont()
@@ -116,9 +123,10 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
 
     CRecordTable::Columns columns;
     columns.count = ColumnCount;
-    columns.editors = {FirstBitRateColumn, SecondBitRateColumn, NumberColumn};
-    columns.names = {QString(), tr("First Bit Rate"), tr("Second Bit Rate"), tr("Number(tai)")};
-    columns.widths = {180, 150, 150, 120};
+    columns.editors = {NameColumn, FirstBitRateColumn, SecondBitRateColumn, NumberColumn};
+    columns.names = {QString(), tr("Name"), tr("First Bit Rate"), tr("Second Bit Rate"),
+                     tr("Number(tai)")};
+    columns.widths = {150, 120, 130, 130, 90};
     columns.keyColumn = FirstBitRateColumn;
     m_pRecords = new CRecordTable(
         ui->m_pIPCTableView, MaxRows, columns, tr("+click this add one record"),
@@ -179,10 +187,16 @@ NvrPageState CDlgCalNVRNum::State() const
     NvrPageState state;
     for (int row = 0; row < m_pRecords->RecordCount(); ++row) {
         PlanCamera camera;
-        if (auto* first = qobject_cast<QComboBox*>(m_pRecords->Editor(row, FirstBitRateColumn)))
+        if (auto* name = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NameColumn)))
+            camera.name = name->text();
+        if (auto* first = qobject_cast<QComboBox*>(m_pRecords->Editor(row, FirstBitRateColumn))) {
             camera.firstBitRate = first->currentText();
-        if (auto* second = qobject_cast<QComboBox*>(m_pRecords->Editor(row, SecondBitRateColumn)))
+            camera.firstEstimate = BoxEstimate(first);
+        }
+        if (auto* second = qobject_cast<QComboBox*>(m_pRecords->Editor(row, SecondBitRateColumn))) {
             camera.secondBitRate = second->currentText();
+            camera.secondEstimate = BoxEstimate(second);
+        }
         if (auto* count = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NumberColumn)))
             camera.count =
                 count->text().trimmed().isEmpty() ? PlanBlankCount : CountFromText(count->text());
@@ -204,10 +218,16 @@ void CDlgCalNVRNum::SetState(const NvrPageState& state)
     }
     for (int row = 0; row < records; ++row) {
         const PlanCamera& camera = state.cameras.at(row);
-        EnterComboText(qobject_cast<QComboBox*>(m_pRecords->Editor(row, FirstBitRateColumn)),
-                       camera.firstBitRate);
-        EnterComboText(qobject_cast<QComboBox*>(m_pRecords->Editor(row, SecondBitRateColumn)),
-                       camera.secondBitRate);
+        if (auto* name = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NameColumn))) {
+            if (name->text() != camera.name)
+                name->setText(camera.name);
+        }
+        auto* first = qobject_cast<QComboBox*>(m_pRecords->Editor(row, FirstBitRateColumn));
+        EnterComboText(first, camera.firstBitRate);
+        SetBoxEstimate(first, camera.firstEstimate);
+        auto* second = qobject_cast<QComboBox*>(m_pRecords->Editor(row, SecondBitRateColumn));
+        EnterComboText(second, camera.secondBitRate);
+        SetBoxEstimate(second, camera.secondEstimate);
         if (auto* count = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NumberColumn))) {
             const QString text =
                 camera.count == PlanBlankCount ? QString() : QString::number(camera.count);
@@ -435,13 +455,26 @@ void CDlgCalNVRNum::MakeRecordEditors(int row)
     connect(number, &QLineEdit::textChanged, this, &CDlgCalNVRNum::NoteChange);
     table->SetCellWidget(row, NumberColumn, number);
 
-    auto makeBitRateCombo = [] {
+    auto* name = new QLineEdit;
+    name->setMaxLength(PlanMaxNameChars);
+    // Control characters can only come with a paste; they are refused there.
+    name->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[^\\p{Cc}\\p{Cf}]*")), name));
+    SayRefusedInput(
+        name,
+        tr("A name holds at most %1 characters and no control characters.").arg(PlanMaxNameChars));
+    name->setToolTip(tr("What you call this camera type, e.g. \"Dock 4K bullets\" (optional)"));
+    connect(name, &QLineEdit::textChanged, this, &CDlgCalNVRNum::NoteChange);
+    table->SetCellWidget(row, NameColumn, name);
+
+    auto makeBitRateCombo = [this] {
         auto* combo = new QComboBox;
         combo->addItems(BitRateChoices());
         combo->setEditable(true);
         // As much as a plan keeps of a typed bit rate.
         combo->lineEdit()->setMaxLength(PlanFormat::MaxTextChars);
         combo->setCurrentIndex(CalDefaultBitRateIndex);
+        OfferEstimate(combo, [this, combo] { EstimateRecord(combo); });
         return combo;
     };
     QComboBox* first = makeBitRateCombo();
@@ -452,6 +485,31 @@ void CDlgCalNVRNum::MakeRecordEditors(int row)
     connect(second, &QComboBox::editTextChanged, this, &CDlgCalNVRNum::ConfirmSecondBitRateRange);
     connect(second, &QComboBox::editTextChanged, this, &CDlgCalNVRNum::NoteChange);
     table->SetCellWidget(row, SecondBitRateColumn, second);
+}
+
+void CDlgCalNVRNum::EstimateRecord(QComboBox* box)
+{
+    int row = -1;
+    for (int r = 0; r < m_pRecords->RecordCount() && row < 0; ++r) {
+        if (m_pRecords->Editor(r, FirstBitRateColumn) == box ||
+            m_pRecords->Editor(r, SecondBitRateColumn) == box)
+            row = r;
+    }
+    auto* first = qobject_cast<QComboBox*>(m_pRecords->Editor(row, FirstBitRateColumn));
+    auto* second = qobject_cast<QComboBox*>(m_pRecords->Editor(row, SecondBitRateColumn));
+    if (!first || !second)
+        return;
+    CEstimateDlg dialog(BoxEstimate(first), BoxEstimate(second), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // One change for both boxes, so that undo takes the estimate back in one step.
+    m_bSettingState = true;
+    EnterComboText(first, dialog.BitRateText(0));
+    SetBoxEstimate(first, dialog.Settings(0));
+    EnterComboText(second, dialog.BitRateText(1));
+    SetBoxEstimate(second, dialog.Settings(1));
+    m_bSettingState = false;
+    NoteChange();
 }
 
 void CDlgCalNVRNum::NVRTypeComboValueChanged(const QString& text)
@@ -543,6 +601,7 @@ struct CDlgCalNVRNum::Request
     std::vector<CalStorageCamera> rates;
     CalStorageInputs storage;
     qint64 total = 0;
+    QStringList names; // by id - 1
 };
 
 bool CDlgCalNVRNum::InputsValid() const
@@ -579,6 +638,8 @@ bool CDlgCalNVRNum::MakeRequest(Request& request)
         }
         if (auto* number = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NumberColumn)))
             info.count = CountFromText(number->text());
+        auto* name = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NameColumn));
+        request.names << (name ? name->text() : QString());
         request.total += info.count;
         rows.push_back(info);
     }
@@ -664,6 +725,7 @@ void CDlgCalNVRNum::Recalculate()
         RunNVRCalculation(data);
     else
         data.nvrTotal = 0;
+    m_resultNames = request.names;
     ShowResult(data, request.storage);
 }
 
@@ -703,8 +765,11 @@ void CDlgCalNVRNum::CalNVRNum()
     ClearResult();
     m_bResultCurrent = false;
 
-    if (WaitForWorker(this, CreateWorker(), tr("Calculation...")))
+    const QStringList names = request.names;
+    if (WaitForWorker(this, CreateWorker(), tr("Calculation..."))) {
+        m_resultNames = names;
         ShowResult(CalNVRData, storage);
+    }
 }
 
 void CDlgCalNVRNum::ResetGroup(const std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI)
@@ -762,7 +827,10 @@ void CDlgCalNVRNum::ResetGroup(const std::vector<CalNVRUsedByUI>& vStruCalNVRuse
         columns->setEditable(false);
         children.append(columns);
         for (const CalIPCInfo& camera : line.ipcs) {
-            auto* item = new QStandardItem(CameraLine(camera.id, camera.count));
+            const QString name = m_resultNames.value(camera.id - 1);
+            auto* item = new QStandardItem(CameraLine(camera.id, name, camera.count));
+            if (!name.isEmpty())
+                item->setToolTip(name);
             item->setFont(cameraFont);
             item->setEditable(false);
             children.append(item);
@@ -782,8 +850,9 @@ void CDlgCalNVRNum::BuildHeaderModel(QStandardItemModel& headerModel)
     bitRate->setChild(0, 0, new QStandardItem(tr("First Bit Rate")));
     bitRate->setChild(0, 1, new QStandardItem(tr("Second Bit Rate")));
     root->setChild(0, 0, new QStandardItem(tr("ID")));
-    root->setChild(0, 1, bitRate);
-    root->setChild(0, 2, new QStandardItem(tr("Number(tai)")));
+    root->setChild(0, 1, new QStandardItem(tr("Name")));
+    root->setChild(0, 2, bitRate);
+    root->setChild(0, 3, new QStandardItem(tr("Number(tai)")));
     headerModel.setItem(0, 0, root);
 }
 

@@ -18,6 +18,7 @@ class CDlgCalNVRNumClass;
 class CalNVRThread;
 class CRecordTable;
 class CStorageInputs;
+class QComboBox;
 class QLabel;
 class QToolButton;
 class QStandardItemModel;
@@ -49,6 +50,7 @@ public:
     enum Column
     {
         IdColumn,
+        NameColumn,
         FirstBitRateColumn,
         SecondBitRateColumn,
         NumberColumn,
@@ -121,6 +123,8 @@ private:
     // is then reported. Sets the column's error flag from the scan.
     bool ConfirmBitRateColumn(int column, bool& errorFlag);
     void MakeRecordEditors(int row);
+    // "Estimate…" for the record whose bit-rate box `box` is.
+    void EstimateRecord(QComboBox* box);
     void RecordsRefreshed();
     // Why no record may be added now; empty when one may.
     QString AddBlocked() const;
@@ -165,6 +169,7 @@ private:
     std::vector<CalLineLoad> m_lineLoads;
     CalNVRInfo m_resultModel;
     CalModelList m_models;
+    QStringList m_resultNames; // the camera types' names of the result on show, by id - 1
 };
 
 #endif

@@ -8,12 +8,14 @@
 #include "widgets/dialogs/chasedialog.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalBlocker>
@@ -144,10 +146,11 @@ QString PlainMessage(const QLabel* label)
     return text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
 }
 
-void SayRefusedInput(QLineEdit* edit)
+void SayRefusedInput(QLineEdit* edit, const QString& message)
 {
-    QObject::connect(edit, &QLineEdit::inputRejected, edit, [edit] {
-        const QString text = CalMessage(CalMessages::WholeNumbersOnly);
+    QObject::connect(edit, &QLineEdit::inputRejected, edit, [edit, message] {
+        const QString text =
+            message.isEmpty() ? CalMessage(CalMessages::WholeNumbersOnly) : message;
         QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), text, edit);
         QAccessibleEvent alert(edit, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
@@ -184,4 +187,55 @@ bool WaitForWorker(QWidget* parent, CalNVRThread* worker, const QString& text)
         }
     }
     return true;
+}
+
+namespace {
+
+constexpr char EstimateProperty[] = "corvaneEstimate";
+constexpr char EstimateTextProperty[] = "corvaneEstimateText";
+
+} // namespace
+
+PlanStreamEstimate BoxEstimate(const QComboBox* box)
+{
+    if (!box)
+        return std::nullopt;
+    const QVariant settings = box->property(EstimateProperty);
+    if (!settings.isValid() || box->property(EstimateTextProperty).toString() != box->currentText())
+        return std::nullopt;
+    return settings.value<CalStreamSettings>();
+}
+
+void SetBoxEstimate(QComboBox* box, const PlanStreamEstimate& estimate)
+{
+    if (!box)
+        return;
+    box->setProperty(EstimateProperty, estimate ? QVariant::fromValue(*estimate) : QVariant());
+    box->setProperty(EstimateTextProperty, estimate ? box->currentText() : QString());
+}
+
+void OfferEstimate(QComboBox* box, const std::function<void()>& open)
+{
+    const QString text = QCoreApplication::translate("CCalculatorPage", "Estimate...");
+    const QKeySequence key(EstimateKey);
+    box->setToolTip(
+        QCoreApplication::translate("CCalculatorPage",
+                                    "%1 kbps, or estimate it from the camera's settings (%2)")
+            .arg(QCoreApplication::translate("CCalculatorPage", "Bit rate"),
+                 key.toString(QKeySequence::NativeText)));
+    auto* action = new QAction(text, box);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(action, &QAction::triggered, box, open);
+    box->addAction(action);
+    if (QLineEdit* edit = box->lineEdit()) {
+        edit->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(edit, &QWidget::customContextMenuRequested, edit,
+                         [edit, action](const QPoint& pos) {
+                             std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+                             menu->insertAction(menu->actions().value(0), action);
+                             menu->insertSeparator(menu->actions().value(1));
+                             menu->exec(edit->mapToGlobal(pos));
+                         });
+    }
 }

@@ -3,9 +3,11 @@
 #define PAGEPARTS_H
 
 #include "engine/nvrcatalogue.h"
+#include "plan/pagestate.h"
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 
 class CalNVRThread;
 class QComboBox;
@@ -34,8 +36,18 @@ inline bool IsShown(const QWidget* widget)
 // A whole number with its digits grouped as the interface language writes them.
 QString GroupedNumber(qint64 value);
 
-// A keystroke or paste the number editor refuses is said at the editor, not dropped unseen.
-void SayRefusedInput(QLineEdit* edit);
+// A keystroke or paste the editor refuses is said at the editor, not dropped unseen: by
+// `message`, or that only whole numbers can be typed there.
+void SayRefusedInput(QLineEdit* edit, const QString& message = QString());
+
+// A bit-rate box remembers the settings its bit rate was estimated from, for as long as it
+// holds the text the estimate wrote: typing a bit rate by hand leaves it typed.
+PlanStreamEstimate BoxEstimate(const QComboBox* box);
+void SetBoxEstimate(QComboBox* box, const PlanStreamEstimate& estimate);
+// "Estimate…" on a bit-rate box: in its context menu and on EstimateKey, named in its tip;
+// `open` asks for the settings.
+void OfferEstimate(QComboBox* box, const std::function<void()>& open);
+inline constexpr int EstimateKey = Qt::Key_F4;
 
 // An amount of storage in TB as the screen shows it: three decimals, digits grouped.
 QString ScreenTerabytes(quint64 kilobits);

@@ -6,10 +6,22 @@
 // both, corvane-plan reads them from a plan, and undo steps between them. Texts the user types
 // freely (bit rates) are kept as typed; choices and counts as numbers.
 
+#include "engine/bitrateestimate.h"
 #include "engine/storage.h"
 
 #include <QList>
+#include <QMetaType>
 #include <QString>
+#include <optional>
+
+// Widgets keep a bit rate's settings as a property.
+Q_DECLARE_METATYPE(CalStreamSettings)
+
+// The settings a bit rate was estimated from; none when it was typed.
+using PlanStreamEstimate = std::optional<CalStreamSettings>;
+
+// At most this many characters name a camera type.
+constexpr int PlanMaxNameChars = 64;
 
 // A count editor left empty; no plan holds one, but a page can until the user types.
 constexpr int PlanBlankCount = -1;
@@ -17,14 +29,25 @@ constexpr int PlanBlankCount = -1;
 // One record of "NVR Calculate": a camera type.
 struct PlanCamera
 {
+    PlanCamera() = default;
+    // The bit rates typed and the count: what a record holds without a name or estimates.
+    PlanCamera(const QString& first, const QString& second, int cameras)
+        : firstBitRate(first), secondBitRate(second), count(cameras)
+    {
+    }
+
     QString firstBitRate; // the bit-rate texts as typed, e.g. "1024(1M)" or "2M"
     QString secondBitRate;
     int count = 0;
+    QString name; // optional, what the planner calls the type
+    PlanStreamEstimate firstEstimate;
+    PlanStreamEstimate secondEstimate;
 
     bool operator==(const PlanCamera& o) const
     {
         return firstBitRate == o.firstBitRate && secondBitRate == o.secondBitRate &&
-               count == o.count;
+               count == o.count && name == o.name && firstEstimate == o.firstEstimate &&
+               secondEstimate == o.secondEstimate;
     }
     bool operator!=(const PlanCamera& o) const { return !(*this == o); }
 };
@@ -65,13 +88,27 @@ struct IpcPageState
     QList<PlanRecorder> recorders; // in record order
     QString ipcFirstBitRate;
     QString ipcSecondBitRate;
+    PlanStreamEstimate ipcFirstEstimate;
+    PlanStreamEstimate ipcSecondEstimate;
 
     bool operator==(const IpcPageState& o) const
     {
         return recorders == o.recorders && ipcFirstBitRate == o.ipcFirstBitRate &&
-               ipcSecondBitRate == o.ipcSecondBitRate;
+               ipcSecondBitRate == o.ipcSecondBitRate && ipcFirstEstimate == o.ipcFirstEstimate &&
+               ipcSecondEstimate == o.ipcSecondEstimate;
     }
     bool operator!=(const IpcPageState& o) const { return !(*this == o); }
 };
+
+// At most PlanMaxNameChars characters without control characters (empty is no name); a
+// lone surrogate would not survive a file in UTF-8.
+inline bool IsValidCameraName(const QString& name)
+{
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            return false;
+    }
+    return name.size() <= PlanMaxNameChars && QStringView(name).isValidUtf16();
+}
 
 #endif

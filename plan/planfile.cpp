@@ -262,6 +262,66 @@ QString ReadStorage(const QJsonObject& object, CalStorageInputs* inputs)
     return QString();
 }
 
+QString NameError(const QString& where)
+{
+    return CPlanFile::tr("The plan holds an invalid name in %1 (at most %2 characters, no control "
+                         "characters).")
+        .arg(where)
+        .arg(PlanMaxNameChars);
+}
+
+QString EstimateError(const QString& where, const char* field, const QString& why)
+{
+    return CPlanFile::tr("The plan holds invalid settings in \"%1\" of %2: %3.")
+        .arg(QLatin1String(field), where, why);
+}
+
+// A bit rate's estimate settings; absent is none (the bit rate was typed).
+QString ReadEstimate(const QJsonObject& object, const char* key, const QString& where,
+                     PlanStreamEstimate* out)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (value.isUndefined())
+        return QString();
+    const QJsonObject settings = value.toObject();
+    CalStreamSettings read;
+    int values[4] = {read.width, read.height, read.fps, read.nightPercent};
+    const char* numbers[4] = {"width", "height", "fps", "nightPercent"};
+    for (int i = 0; i < 4; ++i) {
+        if (!value.isObject() ||
+            !ReadCount(settings.value(QLatin1String(numbers[i])), CalMaxStreamSide, &values[i]))
+            return EstimateError(where, key,
+                                 CPlanFile::tr("\"%1\" is not a whole number from 0 to %2")
+                                     .arg(QLatin1String(numbers[i]))
+                                     .arg(CalMaxStreamSide));
+    }
+    read.width = values[0];
+    read.height = values[1];
+    read.fps = values[2];
+    read.nightPercent = values[3];
+    if (!ParseCodecName(settings.value(QLatin1String("codec")).toString(), &read.codec))
+        return EstimateError(where, key, StreamSettingsMessage(CalStreamProblem::CodecUnknown));
+    if (!ParseQualityName(settings.value(QLatin1String("quality")).toString(), &read.quality))
+        return EstimateError(where, key, StreamSettingsMessage(CalStreamProblem::QualityUnknown));
+    if (!ParseSceneName(settings.value(QLatin1String("scene")).toString(), &read.scene))
+        return EstimateError(where, key, StreamSettingsMessage(CalStreamProblem::SceneUnknown));
+    const CalStreamProblem problem = CheckStreamSettings(read);
+    if (problem != CalStreamProblem::None)
+        return EstimateError(where, key, StreamSettingsMessage(problem));
+    *out = read;
+    return QString();
+}
+
+QString CheckEstimate(const PlanStreamEstimate& estimate, const QString& where, const char* key)
+{
+    if (!estimate)
+        return QString();
+    const CalStreamProblem problem = CheckStreamSettings(*estimate);
+    return problem == CalStreamProblem::None
+               ? QString()
+               : EstimateError(where, key, StreamSettingsMessage(problem));
+}
+
 } // namespace
 
 bool PlanJsonWithinBounds(const QByteArray& bytes, QString* error)
@@ -354,6 +414,14 @@ QString CheckPlanHoldable(const CorvanePlan& plan)
             return TextError(CameraWhere(i));
         if (!count(camera.count))
             return CountError(CameraWhere(i));
+        if (!IsValidCameraName(camera.name))
+            return NameError(CameraWhere(i));
+        for (const auto& [estimate, key] : {std::pair{&camera.firstEstimate, "firstEstimate"},
+                                            std::pair{&camera.secondEstimate, "secondEstimate"}}) {
+            const QString problem = CheckEstimate(*estimate, CameraWhere(i), key);
+            if (!problem.isEmpty())
+                return problem;
+        }
     }
     const CalStorageInputs& storage = plan.storage;
     for (auto [value, input] :
@@ -387,6 +455,12 @@ QString CheckPlanHoldable(const CorvanePlan& plan)
     }
     if (!typed(plan.ipcFirstBitRate) || !typed(plan.ipcSecondBitRate))
         return TextError(ipcPage);
+    for (const auto& [estimate, key] : {std::pair{&plan.ipcFirstEstimate, "firstEstimate"},
+                                        std::pair{&plan.ipcSecondEstimate, "secondEstimate"}}) {
+        const QString problem = CheckEstimate(*estimate, ipcPage, key);
+        if (!problem.isEmpty())
+            return problem;
+    }
     return QString();
 }
 
@@ -464,6 +538,16 @@ PlanReadResult ParsePlan(const QByteArray& bytes)
             return Refused(FieldError(CameraWhere(i), QStringLiteral("secondBitRate")));
         if (!ReadTypedCount(object.value(QLatin1String("count")), &camera.count))
             return Refused(CountError(CameraWhere(i)));
+        const QJsonValue name = object.value(QLatin1String("name"));
+        if (!name.isUndefined() && (!name.isString() || !IsValidCameraName(name.toString())))
+            return Refused(NameError(CameraWhere(i)));
+        camera.name = name.toString();
+        for (const auto& [estimate, key] : {std::pair{&camera.firstEstimate, "firstEstimate"},
+                                            std::pair{&camera.secondEstimate, "secondEstimate"}}) {
+            error = ReadEstimate(object, key, CameraWhere(i), estimate);
+            if (!error.isEmpty())
+                return Refused(error);
+        }
         plan.cameras.append(camera);
     }
 
@@ -492,6 +576,12 @@ PlanReadResult ParsePlan(const QByteArray& bytes)
         return Refused(FieldError(ipcWhere, QStringLiteral("firstBitRate")));
     if (!ReadString(ipc, "secondBitRate", &plan.ipcSecondBitRate))
         return Refused(FieldError(ipcWhere, QStringLiteral("secondBitRate")));
+    for (const auto& [estimate, key] : {std::pair{&plan.ipcFirstEstimate, "firstEstimate"},
+                                        std::pair{&plan.ipcSecondEstimate, "secondEstimate"}}) {
+        error = ReadEstimate(ipc, key, ipcWhere, estimate);
+        if (!error.isEmpty())
+            return Refused(error);
+    }
 
     error = CheckPlanHoldable(plan);
     if (!error.isEmpty())
@@ -599,6 +689,31 @@ QByteArray CountJson(int count)
     return count == PlanBlankCount ? QByteArray("null") : QByteArray::number(count);
 }
 
+QByteArray EstimateJson(const CalStreamSettings& settings)
+{
+    return "{\"width\": " + QByteArray::number(settings.width) +
+           ", \"height\": " + QByteArray::number(settings.height) +
+           ", \"fps\": " + QByteArray::number(settings.fps) +
+           ", \"codec\": " + JsonString(CalCodecNames().value(int(settings.codec))) +
+           ", \"quality\": " + JsonString(CalQualityNames().value(int(settings.quality))) +
+           ", \"scene\": " + JsonString(CalSceneNames().value(int(settings.scene))) +
+           ", \"nightPercent\": " + QByteArray::number(settings.nightPercent) + "}";
+}
+
+// The members a record has only when given, each after a comma.
+QByteArray OptionalMembers(const QString& name, const PlanStreamEstimate& first,
+                           const PlanStreamEstimate& second)
+{
+    QByteArray out;
+    if (!name.isEmpty())
+        out += ", \"name\": " + JsonString(name);
+    if (first)
+        out += ", \"firstEstimate\": " + EstimateJson(*first);
+    if (second)
+        out += ", \"secondEstimate\": " + EstimateJson(*second);
+    return out;
+}
+
 } // namespace
 
 QByteArray SerializePlan(const CorvanePlan& plan)
@@ -607,7 +722,9 @@ QByteArray SerializePlan(const CorvanePlan& plan)
     for (const PlanCamera& camera : plan.cameras)
         cameras << "{\"firstBitRate\": " + JsonString(camera.firstBitRate) +
                        ", \"secondBitRate\": " + JsonString(camera.secondBitRate) +
-                       ", \"count\": " + CountJson(camera.count) + "}";
+                       ", \"count\": " + CountJson(camera.count) +
+                       OptionalMembers(camera.name, camera.firstEstimate, camera.secondEstimate) +
+                       "}";
     QList<QByteArray> recorders;
     for (const PlanRecorder& recorder : plan.recorders)
         recorders << "{\"model\": " + JsonString(recorder.model) + ", \"disabledChannels\": " +
@@ -644,6 +761,10 @@ QByteArray SerializePlan(const CorvanePlan& plan)
     out += "    \"ipcCalculate\": {\n";
     out += "        \"firstBitRate\": " + JsonString(plan.ipcFirstBitRate) + ",\n";
     out += "        \"secondBitRate\": " + JsonString(plan.ipcSecondBitRate) + ",\n";
+    if (plan.ipcFirstEstimate)
+        out += "        \"firstEstimate\": " + EstimateJson(*plan.ipcFirstEstimate) + ",\n";
+    if (plan.ipcSecondEstimate)
+        out += "        \"secondEstimate\": " + EstimateJson(*plan.ipcSecondEstimate) + ",\n";
     out += "        \"recorders\": " + JsonRecords(recorders) + "\n";
     out += "    }\n";
     return out + "}\n";

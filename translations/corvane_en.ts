@@ -29,6 +29,18 @@
         <source>Recorder model defined in this plan</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Estimate...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kbps, or estimate it from the camera&apos;s settings (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CCalendarWidget</name>
@@ -388,6 +400,18 @@
         <source>Each NVR: %1 of %2 channels, %3 of %4 kbps</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name holds at most %1 characters and no control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What you call this camera type, e.g. &quot;Dock 4K bullets&quot; (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>
@@ -425,6 +449,93 @@
     </message>
     <message>
         <source>(tai)：</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CEstimateDlg</name>
+    <message>
+        <source>Estimate Bit Rates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimates follow published bit rates for these settings; a camera&apos;s own figure is better where known.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First stream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second stream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A preset, or any width x height such as 2048x1536</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> fps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Codec:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture quality:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much moves in the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share of the time at night with infrared, which costs more bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Night with infrared:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimate: %1 kbps (%2 to %3 kbps)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -715,6 +826,18 @@
         <source>the plan</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The plan holds an invalid name in %1 (at most %2 characters, no control characters).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds invalid settings in &quot;%1&quot; of %2: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number from 0 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPlanPages</name>
@@ -728,6 +851,18 @@
     </message>
     <message>
         <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>estimated: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPC Calculate</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -875,6 +1010,18 @@
     </message>
     <message>
         <source>Largest disk (TB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the bit rates come from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

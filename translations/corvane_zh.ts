@@ -29,6 +29,18 @@
         <source>Recorder model defined in this plan</source>
         <translation>本方案定义的录像机型号</translation>
     </message>
+    <message>
+        <source>Estimate...</source>
+        <translation>估算...</translation>
+    </message>
+    <message>
+        <source>%1 kbps, or estimate it from the camera&apos;s settings (%2)</source>
+        <translation>%1（kbps），或根据摄像机设置估算（%2）</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>码率</translation>
+    </message>
 </context>
 <context>
     <name>CCalendarWidget</name>
@@ -388,6 +400,18 @@
         <source>Each NVR: %1 of %2 channels, %3 of %4 kbps</source>
         <translation>每台NVR：通道 %1/%2，带宽 %3/%4 kbps</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>A name holds at most %1 characters and no control characters.</source>
+        <translation>名称最多 %1 个字符，且不能包含控制字符。</translation>
+    </message>
+    <message>
+        <source>What you call this camera type, e.g. &quot;Dock 4K bullets&quot; (optional)</source>
+        <translation>此摄像机类型的名称，例如“码头 4K 枪机”（可选）</translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>
@@ -426,6 +450,93 @@
     <message>
         <source>(tai)：</source>
         <translation>(台)：</translation>
+    </message>
+</context>
+<context>
+    <name>CEstimateDlg</name>
+    <message>
+        <source>Estimate Bit Rates</source>
+        <translation>估算码率</translation>
+    </message>
+    <message>
+        <source>Estimates follow published bit rates for these settings; a camera&apos;s own figure is better where known.</source>
+        <translation>估算值依据这些设置的公开码率数据；如已知摄像机自身的数值，以其为准。</translation>
+    </message>
+    <message>
+        <source>First stream</source>
+        <translation>主码流</translation>
+    </message>
+    <message>
+        <source>Second stream</source>
+        <translation>子码流</translation>
+    </message>
+    <message>
+        <source>A preset, or any width x height such as 2048x1536</source>
+        <translation>预设值，或任意 宽x高，例如 2048x1536</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>分辨率：</translation>
+    </message>
+    <message>
+        <source> fps</source>
+        <translation> fps</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>帧率：</translation>
+    </message>
+    <message>
+        <source>Codec:</source>
+        <translation>编码：</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>普通</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>Picture quality:</source>
+        <translation>画质：</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>安静</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>繁忙</translation>
+    </message>
+    <message>
+        <source>How much moves in the picture</source>
+        <translation>画面中运动的多少</translation>
+    </message>
+    <message>
+        <source>Scene:</source>
+        <translation>场景：</translation>
+    </message>
+    <message>
+        <source>The share of the time at night with infrared, which costs more bits</source>
+        <translation>夜间红外时间所占比例，红外画面需要更多码率</translation>
+    </message>
+    <message>
+        <source>Night with infrared:</source>
+        <translation>夜间红外：</translation>
+    </message>
+    <message>
+        <source>No estimate</source>
+        <translation>无估算值</translation>
+    </message>
+    <message>
+        <source>Estimate: %1 kbps (%2 to %3 kbps)</source>
+        <translation>估算：%1 kbps（%2 到 %3 kbps）</translation>
     </message>
 </context>
 <context>
@@ -715,6 +826,18 @@
         <source>the plan</source>
         <translation>方案</translation>
     </message>
+    <message>
+        <source>The plan holds an invalid name in %1 (at most %2 characters, no control characters).</source>
+        <translation>方案中%1的名称无效（最多 %2 个字符，不能包含控制字符）。</translation>
+    </message>
+    <message>
+        <source>The plan holds invalid settings in &quot;%1&quot; of %2: %3.</source>
+        <translation>方案中%2的“%1”设置无效：%3。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number from 0 to %2</source>
+        <translation>“%1”不是 0 到 %2 的整数</translation>
+    </message>
 </context>
 <context>
     <name>CPlanPages</name>
@@ -729,6 +852,18 @@
     <message>
         <source>unknown</source>
         <translation>未知</translation>
+    </message>
+    <message>
+        <source>estimated: %1</source>
+        <translation>估算：%1</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>手动输入</translation>
+    </message>
+    <message>
+        <source>IPC Calculate</source>
+        <translation>IPC 计算</translation>
     </message>
 </context>
 <context>
@@ -876,6 +1011,18 @@
     <message>
         <source>Largest disk (TB)</source>
         <translation>最大单盘 (TB)</translation>
+    </message>
+    <message>
+        <source>Where the bit rates come from</source>
+        <translation>码率来源</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录</translation>
     </message>
 </context>
 <context>

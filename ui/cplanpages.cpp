@@ -80,10 +80,33 @@ PlanReportData CPlanPages::ReportData() const
     m_pNVRPage->EnsureResult();
     PlanReportData data;
     const NvrPageState nvr = m_pNVRPage->State();
+    const IpcPageState ipc = m_pIPCPage->State();
+    for (const PlanCamera& camera : nvr.cameras)
+        data.nvrNamed = data.nvrNamed || !camera.name.isEmpty();
+    const auto source = [](const PlanStreamEstimate& estimate) {
+        return estimate ? tr("estimated: %1").arg(DescribeStream(*estimate)) : tr("typed");
+    };
+    bool estimated = ipc.ipcFirstEstimate || ipc.ipcSecondEstimate;
     for (int row = 0; row < nvr.cameras.size(); ++row) {
         const PlanCamera& camera = nvr.cameras[row];
-        data.nvrRecords.append({QString::number(row + 1), camera.firstBitRate, camera.secondBitRate,
-                                CountText(camera.count)});
+        QStringList record{QString::number(row + 1), camera.firstBitRate, camera.secondBitRate,
+                           CountText(camera.count)};
+        // A plan without names reports exactly as before names existed.
+        if (data.nvrNamed)
+            record.insert(1, camera.name);
+        data.nvrRecords.append(record);
+        data.nvrTypeNames << camera.name;
+        estimated = estimated || camera.firstEstimate || camera.secondEstimate;
+    }
+    if (estimated) {
+        for (int row = 0; row < nvr.cameras.size(); ++row) {
+            const PlanCamera& camera = nvr.cameras[row];
+            data.bitRateSources.append(
+                {(QString::number(row + 1) + QLatin1Char(' ') + camera.name).trimmed(),
+                 source(camera.firstEstimate), source(camera.secondEstimate)});
+        }
+        data.bitRateSources.append(
+            {tr("IPC Calculate"), source(ipc.ipcFirstEstimate), source(ipc.ipcSecondEstimate)});
     }
     data.nvrModel = nvr.nvrModel;
     data.nvrDisabledChannels = QString::number(nvr.nvrDisabledChannels);
@@ -127,7 +150,6 @@ PlanReportData CPlanPages::ReportData() const
         data.nvrLines.append(line);
     }
 
-    const IpcPageState ipc = m_pIPCPage->State();
     for (int row = 0; row < ipc.recorders.size(); ++row) {
         const PlanRecorder& recorder = ipc.recorders[row];
         data.ipcRecords.append({QString::number(row + 1), recorder.model,

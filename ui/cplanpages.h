@@ -36,7 +36,9 @@ struct PlanReportData
 
     QString nvrModel;
     QString nvrDisabledChannels;
-    QList<QStringList> nvrRecords; // ID, first bit rate, second bit rate, number
+    QList<QStringList> nvrRecords; // ID, [name,] first bit rate, second bit rate, number
+    bool nvrNamed = false;         // some record has a name: the records carry the column
+    QStringList nvrTypeNames;      // each camera type's name, by record number - 1
     QString nvrTotal;              // as the result box shows it; empty before a calculation
     QList<NvrLine> nvrLines;
     QList<QPair<QString, QString>> nvrStorageInputs; // name, value as shown
@@ -52,6 +54,9 @@ struct PlanReportData
     // The plan's own models the reported pages use: name, bandwidth (kbps), channels, channels
     // that may be disabled, disk bays, largest disk (TB); "unknown" where not given.
     QList<QStringList> ownModels;
+    // Where each bit rate came from, when any was estimated: the record ("1 Dock", or the IPC
+    // page's name), then "estimated: <settings>" or "typed" for the first and second stream.
+    QList<QStringList> bitRateSources;
 };
 
 // The two calculator pages as one plan: their states in and out, and what they show gathered

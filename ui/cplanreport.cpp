@@ -233,8 +233,7 @@ QByteArray CPlanReport::Csv() const
               << Join({tr("Disable Channel Number"), m_data.nvrDisabledChannels}, comma);
         for (const auto& input : m_data.nvrStorageInputs)
             lines << Join({input.first, input.second}, comma);
-        lines << Join({tr("ID"), tr("First Bit Rate"), tr("Second Bit Rate"), tr("Number(tai)")},
-                      comma);
+        lines << Join(NvrRecordHeads(), comma);
         for (const QStringList& record : m_data.nvrRecords)
             lines << Join(record, comma);
         lines << Join({tr("Need NVR (tai)"), plain(m_data.nvrTotal)}, comma);
@@ -258,6 +257,12 @@ QByteArray CPlanReport::Csv() const
               << Join({tr("Need IPC (tai)"), plain(m_data.ipcResult)}, comma);
     }
 
+    if (!m_data.bitRateSources.isEmpty()) {
+        lines << QString() << Join({tr("Where the bit rates come from")}, comma)
+              << Join(SourceHeads(), comma);
+        for (const QStringList& row : m_data.bitRateSources)
+            lines << Join(row, comma);
+    }
     if (!m_data.ownModels.isEmpty()) {
         lines << QString() << Join({tr("Recorder models of this plan")}, comma)
               << Join(OwnModelHeads(), comma);
@@ -306,7 +311,7 @@ QStringList CPlanReport::NvrLineRows(QChar separator, bool readable) const
         if (storage)
             fields << figure(line.storageTB) << figure(line.disks) << line.diskTB << line.bays;
         for (const auto& camera : line.cameras)
-            fields << QString::number(camera.first) << figure(QString::number(camera.second));
+            fields << TypeText(camera.first) << figure(QString::number(camera.second));
         rows << Join(fields, separator);
     }
     return rows;
@@ -331,8 +336,7 @@ QString CPlanReport::NvrClipboard() const
 
     // The inputs below the result, as tables of their own, so that a spreadsheet takes them
     // into cells as they are.
-    lines << QString()
-          << Join({tr("ID"), tr("First Bit Rate"), tr("Second Bit Rate"), tr("Number(tai)")}, tab);
+    lines << QString() << Join(NvrRecordHeads(), tab);
     for (const QStringList& record : m_data.nvrRecords)
         lines << Join(record, tab);
     if (!m_data.nvrStorageInputs.isEmpty())
@@ -372,8 +376,7 @@ QString CPlanReport::HeadHtml() const
         QList<QPair<QString, QString>>{{tr("NVR Type"), m_data.nvrModel},
                                        {tr("Disable Channel Number"), m_data.nvrDisabledChannels}} +
         m_data.nvrStorageInputs);
-    html += Table({tr("ID"), tr("First Bit Rate"), tr("Second Bit Rate"), tr("Number(tai)")},
-                  m_data.nvrRecords);
+    html += Table(NvrRecordHeads(), m_data.nvrRecords);
     html += Result(tr("Need NVR (tai)"), Readable(m_data.nvrTotal));
     if (!m_data.nvrStorageTB.isEmpty()) {
         html += QStringLiteral("<p>%1%2%3</p>")
@@ -414,9 +417,28 @@ QString CPlanReport::LineHtml(const PlanReportData::NvrLine& line) const
                            "<td><font color=\"#555555\">%2</font></td></tr>")
                 .arg(tr("IPC Type").toHtmlEscaped(), tr("IPC Count(tai)").toHtmlEscaped());
     for (const auto& camera : line.cameras)
-        html += QLatin1String("<tr>") + Cell(QString::number(camera.first)) +
+        html += QLatin1String("<tr>") + Cell(TypeText(camera.first)) +
                 Cell(Readable(QString::number(camera.second))) + QLatin1String("</tr>");
     return html + QLatin1String("</table>");
+}
+
+QStringList CPlanReport::NvrRecordHeads() const
+{
+    QStringList heads{tr("ID"), tr("First Bit Rate"), tr("Second Bit Rate"), tr("Number(tai)")};
+    if (m_data.nvrNamed)
+        heads.insert(1, tr("Name"));
+    return heads;
+}
+
+QStringList CPlanReport::SourceHeads() const
+{
+    return {tr("Record"), tr("First Bit Rate"), tr("Second Bit Rate")};
+}
+
+QString CPlanReport::TypeText(int type) const
+{
+    const QString name = m_data.nvrTypeNames.value(type - 1);
+    return name.isEmpty() ? QString::number(type) : QString::number(type) + QLatin1Char(' ') + name;
 }
 
 QStringList CPlanReport::OwnModelHeads() const
@@ -455,6 +477,10 @@ void CPlanReport::Paint(QPagedPaintDevice* device) const
     }
     if (HasIpcRecords())
         htmls.append({IpcHtml(), lineHeight * 1.5});
+    if (!m_data.bitRateSources.isEmpty() && (HasNvrResult() || HasIpcRecords()))
+        htmls.append({Heading(tr("Where the bit rates come from")) +
+                          Table(SourceHeads(), m_data.bitRateSources),
+                      lineHeight * 1.5});
     if (!m_data.ownModels.isEmpty() && (HasNvrResult() || HasIpcRecords()))
         htmls.append(
             {Heading(tr("Recorder models of this plan")) + Table(OwnModelHeads(), m_data.ownModels),

@@ -41,6 +41,10 @@ public:
     // The records, both bit rates and the number of cameras, one line each.
     QString IpcClipboard() const;
     QStringList OwnModelHeads() const;
+    QStringList NvrRecordHeads() const;
+    QStringList SourceHeads() const;
+    // A camera type's number, with its name when it has one.
+    QString TypeText(int type) const;
 
     // Lays the report out on pages of `device` (a PDF writer or a printer), the page's full
     // width, a recorder line never split over two pages where it fits on one.

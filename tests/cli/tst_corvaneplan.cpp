@@ -262,6 +262,14 @@ void TestCorvanePlan::exactOutput_data()
            "{\"retentionDays\": 30, \"hoursPerDay\": 24, \"recordedPercent\": 100, "
            "\"streams\": \"first\", \"diskTB\": 8, \"redundancy\": \"none\", \"terabytes\": "
            "0.663552, \"bytes\": \"663552000000\", \"disks\": 1, \"linesNotFitting\": 0}}\n";
+    // Names before "=": the last "=" outside a remark's parentheses ends the name.
+    // 3 x (4096 + 1024) + 5 x 1024 = 20,480 kbps on 8 channels.
+    QTest::newRow("named camera types")
+        << "recorders --model NR-A8V --camera 'Dock (north)=4M(x=y),1M,3' --camera lobby=1M,0,10"
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
+           "1 recorder: type 1 (Dock (north)) x 3, type 2 (lobby) x 5\n"
+           "  load: 8 of 8 channels, 20480 of 20480 kbps (100.0 %), full: channels\n"
+           "1 recorder: type 2 (lobby) x 5\n  load: 5 of 8 channels, 5120 of 20480 kbps (25.0 %)\n";
     QTest::newRow("storage with nothing to place, defaults")
         << "recorders --model NR-K8Y --camera 0,0,5 --json --storage"
         << "{\"model\": \"NR-K8Y\", \"disabledChannels\": 0, \"recorders\": 0, \"lines\": [], "
@@ -400,6 +408,10 @@ void TestCorvanePlan::refusals_data()
 
     const QString base = QStringLiteral("cameras --first 1024 --second 0 ");
     QTest::newRow("no command") << QStringList() << "no command";
+    QTest::newRow("camera name of 65 characters")
+        << QStringList{"recorders", "--model", "NR-A8V", "--camera",
+                       QString(65, QLatin1Char('n')) + "=1M,0,2"}
+        << "a name holds at most 64 characters";
     QTest::newRow("catalogue model without --catalogue")
         << QStringList{"recorders", "--model", "X-16", "--camera", "1M,0,2"} << unknownModel;
     QTest::newRow("catalogue that is a plan")

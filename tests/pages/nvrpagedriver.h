@@ -169,7 +169,7 @@ public:
     }
     QLineEdit* Count(int row) const
     {
-        return qobject_cast<QLineEdit*>(Table()->GetCellWidget(row, 3));
+        return qobject_cast<QLineEdit*>(Table()->GetCellWidget(row, CDlgCalNVRNum::NumberColumn));
     }
     QString Id(int row) const { return Table()->GetCellText(row, 0); }
 
@@ -207,15 +207,15 @@ public:
         for (const Record& record : records) {
             const int row = FirstFreeRow();
             Click(row);
-            SetBitRate(BitRate(row, 1), record.first);
-            SetBitRate(BitRate(row, 2), record.second);
+            SetBitRate(BitRate(row, CDlgCalNVRNum::FirstBitRateColumn), record.first);
+            SetBitRate(BitRate(row, CDlgCalNVRNum::SecondBitRateColumn), record.second);
             Type(Count(row), record.count);
         }
     }
     int FirstFreeRow() const
     {
         int row = 0;
-        while (row < CDlgCalNVRNum::MaxRows && BitRate(row, 1))
+        while (row < CDlgCalNVRNum::MaxRows && BitRate(row, CDlgCalNVRNum::FirstBitRateColumn))
             ++row;
         return row;
     }

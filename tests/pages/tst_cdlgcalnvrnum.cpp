@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/cdlgcalnvrnum.h"
+#include "pages/cestimatedlg.h"
 
 #include "engine/calnvrthread.h"
 #include "engine/calrecords.h"
@@ -11,6 +12,7 @@
 #include <QAtomicInt>
 #include <QFontMetrics>
 #include <QSemaphore>
+#include <QSpinBox>
 
 namespace {
 
@@ -78,6 +80,7 @@ private slots:
     void nothingToCalculateGivesZeroAndAnEmptyTree();
     void millionCamerasWhileTheDialogAnimates();
     void storageFollowsTheRetention();
+    void estimateWritesTheRecord();
     void storageInputsAreChecked_data();
     void storageInputsAreChecked();
     void cameraLinesLineUp_data();
@@ -127,7 +130,7 @@ void TestCDlgCalNVRNum::startState()
                               "m_pNVRInformationLabel", "m_pChannelInformation"})
         QVERIFY2(ui.Label(label)->isHidden(), label);
     QCOMPARE(ui.Id(0), Prompt);
-    QVERIFY(!ui.BitRate(0, 1));
+    QVERIFY(!ui.BitRate(0, CDlgCalNVRNum::FirstBitRateColumn));
     QCOMPARE(ui.Table()->model()->rowCount(), CDlgCalNVRNum::MaxRows);
     QCOMPARE(ui.Recorder()->count(), 28);
     QCOMPARE(ui.Recorder()->currentText(), QStringLiteral("NR-A8V"));
@@ -136,8 +139,8 @@ void TestCDlgCalNVRNum::startState()
     QCOMPARE(ui.Channels()->count(), 1);
     QCOMPARE(ui.Channels()->itemText(0), QStringLiteral("0"));
     QVERIFY(!ui.Channels()->isEnabled());
-    for (int column = 0; column < 3; ++column)
-        QCOMPARE(ui.Table()->columnWidth(column), QList<int>({180, 150, 150}).at(column));
+    for (int column = 0; column < 4; ++column)
+        QCOMPARE(ui.Table()->columnWidth(column), QList<int>({150, 120, 130, 130}).at(column));
 }
 
 void TestCDlgCalNVRNum::channelComboFollowsTheRecorder_data()
@@ -222,7 +225,7 @@ void TestCDlgCalNVRNum::promptAddsARecord()
 
     QCOMPARE(ui.Id(0), QStringLiteral("1"));
     QCOMPARE(ui.Id(1), Prompt);
-    for (int column : {1, 2}) {
+    for (int column : {CDlgCalNVRNum::FirstBitRateColumn, CDlgCalNVRNum::SecondBitRateColumn}) {
         QComboBox* combo = ui.BitRate(0, column);
         QVERIFY(combo);
         QVERIFY(combo->isEditable());
@@ -245,8 +248,8 @@ void TestCDlgCalNVRNum::promptAddsARecord()
     ui.Click(5);
     ui.Click(1, 2);
     QCOMPARE(ui.Count(0), count);
-    QVERIFY(!ui.BitRate(1, 1));
-    QVERIFY(!ui.BitRate(5, 1));
+    QVERIFY(!ui.BitRate(1, CDlgCalNVRNum::FirstBitRateColumn));
+    QVERIFY(!ui.BitRate(5, CDlgCalNVRNum::FirstBitRateColumn));
     QCOMPARE(ui.Id(5), QString());
 
     ui.Click(1);
@@ -260,13 +263,15 @@ void TestCDlgCalNVRNum::bitRateChecks_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
 
-    QTest::newRow("0 is valid") << 1 << "0" << true;
-    QTest::newRow("32 is the lowest") << 1 << "32" << true;
-    QTest::newRow("16384 is the highest") << 1 << "16384" << true;
-    QTest::newRow("16385 is above the range") << 1 << "16385" << false;
-    QTest::newRow("16M reads as 16384") << 2 << "16M" << true;
-    QTest::newRow("no number at all") << 2 << "fast" << false;
-    QTest::newRow("an emptied bit rate") << 2 << "" << false;
+    QTest::newRow("0 is valid") << int(CDlgCalNVRNum::FirstBitRateColumn) << "0" << true;
+    QTest::newRow("32 is the lowest") << int(CDlgCalNVRNum::FirstBitRateColumn) << "32" << true;
+    QTest::newRow("16384 is the highest")
+        << int(CDlgCalNVRNum::FirstBitRateColumn) << "16384" << true;
+    QTest::newRow("16385 is above the range")
+        << int(CDlgCalNVRNum::FirstBitRateColumn) << "16385" << false;
+    QTest::newRow("16M reads as 16384") << int(CDlgCalNVRNum::SecondBitRateColumn) << "16M" << true;
+    QTest::newRow("no number at all") << int(CDlgCalNVRNum::SecondBitRateColumn) << "fast" << false;
+    QTest::newRow("an emptied bit rate") << int(CDlgCalNVRNum::SecondBitRateColumn) << "" << false;
 }
 
 void TestCDlgCalNVRNum::bitRateChecks()
@@ -289,7 +294,7 @@ void TestCDlgCalNVRNum::bitRateChecks()
                                                "valid(range 0 or 32k-16384k)</font>"));
         // While the message shows, the prompt adds nothing and the button does nothing.
         ui.Click(2);
-        QVERIFY(!ui.BitRate(2, 1));
+        QVERIFY(!ui.BitRate(2, CDlgCalNVRNum::FirstBitRateColumn));
         QCOMPARE(ui.Calculate().dialogs, 0);
         QCOMPARE(ui.Result(), QString());
     }
@@ -307,12 +312,16 @@ void TestCDlgCalNVRNum::bothBitRateColumnsMustBeValid()
     ui.Enter({{"1024(1M)", "1024(1M)", "5"}});
     QLabel* label = ui.Label("m_pIPCTableInfoLabel");
 
-    PageDriver::Type(ui.BitRate(0, 1)->lineEdit(), QStringLiteral("20"));
-    PageDriver::Type(ui.BitRate(0, 2)->lineEdit(), QStringLiteral("20"));
-    PageDriver::Type(ui.BitRate(0, 1)->lineEdit(), QStringLiteral("64"));
+    PageDriver::Type(ui.BitRate(0, CDlgCalNVRNum::FirstBitRateColumn)->lineEdit(),
+                     QStringLiteral("20"));
+    PageDriver::Type(ui.BitRate(0, CDlgCalNVRNum::SecondBitRateColumn)->lineEdit(),
+                     QStringLiteral("20"));
+    PageDriver::Type(ui.BitRate(0, CDlgCalNVRNum::FirstBitRateColumn)->lineEdit(),
+                     QStringLiteral("64"));
     QVERIFY(!label->isHidden());
     QVERIFY(!ui.Button()->isEnabled());
-    PageDriver::Type(ui.BitRate(0, 2)->lineEdit(), QStringLiteral("64"));
+    PageDriver::Type(ui.BitRate(0, CDlgCalNVRNum::SecondBitRateColumn)->lineEdit(),
+                     QStringLiteral("64"));
     QVERIFY(label->isHidden());
     QVERIFY(ui.Button()->isEnabled());
 }
@@ -330,7 +339,7 @@ void TestCDlgCalNVRNum::emptiedCountBlocksAddingAndCalculating()
     QCOMPARE(label->text(), QStringLiteral("<font color=red>The number can not be blank</font>"));
     QVERIFY(!ui.Button()->isEnabled());
     ui.Click(2);
-    QVERIFY(!ui.BitRate(2, 1));
+    QVERIFY(!ui.BitRate(2, CDlgCalNVRNum::FirstBitRateColumn));
     // The prompt says why it added nothing.
     QVERIFY(CToolTip::IsTipVisible());
     QVERIFY2(CToolTip::TipText().contains(QStringLiteral("The number can not be blank")),
@@ -340,7 +349,7 @@ void TestCDlgCalNVRNum::emptiedCountBlocksAddingAndCalculating()
     QVERIFY(label->isHidden());
     QVERIFY(ui.Button()->isEnabled());
     ui.Click(2);
-    QVERIFY(ui.BitRate(2, 1));
+    QVERIFY(ui.BitRate(2, CDlgCalNVRNum::FirstBitRateColumn));
 }
 
 void TestCDlgCalNVRNum::calculation_data()
@@ -449,8 +458,10 @@ void TestCDlgCalNVRNum::errorTakesTheWholeResultAway()
     QCOMPARE(ui.Result(), QStringLiteral("2"));
 
     // An error takes the whole result away: total, storage and tree together.
-    PageDriver::SetBitRate(ui.BitRate(1, 2), QStringLiteral("16384(16M)"));
-    PageDriver::SetBitRate(ui.BitRate(1, 1), QStringLiteral("8192(8M)"));
+    PageDriver::SetBitRate(ui.BitRate(1, CDlgCalNVRNum::SecondBitRateColumn),
+                           QStringLiteral("16384(16M)"));
+    PageDriver::SetBitRate(ui.BitRate(1, CDlgCalNVRNum::FirstBitRateColumn),
+                           QStringLiteral("8192(8M)"));
     QVERIFY(ui.Label("m_pRequestInformation")->isVisible());
     QCOMPARE(ui.Result(), QString());
     QCOMPARE(ui.Tree()->model()->rowCount(), 0);
@@ -458,8 +469,9 @@ void TestCDlgCalNVRNum::errorTakesTheWholeResultAway()
     QCOMPARE(ui.Tree()->styleSheet(), EmptyTreeStyle);
 
     // Put right, the result is back without a press of the button.
-    PageDriver::SetBitRate(ui.BitRate(1, 1), QStringLiteral("1024(1M)"));
-    PageDriver::SetBitRate(ui.BitRate(1, 2), QStringLiteral("0"));
+    PageDriver::SetBitRate(ui.BitRate(1, CDlgCalNVRNum::FirstBitRateColumn),
+                           QStringLiteral("1024(1M)"));
+    PageDriver::SetBitRate(ui.BitRate(1, CDlgCalNVRNum::SecondBitRateColumn), QStringLiteral("0"));
     QVERIFY(ui.Label("m_pRequestInformation")->isHidden());
     QCOMPARE(ui.Result(), QStringLiteral("2"));
     QVERIFY(!ui.Label("m_pStorageTotalLabel")->isHidden());
@@ -571,6 +583,64 @@ void TestCDlgCalNVRNum::storageFollowsTheRetention()
     QVERIFY(!page.StorageTotalText().contains("do not fit"));
 }
 
+void TestCDlgCalNVRNum::estimateWritesTheRecord()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "0", "5"}, {"1024(1M)", "0", "5"}});
+    QComboBox* first = ui.BitRate(1, CDlgCalNVRNum::FirstBitRateColumn);
+    QComboBox* second = ui.BitRate(1, CDlgCalNVRNum::SecondBitRateColumn);
+    QVERIFY(first->toolTip().contains(QStringLiteral("F4")));
+
+    // 4 MP, 15 fps, H.265, busy scene for the first stream; the second keeps its proposal, a
+    // 640x360 sub-stream of the same kind.
+    QObject context;
+    QStringList shown;
+    WhenModal(&context, [&shown](QWidget* modal) {
+        auto* dialog = qobject_cast<CEstimateDlg*>(modal);
+        if (!dialog) {
+            modal->close();
+            return;
+        }
+        const QList<QComboBox*> combos = dialog->findChildren<QComboBox*>();
+        QComboBox* resolution = combos.value(0);
+        resolution->setEditText(QStringLiteral("2560x1440"));
+        dialog->findChildren<QSpinBox*>().value(0)->setValue(15);
+        QComboBox* scene = combos.value(3);
+        scene->setCurrentIndex(scene->findData(int(CalScene::Busy)));
+        shown << dialog->findChild<QLabel*>(QStringLiteral("m_pFirstEstimate"))->text();
+        dialog->accept();
+    });
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_F4);
+    QCOMPARE(shown.size(), 1);
+
+    CalStreamSettings expected;
+    expected.width = 2560;
+    expected.height = 1440;
+    expected.fps = 15;
+    expected.scene = CalScene::Busy;
+    CalStreamSettings sub = expected;
+    sub.width = 640;
+    sub.height = 360;
+    sub.fps = 25;
+    sub.scene = CalScene::Normal;
+    const CalBitRateEstimate estimate = EstimateBitRate(expected);
+    QCOMPARE(first->currentText(), QString::number(estimate.kbps));
+    QCOMPARE(second->currentText(), QString::number(EstimateBitRate(sub).kbps));
+    QVERIFY(shown[0].contains(GroupedNumber(estimate.kbps)));
+    const PlanCamera record = page.State().cameras.at(1);
+    QVERIFY(record.firstEstimate == expected);
+    QVERIFY(record.secondEstimate == sub);
+    QVERIFY(!page.State().cameras.at(0).firstEstimate);
+
+    // A bit rate typed by hand is no estimate any more; the other stream's stays.
+    PageDriver::Type(first->lineEdit(), QStringLiteral("4M"));
+    QVERIFY(!page.State().cameras.at(1).firstEstimate);
+    QVERIFY(page.State().cameras.at(1).secondEstimate == sub);
+}
+
 void TestCDlgCalNVRNum::storageInputsAreChecked_data()
 {
     QTest::addColumn<QString>("editor");
@@ -626,7 +696,7 @@ void TestCDlgCalNVRNum::storageInputsAreChecked()
                  QStringLiteral("<font color=red>") + message + QStringLiteral("</font>"));
         // Adding a record must not enable the calculation behind the message's back.
         ui.Click(ui.FirstFreeRow());
-        QVERIFY(ui.BitRate(1, 1));
+        QVERIFY(ui.BitRate(1, CDlgCalNVRNum::FirstBitRateColumn));
         QVERIFY(!ui.Button()->isEnabled());
         QCOMPARE(ui.Calculate().dialogs, 0);
     }
@@ -751,7 +821,7 @@ void TestCDlgCalNVRNum::contextMenuOnlyForRecords()
     QCOMPARE(ui.ContextMenu(3, false), QStringList());
     ui.Click(0);
     QCOMPARE(ui.ContextMenu(0, false), QStringList{QStringLiteral("delete")});
-    QVERIFY(ui.BitRate(0, 1));
+    QVERIFY(ui.BitRate(0, CDlgCalNVRNum::FirstBitRateColumn));
 }
 
 void TestCDlgCalNVRNum::deletingRecordTwoOfThree()
@@ -769,9 +839,10 @@ void TestCDlgCalNVRNum::deletingRecordTwoOfThree()
     QCOMPARE(ui.Id(1), QStringLiteral("2"));
     QCOMPARE(ui.Count(0)->text(), QStringLiteral("11"));
     QCOMPARE(ui.Count(1), third);
-    QCOMPARE(ui.BitRate(1, 1)->currentText(), QStringLiteral("4096(4M)"));
+    QCOMPARE(ui.BitRate(1, CDlgCalNVRNum::FirstBitRateColumn)->currentText(),
+             QStringLiteral("4096(4M)"));
     QCOMPARE(ui.Id(2), Prompt);
-    QVERIFY(!ui.BitRate(2, 1));
+    QVERIFY(!ui.BitRate(2, CDlgCalNVRNum::FirstBitRateColumn));
     QCOMPARE(ui.Id(3), QString());
     QVERIFY(ui.Button()->isEnabled());
 
@@ -791,7 +862,7 @@ void TestCDlgCalNVRNum::hundredRecordsThenDelete()
         ui.Click(row);
     for (int row = 0; row < CDlgCalNVRNum::MaxRows; ++row)
         QCOMPARE(ui.Id(row), QString::number(row + 1));
-    QVERIFY(ui.BitRate(99, 2));
+    QVERIFY(ui.BitRate(99, CDlgCalNVRNum::SecondBitRateColumn));
 
     ui.Click(49);
     ui.Click(50, 0, Qt::ControlModifier);
@@ -800,7 +871,7 @@ void TestCDlgCalNVRNum::hundredRecordsThenDelete()
         QCOMPARE(ui.Id(row), QString::number(row + 1));
     QCOMPARE(ui.Id(98), Prompt);
     QCOMPARE(ui.Id(99), QString());
-    QVERIFY(!ui.BitRate(98, 1));
+    QVERIFY(!ui.BitRate(98, CDlgCalNVRNum::FirstBitRateColumn));
     ui.Click(98);
     QCOMPARE(ui.Id(98), QStringLiteral("99"));
     QCOMPARE(ui.Id(99), Prompt);
@@ -817,13 +888,13 @@ void TestCDlgCalNVRNum::deletingTheLastRecordUnlocksThePage()
 
     ui.Click(0);
     ui.ContextMenu(0, true);
-    QVERIFY(!ui.BitRate(0, 1));
+    QVERIFY(!ui.BitRate(0, CDlgCalNVRNum::FirstBitRateColumn));
     QCOMPARE(ui.Id(0), Prompt);
     QCOMPARE(ui.Id(1), QString());
     QVERIFY(ui.Label("m_pNumberInfoLabel")->isHidden());
 
     ui.Click(0);
-    QVERIFY(ui.BitRate(0, 1));
+    QVERIFY(ui.BitRate(0, CDlgCalNVRNum::FirstBitRateColumn));
     QCOMPARE(ui.Id(0), QStringLiteral("1"));
     QVERIFY(ui.Button()->isEnabled());
 }
@@ -834,7 +905,8 @@ void TestCDlgCalNVRNum::deletingAnInvalidRecordClearsItsError()
     PageDriver ui(&page);
     QVERIFY(ui.Exposed());
     ui.Enter({{"1024(1M)", "1024(1M)", "5"}, {"1024(1M)", "1024(1M)", "5"}});
-    PageDriver::Type(ui.BitRate(1, 2)->lineEdit(), QStringLiteral("99999"));
+    PageDriver::Type(ui.BitRate(1, CDlgCalNVRNum::SecondBitRateColumn)->lineEdit(),
+                     QStringLiteral("99999"));
     QLabel* label = ui.Label("m_pIPCTableInfoLabel");
     QVERIFY(!label->isHidden());
 
@@ -844,9 +916,11 @@ void TestCDlgCalNVRNum::deletingAnInvalidRecordClearsItsError()
     QVERIFY(ui.Button()->isEnabled());
 
     // A later error in the other column, once corrected, must not leave the old one behind.
-    PageDriver::Type(ui.BitRate(0, 1)->lineEdit(), QStringLiteral("7"));
+    PageDriver::Type(ui.BitRate(0, CDlgCalNVRNum::FirstBitRateColumn)->lineEdit(),
+                     QStringLiteral("7"));
     QVERIFY(!label->isHidden());
-    PageDriver::Type(ui.BitRate(0, 1)->lineEdit(), QStringLiteral("256"));
+    PageDriver::Type(ui.BitRate(0, CDlgCalNVRNum::FirstBitRateColumn)->lineEdit(),
+                     QStringLiteral("256"));
     QVERIFY(label->isHidden());
     QVERIFY(ui.Button()->isEnabled());
 }
@@ -857,23 +931,27 @@ void TestCDlgCalNVRNum::deletingLeavesOnlyTheRemainingRecordsErrors()
     PageDriver ui(&page);
     QVERIFY(ui.Exposed());
     ui.Enter({{"1024(1M)", "1024(1M)", "5"}, {"1024(1M)", "1024(1M)", "5"}});
-    PageDriver::Type(ui.BitRate(0, 1)->lineEdit(), QStringLiteral("7"));
-    PageDriver::Type(ui.BitRate(1, 2)->lineEdit(), QStringLiteral("7"));
+    PageDriver::Type(ui.BitRate(0, CDlgCalNVRNum::FirstBitRateColumn)->lineEdit(),
+                     QStringLiteral("7"));
+    PageDriver::Type(ui.BitRate(1, CDlgCalNVRNum::SecondBitRateColumn)->lineEdit(),
+                     QStringLiteral("7"));
     QLabel* label = ui.Label("m_pIPCTableInfoLabel");
     QVERIFY(!label->isHidden());
 
     // Record 1 goes with its first-column error; the second-column error remains.
     ui.Click(0);
     ui.ContextMenu(0, true);
-    QCOMPARE(ui.BitRate(0, 2)->currentText(), QStringLiteral("7"));
+    QCOMPARE(ui.BitRate(0, CDlgCalNVRNum::SecondBitRateColumn)->currentText(), QStringLiteral("7"));
     QVERIFY(!label->isHidden());
     QVERIFY(!ui.Button()->isEnabled());
 
-    PageDriver::Type(ui.BitRate(0, 2)->lineEdit(), QStringLiteral("256"));
+    PageDriver::Type(ui.BitRate(0, CDlgCalNVRNum::SecondBitRateColumn)->lineEdit(),
+                     QStringLiteral("256"));
     QVERIFY(label->isHidden());
     QVERIFY(ui.Button()->isEnabled());
     ui.Click(1);
-    QVERIFY2(ui.BitRate(1, 1), "the add prompt takes records again");
+    QVERIFY2(ui.BitRate(1, CDlgCalNVRNum::FirstBitRateColumn),
+             "the add prompt takes records again");
 }
 
 void TestCDlgCalNVRNum::escapeKeepsThePage_data()
@@ -898,7 +976,7 @@ void TestCDlgCalNVRNum::escapeKeepsThePage()
     if (focus == QLatin1String("count"))
         target = ui.Count(0);
     else if (focus == QLatin1String("bit rate"))
-        target = ui.BitRate(0, 1)->lineEdit();
+        target = ui.BitRate(0, CDlgCalNVRNum::FirstBitRateColumn)->lineEdit();
     else if (focus == QLatin1String("recorder"))
         target = ui.Recorder();
     QTest::keyClick(target, Qt::Key_Escape);
@@ -962,10 +1040,11 @@ void TestCDlgCalNVRNum::keyboardAddsAndDeletes()
     QCOMPARE(ui.FirstFreeRow(), records);
     QCOMPARE(ui.Id(records), Prompt);
     if (records > 1) {
-        QCOMPARE(ui.BitRate(1, 1)->currentText(), QStringLiteral("1024(1M)"));
-        // Tab goes on into the record just added, not back to the first one.
+        QCOMPARE(ui.BitRate(1, CDlgCalNVRNum::FirstBitRateColumn)->currentText(),
+                 QStringLiteral("1024(1M)"));
+        // Tab goes on into the record just added, its first editor, not back to the first one.
         QTest::keyClick(table, Qt::Key_Tab);
-        QVERIFY(ui.BitRate(1, 1)->hasFocus());
+        QVERIFY(ui.Table()->GetCellWidget(1, CDlgCalNVRNum::NameColumn)->hasFocus());
     }
 }
 
@@ -976,14 +1055,17 @@ void TestCDlgCalNVRNum::screenReaderNames_data()
     QTest::addColumn<QString>("name");
 
     QTest::newRow("ID section") << "header" << 0 << "IPC / ID";
+    QTest::newRow("name section") << "header" << 1 << "IPC / Name";
     QTest::newRow("first bit-rate section under its bands")
-        << "header" << 1 << "IPC / Bit Rate(Kbps) / First Bit Rate";
-    QTest::newRow("number section") << "header" << 3 << "IPC / Number(tai)";
+        << "header" << 2 << "IPC / Bit Rate(Kbps) / First Bit Rate";
+    QTest::newRow("number section") << "header" << 4 << "IPC / Number(tai)";
     QTest::newRow("second bit-rate cell of the record moved up by a deletion")
-        << "cell" << 2 << "Second Bit Rate, record 1";
-    QTest::newRow("the row a deletion emptied names nothing") << "emptied" << 2 << "";
+        << "cell" << 3 << "Second Bit Rate, record 1";
+    QTest::newRow("the row a deletion emptied names nothing") << "emptied" << 3 << "";
     QTest::newRow("count of the record moved up by a deletion")
-        << "editor" << 3 << "Number(tai), record 1";
+        << "editor" << 4 << "Number(tai), record 1";
+    QTest::newRow("name editor of the record moved up by a deletion")
+        << "editor" << 1 << "Name, record 1";
     QTest::newRow("the result with its caption") << "result" << 0 << "Need NVR Equipment (tai): 1";
     // Named by their labels, without the colon a screen reader would read out.
     QTest::newRow("retention editor") << "storage" << 0 << "Retention (days)";

@@ -133,6 +133,25 @@ void TestPlanFile::roundTrip_data()
     own.recorders[1].disabledChannels = 0;
     own.storage.diskTB = CalDiskSmallestFits;
     QTest::newRow("the plan's own models on both pages, smallest disk that fits") << own;
+    CorvanePlan named = SmallPlan();
+    named.cameras[0].name = QStringLiteral("Dock \"4K\" bullets, \u5317");
+    CalStreamSettings dock;
+    dock.width = 3840;
+    dock.height = 2160;
+    dock.fps = 15;
+    dock.codec = CalCodec::H265Smart;
+    dock.quality = CalQuality::High;
+    dock.scene = CalScene::Busy;
+    dock.nightPercent = 40;
+    named.cameras[0].firstEstimate = dock;
+    CalStreamSettings sub;
+    sub.width = CalMinStreamWidth;
+    sub.height = CalMinStreamHeight;
+    sub.fps = CalMaxStreamFps;
+    sub.codec = CalCodec::MJPEG;
+    named.cameras[1].secondEstimate = sub;
+    named.ipcSecondEstimate = dock;
+    QTest::newRow("names and the settings bit rates were estimated from") << named;
 }
 
 void TestPlanFile::roundTrip()
@@ -153,7 +172,8 @@ void TestPlanFile::roundTrip()
     const qsizetype cameras = plan.cameras.size(), recorders = plan.recorders.size();
     const qsizetype models = qsizetype(plan.models.size());
     QCOMPARE(text.count('\n'), 15 + (cameras ? cameras + 1 : 0) + (recorders ? recorders + 1 : 0) +
-                                   (models ? models + 2 : 0));
+                                   (models ? models + 2 : 0) + (plan.ipcFirstEstimate ? 1 : 0) +
+                                   (plan.ipcSecondEstimate ? 1 : 0));
     QVERIFY(text.contains("\n        \"model\": \"" + plan.nvrModel.toUtf8() + "\""));
 }
 
@@ -306,6 +326,27 @@ void TestPlanFile::refusals_data()
     QTest::newRow("own model not defined")
         << SmallWith("nvrCalculate/model", "Own")
         << "unknown NVR type in the NVR Calculate page: \"Own\"" << false;
+    QTest::newRow("name of 65 characters")
+        << SmallWith("nvrCalculate/cameras/0/name", QString(65, QLatin1Char('n')))
+        << "invalid name in camera record 1" << false;
+    QTest::newRow("name with a line break")
+        << SmallWith("nvrCalculate/cameras/1/name", QStringLiteral("a\nb"))
+        << "invalid name in camera record 2" << false;
+    const QJsonObject settings{{"width", 1920},    {"height", 1080},      {"fps", 61},
+                               {"codec", "h265"},  {"quality", "normal"}, {"scene", "busy"},
+                               {"nightPercent", 0}};
+    QTest::newRow("estimated at 61 fps")
+        << SmallWith("nvrCalculate/cameras/0/firstEstimate", settings)
+        << "\"firstEstimate\" of camera record 1 of the NVR Calculate page: The frame rate must be "
+           "1 "
+           "to 60"
+        << false;
+    QJsonObject hevc = settings;
+    hevc.insert("fps", 25);
+    hevc.insert("codec", "hevc");
+    QTest::newRow("unknown codec on the IPC page")
+        << SmallWith("ipcCalculate/secondEstimate", hevc)
+        << "\"secondEstimate\" of the IPC Calculate page: The codec must be one of" << false;
     QJsonObject badOwn = own;
     badOwn.insert("bandwidthKbps", 0);
     QTest::newRow("own model without bandwidth")

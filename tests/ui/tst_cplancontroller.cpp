@@ -174,7 +174,8 @@ void TestCPlanController::savedPlanReopensInAFreshWindow()
     QCOMPARE(after.TreeBlocks(), tree);
     QCOMPARE(after.StorageRows(), storage);
     QCOMPARE(after.Count(5)->text(), QStringLiteral("7"));
-    QCOMPARE(after.BitRate(5, 1)->currentText(), QStringLiteral("2M"));
+    QCOMPARE(after.BitRate(5, CDlgCalNVRNum::FirstBitRateColumn)->currentText(),
+             QStringLiteral("2M"));
     QCOMPARE(after.Channels()->currentText(), QStringLiteral("4"));
     QCOMPARE(
         m_window->IPCPage()->findChild<QToolButton*>(QStringLiteral("m_pResultToolButton"))->text(),
@@ -225,7 +226,7 @@ void TestCPlanController::refusedPlanLeavesThePagesAlone()
     QVERIFY2(shown.contains(QStringLiteral("bad.corvane")) && shown.contains(message),
              qPrintable(shown));
     QCOMPARE(nvr.Count(0)->text(), QStringLiteral("9"));
-    QVERIFY(!nvr.BitRate(1, 1));
+    QVERIFY(!nvr.BitRate(1, CDlgCalNVRNum::FirstBitRateColumn));
     QVERIFY(Plan()->IsModified());
     QCOMPARE(Title(), title);
     QDir(path).removeRecursively();
@@ -302,7 +303,7 @@ void TestCPlanController::unsavedChangesAreNeverDroppedSilently()
         Plan()->NewPlan();
     QVERIFY2(shown.contains(QStringLiteral("\"keep.corvane\" has unsaved changes")),
              qPrintable(shown));
-    QCOMPARE(nvr.BitRate(0, 1) == nullptr, replaced);
+    QCOMPARE(nvr.BitRate(0, CDlgCalNVRNum::FirstBitRateColumn) == nullptr, replaced);
     QCOMPARE(ReadPlanFile(path).plan.cameras.size(), saved ? 1 : 0);
     // A screen reader hears the emptied result boxes as they look.
     const QString nvrName = nvr.Child<QToolButton>("m_pResultToolButton")->accessibleName();
@@ -527,7 +528,8 @@ void TestCPlanController::undoStepsBackToTheSavedPlan()
     if (edit == QLatin1String("count")) {
         PageDriver::Type(nvr.Count(0), QStringLiteral("34"));
     } else if (edit == QLatin1String("bit rate and count")) {
-        PageDriver::Type(nvr.BitRate(1, 1)->lineEdit(), QStringLiteral("3M"));
+        PageDriver::Type(nvr.BitRate(1, CDlgCalNVRNum::FirstBitRateColumn)->lineEdit(),
+                         QStringLiteral("3M"));
         PageDriver::Type(nvr.Count(1), QStringLiteral("11"));
     } else if (edit == QLatin1String("add")) {
         nvr.Click(nvr.FirstFreeRow());
