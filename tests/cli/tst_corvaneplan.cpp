@@ -543,7 +543,7 @@ void TestCorvanePlan::helpDescribesEveryForm()
         QVERIFY(run.err.isEmpty());
         for (const char* form : {"corvane-plan models", "corvane-plan cameras",
                                  "corvane-plan recorders", "corvane-plan estimate",
-                                 "--recorder NAME[:DISABLED]=COUNT", "--camera FIRST,SECOND,COUNT",
+                                 "--recorder NAME[:DISABLED]=COUNT", "--camera [NAME=]FIRST,SECOND,COUNT",
                                  "--resolution WxH|PRESET", "--json", "--disable N", "--plan FILE"})
             QVERIFY2(run.out.contains(QLatin1String(form)), form);
         QCOMPARE(run.out.count(QLatin1String("Example:")), 4);
