@@ -126,7 +126,8 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     columns.editors = {NameColumn, FirstBitRateColumn, SecondBitRateColumn, NumberColumn};
     columns.names = {QString(), tr("Name"), tr("First Bit Rate"), tr("Second Bit Rate"),
                      tr("Number(tai)")};
-    columns.widths = {150, 120, 130, 130, 90};
+    // Together no wider than the table at the window's least size, which shows no scroll bar.
+    columns.widths = {145, 105, 120, 120, 80};
     columns.keyColumn = FirstBitRateColumn;
     m_pRecords = new CRecordTable(
         ui->m_pIPCTableView, MaxRows, columns, tr("+click this add one record"),

@@ -6,7 +6,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,12 +64,18 @@ CEstimateDlg::CEstimateDlg(const PlanStreamEstimate& first, const PlanStreamEsti
 
 QWidget* CEstimateDlg::MakeStream(int stream, const CalStreamSettings& settings, QWidget* parent)
 {
-    auto* box = new QGroupBox(stream == 0 ? tr("First stream") : tr("Second stream"), parent);
+    // A heading of its own rather than a group box's title, which the program's style draws
+    // over the first row.
+    auto* box = new QWidget(parent);
     auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(6);
     Stream& s = m_streams[stream];
-    int row = 0;
     const QString prefix = stream == 0 ? tr("First stream") : tr("Second stream");
+    auto* heading = new QLabel(prefix, box);
+    heading->setStyleSheet(QStringLiteral("color: #28619b; font-weight: bold;"));
+    grid->addWidget(heading, 0, 0, 1, 2);
+    int row = 1;
     auto addRow = [&](const QString& text, QWidget* field) {
         auto* label = new QLabel(text, box);
         label->setBuddy(field);

@@ -105,8 +105,10 @@ PlanReportData CPlanPages::ReportData() const
                 {(QString::number(row + 1) + QLatin1Char(' ') + camera.name).trimmed(),
                  source(camera.firstEstimate), source(camera.secondEstimate)});
         }
-        data.bitRateSources.append(
-            {tr("IPC Calculate"), source(ipc.ipcFirstEstimate), source(ipc.ipcSecondEstimate)});
+        // The IPC page's bit rates belong to the report only when that page is in it.
+        if (!ipc.recorders.isEmpty())
+            data.bitRateSources.append(
+                {tr("IPC Calculate"), source(ipc.ipcFirstEstimate), source(ipc.ipcSecondEstimate)});
     }
     data.nvrModel = nvr.nvrModel;
     data.nvrDisabledChannels = QString::number(nvr.nvrDisabledChannels);

@@ -140,7 +140,7 @@ void TestCDlgCalNVRNum::startState()
     QCOMPARE(ui.Channels()->itemText(0), QStringLiteral("0"));
     QVERIFY(!ui.Channels()->isEnabled());
     for (int column = 0; column < 4; ++column)
-        QCOMPARE(ui.Table()->columnWidth(column), QList<int>({150, 120, 130, 130}).at(column));
+        QCOMPARE(ui.Table()->columnWidth(column), QList<int>({145, 105, 120, 120}).at(column));
 }
 
 void TestCDlgCalNVRNum::channelComboFollowsTheRecorder_data()
