@@ -31,6 +31,15 @@ QString StorageInputMessage(CalStorageInput input)
     return QString();
 }
 
+QString BandwidthReserveMessage(int reservePercent)
+{
+    if (IsValidBandwidthReserve(reservePercent))
+        return QString();
+    return CalMessage(CalMessages::BandwidthReserveRange)
+        .arg(CalMinBandwidthReserve)
+        .arg(CalMaxBandwidthReserve);
+}
+
 QString ModelFieldMessage(CalModelField field, const CalNVRInfo& model)
 {
     switch (field) {
@@ -117,13 +126,14 @@ CalNVRSelection BuildNVRSelection(const std::vector<CalNVRRow>& rows, qint64* to
 }
 
 CalNVRCheck CheckNVRRequest(const std::vector<CalIPCInfo>& rows, int bandwidth,
-                            std::vector<int>* offending)
+                            std::vector<int>* offending, int reservePercent)
 {
+    const int usable = ReservedBandwidth(bandwidth, reservePercent);
     qint64 total = 0;
     std::vector<int> over;
     for (const CalIPCInfo& row : rows) {
         total += row.count;
-        if (row.bitRate > bandwidth)
+        if (row.bitRate > usable)
             over.push_back(row.id);
     }
     if (offending)

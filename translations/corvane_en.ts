@@ -1449,5 +1449,13 @@
         <source>A plan or catalogue holds at most %1 recorder models</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The bandwidth kept free must be %1 to %2 percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPC type %1: %2 kbps is above the %4 kbps one %3 may fill with %5 % of its bandwidth kept free</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

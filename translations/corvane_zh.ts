@@ -1449,5 +1449,13 @@
         <source>A plan or catalogue holds at most %1 recorder models</source>
         <translation>方案或型号目录最多包含 %1 个录像机型号</translation>
     </message>
+    <message>
+        <source>The bandwidth kept free must be %1 to %2 percent</source>
+        <translation>预留带宽必须为百分之 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>IPC type %1: %2 kbps is above the %4 kbps one %3 may fill with %5 % of its bandwidth kept free</source>
+        <translation>IPC 类型 %1：%2 kbps 超过 %3 预留 %5% 带宽后可用的 %4 kbps</translation>
+    </message>
 </context>
 </TS>
