@@ -27,6 +27,35 @@ QString StorageInputMessage(CalStorageInput input)
     case CalStorageInput::DiskSize:
     case CalStorageInput::Redundancy:
         return CalMessage(CalMessages::StorageChoices);
+    case CalStorageInput::StorageReserve:
+        return range(CalMessages::StorageReserveRange, CalMinStorageReserve, CalMaxStorageReserve);
+    case CalStorageInput::HotSpares:
+        return range(CalMessages::HotSparesRange, CalMinHotSpares, CalMaxHotSpares);
+    }
+    return QString();
+}
+
+QString DaysKeptMessage(const CalDaysKept& kept, const CalStorageInputs& inputs)
+{
+    switch (kept.problem) {
+    case CalDaysKeptProblem::None:
+    case CalDaysKeptProblem::Cameras:
+        break;
+    case CalDaysKeptProblem::Inputs: {
+        CalStorageInputs checked = inputs;
+        checked.retentionDays = CalMinRetentionDays;
+        return StorageInputMessage(CheckStorageInputs(checked));
+    }
+    case CalDaysKeptProblem::DiskSize:
+        return CalMessage(CalMessages::DaysKeptDiskSize);
+    case CalDaysKeptProblem::DiskCount:
+        return CalMessage(CalMessages::DisksPerRecorderRange)
+            .arg(CalMinDisksPerRecorder)
+            .arg(CalMaxDisksPerRecorder);
+    case CalDaysKeptProblem::TooFewDisks:
+        return CalMessage(CalMessages::TooFewDisks)
+            .arg(inputs.hotSpares)
+            .arg(inputs.hotSpares + SmallestSet(inputs.redundancy));
     }
     return QString();
 }

@@ -72,6 +72,19 @@ inline constexpr char RecordedRange[] =
     QT_TRANSLATE_NOOP("CalMessages", "The recorded share must be %1 to %2 percent");
 inline constexpr char StorageChoices[] =
     QT_TRANSLATE_NOOP("CalMessages", "Choose the streams, the disk size and the redundancy");
+inline constexpr char StorageReserveRange[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The space kept free on the disks must be %1 to %2 percent");
+inline constexpr char HotSparesRange[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The hot spares must be %1 to %2 disks per recorder");
+// The days kept by disks given per recorder (DaysKeptMessage).
+inline constexpr char DisksPerRecorderRange[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The disks per recorder must be %1 to %2");
+inline constexpr char DaysKeptDiskSize[] =
+    QT_TRANSLATE_NOOP("CalMessages", "Choose the size of the disks each recorder holds");
+// The hot spares, then the fewest disks a recorder needs for them and the redundancy.
+inline constexpr char TooFewDisks[] = QT_TRANSLATE_NOOP(
+    "CalMessages",
+    "Too few disks: with %1 hot spares and this redundancy a recorder needs at least %2 disks");
 // The share of each recorder's bandwidth a planner keeps free.
 inline constexpr char BandwidthReserveRange[] =
     QT_TRANSLATE_NOOP("CalMessages", "The bandwidth kept free must be %1 to %2 percent");
@@ -109,6 +122,11 @@ QString CalMessage(const char* text);
 // What the user is told about the first storage input CheckStorageInputs refuses, in the
 // user's language; empty for CalStorageInput::None.
 QString StorageInputMessage(CalStorageInput input);
+
+// Why the days kept could not be worked out, in the user's language, from the answer and the
+// inputs it was given; empty without a problem and for CalDaysKeptProblem::Cameras, which no
+// user's input causes.
+QString DaysKeptMessage(const CalDaysKept& kept, const CalStorageInputs& inputs);
 
 // The range of the bandwidth kept free when `reservePercent` is outside it, else empty.
 QString BandwidthReserveMessage(int reservePercent);

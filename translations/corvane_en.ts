@@ -1457,5 +1457,25 @@
         <source>IPC type %1: %2 kbps is above the %4 kbps one %3 may fill with %5 % of its bandwidth kept free</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The space kept free on the disks must be %1 to %2 percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hot spares must be %1 to %2 disks per recorder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disks per recorder must be %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the size of the disks each recorder holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too few disks: with %1 hot spares and this redundancy a recorder needs at least %2 disks</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -1457,5 +1457,25 @@
         <source>IPC type %1: %2 kbps is above the %4 kbps one %3 may fill with %5 % of its bandwidth kept free</source>
         <translation>IPC 类型 %1：%2 kbps 超过 %3 预留 %5% 带宽后可用的 %4 kbps</translation>
     </message>
+    <message>
+        <source>The space kept free on the disks must be %1 to %2 percent</source>
+        <translation>硬盘预留空间必须为百分之 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>The hot spares must be %1 to %2 disks per recorder</source>
+        <translation>热备盘必须为每台录像机 %1 到 %2 块</translation>
+    </message>
+    <message>
+        <source>The disks per recorder must be %1 to %2</source>
+        <translation>每台录像机的硬盘数必须为 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>Choose the size of the disks each recorder holds</source>
+        <translation>请选择每台录像机所装硬盘的容量</translation>
+    </message>
+    <message>
+        <source>Too few disks: with %1 hot spares and this redundancy a recorder needs at least %2 disks</source>
+        <translation>硬盘太少：有 %1 块热备盘并采用此冗余方式时，每台录像机至少需要 %2 块硬盘</translation>
+    </message>
 </context>
 </TS>
