@@ -93,6 +93,13 @@ inline constexpr char BandwidthReserveRange[] =
 inline constexpr char UsableBandwidthExceeded[] =
     QT_TRANSLATE_NOOP("CalMessages", "IPC type %1: %2 kbps is above the %4 kbps one %3 may fill "
                                      "with %5 % of its bandwidth kept free");
+// The bill of materials (BillProblemMessage).
+inline constexpr char BillStorage[] = QT_TRANSLATE_NOOP(
+    "CalMessages", "The disks cannot be counted: the storage of a result line is not worked out");
+inline constexpr char BillPriceRange[] = QT_TRANSLATE_NOOP(
+    "CalMessages", "A unit price must be 0 to %1, in the smallest unit of the currency");
+inline constexpr char BillTotalRange[] = QT_TRANSLATE_NOOP(
+    "CalMessages", "A total would be above %1, so the bill is given without prices");
 // A recorder model a planner defines, field by field (see CheckModel).
 inline constexpr char ModelNameRule[] =
     QT_TRANSLATE_NOOP("CalMessages", "A model name is 1 to %1 characters, without control "

@@ -1477,5 +1477,17 @@
         <source>Too few disks: with %1 hot spares and this redundancy a recorder needs at least %2 disks</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The disks cannot be counted: the storage of a result line is not worked out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A unit price must be 0 to %1, in the smallest unit of the currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A total would be above %1, so the bill is given without prices</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -1477,5 +1477,17 @@
         <source>Too few disks: with %1 hot spares and this redundancy a recorder needs at least %2 disks</source>
         <translation>硬盘太少：有 %1 块热备盘并采用此冗余方式时，每台录像机至少需要 %2 块硬盘</translation>
     </message>
+    <message>
+        <source>The disks cannot be counted: the storage of a result line is not worked out</source>
+        <translation>无法统计硬盘：有结果行的存储尚未算出</translation>
+    </message>
+    <message>
+        <source>A unit price must be 0 to %1, in the smallest unit of the currency</source>
+        <translation>单价必须为 0 到 %1，以货币的最小单位计</translation>
+    </message>
+    <message>
+        <source>A total would be above %1, so the bill is given without prices</source>
+        <translation>总价将超过 %1，因此物料清单不含价格</translation>
+    </message>
 </context>
 </TS>
