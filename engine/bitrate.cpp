@@ -56,7 +56,7 @@ int ParseBitRate(const QString& typed)
 }
 
 int CalIPCCapacity(const CalNVRSelection& selection, int bitRate,
-                   const std::vector<CalNVRInfo>& own)
+                   const std::vector<CalNVRInfo>& own, int reservePercent)
 {
     if (bitRate <= 0)
         return 0;
@@ -67,6 +67,7 @@ int CalIPCCapacity(const CalNVRSelection& selection, int bitRate,
             continue;
         CalNVRInfo model; // fresh each time: an unknown id writes nothing into it
         FindModelById(own, id, model, disabledChannels);
+        model.bandwidth = ReservedBandwidth(model.bandwidth, reservePercent);
         int perRecorder = 0;
         if (bitRate == model.bandwidth)
             perRecorder = 1;

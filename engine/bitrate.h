@@ -25,8 +25,9 @@ int ParseBitRate(const QString& text);
 // Cameras of `bitRate` kbps each that the selected recorders take, or 0 when the bit rate is
 // not above 0. Models missing from the catalogue and rows without recorders add nothing; the
 // sum saturates at INT_MAX instead of overflowing.
-// Ids from CalFirstOwnModelId name the models of `own`.
+// Ids from CalFirstOwnModelId name the models of `own`. With `reservePercent` every recorder
+// keeps that share of its bandwidth free and takes cameras up to ReservedBandwidth only.
 int CalIPCCapacity(const CalNVRSelection& selection, int bitRate,
-                   const std::vector<CalNVRInfo>& own = {});
+                   const std::vector<CalNVRInfo>& own = {}, int reservePercent = 0);
 
 #endif

@@ -70,6 +70,8 @@ struct CalNVRDataRecord
     // The chosen model by value; when it has a bandwidth it is used instead of nvrType.
     CalNVRInfo model;
     int disabledChannels = 0;
+    // Share of each recorder's bandwidth kept free (see ReservedBandwidth); 0 fills it all.
+    int bandwidthReservePercent = 0;
     int nvrTotal = 0; // -1 while a calculation is pending
 
     // Storage is worked out with the grouping when storageRates is not empty: both streams'

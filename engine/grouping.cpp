@@ -322,7 +322,9 @@ CalNVRInfo ModelOf(const CalNVRDataRecord& data)
 int RunNVRCalculation(CalNVRDataRecord& data)
 {
     CalNVRLoads loads;
-    const int total = GroupIPCs(data.ipcList, loads, ModelOf(data), data.disabledChannels);
+    CalNVRInfo model = ModelOf(data);
+    model.bandwidth = ReservedBandwidth(model.bandwidth, data.bandwidthReservePercent);
+    const int total = GroupIPCs(data.ipcList, loads, model, data.disabledChannels);
     data.groupMap.clear();
     data.usedList.clear();
     MergeNVRLoads(loads, data.usedList);
@@ -365,18 +367,19 @@ void ResultStorage(CalNVRDataRecord& data)
 }
 
 CalLineLoad LineLoad(const CalNVRUsedByUI& line, const CalNVRInfo& model, int disabledChannels,
-                     int smallestBitRate)
+                     int smallestBitRate, int reservePercent)
 {
     CalLineLoad load;
     load.channels = model.ipChannels + disabledChannels;
     load.bandwidth = model.bandwidth;
+    load.usableBandwidth = ReservedBandwidth(model.bandwidth, reservePercent);
     for (const CalIPCInfo& info : line.ipcs) {
         load.channelsUsed += info.count;
         load.bandwidthUsed += qint64(info.bitRate) * info.count;
     }
     if (load.channelsUsed >= load.channels)
         load.limit = CalLineLoad::Channels;
-    else if (load.bandwidth - load.bandwidthUsed < qint64(smallestBitRate))
+    else if (load.usableBandwidth - load.bandwidthUsed < qint64(smallestBitRate))
         load.limit = CalLineLoad::Bandwidth;
     return load;
 }

@@ -74,7 +74,8 @@ void MergeNVRGroups(const std::map<int, CalNVRGroup>& groupMap,
                     std::vector<CalNVRUsedByUI>& usedList);
 
 // The worker's whole cycle on `data` (with data.model when it has a bandwidth, else the
-// built-in model data.nvrType): group, fold, sort the lines by ascending recorder count,
+// built-in model data.nvrType, its bandwidth reduced by data.bandwidthReservePercent through
+// ReservedBandwidth): group, fold, sort the lines by ascending recorder count,
 // store the total in nvrTotal. Works on the compact store, so groupMap stays empty (it is
 // emptied if it was not); returns the total.
 // Then, when data.storageRates is given, ResultStorage.
@@ -98,13 +99,15 @@ struct CalLineLoad
     int channelsUsed = 0;
     int channels = 0; // usable: the model's channels plus the disabled ones
     qint64 bandwidthUsed = 0;
-    int bandwidth = 0;
+    int bandwidth = 0;       // the model's whole bandwidth, which use is shown against
+    int usableBandwidth = 0; // what is left of it after the reserve; bandwidth without one
     Limit limit = NotFull;
 };
 // `smallestBitRate` is the lowest bit rate among the cameras calculated: a recorder with less
-// bandwidth left than that takes no further camera of the request.
+// usable bandwidth left than that takes no further camera of the request. `reservePercent` is
+// the share of the bandwidth kept free, as the grouping was given it.
 CalLineLoad LineLoad(const CalNVRUsedByUI& line, const CalNVRInfo& model, int disabledChannels,
-                     int smallestBitRate);
+                     int smallestBitRate, int reservePercent = 0);
 // Bandwidth used in percent of the whole, rounded down to tenths, so that a recorder shown at
 // 100.0 % is full to the last kbps.
 double BandwidthUsePercent(qint64 used, int bandwidth);

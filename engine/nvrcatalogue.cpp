@@ -160,3 +160,19 @@ QString ModelFieldName(CalModelField field)
     }
     return QString();
 }
+
+bool IsValidBandwidthReserve(int reservePercent)
+{
+    return reservePercent >= CalMinBandwidthReserve && reservePercent <= CalMaxBandwidthReserve;
+}
+
+int ReservedBandwidth(int bandwidth, int reservePercent)
+{
+    if (bandwidth <= 0)
+        return bandwidth;
+    if (!IsValidBandwidthReserve(reservePercent))
+        return 0;
+    // Hundreds and the rest apart: bandwidth x 100 would leave int from 21,474,837 kbps on.
+    const int kept = 100 - reservePercent;
+    return bandwidth / 100 * kept + bandwidth % 100 * kept / 100;
+}

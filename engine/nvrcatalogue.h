@@ -54,6 +54,20 @@ constexpr int CalMaxModelBays = 255;
 constexpr int CalMaxModelDiskTB = 100;
 constexpr int CalMaxOwnModels = 1000;
 
+// The share of a recorder's bandwidth a planner may keep free, as headroom for later cameras or
+// bit-rate peaks: whole percent.
+constexpr int CalMinBandwidthReserve = 0;
+constexpr int CalMaxBandwidthReserve = 50;
+
+// The bandwidth a recorder of `bandwidth` kbps may fill when `reservePercent` of it is kept
+// free: bandwidth x (100 - reservePercent) / 100, rounded down to whole kbps; exact for every
+// int bandwidth (the product is not formed in int). 0 percent gives the bandwidth itself. A
+// bandwidth not above 0 is returned as it is; a percent outside CalMinBandwidthReserve to
+// CalMaxBandwidthReserve leaves nothing usable (0), so that a value nobody checked can never
+// place a camera.
+int ReservedBandwidth(int bandwidth, int reservePercent);
+bool IsValidBandwidthReserve(int reservePercent);
+
 extern std::vector<CalNVRInfo> NVRTypeList;
 
 // Appends the 28 catalogue rows in id order; does not empty the list first.

@@ -44,6 +44,16 @@ constexpr int CalMaxHoursPerDay = 24;
 constexpr int CalMinRecordedPercent = 1;
 constexpr int CalMaxRecordedPercent = 100;
 constexpr int CalDefaultDiskTB = 8;
+// Space kept free on every disk, in whole percent: a disk of D TB holds D x (100 - R) / 100 TB
+// of video.
+constexpr int CalMinStorageReserve = 0;
+constexpr int CalMaxStorageReserve = 30;
+// Idle disks each recorder holds to stand in for a failed one, beside its set.
+constexpr int CalMinHotSpares = 0;
+constexpr int CalMaxHotSpares = 4;
+// The disks a recorder may be given when the days kept are asked for instead of the retention.
+constexpr int CalMinDisksPerRecorder = 1;
+constexpr int CalMaxDisksPerRecorder = 255;
 // A disk-size choice besides the sizes: each result line takes the smallest offered size whose
 // disks fit its recorder model's bays.
 constexpr int CalDiskSmallestFits = 0;
@@ -64,12 +74,15 @@ struct CalStorageInputs
     CalStreams streams = CalStreams::FirstOnly;
     int diskTB = CalDefaultDiskTB; // one of CalDiskSizesTB(), or CalDiskSmallestFits
     CalRedundancy redundancy = CalRedundancy::None;
+    int storageReservePercent = 0; // kept free on every disk
+    int hotSpares = 0;             // per recorder, beside the redundancy's set
 
     bool operator==(const CalStorageInputs& o) const
     {
         return retentionDays == o.retentionDays && hoursPerDay == o.hoursPerDay &&
                recordedPercent == o.recordedPercent && streams == o.streams && diskTB == o.diskTB &&
-               redundancy == o.redundancy;
+               redundancy == o.redundancy && storageReservePercent == o.storageReservePercent &&
+               hotSpares == o.hotSpares;
     }
     bool operator!=(const CalStorageInputs& o) const { return !(*this == o); }
 };
@@ -85,6 +98,8 @@ enum class CalStorageInput
     Streams,
     DiskSize,
     Redundancy,
+    StorageReserve,
+    HotSpares,
 };
 CalStorageInput CheckStorageInputs(const CalStorageInputs& inputs);
 
@@ -130,10 +145,32 @@ struct CalStorage
 // 315,360,000; 0 when the days, hours or share are out of range.
 quint64 RecordedSeconds(const CalStorageInputs& inputs);
 
-// Disks of `diskTB` TB for `kilobits`: data disks rounded up, then the redundancy's disks and
-// its minimum; no disks when there is nothing to store. The disks of one recorder form one
-// set. 0 for a disk size or redundancy out of range.
-quint64 DisksNeeded(quint64 kilobits, int diskTB, CalRedundancy redundancy);
+// Disks of `diskTB` TB for `kilobits`: data disks rounded up, each holding its size less the
+// `storageReservePercent` kept free, then the redundancy's disks and its minimum, then the
+// `hotSpares`; no disks at all when there is nothing to store. The disks of one recorder form
+// one set beside its spares. 0 for a disk size, redundancy, reserve or spare count out of range.
+quint64 DisksNeeded(quint64 kilobits, int diskTB, CalRedundancy redundancy,
+                    int storageReservePercent = 0, int hotSpares = 0);
+
+// The fewest disks a set with `redundancy` can have: 1, 2 (mirrored), 3 or 4 (parity);
+// 0 for a redundancy out of range.
+int SmallestSet(CalRedundancy redundancy);
+
+// What one recorder's disks are used for.
+struct CalDiskSplit
+{
+    // False when the disks cannot hold the hot spares and the redundancy's smallest set, or an
+    // input is out of range; then all counts are 0. No disks at all split into nothing (ok).
+    bool ok = false;
+    quint64 data = 0;       // hold the video
+    quint64 redundancy = 0; // the mirror copies or the parity disks
+    quint64 spares = 0;
+    quint64 unused = 0; // mirrored only: the odd disk of an odd set, which nothing pairs
+};
+// Splits `disks` of one recorder: the `hotSpares` first, the rest is the set. Mirrored: half
+// the set, rounded down, holds data and as many disks hold the copies; single parity: the set
+// less one, from a set of 3; double parity: the set less two, from a set of 4; none: the set.
+CalDiskSplit SplitDisks(quint64 disks, CalRedundancy redundancy, int hotSpares);
 
 // What one recorder carrying `cameras` needs. With CalDiskSmallestFits its disks are counted
 // at the largest offered size until FitDisks chooses.
@@ -154,6 +191,41 @@ void FitDisks(CalStorage& recorder, const CalStorageInputs& inputs, int bays, in
 // summed, the common disk size, the lines that do not fit; not ok when a line is not.
 CalStorage SumSiteStorage(const std::vector<CalStorage>& lines, const std::vector<int>& nvrCounts);
 
+// How long disks given per recorder keep the video: the alternative to asking how many disks a
+// retention needs.
+enum class CalDaysKeptProblem
+{
+    None,
+    Inputs,      // CheckStorageInputs refuses one (the retention is not read here)
+    DiskSize,    // "smallest that fits" chooses no size here: the disks are given
+    DiskCount,   // not CalMinDisksPerRecorder to CalMaxDisksPerRecorder
+    TooFewDisks, // not enough for the hot spares and the redundancy's smallest set
+    Cameras,     // a negative bit rate, count or recorder count: no input of the user's
+};
+struct CalDaysKept
+{
+    CalDaysKeptProblem problem = CalDaysKeptProblem::Inputs;
+    // Whole days the data disks hold; 0 when there is a problem or nothing is recorded.
+    quint64 days = 0;
+    bool unlimited = false;     // nothing is recorded, so the disks never fill
+    CalDiskSplit split;         // of one recorder's disks
+    quint64 usableKilobits = 0; // what one recorder's data disks hold after the reserve
+    quint64 kilobitsPerDay = 0; // what one recorder records a day; the site: its shortest line's
+    int line = -1;              // the site only: the line keeping the fewest days
+};
+// One recorder carrying `cameras` with `disks` disks of inputs.diskTB:
+//   usable kilobits = data disks (SplitDisks) x diskTB x 8 x 10^9 x (100 - reserve) / 100,
+//   kilobits a day  = recorded kbps x hours x share x 36,
+//   days            = usable kilobits / kilobits a day, rounded down.
+// Every amount is a whole number of kilobits (125 bytes), so the division is exact: the last
+// day counts only when the disks hold all of it.
+CalDaysKept RecorderDaysKept(const std::vector<CalStorageCamera>& cameras,
+                             const CalStorageInputs& inputs, int disks);
+// The site, every recorder with `disks` disks: the shortest of its lines' days, lines without
+// recorders left out; unlimited when no line records anything; the first problem of a line.
+CalDaysKept SiteDaysKept(const std::vector<CalStorageLine>& lines, const CalStorageInputs& inputs,
+                         int disks);
+
 // The amount in TB (10^12 bytes), for display.
 double StorageTerabytes(quint64 kilobits);
 // The amount in TB with six decimals (whole megabytes, rounded half up), as every output of
@@ -161,5 +233,10 @@ double StorageTerabytes(quint64 kilobits);
 QString StorageTerabytesText(quint64 kilobits);
 // The exact number of bytes in decimal digits, which may exceed 64 bits.
 QString StorageBytesText(quint64 kilobits);
+// The amount in TiB (2^40 bytes, as operating systems count disks) with two decimals, rounded
+// half up, exact however large the amount: "21.12" for 23.22 TB. Only for the screen, beside
+// the TB figure, so that a planner can compare with what a recorder or computer will show;
+// outputs keep TB with six decimals and the exact bytes, from which TiB follow.
+QString StorageTebibytesText(quint64 kilobits);
 
 #endif

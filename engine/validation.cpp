@@ -27,8 +27,46 @@ QString StorageInputMessage(CalStorageInput input)
     case CalStorageInput::DiskSize:
     case CalStorageInput::Redundancy:
         return CalMessage(CalMessages::StorageChoices);
+    case CalStorageInput::StorageReserve:
+        return range(CalMessages::StorageReserveRange, CalMinStorageReserve, CalMaxStorageReserve);
+    case CalStorageInput::HotSpares:
+        return range(CalMessages::HotSparesRange, CalMinHotSpares, CalMaxHotSpares);
     }
     return QString();
+}
+
+QString DaysKeptMessage(const CalDaysKept& kept, const CalStorageInputs& inputs)
+{
+    switch (kept.problem) {
+    case CalDaysKeptProblem::None:
+    case CalDaysKeptProblem::Cameras:
+        break;
+    case CalDaysKeptProblem::Inputs: {
+        CalStorageInputs checked = inputs;
+        checked.retentionDays = CalMinRetentionDays;
+        return StorageInputMessage(CheckStorageInputs(checked));
+    }
+    case CalDaysKeptProblem::DiskSize:
+        return CalMessage(CalMessages::DaysKeptDiskSize);
+    case CalDaysKeptProblem::DiskCount:
+        return CalMessage(CalMessages::DisksPerRecorderRange)
+            .arg(CalMinDisksPerRecorder)
+            .arg(CalMaxDisksPerRecorder);
+    case CalDaysKeptProblem::TooFewDisks:
+        return CalMessage(CalMessages::TooFewDisks)
+            .arg(inputs.hotSpares)
+            .arg(inputs.hotSpares + SmallestSet(inputs.redundancy));
+    }
+    return QString();
+}
+
+QString BandwidthReserveMessage(int reservePercent)
+{
+    if (IsValidBandwidthReserve(reservePercent))
+        return QString();
+    return CalMessage(CalMessages::BandwidthReserveRange)
+        .arg(CalMinBandwidthReserve)
+        .arg(CalMaxBandwidthReserve);
 }
 
 QString ModelFieldMessage(CalModelField field, const CalNVRInfo& model)
@@ -117,13 +155,14 @@ CalNVRSelection BuildNVRSelection(const std::vector<CalNVRRow>& rows, qint64* to
 }
 
 CalNVRCheck CheckNVRRequest(const std::vector<CalIPCInfo>& rows, int bandwidth,
-                            std::vector<int>* offending)
+                            std::vector<int>* offending, int reservePercent)
 {
+    const int usable = ReservedBandwidth(bandwidth, reservePercent);
     qint64 total = 0;
     std::vector<int> over;
     for (const CalIPCInfo& row : rows) {
         total += row.count;
-        if (row.bitRate > bandwidth)
+        if (row.bitRate > usable)
             over.push_back(row.id);
     }
     if (offending)

@@ -72,6 +72,34 @@ inline constexpr char RecordedRange[] =
     QT_TRANSLATE_NOOP("CalMessages", "The recorded share must be %1 to %2 percent");
 inline constexpr char StorageChoices[] =
     QT_TRANSLATE_NOOP("CalMessages", "Choose the streams, the disk size and the redundancy");
+inline constexpr char StorageReserveRange[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The space kept free on the disks must be %1 to %2 percent");
+inline constexpr char HotSparesRange[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The hot spares must be %1 to %2 disks per recorder");
+// The days kept by disks given per recorder (DaysKeptMessage).
+inline constexpr char DisksPerRecorderRange[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The disks per recorder must be %1 to %2");
+inline constexpr char DaysKeptDiskSize[] =
+    QT_TRANSLATE_NOOP("CalMessages", "Choose the size of the disks each recorder holds");
+// The hot spares, then the fewest disks a recorder needs for them and the redundancy.
+inline constexpr char TooFewDisks[] = QT_TRANSLATE_NOOP(
+    "CalMessages",
+    "Too few disks: with %1 hot spares and this redundancy a recorder needs at least %2 disks");
+// The share of each recorder's bandwidth a planner keeps free.
+inline constexpr char BandwidthReserveRange[] =
+    QT_TRANSLATE_NOOP("CalMessages", "The bandwidth kept free must be %1 to %2 percent");
+// BandwidthExceeded with a reserve: the camera type's number, its kbps, the model, the kbps a
+// recorder may fill and the percent kept free.
+inline constexpr char UsableBandwidthExceeded[] =
+    QT_TRANSLATE_NOOP("CalMessages", "IPC type %1: %2 kbps is above the %4 kbps one %3 may fill "
+                                     "with %5 % of its bandwidth kept free");
+// The bill of materials (BillProblemMessage).
+inline constexpr char BillStorage[] = QT_TRANSLATE_NOOP(
+    "CalMessages", "The disks cannot be counted: the storage of a result line is not worked out");
+inline constexpr char BillPriceRange[] = QT_TRANSLATE_NOOP(
+    "CalMessages", "A unit price must be 0 to %1, in the smallest unit of the currency");
+inline constexpr char BillTotalRange[] = QT_TRANSLATE_NOOP(
+    "CalMessages", "A total would be above %1, so the bill is given without prices");
 // A recorder model a planner defines, field by field (see CheckModel).
 inline constexpr char ModelNameRule[] =
     QT_TRANSLATE_NOOP("CalMessages", "A model name is 1 to %1 characters, without control "
@@ -101,6 +129,14 @@ QString CalMessage(const char* text);
 // What the user is told about the first storage input CheckStorageInputs refuses, in the
 // user's language; empty for CalStorageInput::None.
 QString StorageInputMessage(CalStorageInput input);
+
+// Why the days kept could not be worked out, in the user's language, from the answer and the
+// inputs it was given; empty without a problem and for CalDaysKeptProblem::Cameras, which no
+// user's input causes.
+QString DaysKeptMessage(const CalDaysKept& kept, const CalStorageInputs& inputs);
+
+// The range of the bandwidth kept free when `reservePercent` is outside it, else empty.
+QString BandwidthReserveMessage(int reservePercent);
 
 // "0", "32", ... "16384(16M)": the items of every bit-rate combo box, in order.
 QStringList BitRateChoices();
@@ -145,9 +181,11 @@ enum class CalNVRCheck
 };
 
 // `rows` are all record rows, numbered by id; `offending` receives the ids of rows whose bit
-// rate exceeds `bandwidth`, in row order, whatever their count.
+// rate exceeds the bandwidth a recorder may fill, in row order, whatever their count: the
+// model's `bandwidth`, less the share `reservePercent` kept free (ReservedBandwidth). Check the
+// reserve with IsValidBandwidthReserve first: one out of range leaves no bandwidth.
 CalNVRCheck CheckNVRRequest(const std::vector<CalIPCInfo>& rows, int bandwidth,
-                            std::vector<int>* offending);
+                            std::vector<int>* offending, int reservePercent = 0);
 
 // The rows that go to the grouping: bit rate and count both other than 0.
 std::vector<CalIPCInfo> SelectIPCsToGroup(const std::vector<CalIPCInfo>& rows);

@@ -209,6 +209,10 @@ QString StorageError(CalStorageInput input)
     }
     case CalStorageInput::Redundancy:
         return named(RedundancyKey, RedundancyNames);
+    case CalStorageInput::StorageReserve:
+    case CalStorageInput::HotSpares:
+        // No plan holds these yet, so they keep their defaults; the engine's text names the range.
+        return StorageInputMessage(input);
     }
     return QString();
 }

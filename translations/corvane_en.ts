@@ -1596,5 +1596,45 @@
         <source>A plan or catalogue holds at most %1 recorder models</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The bandwidth kept free must be %1 to %2 percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPC type %1: %2 kbps is above the %4 kbps one %3 may fill with %5 % of its bandwidth kept free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The space kept free on the disks must be %1 to %2 percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hot spares must be %1 to %2 disks per recorder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disks per recorder must be %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the size of the disks each recorder holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too few disks: with %1 hot spares and this redundancy a recorder needs at least %2 disks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disks cannot be counted: the storage of a result line is not worked out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A unit price must be 0 to %1, in the smallest unit of the currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A total would be above %1, so the bill is given without prices</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -1596,5 +1596,45 @@
         <source>A plan or catalogue holds at most %1 recorder models</source>
         <translation>方案或型号目录最多包含 %1 个录像机型号</translation>
     </message>
+    <message>
+        <source>The bandwidth kept free must be %1 to %2 percent</source>
+        <translation>预留带宽必须为百分之 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>IPC type %1: %2 kbps is above the %4 kbps one %3 may fill with %5 % of its bandwidth kept free</source>
+        <translation>IPC 类型 %1：%2 kbps 超过 %3 预留 %5% 带宽后可用的 %4 kbps</translation>
+    </message>
+    <message>
+        <source>The space kept free on the disks must be %1 to %2 percent</source>
+        <translation>硬盘预留空间必须为百分之 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>The hot spares must be %1 to %2 disks per recorder</source>
+        <translation>热备盘必须为每台录像机 %1 到 %2 块</translation>
+    </message>
+    <message>
+        <source>The disks per recorder must be %1 to %2</source>
+        <translation>每台录像机的硬盘数必须为 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>Choose the size of the disks each recorder holds</source>
+        <translation>请选择每台录像机所装硬盘的容量</translation>
+    </message>
+    <message>
+        <source>Too few disks: with %1 hot spares and this redundancy a recorder needs at least %2 disks</source>
+        <translation>硬盘太少：有 %1 块热备盘并采用此冗余方式时，每台录像机至少需要 %2 块硬盘</translation>
+    </message>
+    <message>
+        <source>The disks cannot be counted: the storage of a result line is not worked out</source>
+        <translation>无法统计硬盘：有结果行的存储尚未算出</translation>
+    </message>
+    <message>
+        <source>A unit price must be 0 to %1, in the smallest unit of the currency</source>
+        <translation>单价必须为 0 到 %1，以货币的最小单位计</translation>
+    </message>
+    <message>
+        <source>A total would be above %1, so the bill is given without prices</source>
+        <translation>总价将超过 %1，因此物料清单不含价格</translation>
+    </message>
 </context>
 </TS>

@@ -93,20 +93,40 @@ void TestBitRate::capacity_data()
     QTest::addColumn<int>("recorders");
     QTest::addColumn<int>("bitRate");
     QTest::addColumn<int>("cameras");
+    QTest::addColumn<int>("reserve"); // percent of the bandwidth kept free
 
-    QTest::newRow("channel-limited") << 0 << 0 << 1 << 2048 << 8;
-    QTest::newRow("bandwidth-limited") << 0 << 0 << 1 << 4096 << 5;
-    QTest::newRow("rounded down") << 0 << 0 << 1 << 3000 << 6;
-    QTest::newRow("equal to bandwidth") << 0 << 0 << 1 << 20480 << 1;
-    QTest::newRow("above bandwidth") << 0 << 0 << 1 << 20481 << 0;
-    QTest::newRow("disabled channels add channels") << 16 << 4 << 1 << 2048 << 8;
-    QTest::newRow("no disabled channels") << 16 << 0 << 1 << 2048 << 4;
-    QTest::newRow("three 32-channel recorders") << 6 << 0 << 3 << 1024 << 96;
-    QTest::newRow("million recorders") << 6 << 0 << 1000000 << 32 << 32000000;
-    QTest::newRow("zero bit rate") << 0 << 0 << 1 << 0 << 0;
-    QTest::newRow("negative bit rate") << 0 << 0 << 1 << -5 << 0;
-    QTest::newRow("unknown model") << 28 << 0 << 5 << 1024 << 0;
-    QTest::newRow("no recorders") << 0 << 0 << 0 << 1024 << 0;
+    QTest::newRow("channel-limited") << 0 << 0 << 1 << 2048 << 8 << 0;
+    QTest::newRow("bandwidth-limited") << 0 << 0 << 1 << 4096 << 5 << 0;
+    QTest::newRow("rounded down") << 0 << 0 << 1 << 3000 << 6 << 0;
+    QTest::newRow("equal to bandwidth") << 0 << 0 << 1 << 20480 << 1 << 0;
+    QTest::newRow("above bandwidth") << 0 << 0 << 1 << 20481 << 0 << 0;
+    QTest::newRow("disabled channels add channels") << 16 << 4 << 1 << 2048 << 8 << 0;
+    QTest::newRow("no disabled channels") << 16 << 0 << 1 << 2048 << 4 << 0;
+    QTest::newRow("three 32-channel recorders") << 6 << 0 << 3 << 1024 << 96 << 0;
+    QTest::newRow("million recorders") << 6 << 0 << 1000000 << 32 << 32000000 << 0;
+    QTest::newRow("zero bit rate") << 0 << 0 << 1 << 0 << 0 << 0;
+    QTest::newRow("negative bit rate") << 0 << 0 << 1 << -5 << 0 << 0;
+    QTest::newRow("unknown model") << 28 << 0 << 5 << 1024 << 0 << 0;
+    QTest::newRow("no recorders") << 0 << 0 << 0 << 1024 << 0 << 0;
+    // 20480 x 80 / 100 = 16384 kbps usable; 16384 / 4096 = 4.
+    QTest::newRow("20 % kept free") << 0 << 0 << 1 << 4096 << 4 << 20;
+    // 20480 x 50 / 100 = 10240; 10240 / 2048 = 5, below the 8 channels.
+    QTest::newRow("half kept free: bandwidth, not channels, limits")
+        << 0 << 0 << 1 << 2048 << 5 << 50;
+    // 20480 x 90 / 100 = 18432.
+    QTest::newRow("10 %: equal to the usable bandwidth") << 0 << 0 << 1 << 18432 << 1 << 10;
+    QTest::newRow("10 %: the whole bandwidth is above it") << 0 << 0 << 1 << 20480 << 0 << 10;
+    // 20480 x 99 / 100 = 20275.2, rounded down to 20275.
+    QTest::newRow("1 %: rounded down, fits") << 0 << 0 << 1 << 20275 << 1 << 1;
+    QTest::newRow("1 %: rounded down, one kbps above") << 0 << 0 << 1 << 20276 << 0 << 1;
+    // 81920 x 75 / 100 = 61440; 61440 / 4096 = 15 of 32 channels, times 3 recorders.
+    QTest::newRow("three recorders, 25 % kept free") << 6 << 0 << 3 << 4096 << 45 << 25;
+    // 100,000,000 x 97 / 100 = 97,000,000; the product 9.7e9 is beyond int.
+    QTest::newRow("largest own model, 3 %: fits")
+        << CalFirstOwnModelId << 0 << 1 << 97000000 << 1 << 3;
+    QTest::newRow("largest own model, 3 %: one kbps above")
+        << CalFirstOwnModelId << 0 << 1 << 97000001 << 0 << 3;
+    QTest::newRow("more than half kept free: nothing usable") << 0 << 0 << 1 << 1024 << 0 << 51;
 }
 
 void TestBitRate::capacity()
@@ -116,9 +136,12 @@ void TestBitRate::capacity()
     QFETCH(int, recorders);
     QFETCH(int, bitRate);
     QFETCH(int, cameras);
+    QFETCH(int, reserve);
     CalNVRSelection selection;
     selection[id] = {disabled, recorders};
-    QCOMPARE(CalIPCCapacity(selection, bitRate), cameras);
+    const std::vector<CalNVRInfo> own = {
+        CalNVRInfo(CalFirstOwnModelId, QStringLiteral("own"), 1024, 0, CalMaxModelBandwidth)};
+    QCOMPARE(CalIPCCapacity(selection, bitRate, own, reserve), cameras);
 }
 
 void TestBitRate::capacityAddsModelsInSelection()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/grouping.h"
 #include "engine/nvrcatalogue.h"
+#include "engine/validation.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -150,6 +151,8 @@ private slots:
     void randomInputsKeepInvariants();
     void randomInputsMatchPlainAlgorithm_data();
     void randomInputsMatchPlainAlgorithm();
+    void reserveMatchesPlainAlgorithmOnScaledBandwidth_data();
+    void reserveMatchesPlainAlgorithmOnScaledBandwidth();
     void secondCalculationGivesSameResult();
 };
 
@@ -476,6 +479,98 @@ void TestGrouping::randomInputsMatchPlainAlgorithm()
         QVERIFY(data.groupMap.empty());
         for (std::size_t i = 0; i < list.size(); ++i)
             QCOMPARE(data.ipcList[i].id, refList[i].id);
+    }
+}
+
+void TestGrouping::reserveMatchesPlainAlgorithmOnScaledBandwidth_data()
+{
+    QTest::addColumn<bool>("ownModel");
+    QTest::addColumn<int>("maxBandwidth"); // own models only
+    QTest::addColumn<int>("minReserve");
+    QTest::addColumn<int>("maxReserve");
+
+    QTest::newRow("built-in models, any reserve") << false << 0 << 0 << 50;
+    QTest::newRow("built-in models, 1 %: rounding down") << false << 0 << 1 << 1;
+    QTest::newRow("own models, any reserve") << true << 400000 << 0 << 50;
+    // Bandwidth x 100 leaves int above 21,474,836 kbps.
+    QTest::newRow("own models up to the largest bandwidth")
+        << true << CalMaxModelBandwidth << 0 << 50;
+    QTest::newRow("own models, the largest reserve") << true << 400000 << 50 << 50;
+}
+
+// With a reserve the grouping must be the plain one on a recorder whose bandwidth is the
+// share left, rounded down; the check before it and each line's load must agree.
+void TestGrouping::reserveMatchesPlainAlgorithmOnScaledBandwidth()
+{
+    QFETCH(bool, ownModel);
+    QFETCH(int, maxBandwidth);
+    QFETCH(int, minReserve);
+    QFETCH(int, maxReserve);
+    std::mt19937 rng(31 + minReserve + maxBandwidth % 1000);
+    for (int trial = 0; trial < 300; ++trial) {
+        const int reserve = std::uniform_int_distribution<int>(minReserve, maxReserve)(rng);
+        int disabled = 0;
+        CalNVRInfo model;
+        CalNVRDataRecord data;
+        if (ownModel) {
+            model = CalNVRInfo(CalFirstOwnModelId, QStringLiteral("own"), 0, 0, 0);
+            model.ipChannels = std::uniform_int_distribution<int>(1, 1024)(rng);
+            model.maxDisableChannels = std::uniform_int_distribution<int>(0, model.ipChannels)(rng);
+            model.bandwidth = std::uniform_int_distribution<int>(16384, maxBandwidth)(rng);
+            disabled = std::uniform_int_distribution<int>(0, model.maxDisableChannels)(rng);
+            data.model = model;
+        } else {
+            data.nvrType = RandomModel(rng, &disabled);
+            FindNVRTypeById(data.nvrType, model, -1);
+        }
+        const int usable = int(qint64(model.bandwidth) * (100 - reserve) / 100);
+
+        std::vector<CalIPCInfo> input = RandomCameras(rng, 40, trial % 2 ? 400 : 30);
+        // Most trials keep only what fits the usable bandwidth; the others test the refusal.
+        if (trial % 5 != 0)
+            input.erase(std::remove_if(input.begin(), input.end(),
+                                       [&](const CalIPCInfo& i) { return i.bitRate > usable; }),
+                        input.end());
+        const bool refused = std::any_of(input.begin(), input.end(),
+                                         [&](const CalIPCInfo& i) { return i.bitRate > usable; });
+        std::vector<int> over;
+        QCOMPARE(CheckNVRRequest(input, model.bandwidth, &over, reserve),
+                 refused ? CalNVRCheck::BitRateOverBandwidth : CalNVRCheck::Ok);
+        QCOMPARE(over.empty(), !refused);
+
+        data.ipcList = input;
+        data.disabledChannels = disabled;
+        data.bandwidthReservePercent = reserve;
+        const int total = RunNVRCalculation(data);
+        if (refused) {
+            QCOMPARE(total, 0);
+            QVERIFY(data.usedList.empty());
+            continue;
+        }
+        CalNVRInfo scaled = model;
+        scaled.bandwidth = usable;
+        scaled.usableChannels = model.ipChannels + disabled;
+        std::vector<CalIPCInfo> refList = input;
+        Groups refGroups;
+        QCOMPARE(total, ReferenceGroup(refList, refGroups, scaled));
+        Lines refLines;
+        ReferenceMerge(refGroups, refLines);
+        std::sort(refLines.begin(), refLines.end());
+        QCOMPARE(LineTexts(data.usedList), LineTexts(refLines));
+
+        // Use is shown against the whole bandwidth; "full" is judged on what may be filled.
+        const int smallest = input.empty() ? 0 : data.ipcList.back().bitRate;
+        for (const CalNVRUsedByUI& line : data.usedList) {
+            const CalLineLoad load = LineLoad(line, model, disabled, smallest, reserve);
+            QCOMPARE(load.bandwidth, model.bandwidth);
+            QCOMPARE(load.usableBandwidth, usable);
+            QVERIFY(load.bandwidthUsed <= usable);
+            const bool channelsLeft = load.channelsUsed < scaled.usableChannels;
+            const bool bandwidthLeft = usable - load.bandwidthUsed >= smallest;
+            QCOMPARE(load.limit, !channelsLeft    ? CalLineLoad::Channels
+                                 : !bandwidthLeft ? CalLineLoad::Bandwidth
+                                                  : CalLineLoad::NotFull);
+        }
     }
 }
 

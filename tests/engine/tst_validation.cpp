@@ -182,6 +182,10 @@ void TestValidation::storageMessage_data()
                            << "The recorded share must be 1 to 100 percent";
     QTest::newRow("redundancy") << int(CalStorageInput::Redundancy)
                                 << "Choose the streams, the disk size and the redundancy";
+    QTest::newRow("space kept free") << int(CalStorageInput::StorageReserve)
+                                     << "The space kept free on the disks must be 0 to 30 percent";
+    QTest::newRow("hot spares") << int(CalStorageInput::HotSpares)
+                                << "The hot spares must be 0 to 4 disks per recorder";
 }
 
 void TestValidation::storageMessage()
