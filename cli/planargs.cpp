@@ -16,7 +16,8 @@ QList<PlanOption> PlanOptionsOf(const QString& command)
                 {QStringLiteral("first"), true, false},
                 {QStringLiteral("second"), true, false},
                 {QStringLiteral("recorder"), true, true},
-                {QStringLiteral("plan"), true, false}};
+                {QStringLiteral("plan"), true, false},
+                {QStringLiteral("bandwidth-reserve"), true, false}};
     if (command == QLatin1String("recorders"))
         return {json,
                 catalogue,
@@ -30,7 +31,11 @@ QList<PlanOption> PlanOptionsOf(const QString& command)
                 {QStringLiteral("recorded-percent"), true, false},
                 {QStringLiteral("streams"), true, false},
                 {QStringLiteral("disk-tb"), true, false},
-                {QStringLiteral("redundancy"), true, false}};
+                {QStringLiteral("redundancy"), true, false},
+                {QStringLiteral("storage-reserve"), true, false},
+                {QStringLiteral("hot-spares"), true, false},
+                {QStringLiteral("disks-per-nvr"), true, false},
+                {QStringLiteral("bandwidth-reserve"), true, false}};
     if (command == QLatin1String("estimate"))
         return {json,
                 {QStringLiteral("resolution"), true, false},

@@ -80,6 +80,10 @@ const QStringList JsonKeyOrder{QStringLiteral("id"),
                                QStringLiteral("largestDiskTB"),
                                QStringLiteral("builtIn"),
                                QStringLiteral("linesNotFitting"),
+                               QStringLiteral("daysKept"),
+                               QStringLiteral("storageReservePercent"),
+                               QStringLiteral("hotSpares"),
+                               QStringLiteral("bandwidthReservePercent"),
                                QStringLiteral("kbps"),
                                QStringLiteral("low"),
                                QStringLiteral("high"),
@@ -188,7 +192,9 @@ QString Plural(qint64 n, const char* one, const char* many)
 const QStringList StorageOptions{
     QStringLiteral("retention-days"),   QStringLiteral("hours-per-day"),
     QStringLiteral("recorded-percent"), QStringLiteral("streams"),
-    QStringLiteral("disk-tb"),          QStringLiteral("redundancy")};
+    QStringLiteral("disk-tb"),          QStringLiteral("redundancy"),
+    QStringLiteral("storage-reserve"),  QStringLiteral("hot-spares"),
+    QStringLiteral("disks-per-nvr")};
 
 const QStringList& StreamNames = CalStreamNames();
 const QStringList& RedundancyNames = CalRedundancyNames();
@@ -225,6 +231,24 @@ QString LimitName(CalLineLoad::Limit limit)
     return QString();
 }
 
+// --bandwidth-reserve: the share of each recorder's bandwidth kept free, 0 when not given.
+bool ReadBandwidthReserve(const PlanArgs& args, int& reserve, QString& problem)
+{
+    const QString option = QStringLiteral("bandwidth-reserve");
+    reserve = 0;
+    if (!args.has(option))
+        return true;
+    const QString text = args.value(option).trimmed();
+    if (!ReadPlainNumber(text, reserve) || !IsValidBandwidthReserve(reserve)) {
+        problem = QStringLiteral("--bandwidth-reserve ") + Quoted(args.value(option)) +
+                  QStringLiteral(": not valid (%1 to %2 %)")
+                      .arg(CalMinBandwidthReserve)
+                      .arg(CalMaxBandwidthReserve);
+        return false;
+    }
+    return true;
+}
+
 bool WantsStorage(const PlanArgs& args)
 {
     if (args.has(QStringLiteral("storage")))
@@ -254,6 +278,8 @@ QString ReadStorageInputs(const PlanArgs& args, CalStorageInputs& inputs)
         {StorageOptions[1], &inputs.hoursPerDay, CalMinHoursPerDay, CalMaxHoursPerDay, "hours"},
         {StorageOptions[2], &inputs.recordedPercent, CalMinRecordedPercent, CalMaxRecordedPercent,
          "%"},
+        {StorageOptions[6], &inputs.storageReservePercent, 0, CalMaxStorageReserve, "%"},
+        {StorageOptions[7], &inputs.hotSpares, 0, CalMaxHotSpares, "disks"},
     };
     for (const Ranged& input : ranged) {
         if (!args.has(input.option))
@@ -321,12 +347,12 @@ bool ApplyPlanFile(PlanArgs& args, QString& error)
         return true;
     const bool recorders = args.command == QLatin1String("recorders");
     // The storage inputs are the page's too; --storage only asks for the storage output.
-    const QStringList inputs = recorders
-                                   ? QStringList{QStringLiteral("model"), QStringLiteral("disable"),
-                                                 QStringLiteral("camera")} +
-                                         StorageOptions
-                                   : QStringList{QStringLiteral("first"), QStringLiteral("second"),
-                                                 QStringLiteral("recorder")};
+    const QStringList inputs =
+        recorders ? QStringList{QStringLiteral("model"), QStringLiteral("disable"),
+                                QStringLiteral("camera"), QStringLiteral("bandwidth-reserve")} +
+                        StorageOptions
+                  : QStringList{QStringLiteral("first"), QStringLiteral("second"),
+                                QStringLiteral("recorder"), QStringLiteral("bandwidth-reserve")};
     for (const QString& input : inputs) {
         if (args.has(input)) {
             error = QStringLiteral("--plan cannot be combined with --%1").arg(input);
@@ -373,8 +399,10 @@ bool ApplyPlanFile(PlanArgs& args, QString& error)
                 QString::number(storage.recordedPercent),
                 StreamNames.value(storage.streams == CalStreams::Both ? 1 : 0),
                 DiskSizeText(storage.diskTB),
-                RedundancyNames.value(int(storage.redundancy))};
-            for (int i = 0; i < StorageOptions.size(); ++i)
+                RedundancyNames.value(int(storage.redundancy)),
+                QString::number(storage.storageReservePercent),
+                QString::number(storage.hotSpares)};
+            for (int i = 0; i < int(std::size(values)); ++i)
                 args.values[StorageOptions[i]] = QStringList{values[i]};
         }
     } else {
@@ -511,8 +539,13 @@ PlanResult PlanCameras(const PlanArgs& args)
     if (!IsTotalWithinLimit(total))
         return Refuse(QLatin1String(CalMessages::TooManyNVRs));
 
-    const int cameras =
-        !selection.empty() && bitRate > 0 ? CalIPCCapacity(selection, bitRate, args.models) : 0;
+    int reserve = 0;
+    QString reserveProblem;
+    if (!ReadBandwidthReserve(args, reserve, reserveProblem))
+        return Refuse(reserveProblem);
+    const int cameras = !selection.empty() && bitRate > 0
+                            ? CalIPCCapacity(selection, bitRate, args.models, reserve)
+                            : 0;
     if (args.has(QStringLiteral("json")))
         return Succeed(JsonText(QJsonObject{{QStringLiteral("cameras"), cameras}}) +
                        QLatin1Char('\n'));
@@ -520,10 +553,12 @@ PlanResult PlanCameras(const PlanArgs& args)
 }
 
 // The page's way: inputs into CalNVRData, one worker, results read after CalSuc().
-static void RunWorker(const CalNVRInfo& model, int disabled, std::vector<CalIPCInfo> list,
-                      std::vector<CalStorageCamera> rates, const CalStorageInputs& storage)
+static void RunWorker(const CalNVRInfo& model, int disabled, int reserve,
+                      std::vector<CalIPCInfo> list, std::vector<CalStorageCamera> rates,
+                      const CalStorageInputs& storage)
 {
     CalNVRData.model = model;
+    CalNVRData.bandwidthReservePercent = reserve;
     CalNVRData.disabledChannels = disabled;
     CalNVRData.ipcList = std::move(list);
     CalNVRData.storageRates = std::move(rates);
@@ -556,6 +591,21 @@ PlanResult PlanRecorders(const PlanArgs& args)
         if (!ReadPlainNumber(text.trimmed(), disabled) || !IsValidDisabledChannels(model, disabled))
             return Refuse(ChannelRefusal(QStringLiteral("--disable ") + Quoted(text), model));
     }
+
+    int reserve = 0;
+    QString reserveProblem;
+    if (!ReadBandwidthReserve(args, reserve, reserveProblem))
+        return Refuse(reserveProblem);
+    int disksPerNvr = 0;
+    const bool daysKept = args.has(QStringLiteral("disks-per-nvr"));
+    if (daysKept &&
+        (!ReadPlainNumber(args.value(QStringLiteral("disks-per-nvr")).trimmed(), disksPerNvr) ||
+         disksPerNvr < CalMinDisksPerRecorder || disksPerNvr > CalMaxDisksPerRecorder))
+        return Refuse(QStringLiteral("--disks-per-nvr ") +
+                      Quoted(args.value(QStringLiteral("disks-per-nvr"))) +
+                      QStringLiteral(": not valid (%1 to %2 disks)")
+                          .arg(CalMinDisksPerRecorder)
+                          .arg(CalMaxDisksPerRecorder));
 
     const QStringList givenCameras = args.all(QStringLiteral("camera"));
     if (givenCameras.size() > CalMaxIPCTypes)
@@ -622,7 +672,7 @@ PlanResult PlanRecorders(const PlanArgs& args)
     }
 
     std::vector<int> offending;
-    switch (CheckNVRRequest(rows, model.bandwidth, &offending)) {
+    switch (CheckNVRRequest(rows, model.bandwidth, &offending, reserve)) {
     case CalNVRCheck::TooManyIPCs:
         return Refuse(QLatin1String(CalMessages::TooManyIPCs));
     case CalNVRCheck::BitRateOverBandwidth:
@@ -646,9 +696,10 @@ PlanResult PlanRecorders(const PlanArgs& args)
     std::vector<CalStorage> lineStorage;
     // Nothing to place needs no storage.
     CalStorage siteStorage = SiteStorage({}, storageInputs);
+    const std::vector<CalStorageCamera> typeRates = rates;
     if (!list.empty()) {
         // The worker works out the storage with the grouping, as for the page.
-        RunWorker(model, disabled, std::move(list),
+        RunWorker(model, disabled, reserve, std::move(list),
                   storage ? std::move(rates) : std::vector<CalStorageCamera>(), storageInputs);
         total = CalNVRData.nvrTotal;
         lines.swap(CalNVRData.usedList);
@@ -656,8 +707,38 @@ PlanResult PlanRecorders(const PlanArgs& args)
         siteStorage = CalNVRData.siteStorage;
     }
     // Within the program's limits this always fits; never print a wrapped amount.
-    if (storage && !siteStorage.ok)
+    if (storage && !siteStorage.ok && !daysKept)
         return Refuse(QStringLiteral("the storage is too large to compute"));
+
+    // With the disks given, how long each line's recorders keep the video instead.
+    std::vector<CalDaysKept> lineDays;
+    CalDaysKept siteDays;
+    if (daysKept) {
+        std::vector<CalStorageLine> storageLines;
+        for (const CalNVRUsedByUI& line : lines) {
+            CalStorageLine one;
+            one.nvrCount = line.nvrCount;
+            for (const CalIPCInfo& info : line.ipcs) {
+                CalStorageCamera camera = typeRates.at(std::size_t(info.id - 1));
+                camera.count = info.count;
+                one.cameras.push_back(camera);
+            }
+            lineDays.push_back(RecorderDaysKept(one.cameras, storageInputs, disksPerNvr));
+            storageLines.push_back(std::move(one));
+        }
+        siteDays = SiteDaysKept(storageLines, storageInputs, disksPerNvr);
+        if (siteDays.problem != CalDaysKeptProblem::None)
+            return Refuse(QStringLiteral("--disks-per-nvr ") +
+                          Quoted(args.value(QStringLiteral("disks-per-nvr"))) +
+                          QStringLiteral(": ") + DaysKeptMessage(siteDays, storageInputs));
+    }
+    const auto daysJson = [](const CalDaysKept& kept) {
+        return kept.unlimited ? QJsonValue(QJsonValue::Null) : QJsonValue(qint64(kept.days));
+    };
+    const auto daysText = [](const CalDaysKept& kept) {
+        return kept.unlimited ? QStringLiteral("unlimited (nothing recorded)")
+                              : QStringLiteral("%1 days").arg(kept.days);
+    };
 
     QString out;
     if (args.has(QStringLiteral("json"))) {
@@ -671,7 +752,7 @@ PlanResult PlanRecorders(const PlanArgs& args)
                     camera.insert(QStringLiteral("name"), names.value(info.id - 1));
                 cameras.append(camera);
             }
-            const CalLineLoad load = LineLoad(line, model, disabled, smallestBitRate);
+            const CalLineLoad load = LineLoad(line, model, disabled, smallestBitRate, reserve);
             QJsonObject item{{QStringLiteral("recorders"), line.nvrCount},
                              {QStringLiteral("cameras"), cameras},
                              {QStringLiteral("channelsUsed"), load.channelsUsed},
@@ -683,7 +764,10 @@ PlanResult PlanRecorders(const PlanArgs& args)
                              {QStringLiteral("limit"), load.limit == CalLineLoad::NotFull
                                                            ? QJsonValue(QJsonValue::Null)
                                                            : QJsonValue(LimitName(load.limit))}};
-            if (storage) {
+            if (daysKept)
+                item.insert(QStringLiteral("daysKept"),
+                            daysJson(lineDays[std::size_t(lineItems.size())]));
+            if (storage && !daysKept) {
                 const CalStorage& one = lineStorage[std::size_t(lineItems.size())];
                 QJsonObject each = StorageJson(one);
                 each.insert(QStringLiteral("diskTB"), one.diskTB);
@@ -698,7 +782,12 @@ PlanResult PlanRecorders(const PlanArgs& args)
                            {QStringLiteral("disabledChannels"), disabled},
                            {QStringLiteral("recorders"), total},
                            {QStringLiteral("lines"), lineItems}};
-        if (storage) {
+        if (reserve > 0)
+            result.insert(QStringLiteral("bandwidthReservePercent"), reserve);
+        if (daysKept) {
+            result.insert(QStringLiteral("daysKept"), daysJson(siteDays));
+            result.insert(QStringLiteral("disksPerNvr"), disksPerNvr);
+        } else if (storage) {
             QJsonObject site = StorageJson(siteStorage);
             site.insert(QStringLiteral("retentionDays"), storageInputs.retentionDays);
             site.insert(QStringLiteral("hoursPerDay"), storageInputs.hoursPerDay);
@@ -709,6 +798,12 @@ PlanResult PlanRecorders(const PlanArgs& args)
                                                       ? QJsonValue(SmallestDisk)
                                                       : QJsonValue(storageInputs.diskTB));
             site.insert(QStringLiteral("linesNotFitting"), qint64(siteStorage.linesNotFitting));
+            // Only when asked for, so that results without them read as before.
+            if (storageInputs.storageReservePercent > 0)
+                site.insert(QStringLiteral("storageReservePercent"),
+                            storageInputs.storageReservePercent);
+            if (storageInputs.hotSpares > 0)
+                site.insert(QStringLiteral("hotSpares"), storageInputs.hotSpares);
             site.insert(QStringLiteral("redundancy"),
                         RedundancyNames[int(storageInputs.redundancy)]);
             result.insert(QStringLiteral("storage"), site);
@@ -718,7 +813,12 @@ PlanResult PlanRecorders(const PlanArgs& args)
         out = QStringLiteral("model: %1, %2\nrecorders: %3\n")
                   .arg(model.name, Plural(disabled, "disabled channel", "disabled channels"))
                   .arg(total);
-        if (storage) {
+        if (daysKept)
+            out += QStringLiteral("days kept: %1 with %2 of %3 TB per recorder (the shortest "
+                                  "line)\n")
+                       .arg(daysText(siteDays), Plural(disksPerNvr, "disk", "disks"))
+                       .arg(storageInputs.diskTB);
+        if (storage && !daysKept) {
             out += QStringLiteral("storage: %1 TB (%2 bytes), %3")
                        .arg(StorageTerabytesText(siteStorage.kilobits),
                             StorageBytesText(siteStorage.kilobits),
@@ -742,7 +842,7 @@ PlanResult PlanRecorders(const PlanArgs& args)
             }
             out += Plural(line.nvrCount, "recorder", "recorders") + QStringLiteral(": ") +
                    cameras.join(QLatin1String(", ")) + QLatin1Char('\n');
-            const CalLineLoad load = LineLoad(line, model, disabled, smallestBitRate);
+            const CalLineLoad load = LineLoad(line, model, disabled, smallestBitRate, reserve);
             out += QStringLiteral("  load: %1 of %2 channels, %3 of %4 kbps (%5 %)")
                        .arg(load.channelsUsed)
                        .arg(load.channels)
@@ -752,7 +852,9 @@ PlanResult PlanRecorders(const PlanArgs& args)
             out += load.limit == CalLineLoad::NotFull
                        ? QStringLiteral("\n")
                        : QStringLiteral(", full: %1\n").arg(LimitName(load.limit));
-            if (storage) {
+            if (daysKept)
+                out += QStringLiteral("  keeps: %1\n").arg(daysText(lineDays[i]));
+            if (storage && !daysKept) {
                 const CalStorage& one = lineStorage[i];
                 out += QStringLiteral("  each: %1 TB, %2")
                            .arg(StorageTerabytesText(one.kilobits),
@@ -889,7 +991,8 @@ QString PlanHelp()
         "\n"
         "  corvane-plan recorders ... [--storage] [--retention-days N] [--hours-per-day N]\n"
         "                         [--recorded-percent N] [--streams first|both]\n"
-        "                         [--disk-tb N|smallest]\n"
+        "                         [--disk-tb N|smallest] [--storage-reserve P]\n"
+        "                         [--hot-spares N] [--disks-per-nvr N]\n"
         "                         [--redundancy none|mirror|parity1|parity2]\n"
         "      Also the disk the recorders need to keep the video: under the recorder\n"
         "      total the site's storage (TB and exact bytes) and disks, and under each\n"
@@ -901,6 +1004,15 @@ QString PlanHelp()
         "      two disks more). 1 kbps recorded for 1 s is 125 bytes; 1 TB is 10^12 bytes.\n"
         "      --disk-tb smallest: each line takes the smallest size whose disks fit its\n"
         "      model's bays (for unknown bays, the largest size the model allows).\n"
+        "      --storage-reserve P keeps P % (0 to 30) of every disk free; --hot-spares N\n"
+        "      adds N (0 to 4) spare disks to each recorder. --disks-per-nvr N (1 to 255)\n"
+        "      gives each recorder N disks of --disk-tb instead of a retention and writes\n"
+        "      the whole days each line's recorders keep, and the site's shortest.\n"
+        "\n"
+        "  --bandwidth-reserve P (recorders and cameras)\n"
+        "      Keeps P % (0 to 50) of each recorder's bandwidth free: a recorder takes\n"
+        "      cameras up to its bandwidth x (100 - P) / 100, rounded down to whole kbps;\n"
+        "      each line's load is still given in % of the whole bandwidth.\n"
         "\n"
         "With --plan the page's inputs come from the file only: the options that would\n"
         "give them as well (--first, --second, --recorder; --model, --disable, --camera\n"

@@ -21,8 +21,8 @@ _corvane_plan()
     local command=${words[1]} options
     case $command in
         models) options='--catalogue --json' ;;
-        cameras) options='--catalogue --first --second --recorder --plan --json' ;;
-        recorders) options='--catalogue --model --disable --camera --plan --json --storage --retention-days --hours-per-day --recorded-percent --streams --disk-tb --redundancy' ;;
+        cameras) options='--catalogue --first --second --recorder --plan --json --bandwidth-reserve' ;;
+        recorders) options='--catalogue --model --disable --camera --plan --json --storage --retention-days --hours-per-day --recorded-percent --streams --disk-tb --redundancy --storage-reserve --hot-spares --disks-per-nvr --bandwidth-reserve' ;;
         estimate) options='--resolution --fps --codec --quality --scene --night-percent --json' ;;
         *) return ;;
     esac
@@ -82,7 +82,7 @@ _corvane_plan()
             compopt -o filenames
             return
             ;;
-        --disable | --camera | --retention-days | --hours-per-day | --recorded-percent | --fps | --night-percent)
+        --disable | --camera | --storage-reserve | --hot-spares | --disks-per-nvr | --bandwidth-reserve | --retention-days | --hours-per-day | --recorded-percent | --fps | --night-percent)
             return
             ;;
     esac

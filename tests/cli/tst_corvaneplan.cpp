@@ -270,6 +270,29 @@ void TestCorvanePlan::exactOutput_data()
            "1 recorder: type 1 (Dock (north)) x 3, type 2 (lobby) x 5\n"
            "  load: 8 of 8 channels, 20480 of 20480 kbps (100.0 %), full: channels\n"
            "1 recorder: type 2 (lobby) x 5\n  load: 5 of 8 channels, 5120 of 20480 kbps (25.0 %)\n";
+    // 25 % of 81,920 kbps kept free leaves 61,440: 13 cameras of 4,608 kbps a recorder (1,536
+    // left, too little for one more). Four 8 TB disks with one parity disk hold 3 x 8 x 10^12
+    // bytes; 13 first streams of 4,096 kbps record 53,248 x 86,400 / 8 bytes a day: 41.7 days.
+    QTest::newRow("bandwidth kept free, days kept by given disks")
+        << "recorders --model NR-K16Y --camera 4M,512k,60 --bandwidth-reserve 25 "
+           "--disks-per-nvr 4 --redundancy parity1"
+        << "model: NR-K16Y, 0 disabled channels\nrecorders: 5\n"
+           "days kept: 41 days with 4 disks of 8 TB per recorder (the shortest line)\n"
+           "1 recorder: type 1 x 8\n  load: 8 of 16 channels, 36864 of 81920 kbps (45.0 %)\n"
+           "  keeps: 67 days\n"
+           "4 recorders: type 1 x 13\n"
+           "  load: 13 of 16 channels, 59904 of 81920 kbps (73.1 %), full: bandwidth\n"
+           "  keeps: 41 days\n";
+    // 10 % kept free on the disks: 7.2 TB of data a disk; 17.252352 TB need 3, and a spare.
+    QTest::newRow("storage kept free and a hot spare")
+        << "recorders --model NR-K16Y --camera 4M,512k,13 --storage-reserve 10 --hot-spares 1"
+        << "model: NR-K16Y, 0 disabled channels\nrecorders: 1\n"
+           "storage: 17.252352 TB (17252352000000 bytes), 4 disks of 8 TB\n"
+           "1 recorder: type 1 x 13\n  load: 13 of 16 channels, 59904 of 81920 kbps (73.1 %)\n"
+           "  each: 17.252352 TB, 4 disks\n";
+    QTest::newRow("cameras with bandwidth kept free")
+        << "cameras --first 2M --second 512k --recorder NR-C32V=3 --bandwidth-reserve 25"
+        << "cameras: 72\n";
     QTest::newRow("storage with nothing to place, defaults")
         << "recorders --model NR-K8Y --camera 0,0,5 --json --storage"
         << "{\"model\": \"NR-K8Y\", \"disabledChannels\": 0, \"recorders\": 0, \"lines\": [], "
@@ -412,6 +435,15 @@ void TestCorvanePlan::refusals_data()
         << QStringList{"recorders", "--model", "NR-A8V", "--camera",
                        QString(65, QLatin1Char('n')) + "=1M,0,2"}
         << "a name holds at most 64 characters";
+    QTest::newRow("bandwidth reserve above 50 %")
+        << QStringList{"cameras", "--first",    "1M",       "--second",
+                       "0",       "--recorder", "NR-A8V=1", "--bandwidth-reserve",
+                       "51"}
+        << "--bandwidth-reserve \"51\": not valid (0 to 50 %)";
+    QTest::newRow("given disks cannot hold double parity")
+        << QStringList{"recorders",       "--model", "NR-K16Y",      "--camera", "4M,512k,6",
+                       "--disks-per-nvr", "3",       "--redundancy", "parity2"}
+        << "needs at least 4 disks";
     QTest::newRow("catalogue model without --catalogue")
         << QStringList{"recorders", "--model", "X-16", "--camera", "1M,0,2"} << unknownModel;
     QTest::newRow("catalogue that is a plan")
@@ -541,10 +573,11 @@ void TestCorvanePlan::helpDescribesEveryForm()
         const Run run = Plan(arguments);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.isEmpty());
-        for (const char* form : {"corvane-plan models", "corvane-plan cameras",
-                                 "corvane-plan recorders", "corvane-plan estimate",
-                                 "--recorder NAME[:DISABLED]=COUNT", "--camera [NAME=]FIRST,SECOND,COUNT",
-                                 "--resolution WxH|PRESET", "--json", "--disable N", "--plan FILE"})
+        for (const char* form :
+             {"corvane-plan models", "corvane-plan cameras", "corvane-plan recorders",
+              "corvane-plan estimate", "--recorder NAME[:DISABLED]=COUNT",
+              "--camera [NAME=]FIRST,SECOND,COUNT", "--resolution WxH|PRESET", "--json",
+              "--disable N", "--plan FILE"})
             QVERIFY2(run.out.contains(QLatin1String(form)), form);
         QCOMPARE(run.out.count(QLatin1String("Example:")), 4);
     }
