@@ -171,6 +171,8 @@ inline constexpr char RecordedPercentKey[] = "recordedPercent";
 inline constexpr char StreamsKey[] = "streams";
 inline constexpr char DiskTBKey[] = "diskTB";
 inline constexpr char RedundancyKey[] = "redundancy";
+inline constexpr char StorageReserveKey[] = "storageReservePercent";
+inline constexpr char HotSparesKey[] = "hotSpares";
 // The disk-size choice that is no size.
 inline constexpr char SmallestDiskName[] = "smallest";
 const QStringList& StreamNames = CalStreamNames();
@@ -210,9 +212,9 @@ QString StorageError(CalStorageInput input)
     case CalStorageInput::Redundancy:
         return named(RedundancyKey, RedundancyNames);
     case CalStorageInput::StorageReserve:
+        return ranged(StorageReserveKey, CalMinStorageReserve, CalMaxStorageReserve);
     case CalStorageInput::HotSpares:
-        // No plan holds these yet, so they keep their defaults; the engine's text names the range.
-        return StorageInputMessage(input);
+        return ranged(HotSparesKey, CalMinHotSpares, CalMaxHotSpares);
     }
     return QString();
 }
@@ -238,6 +240,9 @@ QString ReadStorage(const QJsonObject& object, CalStorageInputs* inputs)
         {RecordedPercentKey, PlanFormat::MaxTypedStorage, &inputs->recordedPercent,
          CalStorageInput::RecordedPercent},
         {DiskTBKey, sizes.back(), &inputs->diskTB, CalStorageInput::DiskSize},
+        {StorageReserveKey, PlanFormat::MaxTypedStorage, &inputs->storageReservePercent,
+         CalStorageInput::StorageReserve},
+        {HotSparesKey, PlanFormat::MaxTypedStorage, &inputs->hotSpares, CalStorageInput::HotSpares},
     };
     for (const Number& number : numbers) {
         const QJsonValue value = object.value(QLatin1String(number.key));
@@ -431,7 +436,9 @@ QString CheckPlanHoldable(const CorvanePlan& plan)
     for (auto [value, input] :
          {std::pair{storage.retentionDays, CalStorageInput::RetentionDays},
           std::pair{storage.hoursPerDay, CalStorageInput::HoursPerDay},
-          std::pair{storage.recordedPercent, CalStorageInput::RecordedPercent}}) {
+          std::pair{storage.recordedPercent, CalStorageInput::RecordedPercent},
+          std::pair{storage.storageReservePercent, CalStorageInput::StorageReserve},
+          std::pair{storage.hotSpares, CalStorageInput::HotSpares}}) {
         if (value < 0 || value > PlanFormat::MaxTypedStorage)
             return StorageError(input);
     }
@@ -759,7 +766,14 @@ QByteArray SerializePlan(const CorvanePlan& plan)
                                   ? JsonString(QLatin1String(SmallestDiskName))
                                   : QByteArray::number(storage.diskTB)),
         JsonMember(RedundancyKey, JsonString(RedundancyNames.value(int(storage.redundancy))))};
-    out += "        \"storage\": {" + storageMembers.join(", ") + "},\n";
+    // Written only when used, so that a plan without them is written as before they existed.
+    QList<QByteArray> headroom;
+    if (storage.storageReservePercent != 0)
+        headroom << JsonMember(StorageReserveKey,
+                               QByteArray::number(storage.storageReservePercent));
+    if (storage.hotSpares != 0)
+        headroom << JsonMember(HotSparesKey, QByteArray::number(storage.hotSpares));
+    out += "        \"storage\": {" + (storageMembers + headroom).join(", ") + "},\n";
     out += "        \"cameras\": " + JsonRecords(cameras) + "\n";
     out += "    },\n";
     out += "    \"ipcCalculate\": {\n";

@@ -121,6 +121,8 @@ void TestPlanFile::roundTrip_data()
     storage.storage.streams = CalStreams::Both;
     storage.storage.diskTB = 24;
     storage.storage.redundancy = CalRedundancy::DoubleParity;
+    storage.storage.storageReservePercent = CalMaxStorageReserve;
+    storage.storage.hotSpares = CalMaxHotSpares;
     QTest::newRow("storage inputs at their limits, none a default") << storage;
     CorvanePlan own = SmallPlan();
     CalNVRInfo x16(0, QStringLiteral("X-16 \u4e3b"), 16, 2, 160000);
@@ -293,6 +295,9 @@ void TestPlanFile::refusals_data()
     QTest::newRow("25 hours a day") << storage("hoursPerDay", 25) << "\"hoursPerDay\"" << true;
     QTest::newRow("0 % recorded") << storage("recordedPercent", 0) << "\"recordedPercent\"" << true;
     QTest::newRow("101 % recorded") << storage("recordedPercent", 101) << "(1 to 100)" << true;
+    QTest::newRow("five hot spares") << storage("hotSpares", 5) << "\"hotSpares\"" << true;
+    QTest::newRow("31 % kept free on the disks")
+        << storage("storageReservePercent", 31) << "(0 to 30)" << true;
     QTest::newRow("disk size not offered")
         << storage("diskTB", 5)
         << "\"diskTB\" in the storage inputs of the NVR Calculate page "
