@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ctesselapplication.h"
+#include "app/firstframe.h"
 #include "app/startuplog.h"
 #include "ui/ccorvane.h"
 #include "ui/cplancontroller.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
     int result = 0;
     {
         CCorvane window;
+        WhenFirstPainted(&window, [] { qCInfo(lcStartup) << "main window painted"; });
         window.show();
         // The toolkit has taken its own options out; what is left names a plan to open.
         const QStringList arguments = QCoreApplication::arguments().mid(1);
