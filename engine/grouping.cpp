@@ -2,9 +2,11 @@
 #include "engine/grouping.h"
 
 #include "engine/nvrcatalogue.h"
+#include "engine/tieorder.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <unordered_map>
 
 void CalNVRLoads::clear()
@@ -16,9 +18,9 @@ void CalNVRLoads::clear()
 
 namespace {
 
-// A spare-list entry as the walk needs it: the run of the one recorder it stands for instead
-// of the recorder's number. Ordered as CalNVRSpare, so the same unstable sort over the same
-// free bandwidths leaves the entries in the same order.
+// A spare-list entry for a full sort: the run of the one recorder it stands for instead of the
+// recorder's number. Ordered as CalNVRSpare, so the same unstable sort over the same free
+// bandwidths leaves the entries in the same order.
 struct Spare
 {
     int run = 0;
@@ -27,6 +29,11 @@ struct Spare
 
     bool operator<(const Spare& other) const { return freeBandwidth > other.freeBandwidth; }
 };
+
+template <class T> bool AllEqual(const std::vector<T>& values)
+{
+    return std::adjacent_find(values.begin(), values.end(), std::not_equal_to<T>()) == values.end();
+}
 
 class Grouping
 {
@@ -45,34 +52,44 @@ public:
             return true;
         if (bitRate > m_bandwidth || m_channels < 1)
             return false;
+        // No entry has room for one camera: the walk would leave every one as it is.
+        const bool walk = !m_run.empty() && m_mostFree >= bitRate;
+        if (walk)
+            m_tiedFree = m_tiedChannels = false;
 
         // Entries that stay are moved down over the removed ones in the same pass, so the
         // walk costs one pass whatever it removes; the unvisited tail is moved once at the end.
         std::size_t kept = 0;
         std::size_t at = 0;
-        for (; at < m_spare.size() && left > 0; ++at) {
-            Spare& entry = m_spare[at];
+        for (; walk && at < m_run.size() && left > 0; ++at) {
+            int& freeBandwidth = m_free[at];
+            int& freeChannels = m_freeChannels[at];
             bool stays = true;
-            if (entry.freeBandwidth == bitRate) {
-                Append(entry.run, type, 1);
+            if (freeBandwidth == bitRate) {
+                Append(m_run[at], type, 1);
                 left -= 1;
                 stays = false;
-            } else if (entry.freeBandwidth > bitRate) {
-                const int fits = std::min(entry.freeBandwidth / bitRate, entry.freeChannels);
+            } else if (freeBandwidth > bitRate) {
+                const int fits = std::min(freeBandwidth / bitRate, freeChannels);
                 const int placed = std::min(fits, left);
-                entry.freeBandwidth -= placed * bitRate;
-                entry.freeChannels -= placed;
-                Append(entry.run, type, placed);
+                freeBandwidth -= placed * bitRate;
+                freeChannels -= placed;
+                Append(m_run[at], type, placed);
                 left -= placed;
-                stays = entry.freeBandwidth > 0 && entry.freeChannels > 0;
+                stays = freeBandwidth > 0 && freeChannels > 0;
             }
             if (stays) {
-                if (kept != at)
-                    m_spare[kept] = entry;
+                if (kept != at) {
+                    m_run[kept] = m_run[at];
+                    m_free[kept] = freeBandwidth;
+                    m_freeChannels[kept] = freeChannels;
+                }
                 ++kept;
             }
         }
-        m_spare.erase(m_spare.begin() + std::ptrdiff_t(kept), m_spare.begin() + std::ptrdiff_t(at));
+        for (std::vector<int>* column : {&m_run, &m_free, &m_freeChannels})
+            column->erase(column->begin() + std::ptrdiff_t(kept),
+                          column->begin() + std::ptrdiff_t(at));
         if (left <= 0)
             return true;
 
@@ -85,11 +102,45 @@ public:
             Open(type, bitRate, left, 1);
         }
         total += left / perRecorder + (left % perRecorder > 0 ? 1 : 0);
-        std::sort(m_spare.begin(), m_spare.end());
+        SortSpare();
         return true;
     }
 
 private:
+    // Sorts the spare list as std::sort over Spare entries does. When all of them tie, which a
+    // million cameras of few bit rates make the common case, the columns are moved to where
+    // the sort would leave them, without sorting.
+    void SortSpare()
+    {
+        const std::size_t n = m_run.size();
+        m_tiedFree = m_tiedFree || AllEqual(m_free);
+        m_tiedChannels = m_tiedChannels || AllEqual(m_freeChannels);
+        m_column.resize(n);
+        m_channelColumn.resize(n);
+        const bool moved =
+            m_tiedFree &&
+            (m_tiedChannels ? SortTied(n, {{m_run.data(), m_column.data()}})
+                            : SortTied(n, {{m_run.data(), m_column.data()},
+                                           {m_freeChannels.data(), m_channelColumn.data()}}));
+        if (moved) {
+            m_run.swap(m_column);
+            if (!m_tiedChannels)
+                m_freeChannels.swap(m_channelColumn);
+        } else {
+            std::vector<Spare> entries(n);
+            for (std::size_t i = 0; i < n; ++i)
+                entries[i] = {m_run[i], m_free[i], m_freeChannels[i]};
+            std::sort(entries.begin(), entries.end());
+            for (std::size_t i = 0; i < n; ++i) {
+                m_run[i] = entries[i].run;
+                m_free[i] = entries[i].freeBandwidth;
+                m_freeChannels[i] = entries[i].freeChannels;
+            }
+            m_tiedFree = m_tiedChannels = false;
+        }
+        m_mostFree = m_free.empty() ? 0 : m_free.front();
+    }
+
     int NewPlacement(int type, int count)
     {
         m_loads.placed.push_back({type, count, -1});
@@ -115,17 +166,38 @@ private:
             m_loads.runs.push_back({recorders, placement, placement});
             return;
         }
+        if (m_run.empty()) {
+            m_tiedFree = m_tiedChannels = true;
+        } else {
+            m_tiedFree = m_tiedFree && m_free.front() == freeBandwidth;
+            m_tiedChannels = m_tiedChannels && m_freeChannels.front() == freeChannels;
+        }
         for (int i = 0; i < recorders; ++i) {
             const int placement = NewPlacement(type, count);
-            m_spare.push_back({int(m_loads.runs.size()), freeBandwidth, freeChannels});
+            m_run.push_back(int(m_loads.runs.size()));
+            m_free.push_back(freeBandwidth);
+            m_freeChannels.push_back(freeChannels);
             m_loads.runs.push_back({1, placement, placement});
         }
+        m_mostFree = std::max(m_mostFree, freeBandwidth);
     }
 
     CalNVRLoads& m_loads;
     const int m_bandwidth;
     const int m_channels;
-    std::vector<Spare> m_spare;
+    // The spare list, one column per field: the run of the recorder, its free bandwidth and
+    // channels. The sort of tied entries then moves only the columns that differ.
+    std::vector<int> m_run;
+    std::vector<int> m_free;
+    std::vector<int> m_freeChannels;
+    // No entry has more free bandwidth: the walk only takes bandwidth away.
+    int m_mostFree = 0;
+    // Whether every entry is known to have the same free bandwidth, or channels (false: not
+    // known), so that sorts between which nothing else changed need not look at them again.
+    bool m_tiedFree = false;
+    bool m_tiedChannels = false;
+    std::vector<int> m_column;
+    std::vector<int> m_channelColumn;
 };
 
 CalIPCInfo Placed(const CalIPCInfo& type, int count)

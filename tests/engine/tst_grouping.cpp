@@ -154,6 +154,8 @@ private slots:
     void reserveMatchesPlainAlgorithmOnScaledBandwidth_data();
     void reserveMatchesPlainAlgorithmOnScaledBandwidth();
     void secondCalculationGivesSameResult();
+    void longTiedSpareListsMatchPlainAlgorithm_data();
+    void longTiedSpareListsMatchPlainAlgorithm();
 };
 
 void TestGrouping::initTestCase()
@@ -593,6 +595,59 @@ void TestGrouping::secondCalculationGivesSameResult()
     RunNVRCalculation(data);
     QCOMPARE(data.nvrTotal, total);
     QCOMPARE(LineTexts(data.usedList), lines);
+}
+
+void TestGrouping::longTiedSpareListsMatchPlainAlgorithm_data()
+{
+    QTest::addColumn<QString>("cameras");
+    // Case (c) of the benchmarks in small: 12 types leave 3,612 recorders tied at 10,000 kbps
+    // free, sorted after each type; 10 types then take stretches of them.
+    QString small;
+    for (int id = 1; id <= 12; ++id)
+        small += QStringLiteral("%1:10480:301 ").arg(id);
+    for (int id = 13; id <= 22; ++id)
+        small += QStringLiteral("%1:10000:350 ").arg(id);
+    QTest::newRow("case (c) in small") << small;
+    // Remainder recorders tie on free bandwidth with full ones but keep more channels free:
+    // 2 cameras of 5240 kbps leave 10,000 kbps and 6 channels, one of 10480 kbps 7 channels.
+    QString channels;
+    for (int id = 1; id <= 8; ++id)
+        channels += QStringLiteral("%1:10480:%2 %3:5240:%4 ")
+                        .arg(2 * id - 1)
+                        .arg(200 + id)
+                        .arg(2 * id)
+                        .arg(3 * id + 2);
+    for (int id = 17; id <= 24; ++id)
+        channels += QStringLiteral("%1:10000:%2 %3:1000:%4 ")
+                        .arg(id)
+                        .arg(150 + id)
+                        .arg(id + 8)
+                        .arg(40 + id);
+    QTest::newRow("ties with different free channels") << channels;
+}
+
+void TestGrouping::longTiedSpareListsMatchPlainAlgorithm()
+{
+    QFETCH(QString, cameras);
+    const std::vector<CalIPCInfo> input = Cameras(cameras);
+    std::vector<CalIPCInfo> list = input;
+    Groups groups;
+    const int total = GroupIPCToNVR(list, groups, 0, 0);
+    std::vector<CalIPCInfo> refList = input;
+    Groups refGroups;
+    QCOMPARE(total, ReferenceGroup(refList, refGroups, 0, 0));
+    QVERIFY2(total > 1500, qPrintable(QString::number(total)));
+    QCOMPARE(GroupLoads(groups), GroupLoads(refGroups));
+
+    CalNVRDataRecord data;
+    data.ipcList = input;
+    QCOMPARE(RunNVRCalculation(data), total);
+    Lines refLines;
+    ReferenceMerge(refGroups, refLines);
+    std::sort(refLines.begin(), refLines.end());
+    QCOMPARE(LineTexts(data.usedList), LineTexts(refLines));
+    // Types spread over the tied recorders meet on many of them.
+    QVERIFY(data.usedList.size() > 20);
 }
 
 QTEST_APPLESS_MAIN(TestGrouping)
