@@ -4,22 +4,36 @@
 // the wait dialog and the worker thread included. The wait dialog closes as soon as the
 // worker reports, so the figures hold no delay of its own.
 //
+// Also: a count changed in a plan of 100 records and 10,000 cameras, which the page calculates
+// at once, to the painted result; the report of case (c) exported as PDF and copied; a saved
+// plan of case (c) opened (calculated with the wait dialog).
+//
 //   bench_page [Google Benchmark flags]   run on a screen (xvfb-run) or with
 //                                         QT_QPA_PLATFORM=offscreen
+//   bench_page --report-memory [PDF]      the peak resident memory of one PDF export of case
+//                                         (c), apart from the calculation's before it; the
+//                                         PDF is kept where given
 
 #include "app/ctesselapplication.h"
 #include "engine/grouping.h"
 #include "pages/cdlgcalnvrnum.h"
 #include "ui/ccorvane.h"
+#include "ui/cplancontroller.h"
 #include "widgets/itemviews/cgrouptreeview.h"
 #include "widgets/itemviews/ctableview.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
 
 namespace {
 
@@ -121,6 +135,136 @@ void FillTree(benchmark::State& state)
     state.counters["lines"] = double(data.usedList.size());
 }
 
+// 100 records of 100 cameras each at bit rates from 512 to 8,432 kbps: 10,000 cameras, which
+// the page calculates on every change.
+Case CaseHundredRecords()
+{
+    Case c;
+    for (int t = 0; t < 100; ++t)
+        c.records.append({512 + 80 * t, 0, 100});
+    return c;
+}
+
+// A count changed (between 100 and 101 cameras) to the painted result, the calculation the
+// page runs on every change included.
+void CountChange(benchmark::State& state)
+{
+    if (!Fill(CaseHundredRecords().records)) {
+        state.SkipWithError("could not enter the records");
+        return;
+    }
+    CDlgCalNVRNum* page = Window->NVRPage();
+    auto* table = page->findChild<CTableView*>(QStringLiteral("m_pIPCTableView"));
+    auto* count = qobject_cast<QLineEdit*>(table->GetCellWidget(50, CDlgCalNVRNum::NumberColumn));
+    if (!count) {
+        state.SkipWithError("no count editor");
+        return;
+    }
+    int cameras = 100;
+    for (auto _ : state) {
+        cameras = cameras == 100 ? 101 : 100;
+        count->setText(QString::number(cameras));
+        ProcessEvents();
+    }
+    if (page->ResultTotal().isEmpty() || page->ResultLines().empty())
+        state.SkipWithError("the page did not show a result");
+    state.counters["lines"] = double(page->ResultLines().size());
+}
+
+// Case (c) calculated and on show, as the report and copy start from.
+bool ShowCaseC()
+{
+    const Case c = CaseC();
+    if (!Fill(c.records))
+        return false;
+    CDlgCalNVRNum* page = Window->NVRPage();
+    page->findChild<QPushButton*>(QStringLiteral("m_pCalNVRNumButton"))->click();
+    ProcessEvents();
+    return page->ResultTotal() == QString::number(c.recorders);
+}
+
+void ExportPdf(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    if (!ShowCaseC() || !dir.isValid()) {
+        state.SkipWithError("no result of case (c)");
+        return;
+    }
+    const QString path = dir.filePath(QStringLiteral("c.pdf"));
+    for (auto _ : state) {
+        if (!Window->PlanController()->ExportTo(path))
+            state.SkipWithError("the export failed");
+    }
+    state.counters["bytes"] = double(QFileInfo(path).size());
+}
+
+void CopyResult(benchmark::State& state)
+{
+    if (!ShowCaseC()) {
+        state.SkipWithError("no result of case (c)");
+        return;
+    }
+    for (auto _ : state)
+        Window->PlanController()->CopyResult();
+    state.counters["chars"] = double(Window->PlanController()->ResultText().size());
+}
+
+// A plan of case (c) opened: read, entered and calculated with the wait dialog, painted.
+void OpenPlan(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    if (!Fill(CaseC().records) || !dir.isValid()) {
+        state.SkipWithError("could not enter the records");
+        return;
+    }
+    const QString path = dir.filePath(QStringLiteral("c.corvane"));
+    if (!Window->PlanController()->SaveTo(path)) {
+        state.SkipWithError("could not save the plan");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        Fill({});
+        state.ResumeTiming();
+        if (!Window->PlanController()->OpenFile(path))
+            state.SkipWithError("could not open the plan");
+        ProcessEvents();
+    }
+    if (Window->NVRPage()->ResultTotal() != QString::number(CaseC().recorders))
+        state.SkipWithError("the opened plan shows no result");
+}
+
+long StatusKilobytes(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field, 0) == 0)
+            return std::stol(line.substr(std::strlen(field)));
+    }
+    return -1;
+}
+
+// The peak of one PDF export: the high-water mark is reset (Linux: 5 to clear_refs) after the
+// calculation, whose own peak is the engine's.
+int ReportMemory(const char* keep)
+{
+    QTemporaryDir dir;
+    if (!ShowCaseC() || !dir.isValid())
+        return 1;
+    const QString path =
+        keep ? QString::fromLocal8Bit(keep) : dir.filePath(QStringLiteral("c.pdf"));
+    const long before = StatusKilobytes("VmRSS:");
+    std::ofstream("/proc/self/clear_refs") << "5";
+    QElapsedTimer timer;
+    timer.start();
+    const bool written = Window->PlanController()->ExportTo(path);
+    const qint64 ms = timer.elapsed();
+    std::printf("PDF of case (c): %s in %lld ms; resident before %ld kB, peak during %ld kB\n",
+                written ? "written" : "FAILED", ms, before, StatusKilobytes("VmHWM:"));
+    return written ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -134,6 +278,9 @@ int main(int argc, char** argv)
     while (settle.elapsed() < 500)
         ProcessEvents();
 
+    if ((argc == 2 || argc == 3) && std::strcmp(argv[1], "--report-memory") == 0)
+        return ReportMemory(argc == 3 ? argv[2] : nullptr);
+
     static const Case a = CaseA(), c = CaseC();
     benchmark::RegisterBenchmark("page_a_1M_cameras_one_line", Calculate, a)
         ->Unit(benchmark::kMillisecond)
@@ -142,6 +289,18 @@ int main(int argc, char** argv)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
     benchmark::RegisterBenchmark("page_c_result_tree_only", FillTree)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("page_100_records_count_change", CountChange)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("report_c_pdf", ExportPdf)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("report_c_copy", CopyResult)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("plan_c_open", OpenPlan)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
     benchmark::Initialize(&argc, argv);

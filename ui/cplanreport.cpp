@@ -497,8 +497,10 @@ void CPlanReport::Paint(QPagedPaintDevice* device) const
         document->documentLayout()->setPaintDevice(device);
         document->setDefaultFont(font);
         document->setDocumentMargin(0);
-        document->setHtml(html);
+        // The width first: the document lays itself out as the HTML arrives, and again on
+        // every change of width.
         document->setTextWidth(body.width());
+        document->setHtml(html);
         const qreal height = document->size().height();
         if (height > body.height()) {
             if (y > 0)
