@@ -292,16 +292,20 @@ void MergeNVRLoads(const CalNVRLoads& loads, std::vector<CalNVRUsedByUI>& usedLi
     // The run that opened each new line stands for the line's load. Lines are pairwise
     // distinct, so the one line a hash leads to that compares equal is the first equal line.
     std::vector<const CalNVRLoads::Run*> lineRun;
+    std::vector<std::size_t> lineHash;
     std::unordered_multimap<std::size_t, std::size_t> lineByHash;
     std::size_t lastLine = SIZE_MAX;
 
     for (const CalNVRLoads::Run& run : loads.runs) {
+        // The hash first: a load is a chain of placements scattered over memory, walked once
+        // for the hash rather than once more for every line it is compared with.
+        const std::size_t hash = HashLoad(loads, run);
         // Neighbouring recorders were mostly opened together and carry the same load.
-        if (lastLine != SIZE_MAX && SameLoad(loads, *lineRun[lastLine], run)) {
+        if (lastLine != SIZE_MAX && lineHash[lastLine] == hash &&
+            SameLoad(loads, *lineRun[lastLine], run)) {
             usedList[firstLine + lastLine].nvrCount += run.recorders;
             continue;
         }
-        const std::size_t hash = HashLoad(loads, run);
         std::size_t found = SIZE_MAX;
         auto range = lineByHash.equal_range(hash);
         for (auto it = range.first; it != range.second; ++it) {
@@ -313,6 +317,7 @@ void MergeNVRLoads(const CalNVRLoads& loads, std::vector<CalNVRUsedByUI>& usedLi
         if (found == SIZE_MAX) {
             found = lineRun.size();
             lineRun.push_back(&run);
+            lineHash.push_back(hash);
             lineByHash.emplace(hash, found);
             CalNVRUsedByUI line;
             line.nvrCount = run.recorders;

@@ -20,10 +20,69 @@ constexpr std::int64_t InsertionRange = 16;
 // front, swapped to the middle, is reversed onto the cut: so each part again holds one element
 // at its first position and an affine run after it. The right part is done by recursion, the
 // left one by the loop, as in the sort.
+// Where the sort leaves the elements of a range depends only on the range's length and the
+// depth left (which these ranges never exhaust), so the order of a short range, relative to
+// its first position, is worked out once and applied to every range of that length: the
+// partitions halve the lengths, so one sort has only a few distinct ones.
+constexpr std::int64_t RememberedRange = 4096;
+
+struct Remembered
+{
+    std::int64_t length;
+    std::int64_t depth;
+    std::vector<int> order; // order[i]: the relative position that ends at i; 0 is the head
+};
+
 bool PartitionTies(std::int64_t first, std::int64_t last, std::int64_t depth, std::int64_t head,
-                   std::int64_t base, std::int64_t step, const TiedColumns& columns)
+                   std::int64_t base, std::int64_t step, const TiedColumns& columns,
+                   std::vector<Remembered>* remembered);
+
+const Remembered* Remember(std::int64_t length, std::int64_t depth,
+                           std::vector<Remembered>& remembered)
+{
+    for (const Remembered& known : remembered) {
+        if (known.length == length && known.depth == depth)
+            return &known;
+    }
+    std::vector<int> identity(std::size_t(length), 0);
+    for (std::int64_t i = 0; i < length; ++i)
+        identity[std::size_t(i)] = int(i);
+    Remembered known{length, depth, std::vector<int>(std::size_t(length))};
+    if (!PartitionTies(0, length, depth, 0, 0, 1, {{identity.data(), known.order.data()}}, nullptr))
+        return nullptr;
+    remembered.push_back(std::move(known));
+    return &remembered.back();
+}
+
+// A range [first, last) as the sort leaves it when all comparisons are false: its first
+// position holds the element that stood at `head`, every other position p the one that stood
+// at base + step * p.
+//
+// The median of three ties is the middle element, swapped to the front as the pivot; the
+// partition then stops at every element from both ends and swaps the pairs until the ends
+// meet, which reverses the rest of the range, and cuts it at first + ceil(length / 2). The old
+// front, swapped to the middle, is reversed onto the cut: so each part again holds one element
+// at its first position and an affine run after it. The right part is done by recursion, the
+// left one by the loop, as in the sort.
+bool PartitionTies(std::int64_t first, std::int64_t last, std::int64_t depth, std::int64_t head,
+                   std::int64_t base, std::int64_t step, const TiedColumns& columns,
+                   std::vector<Remembered>* remembered)
 {
     while (last - first > InsertionRange) {
+        if (remembered && last - first <= RememberedRange) {
+            const Remembered* known = Remember(last - first, depth, *remembered);
+            if (!known)
+                return false;
+            const std::int64_t origin = base + step * first;
+            for (const TiedColumn& column : columns) {
+                for (std::size_t i = 0; i < known->order.size(); ++i) {
+                    const int from = known->order[i];
+                    column.to[first + std::int64_t(i)] =
+                        from == 0 ? column.from[head] : column.from[origin + step * from];
+                }
+            }
+            return true;
+        }
         if (depth == 0)
             return false;
         --depth;
@@ -33,7 +92,7 @@ bool PartitionTies(std::int64_t first, std::int64_t last, std::int64_t depth, st
         base += step * (first + last);
         step = -step;
         const std::int64_t cut = first + (last - first + 1) / 2;
-        if (!PartitionTies(cut, last, depth, oldHead, base, step, columns))
+        if (!PartitionTies(cut, last, depth, oldHead, base, step, columns, remembered))
             return false;
         last = cut;
     }
@@ -60,7 +119,8 @@ bool SortTied(std::size_t n, const TiedColumns& columns)
     std::int64_t log2 = 0;
     while ((std::size_t(2) << log2) <= n)
         ++log2;
-    return PartitionTies(0, std::int64_t(n), 2 * log2, 0, 0, 1, columns);
+    std::vector<Remembered> remembered;
+    return PartitionTies(0, std::int64_t(n), 2 * log2, 0, 0, 1, columns, &remembered);
 }
 
 bool TiedSortOrder(std::size_t n, std::vector<int>& order)
