@@ -116,7 +116,8 @@ private:
         m_tiedFree = m_tiedFree || AllEqual(m_free);
         m_tiedChannels = m_tiedChannels || AllEqual(m_freeChannels);
         m_column.resize(n);
-        m_channelColumn.resize(n);
+        // Tied channels stay where they are: all are the same.
+        m_channelColumn.resize(m_tiedChannels ? 0 : n);
         const bool moved =
             m_tiedFree &&
             (m_tiedChannels ? SortTied(n, {{m_run.data(), m_column.data()}})
