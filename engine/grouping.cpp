@@ -128,7 +128,8 @@ private:
             if (!m_tiedChannels)
                 m_freeChannels.swap(m_channelColumn);
         } else {
-            std::vector<Spare> entries(n);
+            std::vector<Spare>& entries = m_entries;
+            entries.resize(n);
             for (std::size_t i = 0; i < n; ++i)
                 entries[i] = {m_run[i], m_free[i], m_freeChannels[i]};
             std::sort(entries.begin(), entries.end());
@@ -199,6 +200,7 @@ private:
     bool m_tiedChannels = false;
     std::vector<int> m_column;
     std::vector<int> m_channelColumn;
+    std::vector<Spare> m_entries;
 };
 
 CalIPCInfo Placed(const CalIPCInfo& type, int count)

@@ -119,8 +119,10 @@ bool SortTied(std::size_t n, const TiedColumns& columns)
     std::int64_t log2 = 0;
     while ((std::size_t(2) << log2) <= n)
         ++log2;
+    // Short lists have too few ranges of one length to gain from remembering their order.
     std::vector<Remembered> remembered;
-    return PartitionTies(0, std::int64_t(n), 2 * log2, 0, 0, 1, columns, &remembered);
+    return PartitionTies(0, std::int64_t(n), 2 * log2, 0, 0, 1, columns,
+                         std::int64_t(n) > 4 * RememberedRange ? &remembered : nullptr);
 }
 
 bool TiedSortOrder(std::size_t n, std::vector<int>& order)
