@@ -28,6 +28,9 @@ struct PlanArgs
     bool version = false;
     // The recorder models besides the built-in ones: a catalogue's or a plan's.
     CalModelList models;
+    // With --plan: where each camera type's first and second bit rate came from ("estimated:
+    // <settings>" or "typed"), by type number - 1; empty when no bit rate was estimated.
+    QList<QStringList> bitRateSources;
 
     bool has(const QString& name) const { return values.contains(name); }
     QString value(const QString& name) const { return values.value(name).value(0); }

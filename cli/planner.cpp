@@ -84,6 +84,9 @@ const QStringList JsonKeyOrder{QStringLiteral("id"),
                                QStringLiteral("storageReservePercent"),
                                QStringLiteral("hotSpares"),
                                QStringLiteral("bandwidthReservePercent"),
+                               QStringLiteral("bitRateSources"),
+                               QStringLiteral("first"),
+                               QStringLiteral("second"),
                                QStringLiteral("kbps"),
                                QStringLiteral("low"),
                                QStringLiteral("high"),
@@ -390,6 +393,19 @@ bool ApplyPlanFile(PlanArgs& args, QString& error)
                                .arg(ParseBitRate(camera.secondBitRate))
                                .arg(camera.count);
         args.values[QStringLiteral("camera")] = cameras;
+        // The settings the plan's bit rates were estimated from go with the result.
+        const auto source = [](const PlanStreamEstimate& estimate) {
+            return estimate ? QStringLiteral("estimated: ") + DescribeStream(*estimate)
+                            : QStringLiteral("typed");
+        };
+        bool estimated = false;
+        for (const PlanCamera& camera : read.plan.cameras)
+            estimated = estimated || camera.firstEstimate || camera.secondEstimate;
+        for (const PlanCamera& camera : read.plan.cameras) {
+            if (estimated)
+                args.bitRateSources
+                    << QStringList{source(camera.firstEstimate), source(camera.secondEstimate)};
+        }
         if (args.has(QStringLiteral("storage"))) {
             // As option values, so they take the options' own way through the checks.
             const CalStorageInputs& storage = read.plan.storage;
@@ -784,6 +800,14 @@ PlanResult PlanRecorders(const PlanArgs& args)
                            {QStringLiteral("lines"), lineItems}};
         if (reserve > 0)
             result.insert(QStringLiteral("bandwidthReservePercent"), reserve);
+        if (!args.bitRateSources.isEmpty()) {
+            QJsonArray sources;
+            for (qsizetype i = 0; i < args.bitRateSources.size(); ++i)
+                sources.append(QJsonObject{{QStringLiteral("type"), int(i) + 1},
+                                           {QStringLiteral("first"), args.bitRateSources[i][0]},
+                                           {QStringLiteral("second"), args.bitRateSources[i][1]}});
+            result.insert(QStringLiteral("bitRateSources"), sources);
+        }
         if (daysKept) {
             result.insert(QStringLiteral("daysKept"), daysJson(siteDays));
             result.insert(QStringLiteral("disksPerNvr"), disksPerNvr);
@@ -813,6 +837,13 @@ PlanResult PlanRecorders(const PlanArgs& args)
         out = QStringLiteral("model: %1, %2\nrecorders: %3\n")
                   .arg(model.name, Plural(disabled, "disabled channel", "disabled channels"))
                   .arg(total);
+        for (qsizetype i = 0; i < args.bitRateSources.size(); ++i) {
+            const QString name = names.value(i);
+            out += QStringLiteral("type %1%2 bit rates: first %3; second %4\n")
+                       .arg(i + 1)
+                       .arg(name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name),
+                            args.bitRateSources[i][0], args.bitRateSources[i][1]);
+        }
         if (daysKept)
             out += QStringLiteral("days kept: %1 with %2 of %3 TB per recorder (the shortest "
                                   "line)\n")

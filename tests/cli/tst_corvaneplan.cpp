@@ -293,6 +293,16 @@ void TestCorvanePlan::exactOutput_data()
     QTest::newRow("cameras with bandwidth kept free")
         << "cameras --first 2M --second 512k --recorder NR-C32V=3 --bandwidth-reserve 25"
         << "cameras: 72\n";
+    // The plan's names, and the settings its first type's first bit rate was estimated from;
+    // 3 x (4715 + 582) + 2 x 1024 = 17,939 kbps.
+    QTest::newRow("plan with names and an estimated bit rate")
+        << "recorders --plan PLANS/estimated.corvane"
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 1\n"
+           "type 1 (Dock) bit rates: first estimated: 4 MP, H.265, 15 fps, normal quality, busy "
+           "scene; second typed\n"
+           "type 2 bit rates: first typed; second typed\n"
+           "1 recorder: type 1 (Dock) x 3, type 2 x 2\n"
+           "  load: 5 of 8 channels, 17939 of 20480 kbps (87.5 %)\n";
     QTest::newRow("storage with nothing to place, defaults")
         << "recorders --model NR-K8Y --camera 0,0,5 --json --storage"
         << "{\"model\": \"NR-K8Y\", \"disabledChannels\": 0, \"recorders\": 0, \"lines\": [], "
