@@ -10,6 +10,7 @@
 #include "engine/bitrate.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
+#include "plan/pagestate.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -47,12 +48,25 @@ struct CameraType
     int count = 0;
 };
 
-// FIRST,SECOND,COUNT of an accepted --camera: the count after the last comma, the bit rates
-// split at the one comma that leaves two valid ones (a remark may hold commas); white space
-// around a field is not part of it.
+// [NAME=]FIRST,SECOND,COUNT of an accepted --camera: a name ends at the last "=" outside
+// parentheses and holds no control character; then the count after the last comma, the bit
+// rates split at the one comma that leaves two valid ones (a remark may hold commas); white
+// space around a field is not part of it.
 static bool ReadCamera(const QString& given, CameraType& type)
 {
-    const QStringList parts = given.split(QLatin1Char(','));
+    int depth = 0;
+    qsizetype equals = -1;
+    for (qsizetype i = 0; i < given.size(); ++i) {
+        if (given[i] == QLatin1Char('('))
+            ++depth;
+        else if (given[i] == QLatin1Char(')') && depth > 0)
+            --depth;
+        else if (given[i] == QLatin1Char('=') && depth == 0)
+            equals = i;
+    }
+    if (!IsValidCameraName(given.left(std::max<qsizetype>(equals, 0)).trimmed()))
+        return false;
+    const QStringList parts = given.mid(equals + 1).split(QLatin1Char(','));
     if (parts.size() < 3)
         return false;
     const QStringList rates = parts.mid(0, parts.size() - 1);
