@@ -80,6 +80,10 @@ struct CalNVRDataRecord
     CalStorageInputs storageInputs;
     std::vector<CalStorage> lineStorage; // one recorder of each line of usedList
     CalStorage siteStorage;
+    // With the days kept asked for (storageInputs.goal): one recorder of each line, and the
+    // site's shortest; empty otherwise.
+    std::vector<CalDaysKept> lineDaysKept;
+    CalDaysKept siteDaysKept;
 };
 
 extern CalNVRDataRecord CalNVRData;

@@ -412,6 +412,8 @@ int RunNVRCalculation(CalNVRDataRecord& data)
     data.nvrTotal = total;
     data.lineStorage.clear();
     data.siteStorage = CalStorage{};
+    data.lineDaysKept.clear();
+    data.siteDaysKept = CalDaysKept{};
     if (!data.storageRates.empty())
         ResultStorage(data);
     return total;
@@ -424,6 +426,9 @@ void ResultStorage(CalNVRDataRecord& data)
     nvrCounts.reserve(data.usedList.size());
     data.lineStorage.clear();
     data.lineStorage.reserve(data.usedList.size());
+    data.lineDaysKept.clear();
+    const bool daysKept = data.storageInputs.goal == CalStorageGoal::DaysKept;
+    std::vector<CalStorageLine> daysLines;
     std::vector<CalStorageCamera> cameras;
     for (const CalNVRUsedByUI& used : data.usedList) {
         cameras.clear();
@@ -440,7 +445,15 @@ void ResultStorage(CalNVRDataRecord& data)
         FitDisks(recorder, data.storageInputs, model.bays, model.largestDiskTB);
         data.lineStorage.push_back(recorder);
         nvrCounts.push_back(used.nvrCount);
+        if (daysKept) {
+            data.lineDaysKept.push_back(
+                RecorderDaysKept(cameras, data.storageInputs, data.storageInputs.disksPerRecorder));
+            daysLines.push_back({used.nvrCount, cameras});
+        }
     }
+    data.siteDaysKept =
+        daysKept ? SiteDaysKept(daysLines, data.storageInputs, data.storageInputs.disksPerRecorder)
+                 : CalDaysKept{};
     data.siteStorage = CheckStorageInputs(data.storageInputs) == CalStorageInput::None
                            ? SumSiteStorage(data.lineStorage, nvrCounts)
                            : CalStorage();

@@ -85,8 +85,15 @@ std::vector<int> CalDiskSizesTB()
 
 CalStorageInput CheckStorageInputs(const CalStorageInputs& inputs)
 {
-    if (inputs.retentionDays < CalMinRetentionDays || inputs.retentionDays > CalMaxRetentionDays)
+    if (inputs.goal != CalStorageGoal::Disks && inputs.goal != CalStorageGoal::DaysKept)
+        return CalStorageInput::Goal;
+    const bool daysKept = inputs.goal == CalStorageGoal::DaysKept;
+    if (!daysKept &&
+        (inputs.retentionDays < CalMinRetentionDays || inputs.retentionDays > CalMaxRetentionDays))
         return CalStorageInput::RetentionDays;
+    if (daysKept && (inputs.disksPerRecorder < CalMinDisksPerRecorder ||
+                     inputs.disksPerRecorder > CalMaxDisksPerRecorder))
+        return CalStorageInput::DisksPerRecorder;
     if (inputs.hoursPerDay < CalMinHoursPerDay || inputs.hoursPerDay > CalMaxHoursPerDay)
         return CalStorageInput::HoursPerDay;
     if (inputs.recordedPercent < CalMinRecordedPercent ||
@@ -102,6 +109,11 @@ CalStorageInput CheckStorageInputs(const CalStorageInputs& inputs)
         return CalStorageInput::StorageReserve;
     if (!IsHotSpares(inputs.hotSpares))
         return CalStorageInput::HotSpares;
+    if (daysKept && inputs.diskTB == CalDiskSmallestFits)
+        return CalStorageInput::DaysKeptDiskSize;
+    if (daysKept &&
+        !SplitDisks(quint64(inputs.disksPerRecorder), inputs.redundancy, inputs.hotSpares).ok)
+        return CalStorageInput::TooFewDisks;
     return CalStorageInput::None;
 }
 
@@ -199,6 +211,19 @@ CalStorage RecorderStorage(const std::vector<CalStorageCamera>& cameras,
         return result;
     quint64 kbps = 0;
     quint64 kilobits = 0;
+    if (inputs.goal == CalStorageGoal::DaysKept) {
+        // The disks are given: what their data disks hold is the storage.
+        if (!RecordedKbps(cameras, inputs.streams, &kbps))
+            return result;
+        const CalDiskSplit split =
+            SplitDisks(quint64(inputs.disksPerRecorder), inputs.redundancy, inputs.hotSpares);
+        result.ok = true;
+        result.diskTB = inputs.diskTB;
+        result.disks = quint64(inputs.disksPerRecorder);
+        result.kilobits =
+            split.data * UsableKilobitsPerDisk(inputs.diskTB, inputs.storageReservePercent);
+        return result;
+    }
     if (!RecordedKbps(cameras, inputs.streams, &kbps) ||
         !MulChecked(kbps, RecordedSeconds(inputs), &kilobits))
         return result;
@@ -310,6 +335,7 @@ CalDaysKept RecorderDaysKept(const std::vector<CalStorageCamera>& cameras,
     CalDaysKept kept;
     // The retention is what is asked for here, so whatever it holds does not count.
     CalStorageInputs checked = inputs;
+    checked.goal = CalStorageGoal::Disks;
     checked.retentionDays = CalMinRetentionDays;
     if (CheckStorageInputs(checked) != CalStorageInput::None)
         return kept;

@@ -66,9 +66,18 @@ const QStringList& CalRedundancyNames();
 // The disk sizes offered, in TB, ascending.
 std::vector<int> CalDiskSizesTB();
 
+// What the storage inputs ask: the disks a retention needs, or the days given disks keep.
+enum class CalStorageGoal
+{
+    Disks,    // the retention is given
+    DaysKept, // the disks of each recorder are given (disksPerRecorder of diskTB)
+};
+
 struct CalStorageInputs
 {
-    int retentionDays = 30;
+    CalStorageGoal goal = CalStorageGoal::Disks;
+    int retentionDays = 30;   // read only when the disks are asked for
+    int disksPerRecorder = 4; // read only when the days kept are asked for
     int hoursPerDay = 24;
     int recordedPercent = 100; // share of those hours recorded, e.g. for motion recording
     CalStreams streams = CalStreams::FirstOnly;
@@ -79,7 +88,8 @@ struct CalStorageInputs
 
     bool operator==(const CalStorageInputs& o) const
     {
-        return retentionDays == o.retentionDays && hoursPerDay == o.hoursPerDay &&
+        return goal == o.goal && retentionDays == o.retentionDays &&
+               disksPerRecorder == o.disksPerRecorder && hoursPerDay == o.hoursPerDay &&
                recordedPercent == o.recordedPercent && streams == o.streams && diskTB == o.diskTB &&
                redundancy == o.redundancy && storageReservePercent == o.storageReservePercent &&
                hotSpares == o.hotSpares;
@@ -100,6 +110,11 @@ enum class CalStorageInput
     Redundancy,
     StorageReserve,
     HotSpares,
+    Goal,
+    // Asking for the days kept:
+    DisksPerRecorder, // not CalMinDisksPerRecorder to CalMaxDisksPerRecorder
+    DaysKeptDiskSize, // "smallest that fits": the disks are given, so is their size
+    TooFewDisks,      // fewer than the hot spares and the redundancy's smallest set
 };
 CalStorageInput CheckStorageInputs(const CalStorageInputs& inputs);
 
@@ -173,7 +188,8 @@ struct CalDiskSplit
 CalDiskSplit SplitDisks(quint64 disks, CalRedundancy redundancy, int hotSpares);
 
 // What one recorder carrying `cameras` needs. With CalDiskSmallestFits its disks are counted
-// at the largest offered size until FitDisks chooses.
+// at the largest offered size until FitDisks chooses. With the days kept asked for, the disks
+// given instead, and as the amount what their data disks hold after the reserve.
 CalStorage RecorderStorage(const std::vector<CalStorageCamera>& cameras,
                            const CalStorageInputs& inputs);
 

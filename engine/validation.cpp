@@ -9,7 +9,7 @@ QString CalMessage(const char* text)
     return QCoreApplication::translate("CalMessages", text);
 }
 
-QString StorageInputMessage(CalStorageInput input)
+QString StorageInputMessage(CalStorageInput input, const CalStorageInputs& inputs)
 {
     const auto range = [](const char* text, int min, int max) {
         return CalMessage(text).arg(min).arg(max);
@@ -31,6 +31,17 @@ QString StorageInputMessage(CalStorageInput input)
         return range(CalMessages::StorageReserveRange, CalMinStorageReserve, CalMaxStorageReserve);
     case CalStorageInput::HotSpares:
         return range(CalMessages::HotSparesRange, CalMinHotSpares, CalMaxHotSpares);
+    case CalStorageInput::Goal:
+        return CalMessage(CalMessages::StorageChoices);
+    case CalStorageInput::DisksPerRecorder:
+        return range(CalMessages::DisksPerRecorderRange, CalMinDisksPerRecorder,
+                     CalMaxDisksPerRecorder);
+    case CalStorageInput::DaysKeptDiskSize:
+        return CalMessage(CalMessages::DaysKeptDiskSize);
+    case CalStorageInput::TooFewDisks:
+        return CalMessage(CalMessages::TooFewDisks)
+            .arg(inputs.hotSpares)
+            .arg(inputs.hotSpares + SmallestSet(inputs.redundancy));
     }
     return QString();
 }
@@ -44,7 +55,8 @@ QString DaysKeptMessage(const CalDaysKept& kept, const CalStorageInputs& inputs)
     case CalDaysKeptProblem::Inputs: {
         CalStorageInputs checked = inputs;
         checked.retentionDays = CalMinRetentionDays;
-        return StorageInputMessage(CheckStorageInputs(checked));
+        checked.goal = CalStorageGoal::Disks;
+        return StorageInputMessage(CheckStorageInputs(checked), checked);
     }
     case CalDaysKeptProblem::DiskSize:
         return CalMessage(CalMessages::DaysKeptDiskSize);

@@ -126,9 +126,9 @@ QString ModelFieldMessage(CalModelField field, const CalNVRInfo& model);
 // One of the texts above in the user's language.
 QString CalMessage(const char* text);
 
-// What the user is told about the first storage input CheckStorageInputs refuses, in the
-// user's language; empty for CalStorageInput::None.
-QString StorageInputMessage(CalStorageInput input);
+// What the user is told about the first storage input CheckStorageInputs refuses in `inputs`,
+// in the user's language; empty for CalStorageInput::None.
+QString StorageInputMessage(CalStorageInput input, const CalStorageInputs& inputs = {});
 
 // Why the days kept could not be worked out, in the user's language, from the answer and the
 // inputs it was given; empty without a problem and for CalDaysKeptProblem::Cameras, which no

@@ -71,13 +71,15 @@ struct NvrPageState
 {
     QString nvrModel;
     int nvrDisabledChannels = 0;
-    QList<PlanCamera> cameras; // in record order
-    CalStorageInputs storage;  // the defaults for a plan saved before storage existed
+    QList<PlanCamera> cameras;          // in record order
+    CalStorageInputs storage;           // the defaults for a plan saved before storage existed
+    int nvrBandwidthReservePercent = 0; // of each recorder's bandwidth, kept free
 
     bool operator==(const NvrPageState& o) const
     {
         return nvrModel == o.nvrModel && nvrDisabledChannels == o.nvrDisabledChannels &&
-               cameras == o.cameras && storage == o.storage;
+               cameras == o.cameras && storage == o.storage &&
+               nvrBandwidthReservePercent == o.nvrBandwidthReservePercent;
     }
     bool operator!=(const NvrPageState& o) const { return !(*this == o); }
 };
@@ -90,12 +92,14 @@ struct IpcPageState
     QString ipcSecondBitRate;
     PlanStreamEstimate ipcFirstEstimate;
     PlanStreamEstimate ipcSecondEstimate;
+    int ipcBandwidthReservePercent = 0; // of each recorder's bandwidth, kept free
 
     bool operator==(const IpcPageState& o) const
     {
         return recorders == o.recorders && ipcFirstBitRate == o.ipcFirstBitRate &&
                ipcSecondBitRate == o.ipcSecondBitRate && ipcFirstEstimate == o.ipcFirstEstimate &&
-               ipcSecondEstimate == o.ipcSecondEstimate;
+               ipcSecondEstimate == o.ipcSecondEstimate &&
+               ipcBandwidthReservePercent == o.ipcBandwidthReservePercent;
     }
     bool operator!=(const IpcPageState& o) const { return !(*this == o); }
 };

@@ -173,12 +173,15 @@ inline constexpr char DiskTBKey[] = "diskTB";
 inline constexpr char RedundancyKey[] = "redundancy";
 inline constexpr char StorageReserveKey[] = "storageReservePercent";
 inline constexpr char HotSparesKey[] = "hotSpares";
+// Present only when the days kept are asked for.
+inline constexpr char DisksPerNvrKey[] = "disksPerNvr";
+inline constexpr char BandwidthReserveKey[] = "bandwidthReservePercent";
 // The disk-size choice that is no size.
 inline constexpr char SmallestDiskName[] = "smallest";
 const QStringList& StreamNames = CalStreamNames();
 const QStringList& RedundancyNames = CalRedundancyNames();
 
-QString StorageError(CalStorageInput input)
+QString StorageError(CalStorageInput input, const CalStorageInputs& inputs = {})
 {
     const QString where = CPlanFile::tr("the storage inputs of the NVR Calculate page");
     const auto ranged = [&](const char* field, int min, int max) {
@@ -215,6 +218,14 @@ QString StorageError(CalStorageInput input)
         return ranged(StorageReserveKey, CalMinStorageReserve, CalMaxStorageReserve);
     case CalStorageInput::HotSpares:
         return ranged(HotSparesKey, CalMinHotSpares, CalMaxHotSpares);
+    case CalStorageInput::Goal:
+        break; // no file spells the goal but by its disks
+    case CalStorageInput::DisksPerRecorder:
+        return ranged(DisksPerNvrKey, CalMinDisksPerRecorder, CalMaxDisksPerRecorder);
+    case CalStorageInput::DaysKeptDiskSize:
+    case CalStorageInput::TooFewDisks:
+        return CPlanFile::tr("The plan holds an invalid \"%1\" in %2: %3.")
+            .arg(QLatin1String(DisksPerNvrKey), where, StorageInputMessage(input, inputs));
     }
     return QString();
 }
@@ -243,7 +254,11 @@ QString ReadStorage(const QJsonObject& object, CalStorageInputs* inputs)
         {StorageReserveKey, PlanFormat::MaxTypedStorage, &inputs->storageReservePercent,
          CalStorageInput::StorageReserve},
         {HotSparesKey, PlanFormat::MaxTypedStorage, &inputs->hotSpares, CalStorageInput::HotSpares},
+        {DisksPerNvrKey, PlanFormat::MaxTypedStorage, &inputs->disksPerRecorder,
+         CalStorageInput::DisksPerRecorder},
     };
+    if (object.contains(QLatin1String(DisksPerNvrKey)))
+        inputs->goal = CalStorageGoal::DaysKept;
     for (const Number& number : numbers) {
         const QJsonValue value = object.value(QLatin1String(number.key));
         if (number.out == &inputs->diskTB && value.toString() == QLatin1String(SmallestDiskName)) {
@@ -269,6 +284,21 @@ QString ReadStorage(const QJsonObject& object, CalStorageInputs* inputs)
         return StorageError(CalStorageInput::Redundancy);
     inputs->redundancy = CalRedundancy(redundancy);
     return QString();
+}
+
+QString ReserveError(const QString& where)
+{
+    return CPlanFile::tr("The plan holds an invalid \"%1\" in %2 (%3 to %4).")
+        .arg(QLatin1String(BandwidthReserveKey), where)
+        .arg(CalMinBandwidthReserve)
+        .arg(CalMaxBandwidthReserve);
+}
+
+// Absent is none kept free, as in plans saved before the reserve existed.
+bool ReadReserve(const QJsonObject& page, int* percent)
+{
+    const QJsonValue value = page.value(QLatin1String(BandwidthReserveKey));
+    return value.isUndefined() || ReadCount(value, PlanFormat::MaxTypedStorage, percent);
 }
 
 QString NameError(const QString& where)
@@ -362,7 +392,12 @@ QString CheckPlan(const CorvanePlan& plan)
         return CPlanFile::tr("The plan holds more than 1000000 cameras on %1.").arg(nvrPage);
     const CalStorageInput storage = CheckStorageInputs(plan.storage);
     if (storage != CalStorageInput::None)
-        return StorageError(storage);
+        return StorageError(storage, plan.storage);
+    for (const auto& [percent, page] : {std::pair{plan.nvrBandwidthReservePercent, nvrPage},
+                                        std::pair{plan.ipcBandwidthReservePercent, ipcPage}}) {
+        if (!IsValidBandwidthReserve(percent))
+            return ReserveError(page);
+    }
 
     qint64 recorders = 0;
     QSet<QString> models;
@@ -438,9 +473,15 @@ QString CheckPlanHoldable(const CorvanePlan& plan)
           std::pair{storage.hoursPerDay, CalStorageInput::HoursPerDay},
           std::pair{storage.recordedPercent, CalStorageInput::RecordedPercent},
           std::pair{storage.storageReservePercent, CalStorageInput::StorageReserve},
-          std::pair{storage.hotSpares, CalStorageInput::HotSpares}}) {
+          std::pair{storage.hotSpares, CalStorageInput::HotSpares},
+          std::pair{storage.disksPerRecorder, CalStorageInput::DisksPerRecorder}}) {
         if (value < 0 || value > PlanFormat::MaxTypedStorage)
             return StorageError(input);
+    }
+    for (const auto& [percent, page] : {std::pair{plan.nvrBandwidthReservePercent, nvrPage},
+                                        std::pair{plan.ipcBandwidthReservePercent, ipcPage}}) {
+        if (percent < 0 || percent > PlanFormat::MaxTypedStorage)
+            return ReserveError(page);
     }
     // The choices hold only what they offer, valid or not.
     CalStorageInputs choices;
@@ -525,6 +566,8 @@ PlanReadResult ParsePlan(const QByteArray& bytes)
         return Refused(FieldError(nvrWhere, QStringLiteral("model")));
     if (!ReadCount(nvr.value(QLatin1String("disabledChannels")), 1000, &plan.nvrDisabledChannels))
         return Refused(FieldError(nvrWhere, QStringLiteral("disabledChannels")));
+    if (!ReadReserve(nvr, &plan.nvrBandwidthReservePercent))
+        return Refused(ReserveError(nvrWhere));
     const QJsonValue storage = nvr.value(QLatin1String("storage"));
     if (!storage.isUndefined()) {
         if (!storage.isObject())
@@ -583,6 +626,8 @@ PlanReadResult ParsePlan(const QByteArray& bytes)
             return Refused(CountError(RecorderWhere(i)));
         plan.recorders.append(recorder);
     }
+    if (!ReadReserve(ipc, &plan.ipcBandwidthReservePercent))
+        return Refused(ReserveError(ipcWhere));
     if (!ReadString(ipc, "firstBitRate", &plan.ipcFirstBitRate))
         return Refused(FieldError(ipcWhere, QStringLiteral("firstBitRate")));
     if (!ReadString(ipc, "secondBitRate", &plan.ipcSecondBitRate))
@@ -756,6 +801,11 @@ QByteArray SerializePlan(const CorvanePlan& plan)
     out += "    \"nvrCalculate\": {\n";
     out += "        \"model\": " + JsonString(plan.nvrModel) + ",\n";
     out += "        \"disabledChannels\": " + QByteArray::number(plan.nvrDisabledChannels) + ",\n";
+    if (plan.nvrBandwidthReservePercent != 0)
+        out +=
+            "        " +
+            JsonMember(BandwidthReserveKey, QByteArray::number(plan.nvrBandwidthReservePercent)) +
+            ",\n";
     const CalStorageInputs& storage = plan.storage;
     const QList<QByteArray> storageMembers{
         JsonMember(RetentionDaysKey, QByteArray::number(storage.retentionDays)),
@@ -773,12 +823,19 @@ QByteArray SerializePlan(const CorvanePlan& plan)
                                QByteArray::number(storage.storageReservePercent));
     if (storage.hotSpares != 0)
         headroom << JsonMember(HotSparesKey, QByteArray::number(storage.hotSpares));
+    if (storage.goal == CalStorageGoal::DaysKept)
+        headroom << JsonMember(DisksPerNvrKey, QByteArray::number(storage.disksPerRecorder));
     out += "        \"storage\": {" + (storageMembers + headroom).join(", ") + "},\n";
     out += "        \"cameras\": " + JsonRecords(cameras) + "\n";
     out += "    },\n";
     out += "    \"ipcCalculate\": {\n";
     out += "        \"firstBitRate\": " + JsonString(plan.ipcFirstBitRate) + ",\n";
     out += "        \"secondBitRate\": " + JsonString(plan.ipcSecondBitRate) + ",\n";
+    if (plan.ipcBandwidthReservePercent != 0)
+        out +=
+            "        " +
+            JsonMember(BandwidthReserveKey, QByteArray::number(plan.ipcBandwidthReservePercent)) +
+            ",\n";
     if (plan.ipcFirstEstimate)
         out += "        \"firstEstimate\": " + EstimateJson(*plan.ipcFirstEstimate) + ",\n";
     if (plan.ipcSecondEstimate)

@@ -134,6 +134,28 @@ void TestStorage::inputCheck_data()
                                   << CalStorageInput::HotSpares;
     QTest::newRow("-1 hot spares")
         << with([](auto& i) { i.hotSpares = -1; }) << CalStorageInput::HotSpares;
+    // Asking for the days kept reads the disks instead of the retention.
+    const auto days = [&](int disks, auto change) {
+        return with([&](auto& i) {
+            i.goal = CalStorageGoal::DaysKept;
+            i.disksPerRecorder = disks;
+            change(i);
+        });
+    };
+    QTest::newRow("days kept: the retention is not read")
+        << days(1, [](auto& i) { i.retentionDays = 0; }) << None;
+    QTest::newRow("days kept: 0 disks")
+        << days(0, [](auto&) {}) << CalStorageInput::DisksPerRecorder;
+    QTest::newRow("days kept: 255 disks") << days(255, [](auto&) {}) << None;
+    QTest::newRow("days kept: \"smallest that fits\" is no size")
+        << days(4, [](auto& i) { i.diskTB = CalDiskSmallestFits; })
+        << CalStorageInput::DaysKeptDiskSize;
+    QTest::newRow("days kept: two parity and a spare need 5 disks") << days(4, [](auto& i) {
+        i.redundancy = CalRedundancy::DoubleParity;
+        i.hotSpares = 1;
+    }) << CalStorageInput::TooFewDisks;
+    QTest::newRow("goal from a bad number")
+        << with([](auto& i) { i.goal = CalStorageGoal(2); }) << CalStorageInput::Goal;
     QTest::newRow("several bad: the first is named") << with([](auto& i) {
         i.hoursPerDay = 0;
         i.diskTB = 7;
@@ -206,6 +228,14 @@ void TestStorage::recorder_data()
     QTest::newRow("guide: 30 % kept free and a hot spare")
         << GuideLineA() << Kept(24, 100, First, 8, CalRedundancy::SingleParity, 30, 1) << true
         << "18579456000000" << 18.579456 << quint64(6) << QStringLiteral("16.90");
+    // Disks given: 6 of 8 TB, one parity and a spare leave 4 data disks of 8 x 0.9 TB, 28.8 TB
+    // = 28,800,000,000,000 bytes / 2^40 = 26.19 TiB, whatever the cameras record.
+    QTest::newRow("days kept: what the given disks hold") << GuideLineA() << [] {
+        CalStorageInputs inputs = Kept(24, 100, First, 8, CalRedundancy::SingleParity, 10, 1);
+        inputs.goal = CalStorageGoal::DaysKept;
+        inputs.disksPerRecorder = 6;
+        return inputs;
+    }() << true << "28800000000000" << 28.8 << quint64(6) << QStringLiteral("26.19");
     QTest::newRow("negative count refused")
         << Cameras{{1024, 0, 5}, {1024, 0, -1}} << Defaults() << false << "0" << 0.0 << quint64(0)
         << QStringLiteral("0.00");

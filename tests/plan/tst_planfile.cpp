@@ -124,6 +124,12 @@ void TestPlanFile::roundTrip_data()
     storage.storage.storageReservePercent = CalMaxStorageReserve;
     storage.storage.hotSpares = CalMaxHotSpares;
     QTest::newRow("storage inputs at their limits, none a default") << storage;
+    CorvanePlan headroom = SmallPlan();
+    headroom.nvrBandwidthReservePercent = 25;
+    headroom.ipcBandwidthReservePercent = CalMaxBandwidthReserve;
+    headroom.storage.goal = CalStorageGoal::DaysKept;
+    headroom.storage.disksPerRecorder = CalMaxDisksPerRecorder;
+    QTest::newRow("bandwidth kept free on both pages, the days kept asked for") << headroom;
     CorvanePlan own = SmallPlan();
     CalNVRInfo x16(0, QStringLiteral("X-16 \u4e3b"), 16, 2, 160000);
     x16.bays = 4;
@@ -175,7 +181,9 @@ void TestPlanFile::roundTrip()
     const qsizetype models = qsizetype(plan.models.size());
     QCOMPARE(text.count('\n'), 15 + (cameras ? cameras + 1 : 0) + (recorders ? recorders + 1 : 0) +
                                    (models ? models + 2 : 0) + (plan.ipcFirstEstimate ? 1 : 0) +
-                                   (plan.ipcSecondEstimate ? 1 : 0));
+                                   (plan.ipcSecondEstimate ? 1 : 0) +
+                                   (plan.nvrBandwidthReservePercent ? 1 : 0) +
+                                   (plan.ipcBandwidthReservePercent ? 1 : 0));
     QVERIFY(text.contains("\n        \"model\": \"" + plan.nvrModel.toUtf8() + "\""));
 }
 
@@ -296,6 +304,17 @@ void TestPlanFile::refusals_data()
     QTest::newRow("0 % recorded") << storage("recordedPercent", 0) << "\"recordedPercent\"" << true;
     QTest::newRow("101 % recorded") << storage("recordedPercent", 101) << "(1 to 100)" << true;
     QTest::newRow("five hot spares") << storage("hotSpares", 5) << "\"hotSpares\"" << true;
+    QTest::newRow("no disks per recorder") << storage("disksPerNvr", 0) << "(1 to 255)" << true;
+    QTest::newRow("too few disks for two parity disks")
+        << SmallWith("nvrCalculate/storage",
+                     QJsonObject{{"disksPerNvr", 3}, {"redundancy", "parity2"}})
+        << "\"disksPerNvr\" in the storage inputs of the NVR Calculate page: Too few disks" << true;
+    QTest::newRow("51 % of the bandwidth kept free")
+        << SmallWith("ipcCalculate/bandwidthReservePercent", 51)
+        << "invalid \"bandwidthReservePercent\" in the IPC Calculate page (0 to 50)" << true;
+    QTest::newRow("bandwidth kept free as text")
+        << SmallWith("nvrCalculate/bandwidthReservePercent", QStringLiteral("25"))
+        << "\"bandwidthReservePercent\" in the NVR Calculate page" << false;
     QTest::newRow("31 % kept free on the disks")
         << storage("storageReservePercent", 31) << "(0 to 30)" << true;
     QTest::newRow("disk size not offered")
