@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QToolButton>
@@ -100,6 +101,18 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     grid->addLayout(modelRow, 1, 1);
     m_pStorage = new CStorageInputs(grid, ui->m_pNVRFrame, this);
     connect(m_pStorage, &CStorageInputs::Changed, this, &CDlgCalNVRNum::StorageInputsChanged);
+    // All settings show from the initial window size on; below it they scroll rather than
+    // squeeze the result, and the field with the focus is scrolled into view.
+    auto* settings = new QScrollArea(this);
+    settings->setObjectName(QStringLiteral("m_pSettingsScroll"));
+    settings->setFrameShape(QFrame::NoFrame);
+    settings->setWidgetResizable(true);
+    settings->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    settings->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    const int at = ui->verticalLayout->indexOf(ui->m_pNVRFrame);
+    ui->verticalLayout->removeWidget(ui->m_pNVRFrame);
+    settings->setWidget(ui->m_pNVRFrame);
+    ui->verticalLayout->insertWidget(at, settings);
 
     // The site's storage, under the recorder total.
     m_pStorageTotalLabel = new QLabel(ui->m_pResult);
@@ -206,6 +219,7 @@ NvrPageState CDlgCalNVRNum::State() const
     state.nvrModel = ui->m_pNVRCombo->currentText();
     state.nvrDisabledChannels = ui->m_pChannelNumCombo->currentText().toInt();
     state.storage = m_pStorage->Inputs();
+    state.nvrBandwidthReservePercent = m_pStorage->BandwidthReserve();
     return state;
 }
 
@@ -244,6 +258,7 @@ void CDlgCalNVRNum::SetState(const NvrPageState& state)
     if (channels >= 0)
         ui->m_pChannelNumCombo->setCurrentIndex(channels);
     m_pStorage->SetInputs(state.storage);
+    m_pStorage->SetBandwidthReserve(state.nvrBandwidthReservePercent);
     if (outer) {
         m_bSettingState = false;
         NoteChange();
@@ -313,20 +328,39 @@ QWidget* CDlgCalNVRNum::ResultView() const
     return ui->m_pGroupTableResult;
 }
 
-QString CDlgCalNVRNum::LineStorageText(const CalStorage& storage) const
+QStringList CDlgCalNVRNum::LineStorageTexts(std::size_t line) const
 {
-    // Under "smallest that fits" the lines' disk sizes differ, so each says its own.
-    QString text = m_resultDiskTB == CalDiskSmallestFits
-                       ? tr("Each NVR: %1 TB, disks: %2 of %3 TB")
-                             .arg(ScreenTerabytes(storage.kilobits))
-                             .arg(GroupedNumber(storage.disks))
-                             .arg(storage.diskTB)
-                       : tr("Each NVR: %1 TB, disks: %2")
-                             .arg(ScreenTerabytes(storage.kilobits))
-                             .arg(GroupedNumber(storage.disks));
+    const CalStorage& storage = m_lineStorage.at(line);
+    QStringList texts;
+    if (line < m_lineDaysKept.size()) {
+        texts << tr("Each NVR: %1 disks of %2 TB hold %3")
+                     .arg(GroupedNumber(storage.disks))
+                     .arg(storage.diskTB)
+                     .arg(ScreenStorage(storage.kilobits))
+              << tr("Keeps: %1").arg(DaysKeptText(m_lineDaysKept[line]));
+    } else if (m_resultDiskTB == CalDiskSmallestFits) {
+        // Under "smallest that fits" the lines' disk sizes differ, so each says its own.
+        texts << tr("Each NVR: %1, disks: %2 of %3 TB")
+                     .arg(ScreenStorage(storage.kilobits))
+                     .arg(GroupedNumber(storage.disks))
+                     .arg(storage.diskTB);
+    } else {
+        texts << tr("Each NVR: %1, disks: %2")
+                     .arg(ScreenStorage(storage.kilobits))
+                     .arg(GroupedNumber(storage.disks));
+    }
+    // On a row of its own, so that it fits the result panel's width.
     const QString bays = BaysText(storage);
-    // On a line of its own, so that it fits the result panel's width.
-    return bays.isEmpty() ? text : text + QLatin1Char('\n') + bays;
+    if (!bays.isEmpty())
+        texts << bays;
+    return texts;
+}
+
+QString CDlgCalNVRNum::DaysKeptText(const CalDaysKept& kept)
+{
+    if (kept.unlimited)
+        return tr("for ever, nothing is recorded");
+    return kept.days == 1 ? tr("1 day") : tr("%1 days").arg(GroupedNumber(qint64(kept.days)));
 }
 
 QString CDlgCalNVRNum::BaysText(const CalStorage& storage) const
@@ -353,6 +387,9 @@ QStringList CDlgCalNVRNum::LoadTexts(const CalLineLoad& load) const
 {
     QString use = tr("Bandwidth use: %1 %")
                       .arg(BandwidthUsePercent(load.bandwidthUsed, load.bandwidth), 0, 'f', 1);
+    // Of the whole bandwidth, so that the share kept free shows as what is left.
+    if (load.usableBandwidth < load.bandwidth)
+        use += tr(", %1 % kept free").arg(m_resultReserve);
     if (load.limit == CalLineLoad::Channels)
         use += tr(", full: channels");
     else if (load.limit == CalLineLoad::Bandwidth)
@@ -384,14 +421,22 @@ void CDlgCalNVRNum::ShowStorageTotal(bool shown)
         m_pStorageTotalLabel->hide();
         return;
     }
-    QString text = m_siteStorage.diskTB > 0 || m_siteStorage.disks == 0
-                       ? tr("Storage: %1 TB, disks: %2 (%3 TB each)")
-                             .arg(ScreenTerabytes(m_siteStorage.kilobits))
-                             .arg(GroupedNumber(m_siteStorage.disks))
-                             .arg(m_siteStorage.diskTB > 0 ? m_siteStorage.diskTB : m_resultDiskTB)
-                       : tr("Storage: %1 TB, disks: %2 (sizes per line)")
-                             .arg(ScreenTerabytes(m_siteStorage.kilobits))
-                             .arg(GroupedNumber(m_siteStorage.disks));
+    QString text;
+    if (m_resultGoal == CalStorageGoal::DaysKept)
+        text = tr("Disks: %1 (%2 TB each), holding %3<br/>The shortest kept: %4")
+                   .arg(GroupedNumber(m_siteStorage.disks))
+                   .arg(m_resultDiskTB)
+                   .arg(ScreenStorage(m_siteStorage.kilobits))
+                   .arg(DaysKeptText(m_siteDaysKept));
+    else if (m_siteStorage.diskTB > 0 || m_siteStorage.disks == 0)
+        text = tr("Storage: %1, disks: %2 (%3 TB each)")
+                   .arg(ScreenStorage(m_siteStorage.kilobits))
+                   .arg(GroupedNumber(m_siteStorage.disks))
+                   .arg(m_siteStorage.diskTB > 0 ? m_siteStorage.diskTB : m_resultDiskTB);
+    else
+        text = tr("Storage: %1, disks: %2 (sizes per line)")
+                   .arg(ScreenStorage(m_siteStorage.kilobits))
+                   .arg(GroupedNumber(m_siteStorage.disks));
     if (m_siteStorage.linesNotFitting > 0)
         text += QStringLiteral("<br/>") +
                 tr("<font color=\"#c00000\">Result lines whose disks do not fit the %1: %2</font>")
@@ -601,6 +646,7 @@ struct CDlgCalNVRNum::Request
     std::vector<CalIPCInfo> cameras; // those the grouping places
     std::vector<CalStorageCamera> rates;
     CalStorageInputs storage;
+    int reserve = 0; // percent of each recorder's bandwidth kept free
     qint64 total = 0;
     QStringList names; // by id - 1
 };
@@ -622,6 +668,7 @@ bool CDlgCalNVRNum::MakeRequest(Request& request)
         return false;
     }
     request.disabledChannels = ui->m_pChannelNumCombo->currentText().toInt();
+    request.reserve = m_pStorage->BandwidthReserve();
 
     std::vector<CalIPCInfo> rows;
     // Both streams of each type, by id - 1: storage may count only the first.
@@ -646,18 +693,25 @@ bool CDlgCalNVRNum::MakeRequest(Request& request)
     }
 
     std::vector<int> offending;
-    switch (CheckNVRRequest(rows, request.nvr.bandwidth, &offending)) {
+    switch (CheckNVRRequest(rows, request.nvr.bandwidth, &offending, request.reserve)) {
     case CalNVRCheck::TooManyIPCs:
         ShowMessageLabel(m_pRequestLabel, CalMessage(CalMessages::TooManyIPCs));
         return false;
     case CalNVRCheck::BitRateOverBandwidth: {
         QStringList lines;
         for (int id : offending)
-            lines << CalMessage(CalMessages::BandwidthExceeded)
-                         .arg(id)
-                         .arg(rows[std::size_t(id - 1)].bitRate)
-                         .arg(request.nvr.name)
-                         .arg(request.nvr.bandwidth);
+            lines << (request.reserve == 0
+                          ? CalMessage(CalMessages::BandwidthExceeded)
+                                .arg(id)
+                                .arg(rows[std::size_t(id - 1)].bitRate)
+                                .arg(request.nvr.name)
+                                .arg(request.nvr.bandwidth)
+                          : CalMessage(CalMessages::UsableBandwidthExceeded)
+                                .arg(id)
+                                .arg(rows[std::size_t(id - 1)].bitRate)
+                                .arg(request.nvr.name)
+                                .arg(ReservedBandwidth(request.nvr.bandwidth, request.reserve))
+                                .arg(request.reserve));
         ShowMessageLabel(m_pRequestLabel, lines.join(QStringLiteral("<br/>")));
         return false;
     }
@@ -674,6 +728,7 @@ void CDlgCalNVRNum::ShowResult(const CalNVRDataRecord& data, const CalStorageInp
 {
     m_lineStorage = data.lineStorage;
     m_siteStorage = data.ipcList.empty() ? SiteStorage({}, storage) : data.siteStorage;
+    m_resultGoal = storage.goal;
     m_resultDiskTB = storage.diskTB;
     m_resultModel = data.model;
     int smallest = 0;
@@ -683,7 +738,12 @@ void CDlgCalNVRNum::ShowResult(const CalNVRDataRecord& data, const CalStorageInp
     }
     m_lineLoads.clear();
     for (const CalNVRUsedByUI& line : data.usedList)
-        m_lineLoads.push_back(LineLoad(line, data.model, data.disabledChannels, smallest));
+        m_lineLoads.push_back(LineLoad(line, data.model, data.disabledChannels, smallest,
+                                       data.bandwidthReservePercent));
+    m_resultReserve = data.bandwidthReservePercent;
+    m_lineDaysKept = data.lineDaysKept;
+    m_siteDaysKept = data.ipcList.empty() ? SiteDaysKept({}, storage, storage.disksPerRecorder)
+                                          : data.siteDaysKept;
     ResetGroup(data.usedList);
     SetResult(QString::number(data.nvrTotal));
     m_bResultCurrent = true;
@@ -693,6 +753,8 @@ void CDlgCalNVRNum::ClearResult()
 {
     m_lineStorage.clear();
     m_lineLoads.clear();
+    m_lineDaysKept.clear();
+    m_siteDaysKept = CalDaysKept{};
     std::vector<CalNVRUsedByUI> none;
     ResetGroup(none);
     SetResult(QString());
@@ -719,6 +781,7 @@ void CDlgCalNVRNum::Recalculate()
     CalNVRDataRecord data;
     data.model = request.nvr;
     data.disabledChannels = request.disabledChannels;
+    data.bandwidthReservePercent = request.reserve;
     data.ipcList = request.cameras;
     data.storageRates = request.rates;
     data.storageInputs = request.storage;
@@ -749,8 +812,11 @@ void CDlgCalNVRNum::CalNVRNum()
         CalNVRData.groupMap.clear();
         CalNVRData.usedList.clear();
         CalNVRData.lineStorage.clear();
+        CalNVRData.lineDaysKept.clear();
+        CalNVRData.siteDaysKept = CalDaysKept{};
         CalNVRData.model = request.nvr;
         CalNVRData.disabledChannels = request.disabledChannels;
+        CalNVRData.bandwidthReservePercent = request.reserve;
         CalNVRData.nvrTotal = 0;
         ShowResult(CalNVRData, storage);
         return;
@@ -758,6 +824,7 @@ void CDlgCalNVRNum::CalNVRNum()
 
     CalNVRData.model = request.nvr;
     CalNVRData.disabledChannels = request.disabledChannels;
+    CalNVRData.bandwidthReservePercent = request.reserve;
     CalNVRData.ipcList = std::move(request.cameras);
     CalNVRData.storageRates = std::move(request.rates);
     CalNVRData.storageInputs = storage;
@@ -813,13 +880,14 @@ void CDlgCalNVRNum::ResetGroup(const std::vector<CalNVRUsedByUI>& vStruCalNVRuse
             }
         }
         if (storage) {
-            const CalStorage& one = m_lineStorage[at];
             // A line that cannot be built says why on a red row of its own.
-            const QStringList texts = LineStorageText(one).split(QLatin1Char('\n'));
+            const QStringList texts = LineStorageTexts(at);
+            const bool unbuildable = !BaysText(m_lineStorage[at]).isEmpty();
             for (qsizetype i = 0; i < texts.size(); ++i) {
                 auto* row = new QStandardItem(texts[i]);
                 row->setEditable(false);
-                row->setForeground(i == 0 ? QColor(40, 97, 155) : QColor(192, 0, 0));
+                row->setForeground(unbuildable && i + 1 == texts.size() ? QColor(192, 0, 0)
+                                                                        : QColor(40, 97, 155));
                 row->setData(true, CDlgCalNVRNum::StorageRowRole);
                 children.append(row);
             }

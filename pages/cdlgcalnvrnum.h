@@ -88,6 +88,12 @@ public:
     int ResultDiskTB() const { return m_resultDiskTB; }
     // What one recorder of each result line carries of its model, and the model itself.
     const std::vector<CalLineLoad>& ResultLineLoads() const { return m_lineLoads; }
+    // With the days kept asked for: one recorder of each line, and the site's shortest; the
+    // lines' are empty otherwise.
+    const std::vector<CalDaysKept>& ResultLineDaysKept() const { return m_lineDaysKept; }
+    const CalDaysKept& ResultSiteDaysKept() const { return m_siteDaysKept; }
+    // "4 days", or that nothing is recorded, as the tree says it.
+    static QString DaysKeptText(const CalDaysKept& kept);
     const CalNVRInfo& ResultModel() const { return m_resultModel; }
     // A result line's load and, with storage, whether its disks fit, as the tree says them.
     QString LineLoadText(std::size_t line) const;
@@ -134,7 +140,9 @@ private:
     // and the storage inputs are concerned.
     bool CalculateAllowed() const;
     void StorageInputsChanged();
-    QString LineStorageText(const CalStorage& storage) const;
+    // The storage rows of result line `line`; the last says why its disks cannot be built when
+    // they cannot.
+    QStringList LineStorageTexts(std::size_t line) const;
     QStringList LoadTexts(const CalLineLoad& load) const;
     QString BaysText(const CalStorage& storage) const;
     void ShowStorageTotal(bool shown);
@@ -167,6 +175,10 @@ private:
     CalStorage m_siteStorage;
     int m_resultDiskTB;
     std::vector<CalLineLoad> m_lineLoads;
+    std::vector<CalDaysKept> m_lineDaysKept;
+    CalDaysKept m_siteDaysKept;
+    CalStorageGoal m_resultGoal = CalStorageGoal::Disks;
+    int m_resultReserve = 0; // percent of the bandwidth kept free
     CalNVRInfo m_resultModel;
     CalModelList m_models;
     QStringList m_resultNames; // the camera types' names of the result on show, by id - 1

@@ -43,8 +43,39 @@ CStorageInputs::CStorageInputs(QGridLayout* grid, QWidget* frame, QObject* paren
     };
 
     const CalStorageInputs defaults;
+    m_pBandwidthReserveEdit = numberEdit(0, "m_pBandwidthReserveEdit");
+    m_pBandwidthReserveEdit->setToolTip(
+        tr("Each recorder takes cameras up to its bandwidth less this share, which is left for "
+           "growth and bit-rate peaks"));
+    addRow(tr("Bandwidth kept free (%):"), m_pBandwidthReserveEdit);
+
+    // The label of the retention's row asks what is worked out: the disks a retention needs,
+    // or the days given disks keep. Each has its editor, so that both values stay.
+    m_pGoalCombo = choice("m_pGoalCombo");
+    m_pGoalCombo->addItem(tr("Retention (days):"), int(CalStorageGoal::Disks));
+    m_pGoalCombo->addItem(tr("Disks per NVR:"), int(CalStorageGoal::DaysKept));
+    m_pGoalCombo->setItemData(0, tr("Work out the disks each recorder needs for the retention"),
+                              Qt::ToolTipRole);
+    m_pGoalCombo->setItemData(1,
+                              tr("Give the disks of each recorder: the result says how many "
+                                 "days they keep"),
+                              Qt::ToolTipRole);
+    m_pGoalCombo->setToolTip(
+        tr("Work out the disks for a retention, or the days given disks keep"));
+    m_pGoalCombo->setAccessibleName(tr("Storage worked out from"));
     m_pRetentionEdit = numberEdit(defaults.retentionDays, "m_pRetentionEdit");
-    addRow(tr("Retention (days):"), m_pRetentionEdit);
+    m_pRetentionEdit->setAccessibleName(tr("Retention (days)"));
+    m_pDisksEdit = numberEdit(defaults.disksPerRecorder, "m_pDisksEdit");
+    m_pDisksEdit->setAccessibleName(tr("Disks per NVR"));
+    m_pDisksEdit->hide();
+    for (QLineEdit* edit : {m_pRetentionEdit, m_pDisksEdit}) {
+        edit->setMinimumWidth(150);
+        edit->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        grid->addWidget(edit, row, 1);
+    }
+    m_pGoalCombo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    grid->addWidget(m_pGoalCombo, row, 0);
+    ++row;
     m_pHoursEdit = numberEdit(defaults.hoursPerDay, "m_pHoursEdit");
     addRow(tr("Recording hours per day:"), m_pHoursEdit);
     m_pRecordedEdit = numberEdit(defaults.recordedPercent, "m_pRecordedEdit");
@@ -75,9 +106,22 @@ CStorageInputs::CStorageInputs(QGridLayout* grid, QWidget* frame, QObject* paren
     m_pRedundancyCombo->addItem(tr("Two parity disks"), int(CalRedundancy::DoubleParity));
     addRow(tr("Redundancy:"), m_pRedundancyCombo);
 
+    m_pSparesEdit = numberEdit(defaults.hotSpares, "m_pSparesEdit");
+    m_pSparesEdit->setToolTip(
+        tr("Idle disks in each recorder that stand in for a failed one, beside its set"));
+    addRow(tr("Hot spares per NVR:"), m_pSparesEdit);
+    m_pDiskReserveEdit = numberEdit(defaults.storageReservePercent, "m_pDiskReserveEdit");
+    m_pDiskReserveEdit->setToolTip(tr("Space left free on every disk: a disk of 8 TB with 10 % "
+                                      "kept free holds 7.2 TB of video"));
+    addRow(tr("Disk space kept free (%):"), m_pDiskReserveEdit);
+
     // Connected once all are filled: filling a box announces its first choice.
     for (QComboBox* combo : {m_pStreamsCombo, m_pDiskCombo, m_pRedundancyCombo})
         connect(combo, &QComboBox::currentIndexChanged, this, &CStorageInputs::Confirm);
+    connect(m_pGoalCombo, &QComboBox::currentIndexChanged, this, [this] {
+        ShowGoal();
+        Confirm();
+    });
 
     m_pInformation = new QLabel(frame);
     m_pInformation->setObjectName(QStringLiteral("m_pStorageInformation"));
@@ -89,7 +133,11 @@ CStorageInputs::CStorageInputs(QGridLayout* grid, QWidget* frame, QObject* paren
 CalStorageInputs CStorageInputs::Inputs(bool* valid) const
 {
     CalStorageInputs inputs;
+    inputs.goal = CalStorageGoal(m_pGoalCombo->currentData().toInt());
     inputs.retentionDays = m_pRetentionEdit->text().trimmed().toInt();
+    inputs.disksPerRecorder = m_pDisksEdit->text().trimmed().toInt();
+    inputs.hotSpares = m_pSparesEdit->text().trimmed().toInt();
+    inputs.storageReservePercent = m_pDiskReserveEdit->text().trimmed().toInt();
     inputs.hoursPerDay = m_pHoursEdit->text().trimmed().toInt();
     inputs.recordedPercent = m_pRecordedEdit->text().trimmed().toInt();
     // No choice at all reads as a value out of range.
@@ -108,30 +156,80 @@ void CStorageInputs::SetInputs(const CalStorageInputs& inputs)
 {
     // A number equal to the one shown is left as typed ("030" stays).
     for (auto [edit, value] : {std::pair{m_pRetentionEdit, inputs.retentionDays},
+                               std::pair{m_pDisksEdit, inputs.disksPerRecorder},
                                std::pair{m_pHoursEdit, inputs.hoursPerDay},
-                               std::pair{m_pRecordedEdit, inputs.recordedPercent}}) {
+                               std::pair{m_pRecordedEdit, inputs.recordedPercent},
+                               std::pair{m_pSparesEdit, inputs.hotSpares},
+                               std::pair{m_pDiskReserveEdit, inputs.storageReservePercent}}) {
         if (edit->text().trimmed().toInt() != value || edit->text().trimmed().isEmpty())
             edit->setText(QString::number(value));
     }
+    m_pGoalCombo->setCurrentIndex(m_pGoalCombo->findData(int(inputs.goal)));
     m_pStreamsCombo->setCurrentIndex(m_pStreamsCombo->findData(int(inputs.streams)));
     m_pDiskCombo->setCurrentIndex(m_pDiskCombo->findData(inputs.diskTB));
     m_pRedundancyCombo->setCurrentIndex(m_pRedundancyCombo->findData(int(inputs.redundancy)));
 }
 
+int CStorageInputs::BandwidthReserve(bool* valid) const
+{
+    const int percent = m_pBandwidthReserveEdit->text().trimmed().toInt();
+    if (valid)
+        *valid = BandwidthReserveMessage(percent).isEmpty();
+    return percent;
+}
+
+void CStorageInputs::SetBandwidthReserve(int percent)
+{
+    if (m_pBandwidthReserveEdit->text().trimmed().toInt() != percent ||
+        m_pBandwidthReserveEdit->text().trimmed().isEmpty())
+        m_pBandwidthReserveEdit->setText(QString::number(percent));
+}
+
 QList<QPair<QString, QString>> CStorageInputs::InputTexts() const
 {
+    // What was never used is left out, so that a plan without it reads as before.
+    const auto used = [](const QLineEdit* edit) { return edit->text().trimmed().toInt() != 0; };
     QList<QPair<QString, QString>> texts;
-    for (QLineEdit* edit : {m_pRetentionEdit, m_pHoursEdit, m_pRecordedEdit})
+    if (used(m_pBandwidthReserveEdit))
+        texts.append({m_pBandwidthReserveEdit->accessibleName(), m_pBandwidthReserveEdit->text()});
+    QLineEdit* asked = m_pDisksEdit->isHidden() ? m_pRetentionEdit : m_pDisksEdit;
+    for (QLineEdit* edit : {asked, m_pHoursEdit, m_pRecordedEdit})
         texts.append({edit->accessibleName(), edit->text()});
     for (QComboBox* combo : {m_pStreamsCombo, m_pDiskCombo, m_pRedundancyCombo})
         texts.append({combo->accessibleName(), combo->currentText()});
+    for (QLineEdit* edit : {m_pSparesEdit, m_pDiskReserveEdit}) {
+        if (used(edit))
+            texts.append({edit->accessibleName(), edit->text()});
+    }
     return texts;
 }
 
 QList<QWidget*> CStorageInputs::Editors() const
 {
-    return {m_pRetentionEdit, m_pHoursEdit, m_pRecordedEdit,
-            m_pStreamsCombo,  m_pDiskCombo, m_pRedundancyCombo};
+    return {m_pBandwidthReserveEdit,
+            m_pGoalCombo,
+            m_pRetentionEdit,
+            m_pDisksEdit,
+            m_pHoursEdit,
+            m_pRecordedEdit,
+            m_pStreamsCombo,
+            m_pDiskCombo,
+            m_pRedundancyCombo,
+            m_pSparesEdit,
+            m_pDiskReserveEdit};
+}
+
+void CStorageInputs::ShowGoal()
+{
+    const bool daysKept =
+        CalStorageGoal(m_pGoalCombo->currentData().toInt()) == CalStorageGoal::DaysKept;
+    QLineEdit* shown = daysKept ? m_pDisksEdit : m_pRetentionEdit;
+    QLineEdit* hidden = daysKept ? m_pRetentionEdit : m_pDisksEdit;
+    const bool focused = hidden->hasFocus();
+    hidden->hide();
+    shown->show();
+    if (focused)
+        shown->setFocus();
 }
 
 bool CStorageInputs::HasProblem() const
@@ -141,7 +239,10 @@ bool CStorageInputs::HasProblem() const
 
 void CStorageInputs::Confirm()
 {
-    const QString problem = StorageInputMessage(CheckStorageInputs(Inputs()));
+    const CalStorageInputs inputs = Inputs();
+    QString problem = BandwidthReserveMessage(BandwidthReserve());
+    if (problem.isEmpty())
+        problem = StorageInputMessage(CheckStorageInputs(inputs), inputs);
     if (problem.isEmpty())
         m_pInformation->hide();
     else

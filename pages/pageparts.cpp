@@ -139,6 +139,17 @@ QString ScreenTerabytes(quint64 kilobits)
     return UiLocale().toString(StorageTerabytes(kilobits), 'f', 3);
 }
 
+QString ScreenStorage(quint64 kilobits)
+{
+    // The exact text, its whole part grouped as the interface's language groups digits.
+    const QString tib = StorageTebibytesText(kilobits);
+    const qsizetype point = tib.indexOf(QLatin1Char('.'));
+    const QString grouped = GroupedNumber(tib.left(point).toLongLong()) +
+                            UiLocale().decimalPoint() + tib.mid(point + 1);
+    return QCoreApplication::translate("CCalculatorPage", "%1 TB (%2 TiB)")
+        .arg(ScreenTerabytes(kilobits), grouped);
+}
+
 QString PlainMessage(const QLabel* label)
 {
     QString text = label->text();

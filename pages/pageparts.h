@@ -51,6 +51,9 @@ inline constexpr int EstimateKey = Qt::Key_F4;
 
 // An amount of storage in TB as the screen shows it: three decimals, digits grouped.
 QString ScreenTerabytes(quint64 kilobits);
+// The same with the amount in TiB beside it, as recorders and computers count disks:
+// "23.220 TB (21.12 TiB)".
+QString ScreenStorage(quint64 kilobits);
 
 // Puts `text` into a bit-rate box as a user would: picking the matching entry when there is
 // one, typing it otherwise.

@@ -549,8 +549,10 @@ void TestCDlgCalNVRNum::storageFollowsTheRetention()
     QVERIFY(ui.Calculate().chase);
     // 30 days are 2,592,000 s; bytes = kbps x seconds x 125; 8 TB disks, no redundancy.
     QCOMPARE(SortedRows(ui.StorageRows()),
-             QStringList({"Each NVR: 1.659 TB, disks: 1", "Each NVR: 5.640 TB, disks: 1"}));
-    QCOMPARE(page.StorageTotalText(), QStringLiteral("Storage: 7.299 TB, disks: 2 (8 TB each)"));
+             QStringList({"Each NVR: 1.659 TB (1.51 TiB), disks: 1",
+                          "Each NVR: 5.640 TB (5.13 TiB), disks: 1"}));
+    QCOMPARE(page.StorageTotalText(),
+             QStringLiteral("Storage: 7.299 TB (6.64 TiB), disks: 2 (8 TB each)"));
 
     // Every line follows the retention at once, and calculating again changes nothing more.
     const QList<QStringList> blocks = ui.TreeBlocks();
@@ -558,9 +560,10 @@ void TestCDlgCalNVRNum::storageFollowsTheRetention()
     for (int pass = 0; pass < 2; ++pass) {
         QCOMPARE(ui.TreeBlocks(), blocks);
         QCOMPARE(SortedRows(ui.StorageRows()),
-                 QStringList({"Each NVR: 16.921 TB, disks: 3", "Each NVR: 4.977 TB, disks: 1"}));
+                 QStringList({"Each NVR: 16.921 TB (15.39 TiB), disks: 3",
+                              "Each NVR: 4.977 TB (4.53 TiB), disks: 1"}));
         QCOMPARE(page.StorageTotalText(),
-                 QStringLiteral("Storage: 21.897 TB, disks: 4 (8 TB each)"));
+                 QStringLiteral("Storage: 21.897 TB (19.92 TiB), disks: 4 (8 TB each)"));
         if (pass == 0)
             QVERIFY(ui.Calculate().chase);
     }
@@ -571,16 +574,43 @@ void TestCDlgCalNVRNum::storageFollowsTheRetention()
     page.SetModels({own});
     ui.ChooseRecorder(own.name);
     QCOMPARE(ui.Recorder()->currentText(), own.name);
-    QCOMPARE(SortedRows(ui.StorageRows()),
-             QStringList({"Each NVR: 16.921 TB, disks: 3\nneeds 3 disks, the A8-2 holds 2",
-                          "Each NVR: 4.977 TB, disks: 1"}));
+    QCOMPARE(
+        SortedRows(ui.StorageRows()),
+        QStringList({"Each NVR: 16.921 TB (15.39 TiB), disks: 3\nneeds 3 disks, the A8-2 holds 2",
+                     "Each NVR: 4.977 TB (4.53 TiB), disks: 1"}));
     QVERIFY(page.StorageTotalText().contains("disks do not fit the A8-2: 1"));
     // The smallest sizes whose disks fit 2 bays: 10 TB for 16.921 TB, 3 TB for 4.977 TB.
     auto* disk = ui.Child<QComboBox>("m_pDiskCombo");
     disk->setCurrentIndex(disk->findData(CalDiskSmallestFits));
-    QCOMPARE(SortedRows(ui.StorageRows()), QStringList({"Each NVR: 16.921 TB, disks: 2 of 10 TB",
-                                                        "Each NVR: 4.977 TB, disks: 2 of 3 TB"}));
+    QCOMPARE(SortedRows(ui.StorageRows()),
+             QStringList({"Each NVR: 16.921 TB (15.39 TiB), disks: 2 of 10 TB",
+                          "Each NVR: 4.977 TB (4.53 TiB), disks: 2 of 3 TB"}));
     QVERIFY(!page.StorageTotalText().contains("do not fit"));
+
+    // The days given disks keep, at 30 days' inputs otherwise: 4 disks of 8 TB, one a hot
+    // spare, one for parity, 10 % kept free, hold 2 x 7.2 TB = 1.152e11 kbit; a day of
+    // 17408 kbps is 1.504e9 kbit, so 76.6 days keep 76; of 5120 kbps, 260.4 keep 260.
+    ui.ChooseRecorder(QStringLiteral("NR-A8V"));
+    NvrPageState state = page.State();
+    state.storage.goal = CalStorageGoal::DaysKept;
+    state.storage.diskTB = 8;
+    state.storage.redundancy = CalRedundancy::SingleParity;
+    state.storage.hotSpares = 1;
+    state.storage.storageReservePercent = 10;
+    page.SetState(state);
+    QVERIFY(ui.Child<QLineEdit>("m_pDisksEdit")->isVisibleTo(&page));
+    QVERIFY(!ui.Child<QLineEdit>("m_pRetentionEdit")->isVisibleTo(&page));
+    QCOMPARE(SortedRows(ui.StorageRows()),
+             QStringList({"Each NVR: 4 disks of 8 TB hold 14.400 TB (13.10 TiB)\nKeeps: 260 days",
+                          "Each NVR: 4 disks of 8 TB hold 14.400 TB (13.10 TiB)\nKeeps: 76 days"}));
+    QCOMPARE(page.StorageTotalText(),
+             QStringLiteral("Disks: 8 (8 TB each), holding 28.800 TB (26.19 TiB)<br/>The shortest "
+                            "kept: 76 days"));
+    QCOMPARE(page.State(), state);
+    // Too few disks for a spare and a parity set: said, and no result until put right.
+    ui.Child<QLineEdit>("m_pDisksEdit")->setText(QStringLiteral("3"));
+    QVERIFY(ui.Child<QLabel>("m_pStorageInformation")->text().contains("at least 4 disks"));
+    QCOMPARE(ui.Tree()->model()->rowCount(), 0);
 }
 
 void TestCDlgCalNVRNum::estimateWritesTheRecord()

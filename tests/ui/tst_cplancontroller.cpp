@@ -378,8 +378,9 @@ void TestCPlanController::exportAndCopyCarryTheWholeResult()
     for (int i = 0; i < tree.size(); ++i) {
         const CalStorage& each = page->ResultLineStorage()[std::size_t(i)];
         // The tree's own storage row and the copied columns say the same.
-        QCOMPARE(nvr.StorageRows()[i], QStringLiteral("Each NVR: %1 TB, disks: %2")
+        QCOMPARE(nvr.StorageRows()[i], QStringLiteral("Each NVR: %1 TB (%2 TiB), disks: %3")
                                            .arg(readableTB(each.kilobits, 3))
+                                           .arg(StorageTebibytesText(each.kilobits))
                                            .arg(each.disks));
         // One recorder's load: its channels are the cameras the tree lists for it.
         const CalLineLoad& load = page->ResultLineLoads()[std::size_t(i)];
