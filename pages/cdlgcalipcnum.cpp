@@ -11,6 +11,7 @@
 #include "widgets/itemviews/crecordtable.h"
 #include "widgets/itemviews/ctableview.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -75,12 +76,46 @@ CDlgCalIPCNum::CDlgCalIPCNum(QWidget* parent)
         connect(combo, &QComboBox::editTextChanged, this, &CDlgCalIPCNum::NoteChange);
     }
 
+    // The share of each recorder's bandwidth kept free, under the bit rates it applies to.
+    auto* reserveLabel = new QLabel(tr("Bandwidth kept free (%):"), this);
+    m_pReserveEdit = new QLineEdit(QStringLiteral("0"), this);
+    m_pReserveEdit->setObjectName(QStringLiteral("m_pBandwidthReserveEdit"));
+    m_pReserveEdit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\s*[0-9]{0,4}\\s*")), m_pReserveEdit));
+    m_pReserveEdit->setToolTip(
+        tr("Each recorder takes cameras up to its bandwidth less this share, which is left for "
+           "growth and bit-rate peaks"));
+    m_pReserveEdit->setAccessibleName(tr("Bandwidth kept free (%)"));
+    m_pReserveEdit->setFixedSize(ui->m_pFirstBitRateComboBox->maximumSize());
+    SayRefusedInput(m_pReserveEdit);
+    reserveLabel->setBuddy(m_pReserveEdit);
+    m_pReserveLabel = new QLabel(this);
+    m_pReserveLabel->setObjectName(QStringLiteral("m_pReserveInformation"));
+    m_pReserveLabel->setTextFormat(Qt::RichText);
+    m_pReserveLabel->setWordWrap(true);
+    m_pReserveLabel->hide();
+    ui->gridLayout_2->addWidget(reserveLabel, 4, 0);
+    ui->gridLayout_2->addWidget(m_pReserveEdit, 4, 1);
+    ui->gridLayout_2->addWidget(m_pReserveLabel, 5, 0, 1, 2);
+    connect(m_pReserveEdit, &QLineEdit::textChanged, this, [this] {
+        const QString problem = BandwidthReserveMessage(m_pReserveEdit->text().trimmed().toInt());
+        if (problem.isEmpty()) {
+            m_pReserveLabel->hide();
+        } else {
+            ShowMessageLabel(m_pReserveLabel, problem);
+            SetResult(QString());
+        }
+        CalIPCNum();
+        NoteChange();
+    });
+
     setAccessibleName(tr("IPC Calculate"));
     ui->m_pIPCTableView->setAccessibleName(tr("Select NVR"));
     ui->m_pFirstBitRateComboBox->setAccessibleName(tr("First Bit Rate"));
     ui->m_pSecondBitRateComboBox->setAccessibleName(tr("Second Bit Rate"));
     SetResult(QString());
-    m_pRecords->SetTrailingWidgets({ui->m_pFirstBitRateComboBox, ui->m_pSecondBitRateComboBox});
+    m_pRecords->SetTrailingWidgets(
+        {ui->m_pFirstBitRateComboBox, ui->m_pSecondBitRateComboBox, m_pReserveEdit});
     m_pRecords->UpdateRecordWidgets();
 }
 
@@ -109,6 +144,7 @@ IpcPageState CDlgCalIPCNum::State() const
     state.ipcFirstEstimate = BoxEstimate(ui->m_pFirstBitRateComboBox);
     state.ipcSecondEstimate = BoxEstimate(ui->m_pSecondBitRateComboBox);
     state.ipcSecondBitRate = ui->m_pSecondBitRateComboBox->currentText();
+    state.ipcBandwidthReservePercent = m_pReserveEdit->text().trimmed().toInt();
     return state;
 }
 
@@ -145,6 +181,9 @@ void CDlgCalIPCNum::SetState(const IpcPageState& state)
     SetBoxEstimate(ui->m_pFirstBitRateComboBox, state.ipcFirstEstimate);
     EnterComboText(ui->m_pSecondBitRateComboBox, state.ipcSecondBitRate);
     SetBoxEstimate(ui->m_pSecondBitRateComboBox, state.ipcSecondEstimate);
+    if (m_pReserveEdit->text().trimmed().toInt() != state.ipcBandwidthReservePercent ||
+        m_pReserveEdit->text().trimmed().isEmpty())
+        m_pReserveEdit->setText(QString::number(state.ipcBandwidthReservePercent));
     m_bSettingState = false;
 
     ConfirmNumber(QString());
@@ -346,7 +385,7 @@ void CDlgCalIPCNum::CalIPCNum()
     if (m_bSettingState)
         return;
     for (const QLabel* label : {ui->m_pFirstBitRateLabel, ui->m_pSecondBitRateLabel,
-                                ui->m_pNVRMessageLabel, ui->m_pNumberInfoLabel}) {
+                                ui->m_pNVRMessageLabel, ui->m_pNumberInfoLabel, m_pReserveLabel}) {
         if (IsShown(label))
             return;
     }
@@ -378,7 +417,8 @@ void CDlgCalIPCNum::CalIPCNum()
     const int bitRate = ParseBitRate(ui->m_pFirstBitRateComboBox->currentText()) +
                         ParseBitRate(ui->m_pSecondBitRateComboBox->currentText());
     if (!selection.empty() && bitRate > 0)
-        SetResult(QString::number(CalIPCCapacity(selection, bitRate, m_models)));
+        SetResult(QString::number(CalIPCCapacity(selection, bitRate, m_models,
+                                                 m_pReserveEdit->text().trimmed().toInt())));
     else
         SetResult(QStringLiteral("0"));
 }

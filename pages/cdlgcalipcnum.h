@@ -89,6 +89,8 @@ private:
 
     Ui::CDlgCalIPCNumClass* ui;
     CRecordTable* m_pRecords;
+    QLineEdit* m_pReserveEdit;
+    QLabel* m_pReserveLabel;
     CalModelList m_models;
     bool m_bSettingState = false;
 };

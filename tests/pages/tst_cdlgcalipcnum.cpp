@@ -587,6 +587,18 @@ void TestCDlgCalIPCNum::disabledChannelsChangeResult()
     QCOMPARE(Result(), QStringLiteral("80"));
     ChooseItem(ChannelCombo(0), QStringLiteral("4"));
     QCOMPARE(Result(), QStringLiteral("100"));
+    // With all 16 disabled, 32 channels: 40 cameras by bandwidth take 32; with a quarter of
+    // it kept free, 61440 kbps take 30. Out of range, no result rather than a stale one.
+    ChooseItem(ChannelCombo(0), QStringLiteral("16"));
+    QCOMPARE(Result(), QStringLiteral("160"));
+    auto* reserve = m_page->findChild<QLineEdit*>(QStringLiteral("m_pBandwidthReserveEdit"));
+    TypeInto(reserve, QStringLiteral("25"));
+    QCOMPARE(Result(), QStringLiteral("150"));
+    QCOMPARE(m_page->State().ipcBandwidthReservePercent, 25);
+    TypeInto(reserve, QStringLiteral("51"));
+    QVERIFY(Label("m_pReserveInformation")->isVisible());
+    QCOMPARE(Result(), QString());
+    TypeInto(reserve, QStringLiteral("0"));
 
     // Another type starts again from no disabled channels.
     ChooseItem(TypeCombo(0), QStringLiteral("NR-K8Y"));
