@@ -250,9 +250,9 @@ QString StorageTerabytesText(quint64 kilobits);
 // The exact number of bytes in decimal digits, which may exceed 64 bits.
 QString StorageBytesText(quint64 kilobits);
 // The amount in TiB (2^40 bytes, as operating systems count disks) with two decimals, rounded
-// half up, exact however large the amount: "21.12" for 23.22 TB. Only for the screen, beside
-// the TB figure, so that a planner can compare with what a recorder or computer will show;
-// outputs keep TB with six decimals and the exact bytes, from which TiB follow.
+// half up, exact however large the amount: "21.12" for 23.22 TB. Beside every TB figure, so
+// that a planner can compare with what a recorder or computer will show; the TB figure with
+// six decimals and the exact bytes stay the exact amount.
 QString StorageTebibytesText(quint64 kilobits);
 
 #endif

@@ -12,6 +12,12 @@ QString CountText(int count)
     return count == PlanBlankCount ? QString() : QString::number(count);
 }
 
+// Whole days as a number a spreadsheet reads, or "unlimited" when nothing is recorded.
+QString DaysText(const CalDaysKept& kept)
+{
+    return kept.unlimited ? CPlanPages::tr("unlimited") : QString::number(kept.days);
+}
+
 } // namespace
 
 CPlanPages::CPlanPages(CDlgCalNVRNum* nvrPage, CDlgCalIPCNum* ipcPage)
@@ -118,6 +124,9 @@ PlanReportData CPlanPages::ReportData() const
     const std::vector<CalStorage>& lineStorage = m_pNVRPage->ResultLineStorage();
     if (!data.nvrStorageTotal.isEmpty()) {
         data.nvrStorageTB = StorageTerabytesText(m_pNVRPage->ResultSiteStorage().kilobits);
+        data.nvrStorageTiB = StorageTebibytesText(m_pNVRPage->ResultSiteStorage().kilobits);
+        if (nvr.storage.goal == CalStorageGoal::DaysKept)
+            data.nvrDaysKept = DaysText(m_pNVRPage->ResultSiteDaysKept());
         data.nvrDisks = QString::number(m_pNVRPage->ResultSiteStorage().disks);
         data.nvrLinesNotFitting = QString::number(m_pNVRPage->ResultSiteStorage().linesNotFitting);
     }
@@ -131,6 +140,9 @@ PlanReportData CPlanPages::ReportData() const
         // The page keeps the storage of exactly the lines its tree shows.
         if (!data.nvrStorageTotal.isEmpty() && i < lineStorage.size()) {
             line.storageTB = StorageTerabytesText(lineStorage[i].kilobits);
+            line.storageTiB = StorageTebibytesText(lineStorage[i].kilobits);
+            if (i < m_pNVRPage->ResultLineDaysKept().size())
+                line.daysKept = DaysText(m_pNVRPage->ResultLineDaysKept()[i]);
             line.disks = QString::number(lineStorage[i].disks);
             line.diskTB = QString::number(lineStorage[i].diskTB);
             line.bays = m_pNVRPage->LineBaysText(i);
@@ -160,6 +172,8 @@ PlanReportData CPlanPages::ReportData() const
     }
     data.ipcFirstBitRate = ipc.ipcFirstBitRate;
     data.ipcSecondBitRate = ipc.ipcSecondBitRate;
+    if (ipc.ipcBandwidthReservePercent != 0)
+        data.ipcBandwidthReserve = QString::number(ipc.ipcBandwidthReservePercent);
     data.ipcResult = m_pIPCPage->ResultTotal();
     // The figures every result of an own model rests on go with the report.
     QStringList used{nvr.nvrModel};

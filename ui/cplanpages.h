@@ -22,6 +22,10 @@ struct PlanReportData
         int recorders = 0;
         QList<QPair<int, int>> cameras; // camera type (record number), cameras of that type
         QString storageTB;              // one recorder of the line; empty without storage
+        QString storageTiB;             // the same in TiB, two decimals
+        // With the days kept asked for: whole days one recorder's disks keep, or "unlimited"
+        // when nothing is recorded; empty otherwise. storageTB is then what the disks hold.
+        QString daysKept;
         QString disks;
         QString diskTB; // the size of those disks
         QString load;   // one recorder's channels and bandwidth, as the tree says it
@@ -44,12 +48,15 @@ struct PlanReportData
     QList<QPair<QString, QString>> nvrStorageInputs; // name, value as shown
     QString nvrStorageTotal;                         // as shown under the total; may be empty
     QString nvrStorageTB;                            // the site's, for spreadsheets
+    QString nvrStorageTiB;
+    QString nvrDaysKept; // the site's shortest, with the days kept asked for; else empty
     QString nvrDisks;
     QString nvrLinesNotFitting; // result lines whose disks cannot be built; empty without storage
 
     QList<QStringList> ipcRecords; // ID, NVR type, disabled channels, number
     QString ipcFirstBitRate;
     QString ipcSecondBitRate;
+    QString ipcBandwidthReserve; // percent kept free; empty when none
     QString ipcResult;
     // The plan's own models the reported pages use: name, bandwidth (kbps), channels, channels
     // that may be disabled, disk bays, largest disk (TB); "unknown" where not given.

@@ -186,6 +186,13 @@ QString CPlanReport::ProgramVersion()
     return version.isEmpty() ? QStringLiteral(CORVANE_VERSION) : version;
 }
 
+QString CPlanReport::StorageHead(bool perRecorder) const
+{
+    if (m_data.nvrDaysKept.isEmpty())
+        return perRecorder ? tr("Storage per NVR (TB)") : tr("Storage (TB)");
+    return perRecorder ? tr("Disks of each NVR hold (TB)") : tr("All disks hold (TB)");
+}
+
 QString CPlanReport::Title() const
 {
     return tr("Corvane Tool plan report");
@@ -237,8 +244,11 @@ QByteArray CPlanReport::Csv() const
         for (const QStringList& record : m_data.nvrRecords)
             lines << Join(record, comma);
         lines << Join({tr("Need NVR (tai)"), plain(m_data.nvrTotal)}, comma);
+        if (!m_data.nvrDaysKept.isEmpty())
+            lines << Join({tr("Shortest days kept"), m_data.nvrDaysKept}, comma);
         if (!m_data.nvrStorageTB.isEmpty())
-            lines << Join({tr("Storage (TB)"), plain(m_data.nvrStorageTB)}, comma)
+            lines << Join({StorageHead(false), plain(m_data.nvrStorageTB)}, comma)
+                  << Join({tr("Storage (TiB)"), m_data.nvrStorageTiB}, comma)
                   << Join({tr("Disks"), plain(m_data.nvrDisks)}, comma)
                   << Join({tr("Result lines whose disks do not fit"),
                            plain(m_data.nvrLinesNotFitting)},
@@ -253,8 +263,10 @@ QByteArray CPlanReport::Csv() const
         for (const QStringList& record : m_data.ipcRecords)
             lines << Join(record, comma);
         lines << Join({tr("First Bit Rate"), m_data.ipcFirstBitRate}, comma)
-              << Join({tr("Second Bit Rate"), m_data.ipcSecondBitRate}, comma)
-              << Join({tr("Need IPC (tai)"), plain(m_data.ipcResult)}, comma);
+              << Join({tr("Second Bit Rate"), m_data.ipcSecondBitRate}, comma);
+        if (!m_data.ipcBandwidthReserve.isEmpty())
+            lines << Join({tr("Bandwidth kept free (%)"), m_data.ipcBandwidthReserve}, comma);
+        lines << Join({tr("Need IPC (tai)"), plain(m_data.ipcResult)}, comma);
     }
 
     if (!m_data.bitRateSources.isEmpty()) {
@@ -294,9 +306,12 @@ QStringList CPlanReport::NvrLineRows(QChar separator, bool readable) const
         widest = std::max(widest, int(line.cameras.size()));
         storage = storage || !line.storageTB.isEmpty();
     }
+    const bool days = !m_data.nvrDaysKept.isEmpty();
     if (storage)
-        heads << tr("Storage per NVR (TB)") << tr("Disks per NVR") << tr("Disk size (TB)")
-              << tr("Disk bays");
+        heads << StorageHead(true) << tr("Storage per NVR (TiB)") << tr("Disks per NVR")
+              << tr("Disk size (TB)") << tr("Disk bays");
+    if (storage && days)
+        heads << tr("Days kept");
     for (int i = 0; i < widest; ++i)
         heads << tr("IPC Type") << tr("IPC Count(tai)");
     rows << Join(heads, separator);
@@ -309,7 +324,10 @@ QStringList CPlanReport::NvrLineRows(QChar separator, bool readable) const
                            figure(line.bandwidthPercent),
                            line.fullBy};
         if (storage)
-            fields << figure(line.storageTB) << figure(line.disks) << line.diskTB << line.bays;
+            fields << figure(line.storageTB) << figure(line.storageTiB) << figure(line.disks)
+                   << line.diskTB << line.bays;
+        if (storage && days)
+            fields << figure(line.daysKept);
         for (const auto& camera : line.cameras)
             fields << TypeText(camera.first) << figure(QString::number(camera.second));
         rows << Join(fields, separator);
@@ -328,9 +346,11 @@ QString CPlanReport::NvrClipboard() const
                         tr("Need NVR (tai)"),
                         Readable(m_data.nvrTotal)};
     if (!m_data.nvrStorageTB.isEmpty())
-        summary << tr("Storage (TB)") << Readable(m_data.nvrStorageTB) << tr("Disks")
-                << Readable(m_data.nvrDisks) << tr("Result lines whose disks do not fit")
-                << Readable(m_data.nvrLinesNotFitting);
+        summary << StorageHead(false) << Readable(m_data.nvrStorageTB) << tr("Storage (TiB)")
+                << Readable(m_data.nvrStorageTiB) << tr("Disks") << Readable(m_data.nvrDisks)
+                << tr("Result lines whose disks do not fit") << Readable(m_data.nvrLinesNotFitting);
+    if (!m_data.nvrDaysKept.isEmpty())
+        summary << tr("Shortest days kept") << Readable(m_data.nvrDaysKept);
     lines << Join(summary, tab);
     lines << NvrLineRows(tab, true);
 
@@ -354,8 +374,10 @@ QString CPlanReport::IpcClipboard() const
     for (const QStringList& record : m_data.ipcRecords)
         lines << Join(record, tab);
     lines << Join({tr("First Bit Rate"), m_data.ipcFirstBitRate}, tab)
-          << Join({tr("Second Bit Rate"), m_data.ipcSecondBitRate}, tab)
-          << Join({tr("Need IPC (tai)"), Readable(m_data.ipcResult)}, tab);
+          << Join({tr("Second Bit Rate"), m_data.ipcSecondBitRate}, tab);
+    if (!m_data.ipcBandwidthReserve.isEmpty())
+        lines << Join({tr("Bandwidth kept free (%)"), m_data.ipcBandwidthReserve}, tab);
+    lines << Join({tr("Need IPC (tai)"), Readable(m_data.ipcResult)}, tab);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
@@ -380,8 +402,13 @@ QString CPlanReport::HeadHtml() const
     html += Result(tr("Need NVR (tai)"), Readable(m_data.nvrTotal));
     if (!m_data.nvrStorageTB.isEmpty()) {
         html += QStringLiteral("<p>%1%2%3</p>")
-                    .arg(NameValue(tr("Storage (TB)"), Readable(m_data.nvrStorageTB, 3)), Gap,
-                         NameValue(tr("Disks"), Readable(m_data.nvrDisks)));
+                    .arg(NameValue(StorageHead(false),
+                                   Readable(m_data.nvrStorageTB, 3) +
+                                       tr(" (%1 TiB)").arg(Readable(m_data.nvrStorageTiB))),
+                         Gap, NameValue(tr("Disks"), Readable(m_data.nvrDisks)));
+        if (!m_data.nvrDaysKept.isEmpty())
+            html += QStringLiteral("<p>%1</p>")
+                        .arg(NameValue(tr("Shortest days kept"), Readable(m_data.nvrDaysKept)));
         if (m_data.nvrLinesNotFitting != QLatin1String("0"))
             html += QStringLiteral("<p><font color=\"#c00000\">%1</font></p>")
                         .arg(NameValue(tr("Result lines whose disks do not fit"),
@@ -404,9 +431,15 @@ QString CPlanReport::LineHtml(const PlanReportData::NvrLine& line) const
     if (!line.storageTB.isEmpty()) {
         html += QStringLiteral(
                     "<tr><td colspan=\"2\"><font color=\"#28619b\">%1%2%3%4%5</font></td></tr>")
-                    .arg(NameValue(tr("Storage per NVR (TB)"), Readable(line.storageTB, 3)), Gap,
-                         NameValue(tr("Disks per NVR"), Readable(line.disks)), Gap,
+                    .arg(NameValue(StorageHead(true),
+                                   Readable(line.storageTB, 3) +
+                                       tr(" (%1 TiB)").arg(Readable(line.storageTiB))),
+                         Gap, NameValue(tr("Disks per NVR"), Readable(line.disks)), Gap,
                          NameValue(tr("Disk size (TB)"), line.diskTB));
+        if (!line.daysKept.isEmpty())
+            html +=
+                QStringLiteral("<tr><td colspan=\"2\"><font color=\"#28619b\">%1</font></td></tr>")
+                    .arg(NameValue(tr("Days kept"), Readable(line.daysKept)));
         // A line that cannot be built says so where the customer reads its disks.
         if (!line.bays.isEmpty())
             html += QStringLiteral(
@@ -454,8 +487,11 @@ QString CPlanReport::IpcHtml() const
     QString html = Heading(tr("IPC Calculate"));
     html += Table({tr("ID"), tr("NVR Type"), tr("Disable Channel Number"), tr("Number(tai)")},
                   m_data.ipcRecords);
-    html += Pairs({{tr("First Bit Rate"), m_data.ipcFirstBitRate},
-                   {tr("Second Bit Rate"), m_data.ipcSecondBitRate}});
+    QList<QPair<QString, QString>> inputs{{tr("First Bit Rate"), m_data.ipcFirstBitRate},
+                                          {tr("Second Bit Rate"), m_data.ipcSecondBitRate}};
+    if (!m_data.ipcBandwidthReserve.isEmpty())
+        inputs.append({tr("Bandwidth kept free (%)"), m_data.ipcBandwidthReserve});
+    html += Pairs(inputs);
     return html + Result(tr("Need IPC (tai)"), Readable(m_data.ipcResult));
 }
 

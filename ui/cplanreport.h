@@ -57,6 +57,9 @@ public:
 
 private:
     QString Title() const;
+    // "Storage (TB)", or what given disks hold when the days kept were asked for; per recorder
+    // or for the site.
+    QString StorageHead(bool perRecorder) const;
     // The report's parts: up to the recorder lines, one line, and "IPC Calculate".
     QString HeadHtml() const;
     QString LineHtml(const PlanReportData::NvrLine& line) const;

@@ -356,6 +356,9 @@ void TestCPlanController::exportAndCopyCarryTheWholeResult()
                          QLatin1Char('.') + exact.section(QLatin1Char('.'), 1)
                    : english.toString(exact.toDouble(), 'f', decimals);
     };
+    auto readableTiB = [&english](quint64 kilobits) {
+        return english.toString(StorageTebibytesText(kilobits).toDouble(), 'f', 2);
+    };
 
     // Ctrl+C on the tree: a title line, a column line, then one line per result line.
     QGuiApplication::clipboard()->clear();
@@ -369,9 +372,10 @@ void TestCPlanController::exportAndCopyCarryTheWholeResult()
     QCOMPARE(lines.size(), 2 + tree.size() + 1 + SixTypes.size() + storageInputs.size());
     const QString siteTB = StorageTerabytesText(page->ResultSiteStorage().kilobits);
     QVERIFY2(lines[0].endsWith(
-                 QStringLiteral("\t%1\tStorage (TB)\t%2\tDisks\t%3\tResult lines whose disks do "
-                                "not fit\t0")
+                 QStringLiteral("\t%1\tStorage (TB)\t%2\tStorage (TiB)\t%3\tDisks\t%4\tResult "
+                                "lines whose disks do not fit\t0")
                      .arg(readable(nvr.Result()), readableTB(page->ResultSiteStorage().kilobits, 6),
+                          readableTiB(page->ResultSiteStorage().kilobits),
                           readable(QString::number(page->ResultSiteStorage().disks)))),
              qPrintable(lines[0]));
     QCOMPARE(int(page->ResultLineStorage().size()), tree.size());
@@ -403,6 +407,7 @@ void TestCPlanController::exportAndCopyCarryTheWholeResult()
             : load.limit == CalLineLoad::Bandwidth ? QStringLiteral("bandwidth")
                                                    : QString(),
             readableTB(each.kilobits, 6),
+            readableTiB(each.kilobits),
             readable(QString::number(each.disks)),
             QString::number(each.diskTB),
             QString()};
@@ -436,8 +441,9 @@ void TestCPlanController::exportAndCopyCarryTheWholeResult()
     QVERIFY(report.contains(QStringLiteral("NVR Count(tai): ") +
                             readable(tree[0][0].section(QLatin1Char(':'), 1))));
     // Terabytes to three decimals.
-    QVERIFY2(report.contains(QStringLiteral("Storage (TB): ") +
-                             readableTB(page->ResultSiteStorage().kilobits, 3)),
+    QVERIFY2(report.contains(QStringLiteral("Storage (TB): %1 (%2 TiB)")
+                                 .arg(readableTB(page->ResultSiteStorage().kilobits, 3),
+                                      readableTiB(page->ResultSiteStorage().kilobits))),
              qPrintable(report));
     QVERIFY(report.contains(QStringLiteral("Storage per NVR (TB): ") +
                             readableTB(page->ResultLineStorage()[0].kilobits, 3)));
