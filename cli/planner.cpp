@@ -420,7 +420,16 @@ bool ApplyPlanFile(PlanArgs& args, QString& error)
                 QString::number(storage.hotSpares)};
             for (int i = 0; i < int(std::size(values)); ++i)
                 args.values[StorageOptions[i]] = QStringList{values[i]};
+            // Asking for the days kept, the plan's retention is not read (nor checked).
+            if (storage.goal == CalStorageGoal::DaysKept) {
+                args.values.remove(StorageOptions[0]);
+                args.values[QStringLiteral("disks-per-nvr")] =
+                    QStringList{QString::number(storage.disksPerRecorder)};
+            }
         }
+        if (read.plan.nvrBandwidthReservePercent != 0)
+            args.values[QStringLiteral("bandwidth-reserve")] =
+                QStringList{QString::number(read.plan.nvrBandwidthReservePercent)};
     } else {
         // No recorder records take no cameras, as on the page.
         args.values[QStringLiteral("first")] = QStringList{read.plan.ipcFirstBitRate};
@@ -432,6 +441,9 @@ bool ApplyPlanFile(PlanArgs& args, QString& error)
                          .arg(recorder.disabledChannels)
                          .arg(recorder.count);
         args.values[QStringLiteral("recorder")] = given;
+        if (read.plan.ipcBandwidthReservePercent != 0)
+            args.values[QStringLiteral("bandwidth-reserve")] =
+                QStringList{QString::number(read.plan.ipcBandwidthReservePercent)};
     }
     return true;
 }
@@ -1001,8 +1013,8 @@ QString PlanHelp()
         "\n"
         "  corvane-plan cameras --plan FILE [--json]\n"
         "      The same, from the \"IPC Calculate\" page of a plan saved by the program\n"
-        "      (FILE.corvane): its recorder records and both bit rates. A plan without\n"
-        "      recorder records takes 0 cameras, as the page shows.\n"
+        "      (FILE.corvane): its recorder records, both bit rates and the bandwidth kept\n"
+        "      free. A plan without recorder records takes 0 cameras, as the page shows.\n"
         "\n"
         "  corvane-plan recorders --model NAME [--disable N]\n"
         "                         --camera [NAME=]FIRST,SECOND,COUNT [--camera ...] [--json]\n"
@@ -1017,8 +1029,9 @@ QString PlanHelp()
         "\n"
         "  corvane-plan recorders --plan FILE [--json] [--storage]\n"
         "      The same, from the \"NVR Calculate\" page of a plan: its recorder model,\n"
-        "      disabled channels and camera records; with --storage also the storage and\n"
-        "      disks for the plan's storage inputs (defaults for a plan saved without).\n"
+        "      disabled channels, camera records and bandwidth kept free; with --storage\n"
+        "      also the storage and disks for the plan's storage inputs (defaults for a\n"
+        "      plan saved without), or the days kept when the plan gives the disks.\n"
         "\n"
         "  corvane-plan recorders ... [--storage] [--retention-days N] [--hours-per-day N]\n"
         "                         [--recorded-percent N] [--streams first|both]\n"

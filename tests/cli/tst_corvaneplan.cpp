@@ -185,6 +185,23 @@ void TestCorvanePlan::exactOutput_data()
            "  each: 5.640192 TB, 1 disk\n"
            "1 recorder: type 2 x 5\n  load: 5 of 8 channels, 7680 of 20480 kbps (37.5 %)\n"
            "  each: 1.658880 TB, 1 disk\n";
+    // 25 % of 20,480 kbps kept free leaves 15,360: six cameras of 2048 + 512. Four 2 TB disks,
+    // one a spare and one for parity, 10 % kept free, hold 2 x 1.8 TB = 2.88e10 kbit; 12 h at
+    // 50 % record 21,600 s a day: 15,360 kbps fill 3.318e8 kbit a day (86.8 days), 10,240
+    // kbps 2.212e8 (130.2 days). The plan's retention of 0 is not read.
+    QTest::newRow("plan's bandwidth kept free and days kept")
+        << "recorders --plan PLANS/headroom.corvane --storage"
+        << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
+           "days kept: 86 days with 4 disks of 2 TB per recorder (the shortest line)\n"
+           "1 recorder: type 1 x 6\n"
+           "  load: 6 of 8 channels, 15360 of 20480 kbps (75.0 %), full: bandwidth\n"
+           "  keeps: 86 days\n"
+           "1 recorder: type 1 x 4\n"
+           "  load: 4 of 8 channels, 10240 of 20480 kbps (50.0 %)\n"
+           "  keeps: 130 days\n";
+    // Half of 81,920 kbps kept free: 40,960 take ten 4096 kbps cameras of 16 channels.
+    QTest::newRow("plan's bandwidth kept free, IPC page") << "cameras --plan PLANS/headroom.corvane"
+                                                          << "cameras: 10\n";
     QTest::newRow("plan, IPC page, as models added up")
         << "cameras --plan=PLANS/site.corvane --json"
         << "{\"cameras\": 79}\n";
