@@ -41,6 +41,10 @@
         <source>Bit rate</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 TB (%2 TiB)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CCalendarWidget</name>
@@ -234,6 +238,18 @@
         <source>IPC Calculate</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Bandwidth kept free (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each recorder takes cameras up to its bandwidth less this share, which is left for growth and bit-rate peaks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth kept free (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalIPCNumClass</name>
@@ -345,19 +361,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Storage: %1 TB, disks: %2 (%3 TB each)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Each NVR: %1 TB, disks: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Press &quot;Caculator&quot; for the result of %1 cameras.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Each NVR: %1 TB, disks: %2 of %3 TB</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -374,10 +378,6 @@
     </message>
     <message>
         <source>, full: bandwidth</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Storage: %1 TB, disks: %2 (sizes per line)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -410,6 +410,50 @@
     </message>
     <message>
         <source>What you call this camera type, e.g. &quot;Dock 4K bullets&quot; (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each NVR: %1 disks of %2 TB hold %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each NVR: %1, disks: %2 of %3 TB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each NVR: %1, disks: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>for ever, nothing is recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 % kept free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disks: %1 (%2 TB each), holding %3&lt;br/&gt;The shortest kept: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Storage: %1, disks: %2 (%3 TB each)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Storage: %1, disks: %2 (sizes per line)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -838,6 +882,10 @@
         <source>&quot;%1&quot; is not a whole number from 0 to %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The plan holds an invalid &quot;%1&quot; in %2: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPlanPages</name>
@@ -863,6 +911,10 @@
     </message>
     <message>
         <source>IPC Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unlimited</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1022,6 +1074,38 @@
     </message>
     <message>
         <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disks of each NVR hold (TB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All disks hold (TB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortest days kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Storage (TiB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth kept free (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Storage per NVR (TiB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1 TiB)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1357,6 +1441,58 @@
     </message>
     <message>
         <source>Per result line, the smallest disk size whose disks fit the recorder model&apos;s disk bays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each recorder takes cameras up to its bandwidth less this share, which is left for growth and bit-rate peaks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth kept free (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disks per NVR:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work out the disks each recorder needs for the retention</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the disks of each recorder: the result says how many days they keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work out the disks for a retention, or the days given disks keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Storage worked out from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retention (days)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disks per NVR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idle disks in each recorder that stand in for a failed one, beside its set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hot spares per NVR:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space left free on every disk: a disk of 8 TB with 10 % kept free holds 7.2 TB of video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk space kept free (%):</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

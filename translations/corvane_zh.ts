@@ -41,6 +41,10 @@
         <source>Bit rate</source>
         <translation>码率</translation>
     </message>
+    <message>
+        <source>%1 TB (%2 TiB)</source>
+        <translation>%1 TB（%2 TiB）</translation>
+    </message>
 </context>
 <context>
     <name>CCalendarWidget</name>
@@ -234,6 +238,18 @@
         <source>IPC Calculate</source>
         <translation>IPC 计算</translation>
     </message>
+    <message>
+        <source>Bandwidth kept free (%):</source>
+        <translation>预留带宽（%）：</translation>
+    </message>
+    <message>
+        <source>Each recorder takes cameras up to its bandwidth less this share, which is left for growth and bit-rate peaks</source>
+        <translation>每台录像机只接入到其带宽减去此比例为止，余量留给扩容和码率峰值</translation>
+    </message>
+    <message>
+        <source>Bandwidth kept free (%)</source>
+        <translation>预留带宽（%）</translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalIPCNumClass</name>
@@ -345,20 +361,8 @@
         <translation>NVR 计算</translation>
     </message>
     <message>
-        <source>Storage: %1 TB, disks: %2 (%3 TB each)</source>
-        <translation>存储：%1 TB，硬盘：%2 块（每块 %3 TB）</translation>
-    </message>
-    <message>
-        <source>Each NVR: %1 TB, disks: %2</source>
-        <translation>每台NVR：%1 TB，硬盘：%2 块</translation>
-    </message>
-    <message>
         <source>Press &quot;Caculator&quot; for the result of %1 cameras.</source>
         <translation>请按“计算”得出 %1 台摄像机的结果。</translation>
-    </message>
-    <message>
-        <source>Each NVR: %1 TB, disks: %2 of %3 TB</source>
-        <translation>每台NVR：%1 TB，硬盘：%2 块 %3 TB</translation>
     </message>
     <message>
         <source>needs %1 disks, the %2 holds %3</source>
@@ -375,10 +379,6 @@
     <message>
         <source>, full: bandwidth</source>
         <translation>，已满：带宽</translation>
-    </message>
-    <message>
-        <source>Storage: %1 TB, disks: %2 (sizes per line)</source>
-        <translation>存储：%1 TB，硬盘：%2 块（容量按行而定）</translation>
     </message>
     <message>
         <source>&lt;font color=&quot;#c00000&quot;&gt;Result lines whose disks do not fit the %1: %2&lt;/font&gt;</source>
@@ -411,6 +411,50 @@
     <message>
         <source>What you call this camera type, e.g. &quot;Dock 4K bullets&quot; (optional)</source>
         <translation>此摄像机类型的名称，例如“码头 4K 枪机”（可选）</translation>
+    </message>
+    <message>
+        <source>Each NVR: %1 disks of %2 TB hold %3</source>
+        <translation>每台NVR：%1 块 %2 TB 硬盘可存 %3</translation>
+    </message>
+    <message>
+        <source>Keeps: %1</source>
+        <translation>可保存：%1</translation>
+    </message>
+    <message>
+        <source>Each NVR: %1, disks: %2 of %3 TB</source>
+        <translation>每台NVR：%1，硬盘：%2 块 %3 TB</translation>
+    </message>
+    <message>
+        <source>Each NVR: %1, disks: %2</source>
+        <translation>每台NVR：%1，硬盘：%2 块</translation>
+    </message>
+    <message>
+        <source>for ever, nothing is recorded</source>
+        <translation>无限期，没有录像</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 天</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 天</translation>
+    </message>
+    <message>
+        <source>, %1 % kept free</source>
+        <translation>，预留 %1%</translation>
+    </message>
+    <message>
+        <source>Disks: %1 (%2 TB each), holding %3&lt;br/&gt;The shortest kept: %4</source>
+        <translation>硬盘：%1 块（每块 %2 TB），可存 %3&lt;br/&gt;最短保存：%4</translation>
+    </message>
+    <message>
+        <source>Storage: %1, disks: %2 (%3 TB each)</source>
+        <translation>存储：%1，硬盘：%2 块（每块 %3 TB）</translation>
+    </message>
+    <message>
+        <source>Storage: %1, disks: %2 (sizes per line)</source>
+        <translation>存储：%1，硬盘：%2 块（各行容量不同）</translation>
     </message>
 </context>
 <context>
@@ -838,6 +882,10 @@
         <source>&quot;%1&quot; is not a whole number from 0 to %2</source>
         <translation>“%1”不是 0 到 %2 的整数</translation>
     </message>
+    <message>
+        <source>The plan holds an invalid &quot;%1&quot; in %2: %3.</source>
+        <translation>方案中%2的“%1”无效：%3。</translation>
+    </message>
 </context>
 <context>
     <name>CPlanPages</name>
@@ -864,6 +912,10 @@
     <message>
         <source>IPC Calculate</source>
         <translation>IPC 计算</translation>
+    </message>
+    <message>
+        <source>unlimited</source>
+        <translation>无限期</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1075,38 @@
     <message>
         <source>Record</source>
         <translation>记录</translation>
+    </message>
+    <message>
+        <source>Disks of each NVR hold (TB)</source>
+        <translation>每台NVR硬盘可存（TB）</translation>
+    </message>
+    <message>
+        <source>All disks hold (TB)</source>
+        <translation>全部硬盘可存（TB）</translation>
+    </message>
+    <message>
+        <source>Shortest days kept</source>
+        <translation>最短保存天数</translation>
+    </message>
+    <message>
+        <source>Storage (TiB)</source>
+        <translation>存储（TiB）</translation>
+    </message>
+    <message>
+        <source>Bandwidth kept free (%)</source>
+        <translation>预留带宽（%）</translation>
+    </message>
+    <message>
+        <source>Storage per NVR (TiB)</source>
+        <translation>每台NVR存储（TiB）</translation>
+    </message>
+    <message>
+        <source>Days kept</source>
+        <translation>保存天数</translation>
+    </message>
+    <message>
+        <source> (%1 TiB)</source>
+        <translation>（%1 TiB）</translation>
     </message>
 </context>
 <context>
@@ -1358,6 +1442,58 @@
     <message>
         <source>Per result line, the smallest disk size whose disks fit the recorder model&apos;s disk bays</source>
         <translation>每个结果行选用硬盘数量能装进该录像机型号盘位的最小硬盘容量</translation>
+    </message>
+    <message>
+        <source>Each recorder takes cameras up to its bandwidth less this share, which is left for growth and bit-rate peaks</source>
+        <translation>每台录像机只接入到其带宽减去此比例为止，余量留给扩容和码率峰值</translation>
+    </message>
+    <message>
+        <source>Bandwidth kept free (%):</source>
+        <translation>预留带宽（%）：</translation>
+    </message>
+    <message>
+        <source>Disks per NVR:</source>
+        <translation>每台NVR硬盘（块）：</translation>
+    </message>
+    <message>
+        <source>Work out the disks each recorder needs for the retention</source>
+        <translation>按保存天数计算每台录像机所需硬盘</translation>
+    </message>
+    <message>
+        <source>Give the disks of each recorder: the result says how many days they keep</source>
+        <translation>给定每台录像机的硬盘：结果显示可保存多少天</translation>
+    </message>
+    <message>
+        <source>Work out the disks for a retention, or the days given disks keep</source>
+        <translation>按保存天数计算硬盘，或按给定硬盘计算保存天数</translation>
+    </message>
+    <message>
+        <source>Storage worked out from</source>
+        <translation>存储计算依据</translation>
+    </message>
+    <message>
+        <source>Retention (days)</source>
+        <translation>保存天数</translation>
+    </message>
+    <message>
+        <source>Disks per NVR</source>
+        <translation>每台NVR硬盘（块）</translation>
+    </message>
+    <message>
+        <source>Idle disks in each recorder that stand in for a failed one, beside its set</source>
+        <translation>每台录像机中在阵列之外待命、替换故障硬盘的空闲硬盘</translation>
+    </message>
+    <message>
+        <source>Hot spares per NVR:</source>
+        <translation>每台NVR热备盘（块）：</translation>
+    </message>
+    <message>
+        <source>Space left free on every disk: a disk of 8 TB with 10 % kept free holds 7.2 TB of video</source>
+        <translation>每块硬盘预留的空间：8 TB 硬盘预留 10% 时可存 7.2 TB 录像</translation>
+    </message>
+    <message>
+        <source>Disk space kept free (%):</source>
+        <translation>硬盘预留空间（%）：</translation>
     </message>
 </context>
 <context>
