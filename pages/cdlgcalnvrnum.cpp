@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QToolButton>
@@ -80,7 +81,7 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
         delete spacer;
     }
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setVerticalSpacing(3);
+    grid->setVerticalSpacing(1);
     ui->gridLayout_4->setContentsMargins(9, 5, 9, 5);
     ui->m_pNVRFrame->setMaximumHeight(QWIDGETSIZE_MAX);
     // The plan's own models are one click from the model choice.
@@ -109,6 +110,12 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     settings->setWidgetResizable(true);
     settings->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     settings->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    // The column keeps its width; the settings give up the scroll bar's.
+    settings->setMinimumWidth(ui->m_pNVRFrame->minimumWidth());
+    ui->m_pNVRFrame->setMinimumWidth(ui->m_pNVRFrame->minimumWidth() -
+                                     settings->verticalScrollBar()->sizeHint().width());
+    // Short of room, the tree gives up only a few rows before the settings start to scroll.
+    ui->m_pGroupTableResult->setMinimumHeight(150);
     const int at = ui->verticalLayout->indexOf(ui->m_pNVRFrame);
     ui->verticalLayout->removeWidget(ui->m_pNVRFrame);
     settings->setWidget(ui->m_pNVRFrame);

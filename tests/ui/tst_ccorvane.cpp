@@ -189,7 +189,10 @@ void TestCCorvane::resizeKeepsPanelsAndGrowsTable()
     QWidget* pageWidget = m_window->StackedWidget()->widget(page);
     m_window->StackedWidget()->setCurrentIndex(page);
     auto* table = pageWidget->findChild<QWidget*>(QStringLiteral("m_pIPCTableView"));
-    auto* settings = pageWidget->findChild<QWidget*>(QStringLiteral("m_pNVRFrame"));
+    // The NVR page's settings scroll below the initial size: their column is the scroll area.
+    auto* settings = pageWidget->findChild<QWidget*>(QStringLiteral("m_pSettingsScroll"));
+    if (!settings)
+        settings = pageWidget->findChild<QWidget*>(QStringLiteral("m_pNVRFrame"));
     auto* result = pageWidget->findChild<QWidget*>(QStringLiteral("m_pResult"));
     QVERIFY(table && settings && result);
     auto* content = m_window->findChild<QWidget*>(QStringLiteral("layoutWidget"));
