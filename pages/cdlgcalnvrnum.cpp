@@ -107,6 +107,7 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     auto* settings = new QScrollArea(this);
     settings->setObjectName(QStringLiteral("m_pSettingsScroll"));
     settings->setFrameShape(QFrame::NoFrame);
+    settings->setFocusPolicy(Qt::NoFocus);
     settings->setWidgetResizable(true);
     settings->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     settings->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
