@@ -87,7 +87,9 @@ QWidget* CPlanDetailsDlg::MakeDetailsTab(const PlanDetails& details)
         label->setBuddy(field);
         field->setObjectName(QLatin1String(name));
         field->setAccessibleName(text.chopped(1).trimmed());
-        grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignTop);
+        // Beside a line's text; at the top of the notes.
+        const bool lines = qobject_cast<QPlainTextEdit*>(field) != nullptr;
+        grid->addWidget(label, row, 0, Qt::AlignLeft | (lines ? Qt::AlignTop : Qt::AlignVCenter));
         grid->addWidget(field, row, 1);
         ++row;
         m_pDetailMessages[index] =

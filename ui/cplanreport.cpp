@@ -386,7 +386,8 @@ QString CPlanReport::HeadHtml() const
         html += Pairs(details);
     if (!m_data.details.notes.isEmpty())
         // As typed: its line breaks, and its tabs as the spaces they stand for.
-        html += QStringLiteral("<p>%1:</p><p style=\"white-space:pre-wrap\">%2</p>")
+        html += QStringLiteral("<p style=\"margin-bottom:0\">%1:</p>"
+                               "<p style=\"white-space:pre-wrap; margin-top:2px\">%2</p>")
                     .arg(tr("Notes").toHtmlEscaped(), m_data.details.notes.toHtmlEscaped());
     if (!HasNvrResult())
         return html;
@@ -568,7 +569,9 @@ QString CPlanReport::BillHtml() const
     if (!HasBill())
         return QString();
     QString html = Heading(tr("Bill of materials"));
-    const QList<QStringList> rows = BillRows(true);
+    QList<QStringList> rows = BillRows(true);
+    // The total goes under the table, where its label has the width to be read.
+    const QStringList total = BillPriced() ? rows.takeLast() : QStringList();
     if (!rows.isEmpty()) {
         // Columns that would stay empty are left out: the disks' use without disks, the
         // amounts without a price.
@@ -586,6 +589,9 @@ QString CPlanReport::BillHtml() const
         for (const QStringList& row : rows)
             cells.append(shown(row));
         html += Table(shown(BillHeads()), cells, 2);
+        if (!total.isEmpty())
+            html += QStringLiteral("<p align=\"right\">%1</p>")
+                        .arg(NameValue(total.first(), total.last()));
         if (priced && !m_data.bill->allPriced)
             html +=
                 QStringLiteral("<p>%1</p>")
