@@ -760,6 +760,22 @@ void TestCPlanController::billOfMaterialsEndsTheOutputs()
         sparedLines.mid(sparedLines.indexOf(QStringLiteral("Bill of materials")) + 2),
         QStringList({"Recorder,NR-K16Y,2,,,,1299.50,2599.00", "Disk,8 TB,10,6,2,2,210.00,2100.00",
                      "Camera,1,32,,,,0.00,0.00", "Total,,,,,,,4699.00", QString()}));
+
+    // Amounts beyond what a bill holds: the counts, and why there are no amounts.
+    CalBillResult million;
+    million.model = QStringLiteral("NR-K16Y");
+    million.lines = {{62500, {Ipc(1, 4096, 16)}}};
+    CalUnitPrices dear;
+    dear.recorders[million.model] = CalMaxUnitPrice;
+    dear.cameras[1] = CalMaxUnitPrice;
+    spared.bill = BillOfMaterials({million}, dear);
+    const QStringList dearLines =
+        QString::fromUtf8(CPlanReport(spared, "x", {}).Csv()).split(QStringLiteral("\r\n"));
+    QCOMPARE(dearLines.mid(dearLines.indexOf(QStringLiteral("Bill of materials")) + 2),
+             QStringList({"Recorder,NR-K16Y,62500,,,,,", "Camera,1,1000000,,,,,",
+                          QLatin1Char('"') + BillProblemMessage(CalBillProblem::TotalRange) +
+                              QLatin1Char('"'),
+                          QString()}));
 }
 
 QTEST_MAIN(TestCPlanController)
