@@ -209,8 +209,10 @@ NvrPageState CDlgCalNVRNum::State() const
     NvrPageState state;
     for (int row = 0; row < m_pRecords->RecordCount(); ++row) {
         PlanCamera camera;
-        if (auto* name = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NameColumn)))
+        if (auto* name = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NameColumn))) {
             camera.name = name->text();
+            camera.unitPrice = EditorPrice(name);
+        }
         if (auto* first = qobject_cast<QComboBox*>(m_pRecords->Editor(row, FirstBitRateColumn))) {
             camera.firstBitRate = first->currentText();
             camera.firstEstimate = BoxEstimate(first);
@@ -244,6 +246,7 @@ void CDlgCalNVRNum::SetState(const NvrPageState& state)
         if (auto* name = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NameColumn))) {
             if (name->text() != camera.name)
                 name->setText(camera.name);
+            SetEditorPrice(name, camera.unitPrice);
         }
         auto* first = qobject_cast<QComboBox*>(m_pRecords->Editor(row, FirstBitRateColumn));
         EnterComboText(first, camera.firstBitRate);

@@ -203,6 +203,7 @@ bool WaitForWorker(QWidget* parent, CalNVRThread* worker, const QString& text)
 namespace {
 
 constexpr char EstimateProperty[] = "corvaneEstimate";
+constexpr char PriceProperty[] = "corvaneUnitPrice";
 constexpr char EstimateTextProperty[] = "corvaneEstimateText";
 
 } // namespace
@@ -223,6 +224,18 @@ void SetBoxEstimate(QComboBox* box, const PlanStreamEstimate& estimate)
         return;
     box->setProperty(EstimateProperty, estimate ? QVariant::fromValue(*estimate) : QVariant());
     box->setProperty(EstimateTextProperty, estimate ? box->currentText() : QString());
+}
+
+PlanUnitPrice EditorPrice(const QWidget* editor)
+{
+    const QVariant price = editor ? editor->property(PriceProperty) : QVariant();
+    return price.isValid() ? PlanUnitPrice(price.toULongLong()) : std::nullopt;
+}
+
+void SetEditorPrice(QWidget* editor, const PlanUnitPrice& price)
+{
+    if (editor)
+        editor->setProperty(PriceProperty, price ? QVariant::fromValue(*price) : QVariant());
 }
 
 void OfferEstimate(QComboBox* box, const std::function<void()>& open)

@@ -49,6 +49,11 @@ void SetBoxEstimate(QComboBox* box, const PlanStreamEstimate& estimate);
 void OfferEstimate(QComboBox* box, const std::function<void()>& open);
 inline constexpr int EstimateKey = Qt::Key_F4;
 
+// A record's unit price, kept by one of its editors (which goes with the record when records
+// before it are deleted); no price until one is set.
+PlanUnitPrice EditorPrice(const QWidget* editor);
+void SetEditorPrice(QWidget* editor, const PlanUnitPrice& price);
+
 // An amount of storage in TB as the screen shows it: three decimals, digits grouped.
 QString ScreenTerabytes(quint64 kilobits);
 // The same with the amount in TiB beside it, as recorders and computers count disks:

@@ -12,6 +12,7 @@
 #include <QList>
 #include <QMetaType>
 #include <QString>
+#include <map>
 #include <optional>
 
 // Widgets keep a bit rate's settings as a property.
@@ -22,6 +23,10 @@ using PlanStreamEstimate = std::optional<CalStreamSettings>;
 
 // At most this many characters name a camera type.
 constexpr int PlanMaxNameChars = 64;
+
+// A unit price in hundredths of whatever the planner counts in, as typed with at most two
+// decimals ("129.50" is 12950); none when not given. The currency is the planner's to name.
+using PlanUnitPrice = std::optional<quint64>;
 
 // A count editor left empty; no plan holds one, but a page can until the user types.
 constexpr int PlanBlankCount = -1;
@@ -42,12 +47,14 @@ struct PlanCamera
     QString name; // optional, what the planner calls the type
     PlanStreamEstimate firstEstimate;
     PlanStreamEstimate secondEstimate;
+    // Carried by the record, so that it stays with its type when records before it go.
+    PlanUnitPrice unitPrice;
 
     bool operator==(const PlanCamera& o) const
     {
         return firstBitRate == o.firstBitRate && secondBitRate == o.secondBitRate &&
                count == o.count && name == o.name && firstEstimate == o.firstEstimate &&
-               secondEstimate == o.secondEstimate;
+               secondEstimate == o.secondEstimate && unitPrice == o.unitPrice;
     }
     bool operator!=(const PlanCamera& o) const { return !(*this == o); }
 };
@@ -102,6 +109,40 @@ struct IpcPageState
                ipcBandwidthReservePercent == o.ipcBandwidthReservePercent;
     }
     bool operator!=(const IpcPageState& o) const { return !(*this == o); }
+};
+
+// Who and what a plan is for, as the report's head names them; every field may be empty.
+struct PlanDetails
+{
+    QString site;
+    QString customer;
+    QString planner;
+    QString notes; // lines end in '\n'
+
+    bool IsEmpty() const
+    {
+        return site.isEmpty() && customer.isEmpty() && planner.isEmpty() && notes.isEmpty();
+    }
+    bool operator==(const PlanDetails& o) const
+    {
+        return site == o.site && customer == o.customer && planner == o.planner && notes == o.notes;
+    }
+    bool operator!=(const PlanDetails& o) const { return !(*this == o); }
+};
+
+// The plan's unit prices of recorders and disks (hundredths, as PlanUnitPrice); a camera
+// type's is its record's.
+struct PlanPrices
+{
+    std::map<QString, quint64> recorders; // by model name, built-in or the plan's own
+    std::map<int, quint64> disks;         // by size in TB, one of CalDiskSizesTB()
+
+    bool IsEmpty() const { return recorders.empty() && disks.empty(); }
+    bool operator==(const PlanPrices& o) const
+    {
+        return recorders == o.recorders && disks == o.disks;
+    }
+    bool operator!=(const PlanPrices& o) const { return !(*this == o); }
 };
 
 // At most PlanMaxNameChars characters without control characters (empty is no name); a

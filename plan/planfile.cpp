@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plan/planfile.h"
 
+#include "engine/materials.h"
 #include "engine/nvrcatalogue.h"
 #include "engine/validation.h"
 #include "plan/catalogue.h"
@@ -11,8 +12,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 
 #ifdef Q_OS_UNIX
@@ -361,7 +364,182 @@ QString CheckEstimate(const PlanStreamEstimate& estimate, const QString& where, 
                : EstimateError(where, key, StreamSettingsMessage(problem));
 }
 
+// The details' keys, in the order they are written.
+inline constexpr char SiteKey[] = "site";
+inline constexpr char CustomerKey[] = "customer";
+inline constexpr char PlannerKey[] = "planner";
+inline constexpr char NotesKey[] = "notes";
+
+enum class TextProblem
+{
+    None,
+    Broken,
+    Control,
+    TooLong,
+};
+
+// Notes keep their line breaks and tabs; a one-line field keeps neither, and nothing keeps the
+// other control or format characters, which a report would not show.
+TextProblem CheckText(const QString& text, int maxChars, bool notes)
+{
+    if (!QStringView(text).isValidUtf16())
+        return TextProblem::Broken;
+    for (const QChar c : text) {
+        if (notes && (c == QLatin1Char('\n') || c == QLatin1Char('\t')))
+            continue;
+        switch (c.category()) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            return TextProblem::Control;
+        default:
+            break;
+        }
+    }
+    return text.size() > maxChars ? TextProblem::TooLong : TextProblem::None;
+}
+
+QString DetailsError(PlanDetailsField field, const QString& why)
+{
+    return CPlanFile::tr("The plan holds an invalid \"%1\" in the plan details: %2.")
+        .arg(PlanDetailsKey(field), why);
+}
+
+QString RecorderPriceWhere(const QString& model)
+{
+    return CPlanFile::tr("the NVR type \"%1\"").arg(model);
+}
+
+QString DiskPriceWhere(int diskTB)
+{
+    return CPlanFile::tr("%1 TB disks").arg(diskTB);
+}
+
+QString PriceError(const QString& where, const QString& shown)
+{
+    return CPlanFile::tr("The plan holds an invalid unit price for %1: %2. %3, written as text in "
+                         "quotes.")
+        .arg(where, shown, UnitPriceRule());
+}
+
+QString PriceError(const QString& where, const QJsonValue& value)
+{
+    const QString shown = value.isString() ? QLatin1Char('"') + value.toString() + QLatin1Char('"')
+                                           : value.toVariant().toString();
+    return PriceError(where, shown);
+}
+
+QString DiskSizeError(const QString& key)
+{
+    QStringList sizes;
+    for (const int size : CalDiskSizesTB())
+        sizes << QString::number(size);
+    return CPlanFile::tr("The plan holds a unit price for disks of \"%1\" TB, a size not offered "
+                         "(one of: %2).")
+        .arg(key, sizes.join(QLatin1String(", ")));
+}
+
+bool ReadPrice(const QJsonValue& value, quint64* out)
+{
+    return value.isString() && ParseUnitPrice(value.toString(), out);
+}
+
 } // namespace
+
+PlanDetailsField CheckPlanDetails(const PlanDetails& details, QString* why)
+{
+    const std::pair<PlanDetailsField, const QString*> fields[] = {
+        {PlanDetailsField::Site, &details.site},
+        {PlanDetailsField::Customer, &details.customer},
+        {PlanDetailsField::Planner, &details.planner},
+        {PlanDetailsField::Notes, &details.notes}};
+    for (const auto& [field, text] : fields) {
+        const bool notes = field == PlanDetailsField::Notes;
+        const int max = notes ? PlanFormat::MaxNotesChars : PlanFormat::MaxDetailChars;
+        const TextProblem problem = CheckText(*text, max, notes);
+        if (problem == TextProblem::None)
+            continue;
+        if (why) {
+            switch (problem) {
+            case TextProblem::None:
+                break;
+            case TextProblem::Broken:
+                *why = CPlanFile::tr("It holds a broken character");
+                break;
+            case TextProblem::Control:
+                *why = notes ? CPlanFile::tr("It holds a control character other than a line "
+                                             "break or a tab")
+                             : CPlanFile::tr("It holds a line break, a tab or another control "
+                                             "character");
+                break;
+            case TextProblem::TooLong:
+                *why = CPlanFile::tr("It holds %1 characters; at most %2 are allowed")
+                           .arg(text->size())
+                           .arg(max);
+                break;
+            }
+        }
+        return field;
+    }
+    return PlanDetailsField::None;
+}
+
+QString PlanDetailsKey(PlanDetailsField field)
+{
+    switch (field) {
+    case PlanDetailsField::None:
+        break;
+    case PlanDetailsField::Site:
+        return QLatin1String(SiteKey);
+    case PlanDetailsField::Customer:
+        return QLatin1String(CustomerKey);
+    case PlanDetailsField::Planner:
+        return QLatin1String(PlannerKey);
+    case PlanDetailsField::Notes:
+        return QLatin1String(NotesKey);
+    }
+    return QString();
+}
+
+QString NormalizedNotes(QString notes)
+{
+    notes.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    for (const QChar lineBreak :
+         {QChar(QLatin1Char('\r')), QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator)})
+        notes.replace(lineBreak, QLatin1Char('\n'));
+    return notes;
+}
+
+bool ParseUnitPrice(const QString& text, quint64* hundredths)
+{
+    // Twelve digits at most before the point: more could not be a price, and fit a quint64.
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*([0-9]{1,12})(?:\\.([0-9]{1,2}))?\\s*$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return false;
+    const QString cents = match.captured(2).leftJustified(2, QLatin1Char('0'));
+    const quint64 value = match.captured(1).toULongLong() * 100 + cents.toULongLong();
+    if (value > CalMaxUnitPrice)
+        return false;
+    *hundredths = value;
+    return true;
+}
+
+QString UnitPriceText(quint64 hundredths)
+{
+    return QStringLiteral("%1.%2")
+        .arg(hundredths / 100)
+        .arg(hundredths % 100, 2, 10, QLatin1Char('0'));
+}
+
+QString UnitPriceRule()
+{
+    return CPlanFile::tr("A unit price is a number from 0 to %1 with at most two decimals, such "
+                         "as 129.50")
+        .arg(UnitPriceText(CalMaxUnitPrice));
+}
 
 bool PlanJsonWithinBounds(const QByteArray& bytes, QString* error)
 {
@@ -444,6 +622,10 @@ QString CheckPlanHoldable(const CorvanePlan& plan)
                 .arg(plan.models[i].name.left(CalMaxModelNameChars), ModelFieldName(field),
                      ModelFieldMessage(field, plan.models[i]));
     }
+    QString why;
+    const PlanDetailsField details = CheckPlanDetails(plan.details, &why);
+    if (details != PlanDetailsField::None)
+        return DetailsError(details, why);
     CalNVRInfo nvr;
     if (!FindModelByName(plan.models, plan.nvrModel, nvr))
         return ModelError(nvrPage, plan.nvrModel);
@@ -466,6 +648,8 @@ QString CheckPlanHoldable(const CorvanePlan& plan)
             if (!problem.isEmpty())
                 return problem;
         }
+        if (camera.unitPrice && *camera.unitPrice > CalMaxUnitPrice)
+            return PriceError(CameraWhere(i), UnitPriceText(*camera.unitPrice));
     }
     const CalStorageInputs& storage = plan.storage;
     for (auto [value, input] :
@@ -513,6 +697,22 @@ QString CheckPlanHoldable(const CorvanePlan& plan)
         if (!problem.isEmpty())
             return problem;
     }
+    // A price is kept only for what the plan could buy: a model it knows, a size it offers.
+    for (const auto& [name, price] : plan.prices.recorders) {
+        CalNVRInfo model;
+        if (!FindModelByName(plan.models, name, model))
+            return CPlanFile::tr("The plan holds a unit price for an unknown NVR type: \"%1\".")
+                .arg(name);
+        if (price > CalMaxUnitPrice)
+            return PriceError(RecorderPriceWhere(name), UnitPriceText(price));
+    }
+    const std::vector<int> sizes = CalDiskSizesTB();
+    for (const auto& [diskTB, price] : plan.prices.disks) {
+        if (std::find(sizes.begin(), sizes.end(), diskTB) == sizes.end())
+            return DiskSizeError(QString::number(diskTB));
+        if (price > CalMaxUnitPrice)
+            return PriceError(DiskPriceWhere(diskTB), UnitPriceText(price));
+    }
     return QString();
 }
 
@@ -549,6 +749,25 @@ PlanReadResult ParsePlan(const QByteArray& bytes)
 
     PlanReadResult result;
     CorvanePlan& plan = result.plan;
+
+    const QJsonValue details = root.value(QLatin1String("details"));
+    if (!details.isUndefined()) {
+        if (!details.isObject())
+            return Refused(FieldError(CPlanFile::tr("the file"), QStringLiteral("details")));
+        const QJsonObject object = details.toObject();
+        for (const auto& [key, text] : {std::pair{SiteKey, &plan.details.site},
+                                        std::pair{CustomerKey, &plan.details.customer},
+                                        std::pair{PlannerKey, &plan.details.planner},
+                                        std::pair{NotesKey, &plan.details.notes}}) {
+            const QJsonValue value = object.value(QLatin1String(key));
+            if (value.isUndefined())
+                continue;
+            if (!value.isString())
+                return Refused(FieldError(CPlanFile::tr("the plan details"), QLatin1String(key)));
+            *text = value.toString();
+        }
+        plan.details.notes = NormalizedNotes(plan.details.notes);
+    }
 
     const QJsonValue models = root.value(QLatin1String("recorderModels"));
     if (!models.isUndefined()) {
@@ -602,6 +821,13 @@ PlanReadResult ParsePlan(const QByteArray& bytes)
             if (!error.isEmpty())
                 return Refused(error);
         }
+        const QJsonValue price = object.value(QLatin1String("unitPrice"));
+        if (!price.isUndefined()) {
+            quint64 hundredths = 0;
+            if (!ReadPrice(price, &hundredths))
+                return Refused(PriceError(CameraWhere(i), price));
+            camera.unitPrice = hundredths;
+        }
         plan.cameras.append(camera);
     }
 
@@ -637,6 +863,37 @@ PlanReadResult ParsePlan(const QByteArray& bytes)
         error = ReadEstimate(ipc, key, ipcWhere, estimate);
         if (!error.isEmpty())
             return Refused(error);
+    }
+
+    const QJsonValue prices = root.value(QLatin1String("prices"));
+    if (!prices.isUndefined()) {
+        const QString pricesWhere = CPlanFile::tr("the unit prices");
+        if (!prices.isObject())
+            return Refused(FieldError(CPlanFile::tr("the file"), QStringLiteral("prices")));
+        const QJsonValue recorderPrices = prices.toObject().value(QLatin1String("recorders"));
+        if (!recorderPrices.isUndefined() && !recorderPrices.isObject())
+            return Refused(FieldError(pricesWhere, QStringLiteral("recorders")));
+        const QJsonObject byModel = recorderPrices.toObject();
+        for (auto it = byModel.begin(); it != byModel.end(); ++it) {
+            quint64 hundredths = 0;
+            if (!ReadPrice(it.value(), &hundredths))
+                return Refused(PriceError(RecorderPriceWhere(it.key()), it.value()));
+            plan.prices.recorders[it.key()] = hundredths;
+        }
+        const QJsonValue diskPrices = prices.toObject().value(QLatin1String("disks"));
+        if (!diskPrices.isUndefined() && !diskPrices.isObject())
+            return Refused(FieldError(pricesWhere, QStringLiteral("disks")));
+        const QJsonObject bySize = diskPrices.toObject();
+        for (auto it = bySize.begin(); it != bySize.end(); ++it) {
+            bool number = false;
+            const int diskTB = it.key().toInt(&number);
+            if (!number || QString::number(diskTB) != it.key())
+                return Refused(DiskSizeError(it.key()));
+            quint64 hundredths = 0;
+            if (!ReadPrice(it.value(), &hundredths))
+                return Refused(PriceError(DiskPriceWhere(diskTB), it.value()));
+            plan.prices.disks[diskTB] = hundredths;
+        }
     }
 
     error = CheckPlanHoldable(plan);
@@ -758,7 +1015,7 @@ QByteArray EstimateJson(const CalStreamSettings& settings)
 
 // The members a record has only when given, each after a comma.
 QByteArray OptionalMembers(const QString& name, const PlanStreamEstimate& first,
-                           const PlanStreamEstimate& second)
+                           const PlanStreamEstimate& second, const PlanUnitPrice& price)
 {
     QByteArray out;
     if (!name.isEmpty())
@@ -767,7 +1024,19 @@ QByteArray OptionalMembers(const QString& name, const PlanStreamEstimate& first,
         out += ", \"firstEstimate\": " + EstimateJson(*first);
     if (second)
         out += ", \"secondEstimate\": " + EstimateJson(*second);
+    if (price)
+        out += ", \"unitPrice\": " + JsonString(UnitPriceText(*price));
     return out;
+}
+
+// Prices are text, so that "0.10" stays exactly what was typed.
+template <typename Key, typename KeyText>
+QByteArray PricesJson(const std::map<Key, quint64>& prices, KeyText keyText)
+{
+    QList<QByteArray> members;
+    for (const auto& [key, price] : prices)
+        members << JsonString(keyText(key)) + ": " + JsonString(UnitPriceText(price));
+    return "{" + members.join(", ") + "}";
 }
 
 } // namespace
@@ -779,7 +1048,8 @@ QByteArray SerializePlan(const CorvanePlan& plan)
         cameras << "{\"firstBitRate\": " + JsonString(camera.firstBitRate) +
                        ", \"secondBitRate\": " + JsonString(camera.secondBitRate) +
                        ", \"count\": " + CountJson(camera.count) +
-                       OptionalMembers(camera.name, camera.firstEstimate, camera.secondEstimate) +
+                       OptionalMembers(camera.name, camera.firstEstimate, camera.secondEstimate,
+                                       camera.unitPrice) +
                        "}";
     QList<QByteArray> recorders;
     for (const PlanRecorder& recorder : plan.recorders)
@@ -790,6 +1060,18 @@ QByteArray SerializePlan(const CorvanePlan& plan)
     QByteArray out = "{\n";
     out += "    \"format\": " + JsonString(QLatin1String(PlanFormat::Name)) + ",\n";
     out += "    \"version\": " + QByteArray::number(PlanFormat::Version) + ",\n";
+    // Written only when given, each field too, so that a plan without them is written as before.
+    const PlanDetails& details = plan.details;
+    if (!details.IsEmpty()) {
+        QList<QByteArray> members;
+        for (const auto& [key, text] :
+             {std::pair{SiteKey, &details.site}, std::pair{CustomerKey, &details.customer},
+              std::pair{PlannerKey, &details.planner}, std::pair{NotesKey, &details.notes}}) {
+            if (!text->isEmpty())
+                members << "        " + JsonMember(key, JsonString(*text));
+        }
+        out += "    \"details\": {\n" + members.join(",\n") + "\n    },\n";
+    }
     // Only a plan that defines models has the list, so older plans are written as before.
     if (!plan.models.empty()) {
         out += "    \"recorderModels\": [\n";
@@ -841,8 +1123,21 @@ QByteArray SerializePlan(const CorvanePlan& plan)
     if (plan.ipcSecondEstimate)
         out += "        \"secondEstimate\": " + EstimateJson(*plan.ipcSecondEstimate) + ",\n";
     out += "        \"recorders\": " + JsonRecords(recorders) + "\n";
-    out += "    }\n";
-    return out + "}\n";
+    out += "    }";
+    if (!plan.prices.IsEmpty()) {
+        QList<QByteArray> members;
+        if (!plan.prices.recorders.empty())
+            members << "        " + JsonMember("recorders", PricesJson(plan.prices.recorders,
+                                                                       [](const QString& name) {
+                                                                           return name;
+                                                                       }));
+        if (!plan.prices.disks.empty())
+            members << "        " + JsonMember("disks", PricesJson(plan.prices.disks, [](int tb) {
+                                                   return QString::number(tb);
+                                               }));
+        out += ",\n    \"prices\": {\n" + members.join(",\n") + "\n    }";
+    }
+    return out + "\n}\n";
 }
 
 bool WritePlanFile(const QString& path, const CorvanePlan& plan, QString* error)

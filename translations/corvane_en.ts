@@ -739,6 +739,97 @@
         <source>IPC Calculate, record %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Plan Details...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPlanDetailsDlg</name>
+    <message>
+        <source>Plan Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit prices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the cameras are installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who the installation is for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who planned it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planner:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the customer reads with the plan: the currency of the prices, what is assumed, what is left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report and the export show these at their top.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prices with at most two decimals, in the currency you count in (the notes can name it); an empty price is none. The bill of materials at the end of the report totals the priced lines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit price of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 TB disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera types of NVR Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>camera type %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page has no camera types yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPlanFile</name>
@@ -880,6 +971,58 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a whole number from 0 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid &quot;%1&quot; in the plan details: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the NVR type &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 TB disks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid unit price for %1: %2. %3, written as text in quotes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds a unit price for disks of &quot;%1&quot; TB, a size not offered (one of: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It holds a broken character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It holds a control character other than a line break or a tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It holds a line break, a tab or another control character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It holds %1 characters; at most %2 are allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A unit price is a number from 0 to %1 with at most two decimals, such as 129.50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan holds a unit price for an unknown NVR type: &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit prices</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1074,6 +1217,82 @@
     </message>
     <message>
         <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bill of materials</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model, size or type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data disks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parity or mirror disks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hot spares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total of the priced lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines without a unit price are not in the total.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -739,6 +739,97 @@
         <source>IPC Calculate, record %1</source>
         <translation>IPC 计算，第 %1 条记录</translation>
     </message>
+    <message>
+        <source>Plan Details...</source>
+        <translation>方案详情...</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanDetailsDlg</name>
+    <message>
+        <source>Plan Details</source>
+        <translation>方案详情</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>详情</translation>
+    </message>
+    <message>
+        <source>Unit prices</source>
+        <translation>单价</translation>
+    </message>
+    <message>
+        <source>Where the cameras are installed</source>
+        <translation>摄像机的安装地点</translation>
+    </message>
+    <message>
+        <source>Site:</source>
+        <translation>项目地点：</translation>
+    </message>
+    <message>
+        <source>Who the installation is for</source>
+        <translation>系统的客户</translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation>客户：</translation>
+    </message>
+    <message>
+        <source>Who planned it</source>
+        <translation>方案的规划人</translation>
+    </message>
+    <message>
+        <source>Planner:</source>
+        <translation>规划人：</translation>
+    </message>
+    <message>
+        <source>What the customer reads with the plan: the currency of the prices, what is assumed, what is left out</source>
+        <translation>客户随方案一起阅读的内容：价格的币种、前提假设、未包含的项目</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>备注：</translation>
+    </message>
+    <message>
+        <source>The report and the export show these at their top.</source>
+        <translation>报告和导出文件会在开头显示这些内容。</translation>
+    </message>
+    <message>
+        <source>Prices with at most two decimals, in the currency you count in (the notes can name it); an empty price is none. The bill of materials at the end of the report totals the priced lines.</source>
+        <translation>价格最多两位小数，币种由您决定（可在备注中注明）；留空表示没有价格。报告末尾的物料清单会合计有价格的各行。</translation>
+    </message>
+    <message>
+        <source>no price</source>
+        <translation>无价格</translation>
+    </message>
+    <message>
+        <source>Unit price of %1</source>
+        <translation>%1的单价</translation>
+    </message>
+    <message>
+        <source>Recorders</source>
+        <translation>录像机</translation>
+    </message>
+    <message>
+        <source>Disks</source>
+        <translation>硬盘</translation>
+    </message>
+    <message>
+        <source>%1 TB disk</source>
+        <translation>%1 TB 硬盘</translation>
+    </message>
+    <message>
+        <source>Camera types of NVR Calculate</source>
+        <translation>“NVR 计算”页的摄像机类型</translation>
+    </message>
+    <message>
+        <source>camera type %1</source>
+        <translation>摄像机类型 %1</translation>
+    </message>
+    <message>
+        <source>The page has no camera types yet.</source>
+        <translation>该页尚无摄像机类型。</translation>
+    </message>
 </context>
 <context>
     <name>CPlanFile</name>
@@ -881,6 +972,58 @@
     <message>
         <source>&quot;%1&quot; is not a whole number from 0 to %2</source>
         <translation>“%1”不是 0 到 %2 的整数</translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid &quot;%1&quot; in the plan details: %2.</source>
+        <translation>方案详情中的“%1”无效：%2。</translation>
+    </message>
+    <message>
+        <source>the NVR type &quot;%1&quot;</source>
+        <translation>NVR 型号“%1”</translation>
+    </message>
+    <message>
+        <source>%1 TB disks</source>
+        <translation>%1 TB 硬盘</translation>
+    </message>
+    <message>
+        <source>The plan holds an invalid unit price for %1: %2. %3, written as text in quotes.</source>
+        <translation>方案中%1的单价无效：%2。%3，并须写成带引号的文本。</translation>
+    </message>
+    <message>
+        <source>The plan holds a unit price for disks of &quot;%1&quot; TB, a size not offered (one of: %2).</source>
+        <translation>方案中含有“%1” TB 硬盘的单价，但没有此容量（可选值：%2）。</translation>
+    </message>
+    <message>
+        <source>It holds a broken character</source>
+        <translation>其中含有损坏的字符</translation>
+    </message>
+    <message>
+        <source>It holds a control character other than a line break or a tab</source>
+        <translation>其中含有除换行和制表符以外的控制字符</translation>
+    </message>
+    <message>
+        <source>It holds a line break, a tab or another control character</source>
+        <translation>其中含有换行、制表符或其他控制字符</translation>
+    </message>
+    <message>
+        <source>It holds %1 characters; at most %2 are allowed</source>
+        <translation>共有 %1 个字符，最多允许 %2 个</translation>
+    </message>
+    <message>
+        <source>A unit price is a number from 0 to %1 with at most two decimals, such as 129.50</source>
+        <translation>单价是 0 到 %1 之间、最多两位小数的数字，例如 129.50</translation>
+    </message>
+    <message>
+        <source>The plan holds a unit price for an unknown NVR type: &quot;%1&quot;.</source>
+        <translation>方案中含有未知 NVR 型号的单价：“%1”。</translation>
+    </message>
+    <message>
+        <source>the plan details</source>
+        <translation>方案详情</translation>
+    </message>
+    <message>
+        <source>the unit prices</source>
+        <translation>单价</translation>
     </message>
     <message>
         <source>The plan holds an invalid &quot;%1&quot; in %2: %3.</source>
@@ -1075,6 +1218,82 @@
     <message>
         <source>Record</source>
         <translation>记录</translation>
+    </message>
+    <message>
+        <source>Bill of materials</source>
+        <translation>物料清单</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>项目地点</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Planner</source>
+        <translation>规划人</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Model, size or type</source>
+        <translation>型号、容量或类型</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>数量</translation>
+    </message>
+    <message>
+        <source>Data disks</source>
+        <translation>数据盘</translation>
+    </message>
+    <message>
+        <source>Parity or mirror disks</source>
+        <translation>校验盘或镜像盘</translation>
+    </message>
+    <message>
+        <source>Hot spares</source>
+        <translation>热备盘</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>单价</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合计</translation>
+    </message>
+    <message>
+        <source>Recorder</source>
+        <translation>录像机</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>硬盘</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>摄像机</translation>
+    </message>
+    <message>
+        <source>Total of the priced lines</source>
+        <translation>有价格各行的合计</translation>
+    </message>
+    <message>
+        <source>Lines without a unit price are not in the total.</source>
+        <translation>没有单价的行不计入合计。</translation>
     </message>
     <message>
         <source>Disks of each NVR hold (TB)</source>

@@ -4,6 +4,7 @@
 #include "pages/cdlgcalipcnum.h"
 #include "pages/cdlgcalnvrnum.h"
 #include "ui/ccorvane.h"
+#include "ui/cplandetailsdlg.h"
 #include "ui/cplanreport.h"
 #include "ui/crecordermodelsdlg.h"
 #include "ui/csavechangesdlg.h"
@@ -62,8 +63,13 @@ QStringList Fields(const CorvanePlan& plan)
 int ChangedField(const CorvanePlan& a, const CorvanePlan& b)
 {
     if (a.cameras.size() != b.cameras.size() || a.recorders.size() != b.recorders.size() ||
-        a.models != b.models)
+        a.models != b.models || a.details != b.details || a.prices != b.prices)
         return -1;
+    // A price comes from the details dialog, never from typing into a record.
+    for (int i = 0; i < a.cameras.size(); ++i) {
+        if (a.cameras[i].unitPrice != b.cameras[i].unitPrice)
+            return -1;
+    }
     const QStringList x = Fields(a), y = Fields(b);
     int field = -1;
     for (int i = 0; i < x.size(); ++i) {
@@ -172,6 +178,8 @@ CPlanController::CPlanController(QMainWindow* window, QStackedWidget* stack, CDl
     m_pModelsAction = makeAction(tr("Recorder Models..."), {}, QStyle::SP_CustomBase);
     connect(m_pModelsAction, &QAction::triggered, this, &CPlanController::EditModels);
     connect(m_pNVRPage, &CDlgCalNVRNum::ModelsRequested, this, &CPlanController::EditModels);
+    m_pDetailsAction = makeAction(tr("Plan Details..."), {}, QStyle::SP_CustomBase);
+    connect(m_pDetailsAction, &QAction::triggered, this, &CPlanController::EditDetails);
 
     // A tab-strip button in the tabs' own picture, opening the plan menu.
     m_pMenu = new QMenu(m_pWindow);
@@ -184,7 +192,7 @@ CPlanController::CPlanController(QMainWindow* window, QStackedWidget* stack, CDl
     m_pMenu->addSeparator();
     m_pMenu->addAction(m_pCopyAction);
     m_pMenu->addSeparator();
-    m_pMenu->addAction(m_pModelsAction);
+    m_pMenu->addActions({m_pDetailsAction, m_pModelsAction});
     m_pMenuButton =
         new CPushButton(tr("Plan") + QStringLiteral("  \u25BE"), m_pWindow->centralWidget());
     m_pMenuButton->setObjectName(QStringLiteral("m_pBtnPlan"));
@@ -214,8 +222,9 @@ CPlanController::~CPlanController() = default;
 
 QList<QAction*> CPlanController::Actions() const
 {
-    return {m_pNewAction,  m_pOpenAction,   m_pSaveAction,  m_pSaveAsAction, m_pUndoAction,
-            m_pRedoAction, m_pExportAction, m_pPrintAction, m_pCopyAction,   m_pModelsAction};
+    return {m_pNewAction,  m_pOpenAction,    m_pSaveAction,   m_pSaveAsAction,
+            m_pUndoAction, m_pRedoAction,    m_pExportAction, m_pPrintAction,
+            m_pCopyAction, m_pDetailsAction, m_pModelsAction};
 }
 
 bool CPlanController::IsModified() const
@@ -275,11 +284,43 @@ void CPlanController::EditModels()
     ApplyModels(dialog.Models(), dialog.Renamed());
 }
 
+void CPlanController::ApplyDetails(const PlanDetails& details, const PlanPrices& prices,
+                                   const QList<PlanUnitPrice>& cameraPrices)
+{
+    const CorvanePlan before = m_shownState;
+    NvrPageState nvr = m_pNVRPage->State();
+    for (int i = 0; i < nvr.cameras.size(); ++i)
+        nvr.cameras[i].unitPrice = cameraPrices.value(i);
+    m_bRestoring = true;
+    m_pages.SetDetails(details);
+    m_pages.SetPrices(prices);
+    if (m_pNVRPage->State() != nvr)
+        m_pNVRPage->SetState(nvr);
+    m_bRestoring = false;
+    const CorvanePlan now = m_pages.State();
+    if (now != before) {
+        m_shownState = now;
+        m_pUndo->push(new CPlanStateCommand(this, before, now));
+    }
+    UpdateTitle();
+}
+
+void CPlanController::EditDetails()
+{
+    const CorvanePlan plan = m_pages.State();
+    CPlanDetailsDlg dialog(plan, m_pWindow);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ApplyDetails(dialog.Details(), dialog.Prices(), dialog.CameraPrices());
+}
+
 void CPlanController::RestoreState(const CorvanePlan& state)
 {
     m_bRestoring = true;
     if (m_pages.Models() != state.models)
         m_pages.SetModels(state.models);
+    m_pages.SetDetails(state.details);
+    m_pages.SetPrices(state.prices);
     if (m_pNVRPage->State() != state.Nvr())
         m_pNVRPage->SetState(state.Nvr());
     if (m_pIPCPage->State() != state.Ipc())

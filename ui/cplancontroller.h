@@ -68,6 +68,14 @@ public:
     // name): one change, undone in one step.
     void ApplyModels(const CalModelList& models, const QHash<QString, QString>& renamed);
 
+    // The plan's details and unit prices replaced, a price for each camera record in order (none
+    // past the list's end): one change, undone in one step.
+    void ApplyDetails(const PlanDetails& details, const PlanPrices& prices,
+                      const QList<PlanUnitPrice>& cameraPrices);
+
+    // What the plan holds now, as Save would write it.
+    CorvanePlan State() const { return m_pages.State(); }
+
     // Puts both pages into `state` without recording it as a change (undo and redo).
     void RestoreState(const CorvanePlan& state);
     QUndoStack* UndoStack() const { return m_pUndo; }
@@ -82,6 +90,8 @@ public slots:
     void CopyResult();
     // "Recorder Models…": the plan's own models in their dialog.
     void EditModels();
+    // "Plan Details…": the plan's details and unit prices in their dialog.
+    void EditDetails();
     void UpdateTitle();
 
 protected:
@@ -127,6 +137,7 @@ private:
     QAction* m_pExportAction;
     QAction* m_pPrintAction;
     QAction* m_pCopyAction;
+    QAction* m_pDetailsAction;
     QAction* m_pModelsAction;
     QObject* m_pTreeViewport = nullptr;
     QObject* m_pIPCResult = nullptr;

@@ -31,6 +31,8 @@ CorvanePlan CPlanPages::State() const
     static_cast<NvrPageState&>(plan) = m_pNVRPage->State();
     static_cast<IpcPageState&>(plan) = m_pIPCPage->State();
     plan.models = m_models;
+    plan.details = m_details;
+    plan.prices = m_prices;
     return plan;
 }
 
@@ -42,6 +44,14 @@ void CPlanPages::SetModels(const CalModelList& models, const QHash<QString, QStr
     for (PlanRecorder& recorder : ipc.recorders)
         recorder.model = renamed.value(recorder.model, recorder.model);
     m_models = models;
+    std::map<QString, quint64> prices;
+    for (const auto& [name, price] : m_prices.recorders) {
+        const QString now = renamed.value(name, name);
+        CalNVRInfo model;
+        if (FindModelByName(m_models, now, model))
+            prices[now] = price;
+    }
+    m_prices.recorders = prices;
     m_pNVRPage->SetModels(m_models);
     m_pIPCPage->SetModels(m_models);
     if (!renamed.isEmpty()) {
@@ -67,12 +77,16 @@ void CPlanPages::Clear()
 {
     m_pNVRPage->Reset();
     m_pIPCPage->Reset();
+    m_details = PlanDetails();
+    m_prices = PlanPrices();
 }
 
 bool CPlanPages::Apply(const CorvanePlan& plan)
 {
     SetModels(plan.models);
     Clear();
+    m_details = plan.details;
+    m_prices = plan.prices;
     m_pNVRPage->SetState(plan.Nvr());
     m_pIPCPage->SetState(plan.Ipc());
     if (!plan.cameras.isEmpty())
@@ -85,6 +99,7 @@ PlanReportData CPlanPages::ReportData() const
     // No output pairs the inputs with a result worked out for others.
     m_pNVRPage->EnsureResult();
     PlanReportData data;
+    data.details = m_details;
     const NvrPageState nvr = m_pNVRPage->State();
     const IpcPageState ipc = m_pIPCPage->State();
     for (const PlanCamera& camera : nvr.cameras)
@@ -162,6 +177,25 @@ PlanReportData CPlanPages::ReportData() const
                 line.fullBy = tr("bandwidth");
         }
         data.nvrLines.append(line);
+    }
+    if (!data.nvrTotal.isEmpty()) {
+        // The result on show is its inputs' own, so the storage inputs are those it was
+        // worked out with, and its camera types are the records as they are numbered now.
+        CalBillResult result;
+        result.model = m_pNVRPage->ResultModel().name;
+        result.lines = lines;
+        // Lines without storage of their own are billed without disks.
+        if (lineStorage.size() == lines.size())
+            result.lineStorage = lineStorage;
+        result.storage = m_pNVRPage->StorageInputs();
+        CalUnitPrices prices;
+        prices.recorders = m_prices.recorders;
+        prices.disks = m_prices.disks;
+        for (int row = 0; row < nvr.cameras.size(); ++row) {
+            if (nvr.cameras[row].unitPrice)
+                prices.cameras[row + 1] = *nvr.cameras[row].unitPrice;
+        }
+        data.bill = BillOfMaterials({result}, prices);
     }
 
     for (int row = 0; row < ipc.recorders.size(); ++row) {

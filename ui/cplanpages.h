@@ -2,6 +2,7 @@
 #ifndef CPLANPAGES_H
 #define CPLANPAGES_H
 
+#include "engine/materials.h"
 #include "plan/planfile.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class CDlgCalIPCNum;
 class CDlgCalNVRNum;
@@ -64,6 +66,10 @@ struct PlanReportData
     // Where each bit rate came from, when any was estimated: the record ("1 Dock", or the IPC
     // page's name), then "estimated: <settings>" or "typed" for the first and second stream.
     QList<QStringList> bitRateSources;
+    PlanDetails details;
+    // What the "NVR Calculate" result takes to buy, priced where the plan has prices; none
+    // without a result. Its cameras are numbered as the records are (nvrTypeNames).
+    std::optional<CalBill> bill;
 };
 
 // The two calculator pages as one plan: their states in and out, and what they show gathered
@@ -81,7 +87,8 @@ public:
     // writes (a draft with inputs still to be put right is saved as it is).
     CorvanePlan State() const;
 
-    // Both pages as they are at start: no records, default choices, no results.
+    // Both pages as they are at start: no records, default choices, no results; no details and
+    // no prices.
     void Clear();
 
     // Clear, then enter the plan's states; "NVR Calculate" shows the result of its records when
@@ -96,6 +103,14 @@ public:
     // The own models' names the pages use now.
     QStringList ModelsInUse() const;
 
+    // The plan's details and its unit prices of recorders and disks, which State() carries; a
+    // camera type's price is its record's. Renaming a model takes its price along; removing
+    // one drops it.
+    const PlanDetails& Details() const { return m_details; }
+    void SetDetails(const PlanDetails& details) { m_details = details; }
+    const PlanPrices& Prices() const { return m_prices; }
+    void SetPrices(const PlanPrices& prices) { m_prices = prices; }
+
     // What both pages show; "NVR Calculate" calculates first (with its wait dialog) when the
     // result on show is not its inputs' own.
     PlanReportData ReportData() const;
@@ -104,6 +119,8 @@ private:
     CDlgCalNVRNum* m_pNVRPage;
     CDlgCalIPCNum* m_pIPCPage;
     CalModelList m_models;
+    PlanDetails m_details;
+    PlanPrices m_prices;
 };
 
 #endif

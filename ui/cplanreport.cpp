@@ -81,7 +81,8 @@ QString TableStart(int marginTop)
         .arg(marginTop);
 }
 
-QString Table(const QStringList& heads, const QList<QStringList>& rows)
+// Columns from `figuresFrom` on hold figures: right-aligned, never broken at a separator.
+QString Table(const QStringList& heads, const QList<QStringList>& rows, int figuresFrom = -1)
 {
     // A table that runs over pages repeats its column titles.
     QString html = TableStart(8) + QLatin1String("<thead><tr>");
@@ -90,8 +91,11 @@ QString Table(const QStringList& heads, const QList<QStringList>& rows)
     html += QLatin1String("</tr></thead>");
     for (const QStringList& row : rows) {
         html += QLatin1String("<tr>");
-        for (const QString& field : row)
-            html += Cell(field);
+        for (int column = 0; column < row.size(); ++column)
+            html += figuresFrom >= 0 && column >= figuresFrom
+                        ? QStringLiteral("<td align=\"right\" style=\"white-space:pre\">%1</td>")
+                              .arg(row[column].toHtmlEscaped())
+                        : Cell(row[column]);
         html += QLatin1String("</tr>");
     }
     return html + QLatin1String("</table>");
@@ -233,6 +237,8 @@ QByteArray CPlanReport::Csv() const
     lines << Join({Title()}, comma) << Join({tr("Plan"), m_planName}, comma)
           << Join({tr("Date"), m_when.toString(QStringLiteral("yyyy-MM-dd HH:mm"))}, comma)
           << Join({tr("Program version"), ProgramVersion()}, comma);
+    for (const auto& [name, value] : DetailPairs(true))
+        lines << Join({name, value}, comma);
 
     if (HasNvrResult()) {
         lines << QString() << Join({tr("NVR Calculate")}, comma)
@@ -280,6 +286,13 @@ QByteArray CPlanReport::Csv() const
               << Join(OwnModelHeads(), comma);
         for (const QStringList& model : m_data.ownModels)
             lines << Join(model, comma);
+    }
+    if (HasBill()) {
+        lines << QString() << Join({tr("Bill of materials")}, comma) << Join(BillHeads(), comma);
+        for (const QStringList& row : BillRows(false))
+            lines << Join(row, comma);
+        if (!BillProblem().isEmpty())
+            lines << Join({BillProblem()}, comma);
     }
 
     return QByteArray("\xEF\xBB\xBF") + lines.join(QLatin1String("\r\n")).toUtf8() + "\r\n";
@@ -390,6 +403,14 @@ QString CPlanReport::HeadHtml() const
             .arg(tr("Plan").toHtmlEscaped(), m_planName.toHtmlEscaped(), tr("Date").toHtmlEscaped(),
                  m_when.toString(QStringLiteral("yyyy-MM-dd HH:mm")).toHtmlEscaped(),
                  tr("Program version").toHtmlEscaped(), ProgramVersion().toHtmlEscaped());
+    const QList<QPair<QString, QString>> details = DetailPairs(false);
+    if (!details.isEmpty())
+        html += Pairs(details);
+    if (!m_data.details.notes.isEmpty())
+        // As typed: its line breaks, and its tabs as the spaces they stand for.
+        html += QStringLiteral("<p style=\"margin-bottom:0\">%1:</p>"
+                               "<p style=\"white-space:pre-wrap; margin-top:2px\">%2</p>")
+                    .arg(tr("Notes").toHtmlEscaped(), m_data.details.notes.toHtmlEscaped());
     if (!HasNvrResult())
         return html;
 
@@ -474,6 +495,147 @@ QString CPlanReport::TypeText(int type) const
     return name.isEmpty() ? QString::number(type) : QString::number(type) + QLatin1Char(' ') + name;
 }
 
+QList<QPair<QString, QString>> CPlanReport::DetailPairs(bool withNotes) const
+{
+    const PlanDetails& details = m_data.details;
+    QList<QPair<QString, QString>> pairs;
+    const auto add = [&pairs](const QString& name, const QString& value) {
+        if (!value.isEmpty())
+            pairs.append({name, value});
+    };
+    add(tr("Site"), details.site);
+    add(tr("Customer"), details.customer);
+    add(tr("Planner"), details.planner);
+    if (withNotes)
+        add(tr("Notes"), details.notes);
+    return pairs;
+}
+
+bool CPlanReport::HasBill() const
+{
+    if (!HasNvrResult() || !m_data.bill)
+        return false;
+    const CalBill& bill = *m_data.bill;
+    return !bill.recorders.empty() || !bill.disks.empty() || !bill.cameras.empty() ||
+           !BillProblem().isEmpty();
+}
+
+bool CPlanReport::BillPriced() const
+{
+    if (!m_data.bill)
+        return false;
+    for (const auto* lines :
+         {&m_data.bill->recorders, &m_data.bill->disks, &m_data.bill->cameras}) {
+        for (const CalBillLine& line : *lines) {
+            if (line.priced)
+                return true;
+        }
+    }
+    return false;
+}
+
+QString CPlanReport::BillProblem() const
+{
+    return m_data.bill ? BillProblemMessage(m_data.bill->problem) : QString();
+}
+
+QStringList CPlanReport::BillHeads() const
+{
+    return {tr("Item"),
+            tr("Model, size or type"),
+            tr("Count"),
+            tr("Data disks"),
+            tr("Parity or mirror disks"),
+            tr("Hot spares"),
+            tr("Unit price"),
+            tr("Total")};
+}
+
+QList<QStringList> CPlanReport::BillRows(bool readable) const
+{
+    QList<QStringList> rows;
+    if (!m_data.bill)
+        return rows;
+    const CalBill& bill = *m_data.bill;
+    const auto count = [this, readable](quint64 number) {
+        return readable ? Readable(QString::number(number)) : QString::number(number);
+    };
+    const auto amount = [this, readable](quint64 hundredths) {
+        return readable ? Readable(UnitPriceText(hundredths)) : UnitPriceText(hundredths);
+    };
+    for (const auto* lines : {&bill.recorders, &bill.disks, &bill.cameras}) {
+        for (const CalBillLine& line : *lines) {
+            QStringList row;
+            switch (line.item) {
+            case CalBillItem::Recorder:
+                row << tr("Recorder") << line.model << count(line.count) << QString() << QString()
+                    << QString();
+                break;
+            case CalBillItem::Disk:
+                row << tr("Disk") << tr("%1 TB").arg(line.key) << count(line.count)
+                    << count(line.dataDisks) << count(line.redundancyDisks)
+                    << count(line.spareDisks);
+                break;
+            case CalBillItem::Camera:
+                row << tr("Camera") << TypeText(line.key) << count(line.count) << QString()
+                    << QString() << QString();
+                break;
+            }
+            if (line.priced)
+                row << amount(line.unitPrice) << amount(line.total);
+            else
+                row << QString() << QString();
+            rows.append(row);
+        }
+    }
+    if (BillPriced()) {
+        // A sum that leaves lines out must not pass for the price of the whole.
+        const QString label = bill.allPriced ? tr("Total") : tr("Total of the priced lines");
+        rows.append({label, QString(), QString(), QString(), QString(), QString(), QString(),
+                     amount(bill.grandTotal)});
+    }
+    return rows;
+}
+
+QString CPlanReport::BillHtml() const
+{
+    if (!HasBill())
+        return QString();
+    QString html = Heading(tr("Bill of materials"));
+    QList<QStringList> rows = BillRows(true);
+    // The total goes under the table, where its label has the width to be read.
+    const QStringList total = BillPriced() ? rows.takeLast() : QStringList();
+    if (!rows.isEmpty()) {
+        // Columns that would stay empty are left out: the disks' use without disks, the
+        // amounts without a price.
+        const bool disks = !m_data.bill->disks.empty();
+        const bool priced = BillPriced();
+        const auto shown = [&](const QStringList& row) {
+            QStringList cells = row.mid(0, 3);
+            if (disks)
+                cells << row.mid(3, 3);
+            if (priced)
+                cells << row.mid(6, 2);
+            return cells;
+        };
+        QList<QStringList> cells;
+        for (const QStringList& row : rows)
+            cells.append(shown(row));
+        html += Table(shown(BillHeads()), cells, 2);
+        if (!total.isEmpty())
+            html += QStringLiteral("<p align=\"right\">%1</p>")
+                        .arg(NameValue(total.first(), total.last()));
+        if (priced && !m_data.bill->allPriced)
+            html +=
+                QStringLiteral("<p>%1</p>")
+                    .arg(tr("Lines without a unit price are not in the total.").toHtmlEscaped());
+    }
+    if (!BillProblem().isEmpty())
+        html += QStringLiteral("<p><font color=\"#c00000\">%1</font></p>")
+                    .arg(BillProblem().toHtmlEscaped());
+    return html;
+}
+
 QStringList CPlanReport::OwnModelHeads() const
 {
     return {tr("NVR Type"),        tr("Bandwidth (kbps)"), tr("Channels"),
@@ -521,6 +683,8 @@ void CPlanReport::Paint(QPagedPaintDevice* device) const
         htmls.append(
             {Heading(tr("Recorder models of this plan")) + Table(OwnModelHeads(), m_data.ownModels),
              lineHeight * 1.5});
+    if (HasBill())
+        htmls.append({BillHtml(), lineHeight * 1.5});
 
     std::vector<ReportPart> parts;
     int page = 0;

@@ -17,7 +17,10 @@ class QPagedPaintDevice;
 // separators, terabytes in the report to three decimals); the CSV keeps plain, exact numbers.
 //
 // "NVR Calculate" is part of the report and the CSV once it has been calculated, "IPC
-// Calculate" once it has a record; with neither there is nothing to report.
+// Calculate" once it has a record; with neither there is nothing to report. The plan's details
+// head both; the bill of materials of "NVR Calculate" ends them. Unit prices and totals have
+// two decimals and no currency: the report writes them as the interface's language does, the
+// CSV plainly ("1290.50"). A bill with unpriced lines totals the priced ones and says so.
 class CPlanReport
 {
     Q_DECLARE_TR_FUNCTIONS(CPlanReport)
@@ -43,6 +46,12 @@ public:
     QStringList OwnModelHeads() const;
     QStringList NvrRecordHeads() const;
     QStringList SourceHeads() const;
+    QStringList BillHeads() const;
+    // One row per line of the bill, under BillHeads(): recorders, disks, cameras; then the
+    // total, when a line is priced. Empty without a bill.
+    QList<QStringList> BillRows(bool readable) const;
+    // Why the bill has no amounts (or no lines); empty when it has them.
+    QString BillProblem() const;
     // A camera type's number, with its name when it has one.
     QString TypeText(int type) const;
 
@@ -64,6 +73,13 @@ private:
     QString HeadHtml() const;
     QString LineHtml(const PlanReportData::NvrLine& line) const;
     QString IpcHtml() const;
+    QString BillHtml() const;
+    // The plan's details that are given, each beside its name; the notes last when asked for.
+    QList<QPair<QString, QString>> DetailPairs(bool withNotes) const;
+    // Whether the bill is part of the outputs: with the "NVR Calculate" result, when it has a
+    // line or a problem to tell.
+    bool HasBill() const;
+    bool BillPriced() const;
     QStringList NvrLineRows(QChar separator, bool readable) const;
     // A figure as the interface's language writes it; text that is no plain number stays.
     QString Readable(const QString& number, int maxDecimals = -1) const;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/materials.h"
 #include "engine/nvrcatalogue.h"
 #include "plan/catalogue.h"
 #include "plan/planfile.h"
@@ -160,6 +161,15 @@ void TestPlanFile::roundTrip_data()
     named.cameras[1].secondEstimate = sub;
     named.ipcSecondEstimate = dock;
     QTest::newRow("names and the settings bit rates were estimated from") << named;
+    CorvanePlan priced = own;
+    priced.details.site = QStringLiteral("North \"Dock\" \u5317");
+    priced.details.planner = QString(PlanFormat::MaxDetailChars, QChar(0x4e3b));
+    priced.details.notes = QStringLiteral("Prices in EUR.\n\tNo cabling.\n");
+    priced.prices.recorders = {{QStringLiteral("NR-A8V"), 12950}, {x16.name, CalMaxUnitPrice}};
+    priced.prices.disks = {{8, 21000}, {24, 0}};
+    priced.cameras[1].unitPrice = 5;
+    QTest::newRow("details without a customer, prices of an own model, a disk, a camera type")
+        << priced;
 }
 
 void TestPlanFile::roundTrip()
@@ -179,11 +189,22 @@ void TestPlanFile::roundTrip()
     QVERIFY(text.startsWith("{\n    \"format\": \"corvane-plan\",\n    \"version\": 1,\n"));
     const qsizetype cameras = plan.cameras.size(), recorders = plan.recorders.size();
     const qsizetype models = qsizetype(plan.models.size());
+    const PlanDetails& details = plan.details;
+    const int detailLines = details.IsEmpty()
+                                ? 0
+                                : 2 + !details.site.isEmpty() + !details.customer.isEmpty() +
+                                      !details.planner.isEmpty() + !details.notes.isEmpty();
+    const int priceLines =
+        plan.prices.IsEmpty() ? 0 : 2 + !plan.prices.recorders.empty() + !plan.prices.disks.empty();
     QCOMPARE(text.count('\n'), 15 + (cameras ? cameras + 1 : 0) + (recorders ? recorders + 1 : 0) +
                                    (models ? models + 2 : 0) + (plan.ipcFirstEstimate ? 1 : 0) +
                                    (plan.ipcSecondEstimate ? 1 : 0) +
                                    (plan.nvrBandwidthReservePercent ? 1 : 0) +
-                                   (plan.ipcBandwidthReservePercent ? 1 : 0));
+                                   (plan.ipcBandwidthReservePercent ? 1 : 0) + detailLines +
+                                   priceLines);
+    // Exact amounts, as typed.
+    if (!plan.prices.disks.empty())
+        QVERIFY(text.contains("\"disks\": {\"8\": \"210.00\", \"24\": \"0.00\"}"));
     QVERIFY(text.contains("\n        \"model\": \"" + plan.nvrModel.toUtf8() + "\""));
 }
 
@@ -379,6 +400,40 @@ void TestPlanFile::refusals_data()
     builtInName.insert("name", "nr-a8v");
     QTest::newRow("own model named as a built-in one")
         << withModel(builtInName) << "already called \"nr-a8v\"" << false;
+    QTest::newRow("customer of 201 characters")
+        << SmallWith("details/customer", QString(201, QLatin1Char('c')))
+        << "invalid \"customer\" in the plan details: It holds 201 characters; at most 200"
+        << false;
+    QTest::newRow("site with a line break")
+        << SmallWith("details/site", QStringLiteral("North\nSouth"))
+        << "invalid \"site\" in the plan details: It holds a line break" << false;
+    QTest::newRow("planner with a zero-width space")
+        << SmallWith("details/planner", QStringLiteral("Li\u200bWei"))
+        << "invalid \"planner\" in the plan details" << false;
+    QTest::newRow("notes with a bell")
+        << SmallWith("details/notes", QStringLiteral("a\n\ab"))
+        << "invalid \"notes\" in the plan details: It holds a control character other" << false;
+    QTest::newRow("notes of 4001 characters")
+        << SmallWith("details/notes", QString(4001, QLatin1Char('n')))
+        << "invalid \"notes\" in the plan details: It holds 4001 characters" << false;
+    QTest::newRow("customer as a number") << SmallWith("details/customer", 7)
+                                          << "the plan details lacks a valid \"customer\"" << false;
+    QTest::newRow("camera price with three decimals")
+        << SmallWith("nvrCalculate/cameras/1/unitPrice", QStringLiteral("12.505"))
+        << "invalid unit price for camera record 2 of the NVR Calculate page: \"12.505\"" << false;
+    QTest::newRow("negative recorder price")
+        << SmallWith("prices/recorders/NR-A8V", QStringLiteral("-1"))
+        << "invalid unit price for the NVR type \"NR-A8V\": \"-1\"" << false;
+    QTest::newRow("disk price above the largest")
+        << SmallWith("prices/disks/8", QStringLiteral("10000000000.00"))
+        << "invalid unit price for 8 TB disks" << false;
+    QTest::newRow("disk price as a number")
+        << SmallWith("prices/disks/8", 210) << "invalid unit price for 8 TB disks: 210" << false;
+    QTest::newRow("price of a model the plan does not know")
+        << SmallWith("prices/recorders/NR-Z1", QStringLiteral("1"))
+        << "unit price for an unknown NVR type: \"NR-Z1\"" << false;
+    QTest::newRow("price of a disk size not offered")
+        << SmallWith("prices/disks/5", QStringLiteral("1")) << "disks of \"5\" TB" << false;
     QByteArray huge = SerializePlan(SmallPlan());
     huge.append(QByteArray(PlanFormat::MaxFileBytes, ' '));
     QTest::newRow("too large") << huge << "too large" << false;

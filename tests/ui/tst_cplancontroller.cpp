@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/grouping.h"
 #include "engine/nvrcatalogue.h"
 #include "pages/cdlgcalipcnum.h"
+#include "pages/pageparts.h"
 #include "plan/planfile.h"
 #include "tests/pages/nvrpagedriver.h"
+#include "tests/support/records.h"
 #include "ui/ccorvane.h"
 #include "ui/cplancontroller.h"
+#include "ui/cplanreport.h"
 #include "ui/cwindowtitle.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -74,6 +79,9 @@ private slots:
     void exportAndCopyCarryTheWholeResult();
     void undoStepsBackToTheSavedPlan_data();
     void undoStepsBackToTheSavedPlan();
+    void detailsDialogRefusesWhatAPlanCannotHold_data();
+    void detailsDialogRefusesWhatAPlanCannotHold();
+    void billOfMaterialsEndsTheOutputs();
 
 private:
     void NewWindow();
@@ -512,6 +520,7 @@ void TestCPlanController::undoStepsBackToTheSavedPlan_data()
     QTest::newRow("a storage input") << "retention" << 1;
     QTest::newRow("a recorder record's count") << "recorder count" << 1;
     QTest::newRow("an own model defined, chosen, renamed in use") << "own model" << 3;
+    QTest::newRow("the details and prices, then a count typed") << "details" << 2;
 }
 
 void TestCPlanController::undoStepsBackToTheSavedPlan()
@@ -524,7 +533,7 @@ void TestCPlanController::undoStepsBackToTheSavedPlan()
     auto state = [this] {
         const auto* models = m_window->NVRPage()->findChild<QComboBox*>("m_pNVRCombo");
         return std::make_tuple(m_window->NVRPage()->State(), m_window->IPCPage()->State(),
-                               models->count());
+                               models->count(), Plan()->State().details, Plan()->State().prices);
     };
     const auto saved = state();
     m_window->activateWindow();
@@ -557,6 +566,14 @@ void TestCPlanController::undoStepsBackToTheSavedPlan()
         Plan()->ApplyModels({renamed}, {{own.name, renamed.name}});
         QCOMPARE(nvr.Recorder()->currentText(), renamed.name);
         focus = nvr.Recorder();
+    } else if (edit == QLatin1String("details")) {
+        PlanDetails details;
+        details.customer = QStringLiteral("Acme");
+        PlanPrices prices;
+        prices.disks[8] = 21000;
+        Plan()->ApplyDetails(details, prices, {PlanUnitPrice(8990)});
+        QCOMPARE(m_window->NVRPage()->State().cameras[0].unitPrice, PlanUnitPrice(8990));
+        PageDriver::Type(nvr.Count(0), QStringLiteral("34"));
     } else if (edit == QLatin1String("retention")) {
         focus = nvr.Child<QLineEdit>("m_pRetentionEdit");
         PageDriver::Type(qobject_cast<QLineEdit*>(focus), QStringLiteral("90"));
@@ -595,6 +612,177 @@ void TestCPlanController::undoStepsBackToTheSavedPlan()
     WhenModal(m_context.get(), [](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
     QTest::keyClick(focus, Qt::Key_E, Qt::ControlModifier);
     QCOMPARE(exported.count(), 1);
+}
+
+void TestCPlanController::detailsDialogRefusesWhatAPlanCannotHold_data()
+{
+    QTest::addColumn<QString>("field"); // its object name, or its accessible name
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("customer of 201 characters")
+        << "m_pCustomerEdit" << QString(201, QLatin1Char('c'))
+        << "It holds 201 characters; at most 200 are allowed";
+    QTest::newRow("site with a zero-width space")
+        << "m_pSiteEdit" << QStringLiteral("North\u200bDock") << "control character";
+    QTest::newRow("notes of 4001 characters")
+        << "m_pNotesEdit" << QString(4001, QLatin1Char('n')) << "It holds 4001 characters";
+    QTest::newRow("a price ending in its point")
+        << "Unit price of 8 TB disk" << QStringLiteral("12.") << "with at most two decimals";
+}
+
+void TestCPlanController::detailsDialogRefusesWhatAPlanCannotHold()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    bool refused = false;
+    bool focused = false;
+    QString said;
+    WhenModal(m_context.get(), [&](QWidget* modal) {
+        QWidget* edit = modal->findChild<QWidget*>(field);
+        for (QLineEdit* price : modal->findChildren<QLineEdit*>()) {
+            if (price->accessibleName() == field)
+                edit = price;
+        }
+        if (auto* line = qobject_cast<QLineEdit*>(edit))
+            line->setText(text);
+        else if (auto* notes = qobject_cast<QPlainTextEdit*>(edit))
+            notes->setPlainText(text);
+        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("pOkBtn")), Qt::LeftButton);
+        refused = modal->isVisible();
+        // The tab that holds the field is shown, the field has the focus, the reason is under
+        // it.
+        focused = edit && edit->isVisible() && modal->focusWidget() == edit;
+        if (auto* label = modal->findChild<QLabel*>(edit ? edit->objectName() + "Message" : ""))
+            said = label->isVisible() ? PlainMessage(label) : QString();
+        QTest::keyClick(modal, Qt::Key_Escape);
+        if (modal->isVisible())
+            static_cast<QDialog*>(modal)->reject();
+    });
+    Plan()->EditDetails();
+    QVERIFY(refused);
+    QVERIFY(focused);
+    QVERIFY2(said.contains(message), qPrintable(said));
+    QVERIFY(Plan()->State().details.IsEmpty());
+    QVERIFY(Plan()->State().prices.IsEmpty());
+    QVERIFY(!Plan()->IsModified());
+}
+
+// Two camera types of 16 cameras at 4 Mbps each fill two NR-K16Y recorders by their channels.
+// In 30 days one records 65,536 kbps x 2,592,000 s x 125 = 21.23 TB: 3 disks of 8 TB and one
+// parity disk each, with a hot spare 5.
+void TestCPlanController::billOfMaterialsEndsTheOutputs()
+{
+    PageDriver nvr(m_window->NVRPage());
+    nvr.Enter({{"4096(4M)", "0", "16"}, {"4096(4M)", "512", "16"}});
+    PageDriver::Type(
+        qobject_cast<QLineEdit*>(nvr.Table()->GetCellWidget(1, CDlgCalNVRNum::NameColumn)),
+        QStringLiteral("Gate"));
+    nvr.ChooseRecorder(QStringLiteral("NR-K16Y"));
+    auto* redundancy = nvr.Child<QComboBox>("m_pRedundancyCombo");
+    redundancy->setCurrentIndex(redundancy->findData(int(CalRedundancy::SingleParity)));
+    nvr.Calculate();
+
+    // Typed into the dialog as a user would; no price for the first camera type.
+    const QHash<QString, QString> typed{{"m_pSiteEdit", "  North Dock  "},
+                                        {"m_pCustomerEdit", "Acme, \"Ltd\""},
+                                        {"Unit price of NR-K16Y", "1299.5"},
+                                        {"Unit price of 8 TB disk", "210"},
+                                        {"Unit price of camera type 2 Gate", "89.90"}};
+    WhenModal(m_context.get(), [&typed](QWidget* modal) {
+        for (QLineEdit* edit : modal->findChildren<QLineEdit*>()) {
+            const QString key =
+                typed.contains(edit->objectName()) ? edit->objectName() : edit->accessibleName();
+            if (typed.contains(key))
+                QTest::keyClicks(edit, typed.value(key));
+        }
+        modal->findChild<QPlainTextEdit*>()->setPlainText(
+            QStringLiteral("Prices in EUR.\r\nNo cabling."));
+        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("pOkBtn")), Qt::LeftButton);
+        if (modal->isVisible())
+            static_cast<QDialog*>(modal)->reject();
+    });
+    Plan()->EditDetails();
+    QCOMPARE(Plan()->State().details.site, QStringLiteral("North Dock"));
+    QCOMPARE(Plan()->State().details.notes, QStringLiteral("Prices in EUR.\nNo cabling."));
+
+    const auto csvLines = [this] {
+        const QString csv = m_dir.filePath(QStringLiteral("bill.csv"));
+        QFile file(csv);
+        return Plan()->ExportTo(csv) && file.open(QIODevice::ReadOnly)
+                   ? QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"))
+                   : QStringList();
+    };
+    QStringList lines = csvLines();
+    QCOMPARE(lines.mid(4, 3), QStringList({"Site,North Dock", "Customer,\"Acme, \"\"Ltd\"\"\"",
+                                           "Notes,\"Prices in EUR.\nNo cabling.\""}));
+    const qsizetype bill = lines.indexOf(QStringLiteral("Bill of materials"));
+    QVERIFY(bill > 0);
+    // 2 x 1,299.50 + 8 x 210.00 + 16 x 89.90 = 2,599.00 + 1,680.00 + 1,438.40.
+    QCOMPARE(
+        lines.mid(bill + 1),
+        QStringList({"Item,\"Model, size or type\",Count,Data disks,Parity or mirror "
+                     "disks,Hot spares,Unit price,Total",
+                     "Recorder,NR-K16Y,2,,,,1299.50,2599.00", "Disk,8 TB,8,6,2,0,210.00,1680.00",
+                     "Camera,1,16,,,,,", "Camera,2 Gate,16,,,,89.90,1438.40",
+                     "Total of the priced lines,,,,,,,5717.40", QString()}));
+
+    const QString pdf = m_dir.filePath(QStringLiteral("bill.pdf"));
+    QVERIFY(Plan()->ExportTo(pdf));
+    const QString report = PdfText(pdf);
+    QVERIFY2(report.contains(QStringLiteral("Site: North Dock")) &&
+                 report.contains(QStringLiteral("Bill of materials")) &&
+                 report.contains(QStringLiteral("5,717.40")) &&
+                 report.contains(QStringLiteral("Lines without a unit price are not in the total")),
+             qPrintable(report.right(2000)));
+
+    // Its price goes with the camera type when the record before it goes.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    nvr.Table()->setFocus();
+    nvr.Table()->setCurrentIndex(nvr.Table()->GetIndex(0, 0));
+    QTest::keyClick(nvr.Table(), Qt::Key_Delete);
+    lines = csvLines();
+    QVERIFY2(lines.contains(QStringLiteral("Camera,1 Gate,16,,,,89.90,1438.40")),
+             qPrintable(lines.mid(lines.indexOf(QStringLiteral("Bill of materials"))).join('\n')));
+
+    // The disks of a calculated result with a hot spare, split by what they are for.
+    CalNVRDataRecord data;
+    data.nvrType = 18; // NR-K16Y
+    data.ipcList = {Ipc(1, 4096, 32)};
+    data.storageRates = {{4096, 0, 32}};
+    data.storageInputs.redundancy = CalRedundancy::SingleParity;
+    data.storageInputs.hotSpares = 1;
+    RunNVRCalculation(data);
+    PlanReportData spared;
+    spared.nvrTotal = QString::number(data.nvrTotal);
+    CalUnitPrices prices;
+    prices.disks[8] = 21000;
+    prices.recorders[QStringLiteral("NR-K16Y")] = 129950;
+    prices.cameras[1] = 0;
+    spared.bill = BillOfMaterials({BillResultOf(data)}, prices);
+    const QStringList sparedLines =
+        QString::fromUtf8(CPlanReport(spared, "x", {}).Csv()).split(QStringLiteral("\r\n"));
+    QCOMPARE(
+        sparedLines.mid(sparedLines.indexOf(QStringLiteral("Bill of materials")) + 2),
+        QStringList({"Recorder,NR-K16Y,2,,,,1299.50,2599.00", "Disk,8 TB,10,6,2,2,210.00,2100.00",
+                     "Camera,1,32,,,,0.00,0.00", "Total,,,,,,,4699.00", QString()}));
+
+    // Amounts beyond what a bill holds: the counts, and why there are no amounts.
+    CalBillResult million;
+    million.model = QStringLiteral("NR-K16Y");
+    million.lines = {{62500, {Ipc(1, 4096, 16)}}};
+    CalUnitPrices dear;
+    dear.recorders[million.model] = CalMaxUnitPrice;
+    dear.cameras[1] = CalMaxUnitPrice;
+    spared.bill = BillOfMaterials({million}, dear);
+    const QStringList dearLines =
+        QString::fromUtf8(CPlanReport(spared, "x", {}).Csv()).split(QStringLiteral("\r\n"));
+    QCOMPARE(dearLines.mid(dearLines.indexOf(QStringLiteral("Bill of materials")) + 2),
+             QStringList({"Recorder,NR-K16Y,62500,,,,,", "Camera,1,1000000,,,,,",
+                          QLatin1Char('"') + BillProblemMessage(CalBillProblem::TotalRange) +
+                              QLatin1Char('"'),
+                          QString()}));
 }
 
 QTEST_MAIN(TestCPlanController)
