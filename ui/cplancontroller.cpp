@@ -45,17 +45,20 @@ QStringList Fields(const CorvanePlan& plan)
 {
     QStringList fields;
     for (const PlanCamera& camera : plan.cameras)
-        fields << camera.firstBitRate << camera.secondBitRate << QString::number(camera.count);
+        fields << camera.name << camera.firstBitRate << camera.secondBitRate
+               << QString::number(camera.count);
     const CalStorageInputs& storage = plan.storage;
     fields << plan.nvrModel;
-    for (int number :
-         {plan.nvrDisabledChannels, storage.retentionDays, storage.hoursPerDay,
-          storage.recordedPercent, int(storage.streams), storage.diskTB, int(storage.redundancy)})
+    for (int number : {plan.nvrDisabledChannels, plan.nvrBandwidthReservePercent, int(storage.goal),
+                       storage.retentionDays, storage.disksPerRecorder, storage.hoursPerDay,
+                       storage.recordedPercent, int(storage.streams), storage.diskTB,
+                       int(storage.redundancy), storage.hotSpares, storage.storageReservePercent})
         fields << QString::number(number);
     for (const PlanRecorder& recorder : plan.recorders)
         fields << recorder.model << QString::number(recorder.disabledChannels)
                << QString::number(recorder.count);
-    return fields << plan.ipcFirstBitRate << plan.ipcSecondBitRate;
+    return fields << plan.ipcFirstBitRate << plan.ipcSecondBitRate
+                  << QString::number(plan.ipcBandwidthReservePercent);
 }
 
 // The one input in which two states differ, so that typing into one field is undone in one
@@ -469,6 +472,8 @@ void CPlanController::NewPlan()
     if (!MayDropChanges(Replacing))
         return;
     m_bRestoring = true;
+    // A new plan has none of the last one's own models; a catalogue file brings them back.
+    m_pages.SetModels({});
     m_pages.Clear();
     m_bRestoring = false;
     ResetHistory();

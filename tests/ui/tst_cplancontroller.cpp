@@ -300,6 +300,8 @@ void TestCPlanController::unsavedChangesAreNeverDroppedSilently()
     const QString path = m_dir.filePath(QStringLiteral("keep.corvane"));
     QVERIFY(Plan()->SaveTo(path));
     nvr.Enter({{"512", "0", "9"}});
+    // The plan's own models are the plan's: a new one starts without them.
+    Plan()->ApplyModels({CalNVRInfo(0, QStringLiteral("Own-8"), 8, 0, 20480)}, {});
     QVERIFY(Plan()->IsModified());
 
     QString shown;
@@ -312,6 +314,7 @@ void TestCPlanController::unsavedChangesAreNeverDroppedSilently()
     QVERIFY2(shown.contains(QStringLiteral("\"keep.corvane\" has unsaved changes")),
              qPrintable(shown));
     QCOMPARE(nvr.BitRate(0, CDlgCalNVRNum::FirstBitRateColumn) == nullptr, replaced);
+    QCOMPARE(Plan()->State().models.empty(), replaced);
     QCOMPARE(ReadPlanFile(path).plan.cameras.size(), saved ? 1 : 0);
     // A screen reader hears the emptied result boxes as they look.
     const QString nvrName = nvr.Child<QToolButton>("m_pResultToolButton")->accessibleName();
@@ -521,6 +524,8 @@ void TestCPlanController::undoStepsBackToTheSavedPlan_data()
     QTest::newRow("a recorder record's count") << "recorder count" << 1;
     QTest::newRow("an own model defined, chosen, renamed in use") << "own model" << 3;
     QTest::newRow("the details and prices, then a count typed") << "details" << 2;
+    QTest::newRow("a camera type's name typed") << "name" << 1;
+    QTest::newRow("the bandwidth kept free typed") << "reserve" << 1;
 }
 
 void TestCPlanController::undoStepsBackToTheSavedPlan()
@@ -574,6 +579,12 @@ void TestCPlanController::undoStepsBackToTheSavedPlan()
         Plan()->ApplyDetails(details, prices, {PlanUnitPrice(8990)});
         QCOMPARE(m_window->NVRPage()->State().cameras[0].unitPrice, PlanUnitPrice(8990));
         PageDriver::Type(nvr.Count(0), QStringLiteral("34"));
+    } else if (edit == QLatin1String("name")) {
+        focus = nvr.Table()->GetCellWidget(0, CDlgCalNVRNum::NameColumn);
+        PageDriver::Type(qobject_cast<QLineEdit*>(focus), QStringLiteral("Dock 4K"));
+    } else if (edit == QLatin1String("reserve")) {
+        focus = nvr.Child<QLineEdit>("m_pBandwidthReserveEdit");
+        PageDriver::Type(qobject_cast<QLineEdit*>(focus), QStringLiteral("25"));
     } else if (edit == QLatin1String("retention")) {
         focus = nvr.Child<QLineEdit>("m_pRetentionEdit");
         PageDriver::Type(qobject_cast<QLineEdit*>(focus), QStringLiteral("90"));
