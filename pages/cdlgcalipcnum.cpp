@@ -194,12 +194,17 @@ void CDlgCalIPCNum::SetState(const IpcPageState& state)
     emit StateChanged();
 }
 
-void CDlgCalIPCNum::Reset()
+IpcPageState CDlgCalIPCNum::InitialState()
 {
     IpcPageState start;
-    start.ipcFirstBitRate = ui->m_pFirstBitRateComboBox->itemText(CalDefaultBitRateIndex);
-    start.ipcSecondBitRate = ui->m_pSecondBitRateComboBox->itemText(CalDefaultBitRateIndex);
-    SetState(start);
+    // The boxes offer BitRateChoices() and start at the default one.
+    start.ipcFirstBitRate = start.ipcSecondBitRate = BitRateChoices().at(CalDefaultBitRateIndex);
+    return start;
+}
+
+void CDlgCalIPCNum::Reset()
+{
+    SetState(InitialState());
     // Nothing is calculated until the user enters something.
     SetResult(QString());
 }

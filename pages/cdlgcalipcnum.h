@@ -50,6 +50,8 @@ public:
     void SetState(const IpcPageState& state);
     // As at start: no records, the default bit rates, no result.
     void Reset();
+    // The state of a new page, and of one that was reset.
+    static IpcPageState InitialState();
     // The plan's own recorder models, offered after the built-in ones in every record; each
     // record keeps its model when it is still offered.
     void SetModels(const CalModelList& own);

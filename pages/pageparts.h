@@ -79,7 +79,13 @@ class CCalculatorPage : public QDialog
     Q_OBJECT
 
 public:
-    using QDialog::QDialog;
+    // With a parent the page is a child widget from the start: moving a built page out of a
+    // window into its parent would restyle every widget in it.
+    explicit CCalculatorPage(QWidget* parent = nullptr) : QDialog(parent)
+    {
+        if (parent)
+            setWindowFlags(Qt::Widget);
+    }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

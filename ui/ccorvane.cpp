@@ -38,6 +38,12 @@ const char* const CCorvane::UnselectedTabStyle =
 CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags), ui(new Ui::CCorvaneClass)
 {
+    // Before any child exists: changing either later restyles the whole window.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint);
+    setStyleSheet(ScaleBorderImageCuts(
+        QStringLiteral("QMainWindow#CCorvaneClass{border-image:url(\":/images/Dialog/"
+                       "dialog_bg2.png\") 58;\nborder-width:58;}")));
+
     ui->setupUi(this);
     setWindowTitle(tr("Corvane Tool"));
     // The task bar and window switcher show it even though the window draws its own frame.
@@ -46,25 +52,20 @@ CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
     // The pages fill their recorder lists from the catalogue in their constructors.
     InitNVRTypeTable();
 
-    setStyleSheet(ScaleBorderImageCuts(
-        QStringLiteral("QMainWindow#CCorvaneClass{border-image:url(\":/images/Dialog/"
-                       "dialog_bg2.png\") 58;\nborder-width:58;}")));
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint);
-
     m_pWindowTitle = new CWindowTitle(this);
     m_pWindowTitle->SetLeastScreenSize(LeastSize());
     ui->m_pGridLayout->addWidget(m_pWindowTitle, 0, 0, 1, 2);
 
     m_pStackedWidget = new QStackedWidget(this);
     ui->m_pGridLayout->addWidget(m_pStackedWidget, 2, 0);
-    m_pCalNVRNumPage = new CDlgCalNVRNum(this);
-    m_pCalIPCNumPage = new CDlgCalIPCNum(this);
+    // Built in the stack, where it stays; "IPC Calculate" is built when first needed.
+    m_pCalNVRNumPage = new CDlgCalNVRNum(m_pStackedWidget);
     m_pStackedWidget->addWidget(m_pCalNVRNumPage);
-    m_pStackedWidget->addWidget(m_pCalIPCNumPage);
 
     // New, Open, Save, export and print: a menu button at the right end of the tab strip.
-    m_pPlanController = new CPlanController(this, m_pStackedWidget, m_pCalNVRNumPage,
-                                            m_pCalIPCNumPage, m_pWindowTitle);
+    m_pPlanController = new CPlanController(
+        this, m_pStackedWidget, m_pCalNVRNumPage,
+        [this](bool build) { return build ? IPCPage() : m_pCalIPCNumPage; }, m_pWindowTitle);
     ui->gridLayout->addWidget(m_pPlanController->MenuButton(), 0, 4);
 
     const QString unselected = QString::fromLatin1(UnselectedTabStyle);
@@ -79,6 +80,17 @@ CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
         setGeometry(InitialGeometry(screen->availableGeometry()));
     else
         resize(InitialSize());
+}
+
+CDlgCalIPCNum* CCorvane::IPCPage()
+{
+    // None once the window has closed.
+    if (!m_pCalIPCNumPage && m_pStackedWidget && m_pPlanController) {
+        m_pCalIPCNumPage = new CDlgCalIPCNum(m_pStackedWidget);
+        m_pStackedWidget->addWidget(m_pCalIPCNumPage);
+        m_pPlanController->AttachIPCPage(m_pCalIPCNumPage);
+    }
+    return m_pCalIPCNumPage;
 }
 
 QSize CCorvane::InitialSize()
@@ -119,7 +131,7 @@ void CCorvane::on_m_pBtnCalNVRNum_clicked()
 
 void CCorvane::on_m_pBtnCalIPCNum_clicked()
 {
-    m_pStackedWidget->setCurrentIndex(1);
+    m_pStackedWidget->setCurrentWidget(IPCPage());
     ui->m_pBtnCalIPCNum->setStyleSheet(QString::fromLatin1(SelectedTabStyle));
     ui->m_pBtnCalNVRNum->setStyleSheet(QString::fromLatin1(UnselectedTabStyle));
 }

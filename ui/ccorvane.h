@@ -27,7 +27,8 @@ public:
 
     QStackedWidget* StackedWidget() const { return m_pStackedWidget; }
     CDlgCalNVRNum* NVRPage() const { return m_pCalNVRNumPage; }
-    CDlgCalIPCNum* IPCPage() const { return m_pCalIPCNumPage; }
+    // "IPC Calculate", built by the first call; none once the window has closed.
+    CDlgCalIPCNum* IPCPage();
     CWindowTitle* WindowTitle() const { return m_pWindowTitle; }
     CPlanController* PlanController() const { return m_pPlanController; }
 

@@ -35,6 +35,9 @@
 
 namespace {
 
+// The standard picture an action shows in the menu, set when the menu first opens.
+const char* const MenuIconProperty = "corvaneMenuIcon";
+
 QString BreakBefore(const QString& reason)
 {
     return QStringLiteral("<br/>") + reason.toHtmlEscaped();
@@ -126,16 +129,16 @@ private:
 } // namespace
 
 CPlanController::CPlanController(QMainWindow* window, QStackedWidget* stack, CDlgCalNVRNum* nvrPage,
-                                 CDlgCalIPCNum* ipcPage, CWindowTitle* title)
-    : QObject(window), m_pWindow(window), m_pStack(stack), m_pNVRPage(nvrPage), m_pIPCPage(ipcPage),
-      m_pTitle(title), m_pages(nvrPage, ipcPage)
+                                 CPlanPages::IpcPageSource ipcPage, CWindowTitle* title)
+    : QObject(window), m_pWindow(window), m_pStack(stack), m_pNVRPage(nvrPage), m_pTitle(title),
+      m_pages(nvrPage, std::move(ipcPage))
 {
     auto makeAction = [this](const QString& text, const QList<QKeySequence>& keys,
                              QStyle::StandardPixmap icon) {
         auto* action = new QAction(text, m_pWindow);
         action->setShortcuts(keys);
         if (icon != QStyle::SP_CustomBase)
-            action->setIcon(m_pWindow->style()->standardIcon(icon));
+            action->setProperty(MenuIconProperty, int(icon));
         m_pWindow->addAction(action);
         return action;
     };
@@ -196,6 +199,7 @@ CPlanController::CPlanController(QMainWindow* window, QStackedWidget* stack, CDl
     m_pMenu->addAction(m_pCopyAction);
     m_pMenu->addSeparator();
     m_pMenu->addActions({m_pDetailsAction, m_pModelsAction});
+    connect(m_pMenu, &QMenu::aboutToShow, this, &CPlanController::SetMenuIcons);
     m_pMenuButton =
         new CPushButton(tr("Plan") + QStringLiteral("  \u25BE"), m_pWindow->centralWidget());
     m_pMenuButton->setObjectName(QStringLiteral("m_pBtnPlan"));
@@ -211,14 +215,30 @@ CPlanController::CPlanController(QMainWindow* window, QStackedWidget* stack, CDl
         m_pTreeViewport = tree->viewport();
         m_pTreeViewport->installEventFilter(this);
     }
-    m_pIPCResult = m_pIPCPage->ResultView();
-    m_pIPCResult->installEventFilter(this);
     // Undo and redo are the plan's, even with the focus in a field that has its own.
     qApp->installEventFilter(this);
 
     m_savedState = m_shownState = m_pages.State();
     connect(m_pNVRPage, &CDlgCalNVRNum::StateChanged, this, &CPlanController::PagesChanged);
-    connect(m_pIPCPage, &CDlgCalIPCNum::StateChanged, this, &CPlanController::PagesChanged);
+}
+
+void CPlanController::AttachIPCPage(CDlgCalIPCNum* page)
+{
+    m_pIPCPage = page;
+    // Before its changes are followed: what it is given now is what the plan held already.
+    m_pages.IpcPageBuilt(page);
+    m_pIPCResult = page->ResultView();
+    m_pIPCResult->installEventFilter(this);
+    connect(page, &CDlgCalIPCNum::StateChanged, this, &CPlanController::PagesChanged);
+}
+
+void CPlanController::SetMenuIcons()
+{
+    for (QAction* action : m_pMenu->actions()) {
+        const QVariant icon = action->property(MenuIconProperty);
+        if (icon.isValid() && action->icon().isNull())
+            action->setIcon(m_pWindow->style()->standardIcon(QStyle::StandardPixmap(icon.toInt())));
+    }
 }
 
 CPlanController::~CPlanController() = default;
@@ -326,8 +346,8 @@ void CPlanController::RestoreState(const CorvanePlan& state)
     m_pages.SetPrices(state.prices);
     if (m_pNVRPage->State() != state.Nvr())
         m_pNVRPage->SetState(state.Nvr());
-    if (m_pIPCPage->State() != state.Ipc())
-        m_pIPCPage->SetState(state.Ipc());
+    if (m_pages.IpcState() != state.Ipc())
+        m_pages.IpcPage()->SetState(state.Ipc());
     m_bRestoring = false;
     m_shownState = m_pages.State();
     UpdateTitle();

@@ -37,8 +37,10 @@ public:
         Replacing // New or Open
     };
 
+    // `ipcPage` gives "IPC Calculate" as CPlanPages asks for it; the window calls
+    // AttachIPCPage once it has built the page.
     CPlanController(QMainWindow* window, QStackedWidget* stack, CDlgCalNVRNum* nvrPage,
-                    CDlgCalIPCNum* ipcPage, CWindowTitle* title);
+                    CPlanPages::IpcPageSource ipcPage, CWindowTitle* title);
     ~CPlanController() override;
 
     // The tab strip's menu button; the window places it.
@@ -80,6 +82,10 @@ public:
     void RestoreState(const CorvanePlan& state);
     QUndoStack* UndoStack() const { return m_pUndo; }
 
+    // "IPC Calculate", just built, takes what the plan holds for it and is followed from now
+    // on: its changes, its result's menu and copy key.
+    void AttachIPCPage(CDlgCalIPCNum* page);
+
 public slots:
     void NewPlan();
     void OpenPlan();
@@ -113,11 +119,13 @@ private:
     void PagesChanged();
     // The pages' state as it is now starts the history afresh (New, Open).
     void ResetHistory();
+    // The menu's pictures, looked up when it first opens rather than at start-up.
+    void SetMenuIcons();
 
     QMainWindow* m_pWindow;
     QStackedWidget* m_pStack;
     CDlgCalNVRNum* m_pNVRPage;
-    CDlgCalIPCNum* m_pIPCPage;
+    CDlgCalIPCNum* m_pIPCPage = nullptr;
     CWindowTitle* m_pTitle;
     CPlanPages m_pages;
     QString m_path;

@@ -20,16 +20,30 @@ QString DaysText(const CalDaysKept& kept)
 
 } // namespace
 
-CPlanPages::CPlanPages(CDlgCalNVRNum* nvrPage, CDlgCalIPCNum* ipcPage)
-    : m_pNVRPage(nvrPage), m_pIPCPage(ipcPage)
+CPlanPages::CPlanPages(CDlgCalNVRNum* nvrPage, IpcPageSource ipcPage)
+    : m_pNVRPage(nvrPage), m_ipcPage(std::move(ipcPage))
 {
+}
+
+IpcPageState CPlanPages::IpcState() const
+{
+    const CDlgCalIPCNum* page = m_ipcPage(false);
+    return page ? page->State() : CDlgCalIPCNum::InitialState();
+}
+
+void CPlanPages::IpcPageBuilt(CDlgCalIPCNum* page)
+{
+    // Entering the models calculates the empty records.
+    page->SetModels(m_models);
+    if (!m_ipcCalculated)
+        page->Reset();
 }
 
 CorvanePlan CPlanPages::State() const
 {
     CorvanePlan plan;
     static_cast<NvrPageState&>(plan) = m_pNVRPage->State();
-    static_cast<IpcPageState&>(plan) = m_pIPCPage->State();
+    static_cast<IpcPageState&>(plan) = IpcState();
     plan.models = m_models;
     plan.details = m_details;
     plan.prices = m_prices;
@@ -38,8 +52,9 @@ CorvanePlan CPlanPages::State() const
 
 void CPlanPages::SetModels(const CalModelList& models, const QHash<QString, QString>& renamed)
 {
+    CDlgCalIPCNum* ipcPage = m_ipcPage(false);
     NvrPageState nvr = m_pNVRPage->State();
-    IpcPageState ipc = m_pIPCPage->State();
+    IpcPageState ipc = IpcState();
     nvr.nvrModel = renamed.value(nvr.nvrModel, nvr.nvrModel);
     for (PlanRecorder& recorder : ipc.recorders)
         recorder.model = renamed.value(recorder.model, recorder.model);
@@ -53,17 +68,21 @@ void CPlanPages::SetModels(const CalModelList& models, const QHash<QString, QStr
     }
     m_prices.recorders = prices;
     m_pNVRPage->SetModels(m_models);
-    m_pIPCPage->SetModels(m_models);
+    // A page not built has no records to follow a model; it takes the models when built.
+    if (ipcPage)
+        ipcPage->SetModels(m_models);
+    m_ipcCalculated = true;
     if (!renamed.isEmpty()) {
         m_pNVRPage->SetState(nvr);
-        m_pIPCPage->SetState(ipc);
+        if (ipcPage)
+            ipcPage->SetState(ipc);
     }
 }
 
 QStringList CPlanPages::ModelsInUse() const
 {
     QStringList names{m_pNVRPage->State().nvrModel};
-    for (const PlanRecorder& recorder : m_pIPCPage->State().recorders)
+    for (const PlanRecorder& recorder : IpcState().recorders)
         names << recorder.model;
     QStringList own;
     for (const CalNVRInfo& model : m_models) {
@@ -76,7 +95,9 @@ QStringList CPlanPages::ModelsInUse() const
 void CPlanPages::Clear()
 {
     m_pNVRPage->Reset();
-    m_pIPCPage->Reset();
+    if (CDlgCalIPCNum* page = m_ipcPage(false))
+        page->Reset();
+    m_ipcCalculated = false;
     m_details = PlanDetails();
     m_prices = PlanPrices();
 }
@@ -88,7 +109,12 @@ bool CPlanPages::Apply(const CorvanePlan& plan)
     m_details = plan.details;
     m_prices = plan.prices;
     m_pNVRPage->SetState(plan.Nvr());
-    m_pIPCPage->SetState(plan.Ipc());
+    CDlgCalIPCNum* ipcPage = m_ipcPage(false);
+    if (!ipcPage && plan.Ipc() != CDlgCalIPCNum::InitialState())
+        ipcPage = m_ipcPage(true);
+    if (ipcPage)
+        ipcPage->SetState(plan.Ipc());
+    m_ipcCalculated = true;
     if (!plan.cameras.isEmpty())
         m_pNVRPage->EnsureResult();
     return State() == plan;
@@ -101,7 +127,7 @@ PlanReportData CPlanPages::ReportData() const
     PlanReportData data;
     data.details = m_details;
     const NvrPageState nvr = m_pNVRPage->State();
-    const IpcPageState ipc = m_pIPCPage->State();
+    const IpcPageState ipc = IpcState();
     for (const PlanCamera& camera : nvr.cameras)
         data.nvrNamed = data.nvrNamed || !camera.name.isEmpty();
     const auto source = [](const PlanStreamEstimate& estimate) {
@@ -208,7 +234,10 @@ PlanReportData CPlanPages::ReportData() const
     data.ipcSecondBitRate = ipc.ipcSecondBitRate;
     if (ipc.ipcBandwidthReservePercent != 0)
         data.ipcBandwidthReserve = QString::number(ipc.ipcBandwidthReservePercent);
-    data.ipcResult = m_pIPCPage->ResultTotal();
+    const CDlgCalIPCNum* ipcPage = m_ipcPage(false);
+    data.ipcResult = ipcPage           ? ipcPage->ResultTotal()
+                     : m_ipcCalculated ? QStringLiteral("0")
+                                       : QString();
     // The figures every result of an own model rests on go with the report.
     QStringList used{nvr.nvrModel};
     for (const PlanRecorder& recorder : ipc.recorders)

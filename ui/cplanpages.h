@@ -11,6 +11,7 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class CDlgCalIPCNum;
@@ -76,12 +77,25 @@ struct PlanReportData
 // for the report, the export and the clipboard. Opening a plan enters each page's state through
 // the page itself, so every check and message of the pages applies to a plan that is opened
 // exactly as to typed input.
+//
+// "IPC Calculate" is built when first needed: `ipcPage(true)` builds it, `ipcPage(false)` gives
+// it only when it has been built. Until then it holds CDlgCalIPCNum::InitialState(), and a plan
+// that holds anything else for it builds it.
 class CPlanPages
 {
     Q_DECLARE_TR_FUNCTIONS(CPlanPages)
 
 public:
-    CPlanPages(CDlgCalNVRNum* nvrPage, CDlgCalIPCNum* ipcPage);
+    using IpcPageSource = std::function<CDlgCalIPCNum*(bool build)>;
+
+    CPlanPages(CDlgCalNVRNum* nvrPage, IpcPageSource ipcPage);
+
+    // "IPC Calculate"'s state, built or not.
+    IpcPageState IpcState() const;
+    // "IPC Calculate", built now if it was not.
+    CDlgCalIPCNum* IpcPage() const { return m_ipcPage(true); }
+    // A page just built takes the own models and shows what one built at start would show now.
+    void IpcPageBuilt(CDlgCalIPCNum* page);
 
     // Both pages' states, valid or not: what "unsaved changes" compares, undo restores and Save
     // writes (a draft with inputs still to be put right is saved as it is).
@@ -117,7 +131,10 @@ public:
 
 private:
     CDlgCalNVRNum* m_pNVRPage;
-    CDlgCalIPCNum* m_pIPCPage;
+    IpcPageSource m_ipcPage;
+    // Whether "IPC Calculate", while not built, would show the 0 of its empty records: a page
+    // that was entered into (models, a state) since it was last reset does, a new one does not.
+    bool m_ipcCalculated = false;
     CalModelList m_models;
     PlanDetails m_details;
     PlanPrices m_prices;

@@ -24,9 +24,13 @@ QString GetAbsolutePath(const QString& fileName)
 
 QIcon ProgramIcon()
 {
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/corvane-%1.png").arg(size), QSize(size, size));
+    // One icon for the application and its windows: each one built afresh loads every size.
+    static const QIcon icon = [] {
+        QIcon all;
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            all.addFile(QStringLiteral(":/icons/corvane-%1.png").arg(size), QSize(size, size));
+        return all;
+    }();
     return icon;
 }
 

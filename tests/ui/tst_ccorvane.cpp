@@ -109,7 +109,13 @@ void TestCCorvane::startsOnNVRPage()
 {
     QCOMPARE(m_window->StackedWidget()->currentIndex(), 0);
     QCOMPARE(m_window->StackedWidget()->currentWidget(), m_window->NVRPage());
-    QCOMPARE(m_window->StackedWidget()->widget(1), m_window->IPCPage());
+    // "IPC Calculate" is built when first asked for, as the second page of the stack.
+    QCOMPARE(m_window->StackedWidget()->count(), 1);
+    CDlgCalIPCNum* ipc = m_window->IPCPage();
+    QVERIFY(ipc);
+    QCOMPARE(m_window->StackedWidget()->widget(1), ipc);
+    QCOMPARE(m_window->IPCPage(), ipc);
+    QCOMPARE(m_window->StackedWidget()->currentIndex(), 0);
     QCOMPARE(Button("m_pBtnCalNVRNum")->styleSheet(), QLatin1String(CCorvane::SelectedTabStyle));
     QCOMPARE(Button("m_pBtnCalIPCNum")->styleSheet(), QLatin1String(CCorvane::UnselectedTabStyle));
     QCOMPARE(Button("m_pBtnAbout")->styleSheet(), QLatin1String(CCorvane::UnselectedTabStyle));
@@ -186,8 +192,9 @@ void TestCCorvane::resizeKeepsPanelsAndGrowsTable()
     m_window = new CCorvane;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    QWidget* pageWidget = m_window->StackedWidget()->widget(page);
-    m_window->StackedWidget()->setCurrentIndex(page);
+    QWidget* pageWidget = page == 0 ? static_cast<QWidget*>(m_window->NVRPage())
+                                    : static_cast<QWidget*>(m_window->IPCPage());
+    m_window->StackedWidget()->setCurrentWidget(pageWidget);
     auto* table = pageWidget->findChild<QWidget*>(QStringLiteral("m_pIPCTableView"));
     // The NVR page's settings scroll below the initial size: their column is the scroll area.
     auto* settings = pageWidget->findChild<QWidget*>(QStringLiteral("m_pSettingsScroll"));

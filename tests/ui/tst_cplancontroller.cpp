@@ -14,12 +14,14 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTranslator>
 #include <QUndoStack>
 #include <QWindow>
@@ -82,6 +84,9 @@ private slots:
     void detailsDialogRefusesWhatAPlanCannotHold_data();
     void detailsDialogRefusesWhatAPlanCannotHold();
     void billOfMaterialsEndsTheOutputs();
+    void ipcPageBuiltLateShowsWhatOneBuiltAtStartDoes_data();
+    void ipcPageBuiltLateShowsWhatOneBuiltAtStartDoes();
+    void menuPicturesWhenTheMenuOpens();
 
 private:
     void NewWindow();
@@ -794,6 +799,123 @@ void TestCPlanController::billOfMaterialsEndsTheOutputs()
                           QLatin1Char('"') + BillProblemMessage(CalBillProblem::TotalRange) +
                               QLatin1Char('"'),
                           QString()}));
+}
+
+void TestCPlanController::ipcPageBuiltLateShowsWhatOneBuiltAtStartDoes_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("built"); // whether the steps build the page themselves
+    QTest::addColumn<bool>("ownModel");
+
+    QTest::newRow("nothing done") << QStringList() << false << false;
+    QTest::newRow("own models") << QStringList{"models"} << false << true;
+    QTest::newRow("own models, then New") << QStringList{"models", "new"} << false << false;
+    QTest::newRow("own models undone") << QStringList{"models", "undo"} << false << false;
+    QTest::newRow("a plan without recorder records opened") << QStringList{"open"} << false << true;
+    QTest::newRow("a plan with recorder records opened")
+        << QStringList{"open recorders"} << true << true;
+}
+
+void TestCPlanController::ipcPageBuiltLateShowsWhatOneBuiltAtStartDoes()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(bool, built);
+    QFETCH(bool, ownModel);
+
+    const CalNVRInfo own(0, QStringLiteral("Own-8"), 8, 0, 20480);
+    CorvanePlan plan = Plan()->State();
+    plan.models = {own};
+    const QString withoutRecorders = m_dir.filePath(QStringLiteral("without.corvane"));
+    QVERIFY(WritePlanFile(withoutRecorders, plan, nullptr));
+    plan.recorders = {{own.name, 0, 3}};
+    const QString withRecorders = m_dir.filePath(QStringLiteral("with.corvane"));
+    QVERIFY(WritePlanFile(withRecorders, plan, nullptr));
+
+    // The same steps in a window whose "IPC Calculate" was built at start and in one whose
+    // page was never shown.
+    CDlgCalIPCNum* early = m_window->IPCPage();
+    // As a page built with the window: a new page's state, and nothing calculated.
+    QVERIFY(early->State() == CDlgCalIPCNum::InitialState());
+    QVERIFY(early->ResultTotal().isEmpty());
+    NVRTypeList.clear();
+    CCorvane late;
+    late.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&late));
+    QCOMPARE(late.StackedWidget()->count(), 1);
+    for (CCorvane* window : {m_window.get(), &late}) {
+        CPlanController* controller = window->PlanController();
+        for (const QString& step : steps) {
+            if (step == QLatin1String("models")) {
+                controller->ApplyModels({own}, {});
+            } else if (step == QLatin1String("new")) {
+                Answer(m_context.get(), "pDiscardBtn", nullptr);
+                controller->NewPlan();
+            } else if (step == QLatin1String("undo")) {
+                controller->UndoStack()->undo();
+            } else {
+                QVERIFY(controller->OpenFile(step == QLatin1String("open") ? withoutRecorders
+                                                                           : withRecorders));
+            }
+        }
+    }
+    QCOMPARE(late.StackedWidget()->count(), built ? 2 : 1);
+
+    // Building it changes nothing that is saved, compared or undone.
+    const CorvanePlan before = late.PlanController()->State();
+    const bool modified = late.PlanController()->IsModified();
+    const int undoSteps = late.PlanController()->UndoStack()->count();
+    const int undoIndex = late.PlanController()->UndoStack()->index();
+    CDlgCalIPCNum* page = late.IPCPage();
+    QCOMPARE(late.StackedWidget()->count(), 2);
+    QVERIFY(late.PlanController()->State() == before);
+    QCOMPARE(late.PlanController()->IsModified(), modified);
+    QCOMPARE(late.PlanController()->UndoStack()->count(), undoSteps);
+    QCOMPARE(late.PlanController()->UndoStack()->index(), undoIndex);
+    // It shows what the early one shows, to the eye and to a screen reader.
+    QVERIFY(page->State() == early->State());
+    QCOMPARE(page->ResultTotal(), early->ResultTotal());
+    QCOMPARE(page->ResultView()->accessibleName(), early->ResultView()->accessibleName());
+
+    // It offers the plan's own models as the early one does, in a record added to each, and
+    // its changes are undone as the early one's are.
+    const int row = int(page->State().recorders.size());
+    QStringList offered[2];
+    int i = 0;
+    for (CCorvane* window : {m_window.get(), &late}) {
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("m_pBtnCalIPCNum")),
+                          Qt::LeftButton);
+        auto* table = window->IPCPage()->findChild<CTableView*>(QStringLiteral("m_pIPCTableView"));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualRect(table->GetIndex(row, 0)).center());
+        auto* type = qobject_cast<QComboBox*>(table->GetCellWidget(row, 1));
+        QVERIFY(type);
+        for (int item = 0; item < type->count(); ++item)
+            offered[i] << type->itemText(item);
+        ++i;
+    }
+    QCOMPARE(offered[1], offered[0]);
+    QCOMPARE(offered[1].contains(own.name), ownModel);
+    QVERIFY(page->State() == early->State());
+    QCOMPARE(page->ResultTotal(), early->ResultTotal());
+    QCOMPARE(late.PlanController()->UndoStack()->index(), undoIndex + 1);
+    late.PlanController()->UndoStack()->undo();
+    QVERIFY(late.PlanController()->State() == before);
+}
+
+void TestCPlanController::menuPicturesWhenTheMenuOpens()
+{
+    auto* menu = m_window->findChild<QMenu*>(QStringLiteral("m_pPlanMenu"));
+    QVERIFY(menu);
+    QAction* open = Plan()->Actions().at(1);
+    QCOMPARE(open->text(), CPlanController::tr("Open Plan..."));
+    // Looked up when the menu first opens, not at start-up.
+    QVERIFY(open->icon().isNull());
+    QTimer::singleShot(0, menu, [menu] { menu->close(); });
+    menu->popup(m_window->mapToGlobal(QPoint(10, 10)));
+    QTRY_VERIFY(!menu->isVisible());
+    QVERIFY(!open->icon().isNull());
+    // Actions without a standard picture stay without one.
+    QVERIFY(Plan()->Actions().at(4)->icon().isNull());
 }
 
 QTEST_MAIN(TestCPlanController)
