@@ -11,6 +11,7 @@
 #include "pages/cstorageinputs.h"
 #include "plan/planfile.h"
 #include "util/helpers.h"
+#include "widgets/itemviews/cgrouptreemodel.h"
 #include "widgets/itemviews/crecordtable.h"
 #include "widgets/itemviews/ctableview.h"
 
@@ -26,6 +27,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -164,7 +166,7 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     ui->m_pNVRCombo->setEditable(false);
     NVRTypeComboValueChanged(ui->m_pNVRCombo->currentText());
 
-    m_pGroupModel = new QStandardItemModel(ui->m_pGroupTableResult);
+    m_pGroupModel = new CGroupTreeModel(ui->m_pGroupTableResult);
     ui->m_pGroupTableResult->setModel(m_pGroupModel);
 
     ui->m_pCalNVRNumButton->setEnabled(false);
@@ -853,7 +855,6 @@ void CDlgCalNVRNum::CalNVRNum()
 
 void CDlgCalNVRNum::ResetGroup(const std::vector<CalNVRUsedByUI>& vStruCalNVRusedByUI)
 {
-    m_pGroupModel->clear();
     // Setting a style sheet repolishes the whole tree, even when it is the one it has.
     const QString style =
         ScaleBorderImageCuts(vStruCalNVRusedByUI.empty() ? EmptyTreeStyle : ResultTreeStyle);
@@ -868,58 +869,85 @@ void CDlgCalNVRNum::ResetGroup(const std::vector<CalNVRUsedByUI>& vStruCalNVRuse
     const bool storage = !vStruCalNVRusedByUI.empty() &&
                          m_lineStorage.size() == vStruCalNVRusedByUI.size() && m_siteStorage.ok;
     ShowStorageTotal(storage);
-    // Built apart from the model and handed over in one insertion: a million cameras can
-    // make thousands of lines, and every insertion into the model is announced to the view.
-    QList<QStandardItem*> groups;
-    groups.reserve(qsizetype(vStruCalNVRusedByUI.size()));
-    for (const CalNVRUsedByUI& line : vStruCalNVRusedByUI) {
-        auto* group = new QStandardItem(countText + GroupedNumber(line.nvrCount));
-        group->setEditable(false);
-        group->setData(QString(), Qt::UserRole + 1);
 
-        QList<QStandardItem*> children;
-        children.reserve(qsizetype(line.ipcs.size()) + 2);
-        const std::size_t at = std::size_t(groups.size());
-        if (at < m_lineLoads.size()) {
-            // Two rows, each fitting the result panel's width.
-            for (const QString& text : LoadTexts(m_lineLoads[at])) {
-                auto* load = new QStandardItem(text);
-                load->setEditable(false);
-                load->setForeground(QColor(40, 97, 155));
-                load->setData(true, CDlgCalNVRNum::LoadRowRole);
-                children.append(load);
-            }
-        }
+    // A million cameras can make thousands of lines: the model formats only the rows on show,
+    // from the result the members hold now (which change only with the next reset). Under each
+    // line: its load, its storage, the column captions, then its cameras. Only the number of
+    // rows of each part is worked out here.
+    struct LineRows
+    {
+        int loads = 0;
+        int storage = 0;
+        bool unbuildable = false; // the last storage row says why its disks cannot be built
+    };
+    auto lineRows = std::make_shared<std::vector<LineRows>>(m_resultLines.size());
+    const int loadRows = m_lineLoads.empty() ? 0 : int(LoadTexts(m_lineLoads.front()).size());
+    for (std::size_t at = 0; at < m_resultLines.size(); ++at) {
+        LineRows& rows = (*lineRows)[at];
+        if (at < m_lineLoads.size())
+            rows.loads = loadRows;
         if (storage) {
-            // A line that cannot be built says why on a red row of its own.
-            const QStringList texts = LineStorageTexts(at);
-            const bool unbuildable = !BaysText(m_lineStorage[at]).isEmpty();
-            for (qsizetype i = 0; i < texts.size(); ++i) {
-                auto* row = new QStandardItem(texts[i]);
-                row->setEditable(false);
-                row->setForeground(unbuildable && i + 1 == texts.size() ? QColor(192, 0, 0)
-                                                                        : QColor(40, 97, 155));
-                row->setData(true, CDlgCalNVRNum::StorageRowRole);
-                children.append(row);
-            }
+            // As LineStorageTexts gives them: the disks, the days kept when asked, the bays.
+            rows.unbuildable = !BaysText(m_lineStorage[at]).isEmpty();
+            rows.storage = (at < m_lineDaysKept.size() ? 2 : 1) + (rows.unbuildable ? 1 : 0);
         }
-        auto* columns = new QStandardItem(columnText);
-        columns->setEditable(false);
-        children.append(columns);
-        for (const CalIPCInfo& camera : line.ipcs) {
-            const QString name = m_resultNames.value(camera.id - 1);
-            auto* item = new QStandardItem(CameraLine(camera.id, name, camera.count));
-            if (!name.isEmpty())
-                item->setToolTip(name);
-            item->setFont(cameraFont);
-            item->setEditable(false);
-            children.append(item);
-        }
-        group->appendRows(children);
-        groups.append(group);
     }
-    if (!groups.isEmpty())
-        m_pGroupModel->invisibleRootItem()->appendRows(groups);
+    // The names as they were when the result was shown, whatever is typed since.
+    const QStringList names = m_resultNames;
+    m_pGroupModel->Reset(
+        int(m_resultLines.size()),
+        [this, lineRows](int group) {
+            const LineRows& rows = (*lineRows)[std::size_t(group)];
+            return rows.loads + rows.storage + 1 +
+                   int(m_resultLines[std::size_t(group)].ipcs.size());
+        },
+        [this, lineRows, names, cameraFont, countText, columnText](int group, int row,
+                                                                   int role) -> QVariant {
+            const std::size_t at = std::size_t(group);
+            const CalNVRUsedByUI& line = m_resultLines[at];
+            if (row < 0) {
+                if (role == Qt::DisplayRole)
+                    return countText + GroupedNumber(line.nvrCount);
+                return role == Qt::UserRole + 1 ? QVariant(QString()) : QVariant();
+            }
+            const LineRows& rows = (*lineRows)[at];
+            if (row < rows.loads) {
+                // Each of the two fits the result panel's width.
+                if (role == Qt::DisplayRole)
+                    return at < m_lineLoads.size() ? LoadTexts(m_lineLoads[at]).value(row)
+                                                   : QString();
+                if (role == Qt::ForegroundRole)
+                    return QBrush(QColor(40, 97, 155));
+                return role == CDlgCalNVRNum::LoadRowRole ? QVariant(true) : QVariant();
+            }
+            row -= rows.loads;
+            if (row < rows.storage) {
+                if (role == Qt::DisplayRole)
+                    return at < m_lineStorage.size() ? LineStorageTexts(at).value(row) : QString();
+                // A line that cannot be built says why on a red row of its own.
+                if (role == Qt::ForegroundRole)
+                    return QBrush(rows.unbuildable && row + 1 == rows.storage
+                                      ? QColor(192, 0, 0)
+                                      : QColor(40, 97, 155));
+                return role == CDlgCalNVRNum::StorageRowRole ? QVariant(true) : QVariant();
+            }
+            row -= rows.storage;
+            if (row == 0)
+                return role == Qt::DisplayRole ? QVariant(columnText) : QVariant();
+            const CalIPCInfo& camera = line.ipcs[std::size_t(row - 1)];
+            switch (role) {
+            case Qt::DisplayRole:
+                return CameraLine(camera.id, names.value(camera.id - 1), camera.count);
+            case Qt::ToolTipRole: {
+                const QString name = names.value(camera.id - 1);
+                return name.isEmpty() ? QVariant() : QVariant(name);
+            }
+            case Qt::FontRole:
+                return cameraFont;
+            default:
+                return QVariant();
+            }
+        });
     ui->m_pGroupTableResult->expandAll();
 }
 

@@ -16,6 +16,7 @@ namespace Ui {
 class CDlgCalNVRNumClass;
 }
 class CalNVRThread;
+class CGroupTreeModel;
 class CRecordTable;
 class CStorageInputs;
 class QComboBox;
@@ -159,7 +160,7 @@ private:
     Ui::CDlgCalNVRNumClass* ui;
     CRecordTable* m_pRecords;
     CStorageInputs* m_pStorage;
-    QStandardItemModel* m_pGroupModel;
+    CGroupTreeModel* m_pGroupModel;
     QValidator* m_pCountValidator;
     bool m_bFirstBitRateError;
     bool m_bSecondBitRateError;

@@ -271,6 +271,32 @@ public:
         }
         return rows;
     }
+    // Each result line's rows as they look, in the tree's order: "load", "storage" or "row",
+    // with the colour the row is written in and "fixed" for a fixed-pitch face.
+    QStringList RowLooks() const
+    {
+        const QAbstractItemModel* model = Tree()->model();
+        QStringList lines;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex group = model->index(row, 0);
+            QStringList looks;
+            for (int child = 0; child < model->rowCount(group); ++child) {
+                const QModelIndex index = model->index(child, 0, group);
+                QString look = index.data(CDlgCalNVRNum::LoadRowRole).toBool()      ? "load"
+                               : index.data(CDlgCalNVRNum::StorageRowRole).toBool() ? "storage"
+                                                                                    : "row";
+                const QVariant brush = index.data(Qt::ForegroundRole);
+                if (brush.isValid())
+                    look += QLatin1Char(' ') + brush.value<QBrush>().color().name();
+                const QVariant font = index.data(Qt::FontRole);
+                if (font.isValid() && font.value<QFont>().fixedPitch())
+                    look += QStringLiteral(" fixed");
+                looks << look;
+            }
+            lines << looks.join(QStringLiteral(", "));
+        }
+        return lines;
+    }
     bool TreeFullyExpanded() const
     {
         const QAbstractItemModel* model = Tree()->model();

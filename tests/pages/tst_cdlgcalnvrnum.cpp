@@ -530,12 +530,22 @@ void TestCDlgCalNVRNum::millionCamerasWhileTheDialogAnimates()
 void TestCDlgCalNVRNum::cameraLinesLineUp_data()
 {
     QTest::addColumn<int>("records");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("line");
 
     QTest::newRow("one digit: 7, 26 spaces, 12")
-        << 7 << QStringLiteral("7") + QString(26, QLatin1Char(' ')) + QStringLiteral("12");
+        << 7 << QString()
+        << QStringLiteral("7") + QString(26, QLatin1Char(' ')) + QStringLiteral("12");
     QTest::newRow("two digits: 10, 25 spaces, 12")
-        << 10 << QStringLiteral("10") + QString(25, QLatin1Char(' ')) + QStringLiteral("12");
+        << 10 << QString()
+        << QStringLiteral("10") + QString(25, QLatin1Char(' ')) + QStringLiteral("12");
+    QTest::newRow("a name beside the number, the whole name in the tip")
+        << 7 << QStringLiteral("Dock 4K")
+        << QStringLiteral("7 Dock 4K") + QString(18, QLatin1Char(' ')) + QStringLiteral("12");
+    QTest::newRow("a long name cut short")
+        << 7 << QStringLiteral("North gate entrance camera")
+        << QStringLiteral("7 North gate entrance c\u2026") + QString(3, QLatin1Char(' ')) +
+               QStringLiteral("12");
 }
 
 void TestCDlgCalNVRNum::storageFollowsTheRetention()
@@ -579,6 +589,12 @@ void TestCDlgCalNVRNum::storageFollowsTheRetention()
         QStringList({"Each NVR: 16.921 TB (15.39 TiB), disks: 3\nneeds 3 disks, the A8-2 holds 2",
                      "Each NVR: 4.977 TB (4.53 TiB), disks: 1"}));
     QVERIFY(page.StorageTotalText().contains("disks do not fit the A8-2: 1"));
+    // Blue load and storage rows, a red one for the bays, the column titles, then the cameras
+    // in a fixed-pitch face: two types on the first line, one on the second.
+    const QString blue = QStringLiteral("load #28619b, load #28619b, storage #28619b, ");
+    QCOMPARE(SortedRows(ui.RowLooks()),
+             QStringList({blue + QStringLiteral("row, row fixed"),
+                          blue + QStringLiteral("storage #c00000, row, row fixed, row fixed")}));
     // The smallest sizes whose disks fit 2 bays: 10 TB for 16.921 TB, 3 TB for 4.977 TB.
     auto* disk = ui.Child<QComboBox>("m_pDiskCombo");
     disk->setCurrentIndex(disk->findData(CalDiskSmallestFits));
@@ -607,6 +623,16 @@ void TestCDlgCalNVRNum::storageFollowsTheRetention()
              QStringLiteral("Disks: 8 (8 TB each), holding 28.800 TB (26.19 TiB)<br/>The shortest "
                             "kept: 76 days"));
     QCOMPARE(page.State(), state);
+    // Four disks do not fit the A8-2's two bays: the days kept, then the bays in red.
+    ui.ChooseRecorder(own.name);
+    for (const QString& rows : ui.StorageRows())
+        QVERIFY2(rows.contains(QStringLiteral("\nKeeps: ")) &&
+                     rows.endsWith(QStringLiteral("\nneeds 4 disks, the A8-2 holds 2")),
+                 qPrintable(rows));
+    const QString days = blue + QStringLiteral("storage #28619b, storage #c00000, ");
+    QCOMPARE(SortedRows(ui.RowLooks()),
+             QStringList({days + QStringLiteral("row, row fixed"),
+                          days + QStringLiteral("row, row fixed, row fixed")}));
     // Too few disks for a spare and a parity set: said, and no result until put right.
     ui.Child<QLineEdit>("m_pDisksEdit")->setText(QStringLiteral("3"));
     QVERIFY(ui.Child<QLabel>("m_pStorageInformation")->text().contains("at least 4 disks"));
@@ -735,6 +761,7 @@ void TestCDlgCalNVRNum::storageInputsAreChecked()
 void TestCDlgCalNVRNum::cameraLinesLineUp()
 {
     QFETCH(int, records);
+    QFETCH(QString, name);
     QFETCH(QString, line);
 
     CDlgCalNVRNum page;
@@ -746,6 +773,10 @@ void TestCDlgCalNVRNum::cameraLinesLineUp()
         list << Record{"1024(1M)", "0", "0"};
     list << Record{"1024(1M)", "0", "12"};
     ui.Enter(list);
+    if (!name.isEmpty())
+        PageDriver::Type(qobject_cast<QLineEdit*>(
+                             ui.Table()->GetCellWidget(records - 1, CDlgCalNVRNum::NameColumn)),
+                         name);
     ui.ChooseRecorder(QStringLiteral("NR-A16V"));
     QVERIFY(ui.Calculate().chase);
 
@@ -754,6 +785,7 @@ void TestCDlgCalNVRNum::cameraLinesLineUp()
     const QModelIndex group = model->index(0, 0);
     const QModelIndex camera = model->index(model->rowCount(group) - 1, 0, group);
     QCOMPARE(camera.data().toString(), line);
+    QCOMPARE(camera.data(Qt::ToolTipRole), name.isEmpty() ? QVariant() : QVariant(name));
     // The spaces only line the counts up in a fixed-pitch face.
     const QFont font = camera.data(Qt::FontRole).value<QFont>();
     QCOMPARE(font.pointSize(), 9);

@@ -25,25 +25,24 @@ const char* const CBaseDialog::CompactFrameSheet =
 CBaseDialog::CBaseDialog(QWidget* parent, bool fullFrame, bool showOk, bool showCancel)
     : QDialog(parent), ui(new Ui::CBaseDialogClass)
 {
+    // Before any child exists: changing either later restyles every widget built by then.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setStyleSheet(
+        ScaleBorderImageCuts(QString::fromLatin1(fullFrame ? FullFrameSheet : CompactFrameSheet)));
     ui->setupUi(this);
     ui->m_pCloseBtn->hide();
     ui->m_pCloseBtn->setAccessibleName(tr("Close"));
     ui->m_pCloseBtn->setToolTip(tr("Close"));
 
-    if (fullFrame) {
-        setStyleSheet(ScaleBorderImageCuts(QString::fromLatin1(FullFrameSheet)));
-    } else {
+    if (!fullFrame) {
         ui->m_pBottomFrame->hide();
         ui->m_pgridBaseDialog->setContentsMargins(6, 4, 6, 11);
-        setStyleSheet(ScaleBorderImageCuts(QString::fromLatin1(CompactFrameSheet)));
     }
 
     if (!showOk)
         ui->pOkBtn->hide();
     if (!showCancel)
         ui->pCancelBtn->hide();
-
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
 }
 
 CBaseDialog::~CBaseDialog()

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "widgets/itemviews/cgrouptreemodel.h"
 #include "widgets/itemviews/cgrouptreeview.h"
 
+#include <QAbstractItemModelTester>
 #include <QDrag>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QWindow>
@@ -55,6 +58,22 @@ void SendMove(QWidget* target, const QPoint& at, Qt::MouseButtons buttons)
     QApplication::sendEvent(target, &move);
 }
 
+// Group g holds g % 7 + 1 rows, named "g.r"; a group is named "g". Counts the rows formatted.
+void FillGroups(CGroupTreeModel& model, int groups, int* formatted = nullptr)
+{
+    model.Reset(
+        groups, [](int group) { return group % 7 + 1; },
+        [formatted](int group, int row, int role) -> QVariant {
+            if (role == Qt::UserRole)
+                return row < 0;
+            if (role != Qt::DisplayRole)
+                return QVariant();
+            if (formatted && row >= 0)
+                ++*formatted;
+            return row < 0 ? QString::number(group) : QStringLiteral("%1.%2").arg(group).arg(row);
+        });
+}
+
 } // namespace
 
 class TestCGroupTreeView : public QObject
@@ -74,6 +93,9 @@ private slots:
     void clicksReportTheItemOnly();
     void controlClicksStayAmongSiblings();
     void sweptSelectionStaysAmongSiblings();
+    void groupModelGivesTheOwnersData();
+    void groupModelFormatsOnlyTheRowsOnShow();
+    void groupModelResetReplacesEverything();
 };
 
 void TestCGroupTreeView::itemsThatMayNotBeDraggedCarryNothing()
@@ -283,6 +305,80 @@ void TestCGroupTreeView::sweptSelectionStaysAmongSiblings()
     SendMove(tree.Viewport(), tree.Centre(tree.Stream(1, 1)), Qt::LeftButton);
     QTest::mouseRelease(tree.Viewport(), Qt::LeftButton, {}, tree.Centre(tree.Stream(1, 1)));
     QCOMPARE(tree.Selected(), (QStringList{"stream 0.1", "stream 0.2"}));
+}
+
+void TestCGroupTreeView::groupModelGivesTheOwnersData()
+{
+    CGroupTreeModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(model.rowCount(), 0);
+    QCOMPARE(model.columnCount(), 1);
+    QVERIFY(!model.index(0, 0).isValid());
+    FillGroups(model, 10);
+    QCOMPARE(model.rowCount(), 10);
+    const QModelIndex group = model.index(9, 0);
+    QCOMPARE(group.data().toString(), QStringLiteral("9"));
+    QCOMPARE(group.data(Qt::EditRole).toString(), QStringLiteral("9"));
+    QVERIFY(group.data(Qt::UserRole).toBool());
+    QCOMPARE(model.rowCount(group), 3);
+    QVERIFY(model.hasChildren(group));
+    const QModelIndex row = model.index(2, 0, group);
+    QCOMPARE(row.data().toString(), QStringLiteral("9.2"));
+    QVERIFY(!row.data(Qt::UserRole).toBool());
+    QCOMPARE(row.parent(), group);
+    QCOMPARE(model.rowCount(row), 0);
+    QVERIFY(!model.hasChildren(row));
+    QVERIFY(!model.index(3, 0, group).isValid());
+    QVERIFY(!model.index(0, 1, group).isValid());
+    QVERIFY(!model.index(0, 0, row).isValid());
+    // Read only; rows never have children of their own, groups may.
+    QCOMPARE(model.flags(row), Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren);
+    QCOMPARE(model.flags(group), Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+}
+
+void TestCGroupTreeView::groupModelFormatsOnlyTheRowsOnShow()
+{
+    // 20,000 groups with 80,000 rows under them, all expanded in a view of a few dozen rows.
+    CGroupTreeModel model;
+    int formatted = 0;
+    FillGroups(model, 20000, &formatted);
+    QCOMPARE(formatted, 0);
+    CGroupTreeView view;
+    view.setModel(&model);
+    view.resize(300, 400);
+    view.expandAll();
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    // Laid out and painted now rather than on the next passes of the event loop.
+    view.doItemsLayout();
+    view.viewport()->repaint();
+    QVERIFY(formatted > 0);
+    QVERIFY2(formatted < 2000, qPrintable(QString::number(formatted)));
+    // Every row is there to be scrolled to.
+    const QModelIndex last = model.index(0, 0, model.index(19999, 0));
+    QVERIFY(view.isExpanded(last.parent()));
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+    QTRY_VERIFY(view.viewport()->rect().contains(view.visualRect(last).center()));
+    QCOMPARE(view.indexAt(view.visualRect(last).center()), last);
+    QCOMPARE(last.data().toString(), QStringLiteral("19999.0"));
+}
+
+void TestCGroupTreeView::groupModelResetReplacesEverything()
+{
+    CGroupTreeModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    FillGroups(model, 5);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    QPersistentModelIndex kept = model.index(1, 0, model.index(4, 0));
+    QVERIFY(kept.isValid());
+    FillGroups(model, 2);
+    QCOMPARE(reset.count(), 1);
+    QVERIFY(!kept.isValid());
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.index(1, 0, model.index(1, 0)).data().toString(), QStringLiteral("1.1"));
+    model.Reset(0, {}, {});
+    QCOMPARE(model.rowCount(), 0);
+    QCOMPARE(reset.count(), 2);
 }
 
 QTEST_MAIN(TestCGroupTreeView)
