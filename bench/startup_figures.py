@@ -3,14 +3,16 @@
 """Start-up of the program beside a bare Qt Widgets main window of the same size.
 
     xvfb-run -a -s "-screen 0 1280x1024x24" python3 bench/startup_figures.py \
-        [--program build/dev/bin/corvane] [--bare build/dev/bin/bench_bare_window] [--runs 15]
+        [--program [NAME=]build/dev/bin/corvane ...] [--bare build/dev/bin/bench_bare_window] \
+        [--runs 15]
 
-Runs the two in turn (so that a change of load on the machine falls on both) on one screen,
+Runs them in turn (so that a change of load on the machine falls on all) on one screen,
 and times each from the start of the process to the lines "main window shown" (after show())
 and "main window painted" (after the first frame) on its standard error. Then, after an idle
 second, reads the process's resident memory (idle) and its high-water mark (peak), and kills
-it. Prints the median, the least and the largest of each, and the program's ratio to the bare
-window. Every program run gets the same private TMPDIR, so that its single-instance segment
+it. Prints the median, the least and the largest of each, and each program's ratio to the bare
+window. --program may be given more than once (say before=... and after=... builds) to measure
+several builds side by side in one run. Every program run gets the same private TMPDIR, so that its single-instance segment
 shares nothing with other copies of the program; the segments the killed runs leave are
 removed at the end (only those that a process of this script created).
 """
@@ -86,21 +88,31 @@ def summary(values, unit, scale=1.0, digits=3):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--program", default="build/dev/bin/corvane")
+    parser.add_argument("--program", action="append",
+                        help="[NAME=]PATH, repeatable (default build/dev/bin/corvane)")
     parser.add_argument("--bare", default="build/dev/bin/bench_bare_window")
     parser.add_argument("--runs", type=int, default=15)
     parser.add_argument("--idle", type=float, default=1.0, help="seconds before memory is read")
     parser.add_argument("args", nargs="*", help="arguments for the program (a plan to open)")
     options = parser.parse_args()
 
+    given = options.program or ["build/dev/bin/corvane"]
+    programs = []
+    for number, program in enumerate(given, 1):
+        name, _, path = program.partition("=")
+        if not path or "/" in name:
+            name, path = ("program" if len(given) == 1 else f"program{number}"), program
+        programs.append((name, path))
+    commands = [(name, [path] + options.args) for name, path in programs]
+    commands.append(("bare", [options.bare]))
+
     private = tempfile.mkdtemp(prefix="corvane-startup-")
     env = dict(os.environ, TMPDIR=private)
     pids = set()
-    figures = {"program": [], "bare": []}
+    figures = {name: [] for name, _ in commands}
     try:
         for _ in range(options.runs):
-            for name, command in (("program", [options.program] + options.args),
-                                  ("bare", [options.bare])):
+            for name, command in commands:
                 *marks, pid = one_run(command, env, options.idle)
                 pids.add(pid)
                 figures[name].append(marks)
@@ -109,14 +121,17 @@ def main():
             subprocess.run(["ipcrm", "-m", shmid], check=False)
         shutil.rmtree(private, ignore_errors=True)
 
+    width = max(len(name) for name in figures)
     print(f"{options.runs} runs each; median (least to largest)")
-    for name in ("program", "bare"):
+    for name in figures:
         shown, painted, peak, idle = zip(*figures[name])
-        print(f"{name:8} shown {summary(shown, 's')}  painted {summary(painted, 's')}  "
+        print(f"{name:{width}} shown {summary(shown, 's')}  painted {summary(painted, 's')}  "
               f"peak {summary(peak, 'MB', 1 / 1024, 1)}  idle {summary(idle, 'MB', 1 / 1024, 1)}")
-    ratio = [statistics.median(column_a) / statistics.median(column_b)
-             for column_a, column_b in zip(zip(*figures["program"]), zip(*figures["bare"]))]
-    print("ratio    shown {:.2f}  painted {:.2f}  peak {:.2f}  idle {:.2f}".format(*ratio))
+    for name, _ in programs:
+        ratio = [statistics.median(column_a) / statistics.median(column_b)
+                 for column_a, column_b in zip(zip(*figures[name]), zip(*figures["bare"]))]
+        print(f"{name:{width}} / bare: shown {ratio[0]:.2f}  painted {ratio[1]:.2f}  "
+              f"peak {ratio[2]:.2f}  idle {ratio[3]:.2f}")
     return 0
 
 
