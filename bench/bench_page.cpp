@@ -147,19 +147,26 @@ Case CaseHundredRecords()
 
 // A count changed (between 100 and 101 cameras) to the painted result, the calculation the
 // page runs on every change included.
-void CountChange(benchmark::State& state)
+// The hundred records entered; the count editor of the middle one, or none (the state says why).
+QLineEdit* HundredRecordsCount(benchmark::State& state)
 {
     if (!Fill(CaseHundredRecords().records)) {
         state.SkipWithError("could not enter the records");
-        return;
+        return nullptr;
     }
-    CDlgCalNVRNum* page = Window->NVRPage();
-    auto* table = page->findChild<CTableView*>(QStringLiteral("m_pIPCTableView"));
+    auto* table = Window->NVRPage()->findChild<CTableView*>(QStringLiteral("m_pIPCTableView"));
     auto* count = qobject_cast<QLineEdit*>(table->GetCellWidget(50, CDlgCalNVRNum::NumberColumn));
-    if (!count) {
+    if (!count)
         state.SkipWithError("no count editor");
+    return count;
+}
+
+void CountChange(benchmark::State& state)
+{
+    QLineEdit* count = HundredRecordsCount(state);
+    if (!count)
         return;
-    }
+    CDlgCalNVRNum* page = Window->NVRPage();
     int cameras = 100;
     for (auto _ : state) {
         cameras = cameras == 100 ? 101 : 100;
@@ -177,17 +184,10 @@ void CountChange(benchmark::State& state)
 // has the inputs, whatever their size; the result comes later.
 void KeyHandled(benchmark::State& state)
 {
-    if (!Fill(CaseHundredRecords().records)) {
-        state.SkipWithError("could not enter the records");
+    QLineEdit* count = HundredRecordsCount(state);
+    if (!count)
         return;
-    }
     CDlgCalNVRNum* page = Window->NVRPage();
-    auto* table = page->findChild<CTableView*>(QStringLiteral("m_pIPCTableView"));
-    auto* count = qobject_cast<QLineEdit*>(table->GetCellWidget(50, CDlgCalNVRNum::NumberColumn));
-    if (!count) {
-        state.SkipWithError("no count editor");
-        return;
-    }
     int cameras = 100;
     for (auto _ : state) {
         cameras = cameras == 100 ? 101 : 100;
