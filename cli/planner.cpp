@@ -72,6 +72,7 @@ const QStringList JsonKeyOrder{QStringLiteral("id"),
                                QStringLiteral("diskTB"),
                                QStringLiteral("redundancy"),
                                QStringLiteral("terabytes"),
+                               QStringLiteral("tebibytes"),
                                QStringLiteral("bytes"),
                                QStringLiteral("disks"),
                                QStringLiteral("disksPerNvr"),
@@ -337,6 +338,7 @@ QJsonObject StorageJson(const CalStorage& storage)
 {
     return QJsonObject{
         {QStringLiteral("terabytes"), StorageTerabytesText(storage.kilobits).toDouble()},
+        {QStringLiteral("tebibytes"), StorageTebibytesText(storage.kilobits).toDouble()},
         {QStringLiteral("bytes"), StorageBytesText(storage.kilobits)},
         {QStringLiteral("disks"), qint64(storage.disks)}};
 }
@@ -862,8 +864,9 @@ PlanResult PlanRecorders(const PlanArgs& args)
                        .arg(daysText(siteDays), Plural(disksPerNvr, "disk", "disks"))
                        .arg(storageInputs.diskTB);
         if (storage && !daysKept) {
-            out += QStringLiteral("storage: %1 TB (%2 bytes), %3")
+            out += QStringLiteral("storage: %1 TB (%2 TiB, %3 bytes), %4")
                        .arg(StorageTerabytesText(siteStorage.kilobits),
+                            StorageTebibytesText(siteStorage.kilobits),
                             StorageBytesText(siteStorage.kilobits),
                             Plural(qint64(siteStorage.disks), "disk", "disks"));
             out += siteStorage.diskTB > 0 ? QStringLiteral(" of %1 TB\n").arg(siteStorage.diskTB)
@@ -899,9 +902,10 @@ PlanResult PlanRecorders(const PlanArgs& args)
                 out += QStringLiteral("  keeps: %1\n").arg(daysText(lineDays[i]));
             if (storage && !daysKept) {
                 const CalStorage& one = lineStorage[i];
-                out += QStringLiteral("  each: %1 TB, %2")
-                           .arg(StorageTerabytesText(one.kilobits),
-                                Plural(qint64(one.disks), "disk", "disks"));
+                out +=
+                    QStringLiteral("  each: %1 TB (%2 TiB), %3")
+                        .arg(StorageTerabytesText(one.kilobits), StorageTebibytesText(one.kilobits),
+                             Plural(qint64(one.disks), "disk", "disks"));
                 // Under "smallest" the lines' sizes differ, so each says its own.
                 if (storageInputs.diskTB == CalDiskSmallestFits)
                     out += QStringLiteral(" of %1 TB").arg(one.diskTB);
@@ -1039,7 +1043,7 @@ QString PlanHelp()
         "                         [--hot-spares N] [--disks-per-nvr N]\n"
         "                         [--redundancy none|mirror|parity1|parity2]\n"
         "      Also the disk the recorders need to keep the video: under the recorder\n"
-        "      total the site's storage (TB and exact bytes) and disks, and under each\n"
+        "      total the site's storage (TB, TiB and exact bytes) and disks, and under each\n"
         "      result line one recorder's storage and disks. Given by --storage or by any\n"
         "      of these options; the others keep their defaults: 30 days (1 to 3650),\n"
         "      24 hours a day (1 to 24), 100 % of those hours recorded (1 to 100), the\n"
@@ -1077,10 +1081,12 @@ QString PlanHelp()
         "\"recorders\", \"lines\": [{\"recorders\", \"cameras\": [{\"type\", \"count\"}, ...],\n"
         "\"channelsUsed\", \"channels\", \"bandwidthUsedKbps\", \"bandwidthKbps\",\n"
         "\"bandwidthUsePercent\", \"limit\"}, ...]}; with storage, each line also has\n"
-        "\"storage\": {\"diskTB\", \"terabytes\", \"bytes\", \"disks\"} for one recorder,\n"
+        "\"storage\": {\"diskTB\", \"terabytes\", \"tebibytes\", \"bytes\", \"disks\"} for one\n"
+        "recorder,\n"
         "\"disksPerNvr\", \"bays\" and \"fitsBays\" (null when unknown), and the result has\n"
         "\"storage\": {\"retentionDays\", \"hoursPerDay\", \"recordedPercent\", \"streams\",\n"
-        "\"diskTB\", \"redundancy\", \"terabytes\", \"bytes\", \"disks\", \"linesNotFitting\"}\n"
+        "\"diskTB\", \"redundancy\", \"terabytes\", \"tebibytes\", \"bytes\", \"disks\",\n"
+        "\"linesNotFitting\"}\n"
         "for the site; \"bytes\" is a\n"
         "string of decimal digits, exact beyond what a JSON number holds. estimate gives\n"
         "{\"kbps\", \"low\", \"high\", \"width\", \"height\", \"fps\", \"codec\", \"quality\",\n"

@@ -24,6 +24,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
+#include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <functional>
@@ -139,6 +141,13 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     m_pRequestLabel->hide();
     ui->verticalLayout_2->insertWidget(ui->verticalLayout_2->indexOf(m_pStorageTotalLabel),
                                        m_pRequestLabel);
+    m_pBusyTimer = new QTimer(this);
+    m_pBusyTimer->setSingleShot(true);
+    m_pBusyTimer->setInterval(500);
+    connect(m_pBusyTimer, &QTimer::timeout, this, [this] {
+        m_pRequestLabel->setText(tr("Calculating..."));
+        m_pRequestLabel->show();
+    });
 
     // One validator serves every count editor, so records coming and going leave none behind.
     m_pCountValidator = new QRegularExpressionValidator(
@@ -201,6 +210,9 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
 
 CDlgCalNVRNum::~CDlgCalNVRNum()
 {
+    // A thread object must not go while its thread runs.
+    if (m_pRunning)
+        m_pRunning->wait();
     // The table and its cell widgets go first, while the models they show still exist.
     delete m_pRecords;
     delete ui;
@@ -775,6 +787,9 @@ void CDlgCalNVRNum::ClearResult()
 
 void CDlgCalNVRNum::Recalculate()
 {
+    // Whatever runs now was started for inputs that are no longer on show.
+    ++m_generation;
+    m_pending.reset();
     Request request;
     if (!MakeRequest(request) || m_pRecords->RecordCount() == 0) {
         // Nothing on show may disagree with the inputs: no result until they can be calculated.
@@ -791,23 +806,72 @@ void CDlgCalNVRNum::Recalculate()
         m_pRequestLabel->show();
         return;
     }
-    CalNVRDataRecord data;
+    auto job = std::make_shared<Calculation>();
+    job->generation = m_generation;
+    job->names = request.names;
+    CalNVRDataRecord& data = job->data;
     data.model = request.nvr;
     data.disabledChannels = request.disabledChannels;
     data.bandwidthReservePercent = request.reserve;
     data.ipcList = request.cameras;
     data.storageRates = request.rates;
     data.storageInputs = request.storage;
-    if (!data.ipcList.empty())
-        RunNVRCalculation(data);
-    else
+    if (data.ipcList.empty()) {
         data.nvrTotal = 0;
-    m_resultNames = request.names;
-    ShowResult(data, request.storage);
+        m_resultNames = job->names;
+        ShowResult(data, request.storage);
+        return;
+    }
+    // Off the GUI thread, so that typing never waits for it. One runs at a time; of the
+    // changes made meanwhile only the last is calculated next.
+    m_bResultCurrent = false;
+    if (m_pRunning)
+        m_pending = job;
+    else
+        StartCalculation(job);
+}
+
+void CDlgCalNVRNum::StartCalculation(const std::shared_ptr<Calculation>& job)
+{
+    m_running = job;
+    m_pRunning = QThread::create([job] { RunNVRCalculation(job->data); });
+    connect(m_pRunning, &QThread::finished, this, [this, job] {
+        if (m_running == job)
+            CalculationFinished();
+    });
+    m_pRunning->start();
+    // Said only when it takes long enough to be noticed.
+    m_pBusyTimer->start();
+}
+
+void CDlgCalNVRNum::CalculationFinished()
+{
+    m_pBusyTimer->stop();
+    m_pRunning->wait();
+    m_pRunning->deleteLater();
+    m_pRunning = nullptr;
+    const std::shared_ptr<Calculation> done = std::move(m_running);
+    if (done->generation == m_generation) {
+        m_pRequestLabel->hide();
+        m_resultNames = done->names;
+        ShowResult(done->data, done->data.storageInputs);
+    }
+    std::shared_ptr<Calculation> next = std::move(m_pending);
+    if (next)
+        StartCalculation(next);
+}
+
+void CDlgCalNVRNum::SettleResult()
+{
+    // The worker's own signal may still be queued: take its result now, and the last change's
+    // after it, here.
+    while (m_pRunning)
+        CalculationFinished();
 }
 
 bool CDlgCalNVRNum::EnsureResult()
 {
+    SettleResult();
     if (!m_bResultCurrent && CanCalculate())
         CalNVRNum();
     return m_bResultCurrent;
@@ -815,6 +879,9 @@ bool CDlgCalNVRNum::EnsureResult()
 
 void CDlgCalNVRNum::CalNVRNum()
 {
+    // The button's result replaces whatever the background was working out.
+    ++m_generation;
+    m_pending.reset();
     Request request;
     if (!MakeRequest(request)) {
         ClearResult();

@@ -10,6 +10,7 @@
 
 #include <QList>
 #include <QPair>
+#include <memory>
 #include <vector>
 
 namespace Ui {
@@ -23,6 +24,8 @@ class QComboBox;
 class QLabel;
 class QToolButton;
 class QStandardItemModel;
+class QThread;
+class QTimer;
 class QValidator;
 
 // The "NVR Calculate" page: the planner lists camera types (two stream bit rates and a number
@@ -73,6 +76,9 @@ public:
     // Calculates with the button's wait dialog when the result on show is not the inputs' own
     // (too many cameras to follow every edit); true when it is their own afterwards.
     bool EnsureResult();
+    // The result follows edits from a worker thread; this waits for the inputs on show to have
+    // theirs (or none, when the button must calculate them).
+    void SettleResult();
 
     // The storage inputs as the editors hold them; `valid` tells whether the page would
     // calculate with them.
@@ -154,6 +160,14 @@ private:
     // shown beside the result unless a message beside the inputs already says it.
     bool MakeRequest(Request& request);
     void Recalculate();
+    struct Calculation
+    {
+        CalNVRDataRecord data;
+        QStringList names;
+        quint64 generation = 0;
+    };
+    void StartCalculation(const std::shared_ptr<Calculation>& job);
+    void CalculationFinished();
     void ShowResult(const CalNVRDataRecord& data, const CalStorageInputs& storage);
     void ClearResult();
 
@@ -171,6 +185,12 @@ private:
     QLabel* m_pRequestLabel;
     // Whether the result on show (or its absence) belongs to the inputs on show.
     bool m_bResultCurrent = true;
+    // The inputs' changes counted, so that a result worked out for earlier ones is dropped.
+    quint64 m_generation = 0;
+    QThread* m_pRunning = nullptr;
+    std::shared_ptr<Calculation> m_running;
+    std::shared_ptr<Calculation> m_pending; // the last change made while one ran
+    QTimer* m_pBusyTimer = nullptr;
     std::vector<CalNVRUsedByUI> m_resultLines; // the result on show
     std::vector<CalStorage> m_lineStorage;
     CalStorage m_siteStorage;

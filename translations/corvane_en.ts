@@ -456,6 +456,10 @@
         <source>Storage: %1, disks: %2 (sizes per line)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Calculating...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>

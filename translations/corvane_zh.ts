@@ -456,6 +456,10 @@
         <source>Storage: %1, disks: %2 (sizes per line)</source>
         <translation>存储：%1，硬盘：%2 块（各行容量不同）</translation>
     </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>正在计算...</translation>
+    </message>
 </context>
 <context>
     <name>CDlgCalNVRNumClass</name>

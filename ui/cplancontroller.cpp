@@ -268,12 +268,11 @@ void CPlanController::PagesChanged()
     UpdateTitle();
 }
 
-void CPlanController::ApplyModels(const CalModelList& models,
-                                  const QHash<QString, QString>& renamed)
+void CPlanController::ApplyAsOneStep(const std::function<void()>& change)
 {
     const CorvanePlan before = m_shownState;
     m_bRestoring = true;
-    m_pages.SetModels(models, renamed);
+    change();
     m_bRestoring = false;
     const CorvanePlan now = m_pages.State();
     if (now != before) {
@@ -281,6 +280,12 @@ void CPlanController::ApplyModels(const CalModelList& models,
         m_pUndo->push(new CPlanStateCommand(this, before, now));
     }
     UpdateTitle();
+}
+
+void CPlanController::ApplyModels(const CalModelList& models,
+                                  const QHash<QString, QString>& renamed)
+{
+    ApplyAsOneStep([&] { m_pages.SetModels(models, renamed); });
 }
 
 void CPlanController::EditModels()
@@ -310,22 +315,15 @@ void CPlanController::EditModels()
 void CPlanController::ApplyDetails(const PlanDetails& details, const PlanPrices& prices,
                                    const QList<PlanUnitPrice>& cameraPrices)
 {
-    const CorvanePlan before = m_shownState;
     NvrPageState nvr = m_pNVRPage->State();
     for (int i = 0; i < nvr.cameras.size(); ++i)
         nvr.cameras[i].unitPrice = cameraPrices.value(i);
-    m_bRestoring = true;
-    m_pages.SetDetails(details);
-    m_pages.SetPrices(prices);
-    if (m_pNVRPage->State() != nvr)
-        m_pNVRPage->SetState(nvr);
-    m_bRestoring = false;
-    const CorvanePlan now = m_pages.State();
-    if (now != before) {
-        m_shownState = now;
-        m_pUndo->push(new CPlanStateCommand(this, before, now));
-    }
-    UpdateTitle();
+    ApplyAsOneStep([&] {
+        m_pages.SetDetails(details);
+        m_pages.SetPrices(prices);
+        if (m_pNVRPage->State() != nvr)
+            m_pNVRPage->SetState(nvr);
+    });
 }
 
 void CPlanController::EditDetails()

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class CDlgCalIPCNum;
 class CDlgCalNVRNum;
@@ -109,6 +110,8 @@ protected:
                                    QString* selectedFilter);
 
 private:
+    // Runs `change` on the pages as one undoable step (none when it changes nothing).
+    void ApplyAsOneStep(const std::function<void()>& change);
     void Warn(const QString& text);
     void MarkSaved(const QString& path);
     QString StartFolder() const;

@@ -161,13 +161,13 @@ void TestCorvanePlan::exactOutput_data()
     QTest::newRow("plan's storage inputs")
         << "recorders --plan PLANS/storage.corvane --storage"
         << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
-           "storage: 4.644864 TB (4644864000000 bytes), 6 disks of 2 TB\n"
+           "storage: 4.644864 TB (4.22 TiB, 4644864000000 bytes), 6 disks of 2 TB\n"
            "1 recorder: type 1 x 8\n"
            "  load: 8 of 8 channels, 20480 of 20480 kbps (100.0 %), full: channels\n"
-           "  each: 3.317760 TB, 4 disks\n"
+           "  each: 3.317760 TB (3.02 TiB), 4 disks\n"
            "1 recorder: type 1 x 2, type 2 x 3\n"
            "  load: 5 of 8 channels, 8192 of 20480 kbps (40.0 %)\n"
-           "  each: 1.327104 TB, 2 disks\n";
+           "  each: 1.327104 TB (1.21 TiB), 2 disks\n";
     QTest::newRow("plan's storage inputs, no storage asked")
         << "recorders --plan PLANS/storage.corvane"
         << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
@@ -179,12 +179,12 @@ void TestCorvanePlan::exactOutput_data()
     QTest::newRow("plan saved before storage existed")
         << "recorders --plan PLANS/site.corvane --storage"
         << "model: NR-A8V, 0 disabled channels\nrecorders: 2\n"
-           "storage: 7.299072 TB (7299072000000 bytes), 2 disks of 8 TB\n"
+           "storage: 7.299072 TB (6.64 TiB, 7299072000000 bytes), 2 disks of 8 TB\n"
            "1 recorder: type 1 x 3, type 2 x 5\n"
            "  load: 8 of 8 channels, 19968 of 20480 kbps (97.5 %), full: channels\n"
-           "  each: 5.640192 TB, 1 disk\n"
+           "  each: 5.640192 TB (5.13 TiB), 1 disk\n"
            "1 recorder: type 2 x 5\n  load: 5 of 8 channels, 7680 of 20480 kbps (37.5 %)\n"
-           "  each: 1.658880 TB, 1 disk\n";
+           "  each: 1.658880 TB (1.51 TiB), 1 disk\n";
     // 25 % of 20,480 kbps kept free leaves 15,360: six cameras of 2048 + 512. Four 2 TB disks,
     // one a spare and one for parity, 10 % kept free, hold 2 x 1.8 TB = 2.88e10 kbit; 12 h at
     // 50 % record 21,600 s a day: 15,360 kbps fill 3.318e8 kbit a day (86.8 days), 10,240
@@ -230,18 +230,18 @@ void TestCorvanePlan::exactOutput_data()
         << "recorders --model NR-K16Y --camera 4096(4M),512,60 --camera 2M,256,24 "
            "--redundancy parity1"
         << "model: NR-K16Y, 0 disabled channels\nrecorders: 6\n"
-           "storage: 95.551488 TB (95551488000000 bytes), 22 disks of 8 TB\n"
+           "storage: 95.551488 TB (86.90 TiB, 95551488000000 bytes), 22 disks of 8 TB\n"
            "1 recorder: type 1 x 12, type 2 x 4\n"
            "  load: 16 of 16 channels, 64512 of 81920 kbps (78.7 %), full: channels\n"
-           "  each: 18.579456 TB, 4 disks\n"
+           "  each: 18.579456 TB (16.90 TiB), 4 disks\n"
            "1 recorder: type 2 x 16\n"
            "  load: 16 of 16 channels, 36864 of 81920 kbps (45.0 %), full: channels\n"
-           "  each: 10.616832 TB, 3 disks\n"
+           "  each: 10.616832 TB (9.66 TiB), 3 disks\n"
            "1 recorder: type 2 x 4\n  load: 4 of 16 channels, 9216 of 81920 kbps (11.2 %)\n"
-           "  each: 2.654208 TB, 3 disks\n"
+           "  each: 2.654208 TB (2.41 TiB), 3 disks\n"
            "3 recorders: type 1 x 16\n"
            "  load: 16 of 16 channels, 73728 of 81920 kbps (90.0 %), full: channels\n"
-           "  each: 21.233664 TB, 4 disks\n";
+           "  each: 21.233664 TB (19.31 TiB), 4 disks\n";
     // X-16 of the test catalogue: 16 channels, 160,000 kbps, 4 bays. 5,120 kbps cameras fill
     // its channels at 16; 90 days x 24 h = 7,776,000 s of the 4,096 kbps first stream is
     // 3.981312 TB a camera, so 8 cameras need 4 disks of 8 TB (they fit) and 16 need 8 (they
@@ -250,23 +250,23 @@ void TestCorvanePlan::exactOutput_data()
         << "recorders --catalogue PLANS/vendor.json --model x-16 --camera 4M,1M,40 "
            "--retention-days 90"
         << "model: X-16, 0 disabled channels\nrecorders: 3\n"
-           "storage: 159.252480 TB (159252480000000 bytes), 20 disks of 8 TB\n"
+           "storage: 159.252480 TB (144.84 TiB, 159252480000000 bytes), 20 disks of 8 TB\n"
            "lines whose disks do not fit the X-16: 1\n"
            "1 recorder: type 1 x 8\n  load: 8 of 16 channels, 40960 of 160000 kbps (25.6 %)\n"
-           "  each: 31.850496 TB, 4 disks\n"
+           "  each: 31.850496 TB (28.97 TiB), 4 disks\n"
            "2 recorders: type 1 x 16\n"
            "  load: 16 of 16 channels, 81920 of 160000 kbps (51.2 %), full: channels\n"
-           "  each: 63.700992 TB, 8 disks, needs 8 disks, the X-16 holds 4\n";
+           "  each: 63.700992 TB (57.94 TiB), 8 disks, needs 8 disks, the X-16 holds 4\n";
     QTest::newRow("catalogue model, smallest disks that fit")
         << "recorders --catalogue PLANS/vendor.json --model X-16 --camera 4M,1M,40 "
            "--retention-days 90 --disk-tb smallest"
         << "model: X-16, 0 disabled channels\nrecorders: 3\n"
-           "storage: 159.252480 TB (159252480000000 bytes), 12 disks (sizes per line)\n"
+           "storage: 159.252480 TB (144.84 TiB, 159252480000000 bytes), 12 disks (sizes per line)\n"
            "1 recorder: type 1 x 8\n  load: 8 of 16 channels, 40960 of 160000 kbps (25.6 %)\n"
-           "  each: 31.850496 TB, 4 disks of 8 TB\n"
+           "  each: 31.850496 TB (28.97 TiB), 4 disks of 8 TB\n"
            "2 recorders: type 1 x 16\n"
            "  load: 16 of 16 channels, 81920 of 160000 kbps (51.2 %), full: channels\n"
-           "  each: 63.700992 TB, 4 disks of 16 TB\n";
+           "  each: 63.700992 TB (57.94 TiB), 4 disks of 16 TB\n";
     // 2 x 1,024 kbps for 30 days: 0.663552 TB on one 8 TB disk; D-4 does not say its bays.
     QTest::newRow("catalogue model with unknown bays, JSON")
         << "recorders --catalogue PLANS/vendor.json --model D-4 --camera 1M,0,2 --storage --json"
@@ -274,11 +274,13 @@ void TestCorvanePlan::exactOutput_data()
            "[{\"recorders\": 1, \"cameras\": [{\"type\": 1, \"count\": 2}], \"channelsUsed\": 2, "
            "\"channels\": 4, \"bandwidthUsedKbps\": 2048, \"bandwidthKbps\": 8192, "
            "\"bandwidthUsePercent\": 25, \"limit\": null, \"storage\": {\"diskTB\": 8, "
-           "\"terabytes\": 0.663552, \"bytes\": \"663552000000\", \"disks\": 1}, "
+           "\"terabytes\": 0.663552, \"tebibytes\": 0.6, \"bytes\": \"663552000000\", "
+           "\"disks\": 1}, "
            "\"disksPerNvr\": 1, \"bays\": null, \"fitsBays\": null}], \"storage\": "
            "{\"retentionDays\": 30, \"hoursPerDay\": 24, \"recordedPercent\": 100, "
            "\"streams\": \"first\", \"diskTB\": 8, \"redundancy\": \"none\", \"terabytes\": "
-           "0.663552, \"bytes\": \"663552000000\", \"disks\": 1, \"linesNotFitting\": 0}}\n";
+           "0.663552, \"tebibytes\": 0.6, \"bytes\": \"663552000000\", \"disks\": 1, "
+           "\"linesNotFitting\": 0}}\n";
     // Names before "=": the last "=" outside a remark's parentheses ends the name.
     // 3 x (4096 + 1024) + 5 x 1024 = 20,480 kbps on 8 channels.
     QTest::newRow("named camera types")
@@ -304,9 +306,9 @@ void TestCorvanePlan::exactOutput_data()
     QTest::newRow("storage kept free and a hot spare")
         << "recorders --model NR-K16Y --camera 4M,512k,13 --storage-reserve 10 --hot-spares 1"
         << "model: NR-K16Y, 0 disabled channels\nrecorders: 1\n"
-           "storage: 17.252352 TB (17252352000000 bytes), 4 disks of 8 TB\n"
+           "storage: 17.252352 TB (15.69 TiB, 17252352000000 bytes), 4 disks of 8 TB\n"
            "1 recorder: type 1 x 13\n  load: 13 of 16 channels, 59904 of 81920 kbps (73.1 %)\n"
-           "  each: 17.252352 TB, 4 disks\n";
+           "  each: 17.252352 TB (15.69 TiB), 4 disks\n";
     QTest::newRow("cameras with bandwidth kept free")
         << "cameras --first 2M --second 512k --recorder NR-C32V=3 --bandwidth-reserve 25"
         << "cameras: 72\n";
@@ -325,7 +327,7 @@ void TestCorvanePlan::exactOutput_data()
         << "{\"model\": \"NR-K8Y\", \"disabledChannels\": 0, \"recorders\": 0, \"lines\": [], "
            "\"storage\": {\"retentionDays\": 30, \"hoursPerDay\": 24, \"recordedPercent\": 100, "
            "\"streams\": \"first\", \"diskTB\": 8, \"redundancy\": \"none\", \"terabytes\": 0, "
-           "\"bytes\": \"0\", \"disks\": 0, \"linesNotFitting\": 0}}\n";
+           "\"tebibytes\": 0, \"bytes\": \"0\", \"disks\": 0, \"linesNotFitting\": 0}}\n";
     // 3870 kbps x (2560x1440 / 1920x1080)^0.63 x (15 / 25)^0.68 x 0.6 (H.265) x 2 (busy) x 1.4
     // (40 % of the time at twice the rate) = 6601 kbps; the range one quality step, 2^(4/6),
     // either way.
@@ -443,6 +445,9 @@ void TestCorvanePlan::storageJson()
     QCOMPARE(site.value("disks").toInteger(-1), disks);
     // TB to whole megabytes.
     QCOMPARE(site.value("terabytes").toDouble(), std::round(bytes.toDouble() / 1e6) / 1e6);
+    // TiB (2^40 bytes) to hundredths.
+    QCOMPARE(site.value("tebibytes").toDouble(),
+             std::round(bytes.toDouble() / 1099511627776.0 * 100) / 100);
 }
 
 void TestCorvanePlan::refusals_data()

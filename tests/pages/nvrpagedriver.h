@@ -151,8 +151,11 @@ public:
 
     bool Exposed() { return QTest::qWaitForWindowExposed(m_page); }
 
+    // Any part as it shows once the result has followed the last edit, as it does within a
+    // frame.
     template <class T> T* Child(const char* name) const
     {
+        m_page->SettleResult();
         return m_page->findChild<T*>(QString::fromLatin1(name));
     }
     CTableView* Table() const { return Child<CTableView>("m_pIPCTableView"); }

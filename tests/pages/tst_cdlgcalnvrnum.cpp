@@ -80,6 +80,7 @@ private slots:
     void nothingToCalculateGivesZeroAndAnEmptyTree();
     void millionCamerasWhileTheDialogAnimates();
     void storageFollowsTheRetention();
+    void resultOfSupersededInputsIsDropped();
     void estimateWritesTheRecord();
     void storageInputsAreChecked_data();
     void storageInputsAreChecked();
@@ -637,6 +638,25 @@ void TestCDlgCalNVRNum::storageFollowsTheRetention()
     ui.Child<QLineEdit>("m_pDisksEdit")->setText(QStringLiteral("3"));
     QVERIFY(ui.Child<QLabel>("m_pStorageInformation")->text().contains("at least 4 disks"));
     QCOMPARE(ui.Tree()->model()->rowCount(), 0);
+}
+
+void TestCDlgCalNVRNum::resultOfSupersededInputsIsDropped()
+{
+    CDlgCalNVRNum page;
+    PageDriver ui(&page);
+    QVERIFY(ui.Exposed());
+    ui.Enter({{"1024(1M)", "0", "8"}});
+    QCOMPARE(ui.Result(), QStringLiteral("1"));
+    // Typed without the event loop running between keys: the worker is still busy with the
+    // first count when the next ones come, and then when the count is emptied.
+    QTest::keyClicks(ui.Table()->GetCellWidget(0, CDlgCalNVRNum::NumberColumn), "00");
+    qobject_cast<QLineEdit*>(ui.Table()->GetCellWidget(0, CDlgCalNVRNum::NumberColumn))->clear();
+    QCOMPARE(ui.Result(), QString());
+    QCOMPARE(ui.Tree()->model()->rowCount(), 0);
+    QVERIFY(page.EnsureResult());
+    // The last of several quick changes is the one shown: 8 cameras a recorder, 800 need 100.
+    ui.Type(ui.Count(0), QStringLiteral("800"));
+    QCOMPARE(ui.Result(), QStringLiteral("100"));
 }
 
 void TestCDlgCalNVRNum::estimateWritesTheRecord()
