@@ -347,6 +347,8 @@ void TestCDlgCalIPCNum::newPage()
                              "m_pNumberInfoLabel"})
         QVERIFY2(!Label(name)->isVisible(), name);
     QCOMPARE(Result(), QString());
+    // What a plan takes "IPC Calculate" to hold before the page is built.
+    QVERIFY(m_page->State() == CDlgCalIPCNum::InitialState());
 }
 
 void TestCDlgCalIPCNum::firstRecord()
