@@ -34,9 +34,9 @@ public:
 
     // The size the window opens at, where the screen leaves room for it.
     static QSize InitialSize();
-    // The smallest size at which every control is still usable: the tables and the result
-    // tree scroll below it, nothing else gives way. The screen check at start-up and the
-    // full-screen switch follow it.
+    // The smallest size at which every control is still usable: the tables, the result tree
+    // and the settings beside the NVR table scroll below it, nothing else gives way. The
+    // screen check at start-up and the full-screen switch follow it.
     static QSize LeastSize();
     // Where the window opens on a screen with the given available area: the initial size
     // shrunk to fit that area (never below the least size), centred in it.
