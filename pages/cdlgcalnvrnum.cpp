@@ -835,6 +835,8 @@ void CDlgCalNVRNum::StartCalculation(const std::shared_ptr<Calculation>& job)
 {
     m_running = job;
     m_pRunning = QThread::create([job] { RunNVRCalculation(job->data); });
+    // Owned by the page, so that none is left behind however the page ends.
+    m_pRunning->setParent(this);
     connect(m_pRunning, &QThread::finished, this, [this, job] {
         if (m_running == job)
             CalculationFinished();
@@ -848,7 +850,8 @@ void CDlgCalNVRNum::CalculationFinished()
 {
     m_pBusyTimer->stop();
     m_pRunning->wait();
-    m_pRunning->deleteLater();
+    // Gone now: no event loop may run again to delete it later.
+    delete m_pRunning;
     m_pRunning = nullptr;
     const std::shared_ptr<Calculation> done = std::move(m_running);
     if (done->generation == m_generation) {
