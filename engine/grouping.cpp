@@ -18,6 +18,20 @@ void CalNVRLoads::clear()
 
 namespace {
 
+// The grouping and the merge follow links between recorders and their placements that are
+// scattered over tens of megabytes; asking for them a few entries ahead lets the memory
+// fetches overlap instead of each stalling in turn.
+constexpr std::size_t PrefetchAhead = 16;
+
+inline void Prefetch(const void* address)
+{
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    (void)address;
+#endif
+}
+
 // A spare-list entry for a full sort: the run of the one recorder it stands for instead of the
 // recorder's number. Ordered as CalNVRSpare, so the same unstable sort over the same free
 // bandwidths leaves the entries in the same order.
@@ -43,6 +57,31 @@ public:
     {
     }
 
+    // Room for everything the types can make, so that the stores are not copied to ever larger
+    // places as they grow: a million recorders would otherwise touch each page about twice.
+    // Only what is used is touched; the rest is address space.
+    void Reserve()
+    {
+        constexpr std::int64_t Most = std::int64_t(1) << 23;
+        std::int64_t runs = 0;
+        std::int64_t placements = 0;
+        for (const CalIPCInfo& type : m_loads.types) {
+            if (type.bitRate <= 0 || type.count <= 0 || type.bitRate > m_bandwidth ||
+                m_channels < 1)
+                continue;
+            const std::int64_t perRecorder = std::min(m_bandwidth / type.bitRate, m_channels);
+            const std::int64_t opened = (type.count + perRecorder - 1) / perRecorder;
+            const bool spare =
+                m_bandwidth - perRecorder * type.bitRate > 0 && m_channels - perRecorder > 0;
+            // A walk adds at most one placement per camera and per spare recorder so far.
+            placements += std::min<std::int64_t>(type.count, runs);
+            runs += spare ? opened : 2;
+            placements += spare ? opened : 2;
+        }
+        m_loads.runs.reserve(std::size_t(std::min(runs, Most)));
+        m_loads.placed.reserve(std::size_t(std::min(placements, Most)));
+    }
+
     // Places the cameras of types[type]; false when they cannot go on this model.
     bool Place(int type, int& total)
     {
@@ -53,15 +92,22 @@ public:
         if (bitRate > m_bandwidth || m_channels < 1)
             return false;
         // No entry has room for one camera: the walk would leave every one as it is.
-        const bool walk = !m_run.empty() && m_mostFree >= bitRate;
+        const bool walk = m_head < m_run.size() && m_mostFree >= bitRate;
         if (walk)
             m_tiedFree = m_tiedChannels = false;
 
         // Entries that stay are moved down over the removed ones in the same pass, so the
-        // walk costs one pass whatever it removes; the unvisited tail is moved once at the end.
-        std::size_t kept = 0;
-        std::size_t at = 0;
+        // walk costs one pass whatever it removes; RemoveVisited then closes the gap once.
+        std::size_t kept = m_head;
+        std::size_t at = m_head;
         for (; walk && at < m_run.size() && left > 0; ++at) {
+            if (at + PrefetchAhead < m_run.size())
+                Prefetch(&m_loads.runs[std::size_t(m_run[at + PrefetchAhead])]);
+            if (at + PrefetchAhead / 2 < m_run.size()) {
+                const CalNVRLoads::Run& ahead =
+                    m_loads.runs[std::size_t(m_run[at + PrefetchAhead / 2])];
+                Prefetch(&m_loads.placed[std::size_t(ahead.last)]);
+            }
             int& freeBandwidth = m_free[at];
             int& freeChannels = m_freeChannels[at];
             bool stays = true;
@@ -87,9 +133,7 @@ public:
                 ++kept;
             }
         }
-        for (std::vector<int>* column : {&m_run, &m_free, &m_freeChannels})
-            column->erase(column->begin() + std::ptrdiff_t(kept),
-                          column->begin() + std::ptrdiff_t(at));
+        RemoveVisited(kept, at);
         if (left <= 0)
             return true;
 
@@ -112,6 +156,11 @@ private:
     // the sort would leave them, without sorting.
     void SortSpare()
     {
+        if (m_head > 0) {
+            for (std::vector<int>* column : {&m_run, &m_free, &m_freeChannels})
+                column->erase(column->begin(), column->begin() + std::ptrdiff_t(m_head));
+            m_head = 0;
+        }
         const std::size_t n = m_run.size();
         m_tiedFree = m_tiedFree || AllEqual(m_free);
         m_tiedChannels = m_tiedChannels || AllEqual(m_freeChannels);
@@ -143,6 +192,25 @@ private:
         m_mostFree = m_free.empty() ? 0 : m_free.front();
     }
 
+    // The walk removed the entries [kept, at), leaving those before them. Whichever side is
+    // shorter moves: a walk that takes the front of a long list moves nothing but the head.
+    void RemoveVisited(std::size_t kept, std::size_t at)
+    {
+        if (kept == at)
+            return;
+        if (kept - m_head <= m_run.size() - at) {
+            for (std::vector<int>* column : {&m_run, &m_free, &m_freeChannels})
+                std::copy_backward(column->begin() + std::ptrdiff_t(m_head),
+                                   column->begin() + std::ptrdiff_t(kept),
+                                   column->begin() + std::ptrdiff_t(at));
+            m_head += at - kept;
+        } else {
+            for (std::vector<int>* column : {&m_run, &m_free, &m_freeChannels})
+                column->erase(column->begin() + std::ptrdiff_t(kept),
+                              column->begin() + std::ptrdiff_t(at));
+        }
+    }
+
     int NewPlacement(int type, int count)
     {
         m_loads.placed.push_back({type, count, -1});
@@ -168,11 +236,11 @@ private:
             m_loads.runs.push_back({recorders, placement, placement});
             return;
         }
-        if (m_run.empty()) {
+        if (m_head == m_run.size()) {
             m_tiedFree = m_tiedChannels = true;
         } else {
-            m_tiedFree = m_tiedFree && m_free.front() == freeBandwidth;
-            m_tiedChannels = m_tiedChannels && m_freeChannels.front() == freeChannels;
+            m_tiedFree = m_tiedFree && m_free[m_head] == freeBandwidth;
+            m_tiedChannels = m_tiedChannels && m_freeChannels[m_head] == freeChannels;
         }
         for (int i = 0; i < recorders; ++i) {
             const int placement = NewPlacement(type, count);
@@ -192,6 +260,8 @@ private:
     std::vector<int> m_run;
     std::vector<int> m_free;
     std::vector<int> m_freeChannels;
+    // The list starts here: entries before it were taken by walks and are not looked at.
+    std::size_t m_head = 0;
     // No entry has more free bandwidth: the walk only takes bandwidth away.
     int m_mostFree = 0;
     // Whether every entry is known to have the same free bandwidth, or channels (false: not
@@ -279,6 +349,7 @@ int GroupIPCs(std::vector<CalIPCInfo>& ipcList, CalNVRLoads& loads, const CalNVR
     loads.types = ipcList;
 
     Grouping grouping(loads, model.bandwidth, model.usableChannels);
+    grouping.Reserve();
     int total = 0;
     for (std::size_t type = 0; type < ipcList.size(); ++type) {
         if (!grouping.Place(int(type), total)) {
@@ -299,7 +370,14 @@ void MergeNVRLoads(const CalNVRLoads& loads, std::vector<CalNVRUsedByUI>& usedLi
     std::unordered_multimap<std::size_t, std::size_t> lineByHash;
     std::size_t lastLine = SIZE_MAX;
 
-    for (const CalNVRLoads::Run& run : loads.runs) {
+    for (std::size_t index = 0; index < loads.runs.size(); ++index) {
+        const CalNVRLoads::Run& run = loads.runs[index];
+        if (index + PrefetchAhead < loads.runs.size()) {
+            const int ahead = loads.runs[index + PrefetchAhead].first;
+            const int next = ahead >= 0 ? loads.placed[std::size_t(ahead)].next : -1;
+            if (next >= 0)
+                Prefetch(&loads.placed[std::size_t(next)]);
+        }
         // The hash first: a load is a chain of placements scattered over memory, walked once
         // for the hash rather than once more for every line it is compared with.
         const std::size_t hash = HashLoad(loads, run);
