@@ -6,7 +6,8 @@
 //
 // Also: a count changed in a plan of 100 records and 10,000 cameras, which the page calculates
 // at once, to the painted result; the report of case (c) exported as PDF and copied; a saved
-// plan of case (c) opened (calculated with the wait dialog); the first press of the "IPC
+// plan of case (c) opened (calculated with the wait dialog), and one of 100 records with
+// results on both pages; the first press of the "IPC
 // Calculate" tab in a new window.
 //
 //   bench_page [Google Benchmark flags]   run on a screen (xvfb-run) or with
@@ -268,6 +269,45 @@ void OpenPlan(benchmark::State& state)
         state.SkipWithError("the opened plan shows no result");
 }
 
+// A plan with results on both pages opened, to both results painted: the 100 records of
+// 10,000 cameras on "NVR Calculate" (calculated by the worker) and one record of every
+// built-in recorder model on "IPC Calculate".
+void OpenHundredRecordPlan(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    CDlgCalIPCNum* ipcPage = Window->IPCPage();
+    IpcPageState ipc = CDlgCalIPCNum::InitialState();
+    ipc.ipcFirstBitRate = QStringLiteral("4096");
+    ipc.ipcSecondBitRate = QStringLiteral("1024");
+    for (const CalNVRInfo& model : NVRTypeList)
+        ipc.recorders.append({model.name, 0, 3});
+    ipcPage->SetState(ipc);
+    if (!Fill(CaseHundredRecords().records) || ipcPage->State() != ipc || !dir.isValid()) {
+        state.SkipWithError("could not enter the records");
+        return;
+    }
+    const QString path = dir.filePath(QStringLiteral("hundred.corvane"));
+    if (!Window->PlanController()->SaveTo(path)) {
+        state.SkipWithError("could not save the plan");
+        return;
+    }
+    CDlgCalNVRNum* nvrPage = Window->NVRPage();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Fill({});
+        ipcPage->SetState(CDlgCalIPCNum::InitialState());
+        ProcessEvents();
+        state.ResumeTiming();
+        if (!Window->PlanController()->OpenFile(path))
+            state.SkipWithError("could not open the plan");
+        nvrPage->SettleResult();
+        ProcessEvents();
+    }
+    if (nvrPage->ResultTotal().isEmpty() || ipcPage->ResultTotal().isEmpty())
+        state.SkipWithError("the opened plan shows no result");
+    state.counters["records"] = double(nvrPage->State().cameras.size() + ipc.recorders.size());
+}
+
 // The first press of the "IPC Calculate" tab in a new window, to the painted page: the page is
 // built then, where it was built with the window before.
 void IpcTabFirstPressed(benchmark::State& state)
@@ -368,6 +408,9 @@ int main(int argc, char** argv)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
     benchmark::RegisterBenchmark("plan_c_open", OpenPlan)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("plan_100_records_open", OpenHundredRecordPlan)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
     benchmark::Initialize(&argc, argv);

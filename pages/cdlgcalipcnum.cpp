@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QSet>
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QToolButton>
 #include <algorithm>
@@ -155,8 +156,8 @@ void CDlgCalIPCNum::SetState(const IpcPageState& state)
     m_bSettingState = true;
     const int records = int(std::min<qsizetype>(state.recorders.size(), TableRows));
     m_pRecords->Truncate(records);
-    while (m_pRecords->RecordCount() < records && m_pRecords->AddRecord()) {
-    }
+    if (m_pRecords->RecordCount() < records)
+        m_pRecords->AddRecords(records - m_pRecords->RecordCount());
     for (int row = 0; row < records; ++row) {
         const PlanRecorder& recorder = state.recorders.at(row);
         if (CComboBox* type = NVRTypeCombo(row)) {
@@ -270,7 +271,9 @@ void CDlgCalIPCNum::BuildHeaderModel(QStandardItemModel& headerModel)
 void CDlgCalIPCNum::MakeRecordEditors(int row)
 {
     CTableView* table = ui->m_pIPCTableView;
-    auto* number = new QLineEdit;
+    // Made in the table's viewport, so that each is styled once rather than again when the
+    // table takes it.
+    auto* number = new QLineEdit(table->viewport());
     // The validator goes with its editor, so deleted records leave nothing behind.
     number->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QLatin1String(CalCountPattern)), number));
@@ -281,7 +284,7 @@ void CDlgCalIPCNum::MakeRecordEditors(int row)
     connect(number, &QLineEdit::textChanged, this, &CDlgCalIPCNum::NoteChange);
     table->SetCellWidget(row, NumberColumn, number);
 
-    auto* type = new CComboBox;
+    auto* type = new CComboBox(table->viewport());
     type->SetRow(row);
     FillModelChoice(type, m_models);
     type->setEditable(false);
@@ -323,16 +326,23 @@ void CDlgCalIPCNum::NVRTypeComboValueChanged(const QString& text, int iRow)
 
     // The channel choice always follows the row's type, even while that type is a duplicate:
     // otherwise repairing the other row would leave this one counting channels its new type
-    // cannot disable.
-    auto* channels = new CComboBox;
-    for (int n = 0; n <= info.maxDisableChannels; ++n)
-        channels->addItem(QString::number(n));
-    channels->setEditable(false);
-    channels->setEnabled(info.maxDisableChannels >= 1);
-    connect(channels, &QComboBox::currentIndexChanged, this, &CDlgCalIPCNum::CalIPCNum);
-    connect(channels, &QComboBox::currentIndexChanged, this, &CDlgCalIPCNum::NoteChange);
-    ui->m_pIPCTableView->SetCellWidget(iRow, DisableChannelColumn, channels);
-    m_pRecords->UpdateRecordWidgets();
+    // cannot disable. A choice of the same channels is set back to none in place, as a new one
+    // would start; the caller recalculates.
+    if (CComboBox* same = DisableChannelCombo(iRow);
+        same && same->count() == info.maxDisableChannels + 1) {
+        const QSignalBlocker quiet(same);
+        same->setCurrentIndex(0);
+    } else {
+        auto* channels = new CComboBox(ui->m_pIPCTableView->viewport());
+        for (int n = 0; n <= info.maxDisableChannels; ++n)
+            channels->addItem(QString::number(n));
+        channels->setEditable(false);
+        channels->setEnabled(info.maxDisableChannels >= 1);
+        connect(channels, &QComboBox::currentIndexChanged, this, &CDlgCalIPCNum::CalIPCNum);
+        connect(channels, &QComboBox::currentIndexChanged, this, &CDlgCalIPCNum::NoteChange);
+        ui->m_pIPCTableView->SetCellWidget(iRow, DisableChannelColumn, channels);
+        m_pRecords->UpdateRecordWidgets();
+    }
 
     // All records are compared, not only the changed one: a duplicate left between two other
     // rows would otherwise go unreported and silently lose one row's recorders.

@@ -253,8 +253,8 @@ void CDlgCalNVRNum::SetState(const NvrPageState& state)
     m_bSettingState = true;
     const int records = int(std::min<qsizetype>(state.cameras.size(), MaxRows));
     m_pRecords->Truncate(records);
-    while (m_pRecords->RecordCount() < records && m_pRecords->AddRecord()) {
-    }
+    if (m_pRecords->RecordCount() < records)
+        m_pRecords->AddRecords(records - m_pRecords->RecordCount());
     for (int row = 0; row < records; ++row) {
         const PlanCamera& camera = state.cameras.at(row);
         if (auto* name = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NameColumn))) {
@@ -518,7 +518,10 @@ QString CDlgCalNVRNum::AddBlocked() const
 void CDlgCalNVRNum::MakeRecordEditors(int row)
 {
     CTableView* table = ui->m_pIPCTableView;
-    auto* number = new QLineEdit;
+    // Made in the table's viewport, so that each is styled once rather than again when the
+    // table takes it.
+    QWidget* cells = table->viewport();
+    auto* number = new QLineEdit(cells);
     number->setValidator(m_pCountValidator);
     SayRefusedInput(number);
     number->setText(QStringLiteral("5"));
@@ -526,7 +529,7 @@ void CDlgCalNVRNum::MakeRecordEditors(int row)
     connect(number, &QLineEdit::textChanged, this, &CDlgCalNVRNum::NoteChange);
     table->SetCellWidget(row, NumberColumn, number);
 
-    auto* name = new QLineEdit;
+    auto* name = new QLineEdit(cells);
     name->setMaxLength(PlanMaxNameChars);
     // Control characters can only come with a paste; they are refused there.
     name->setValidator(new QRegularExpressionValidator(
@@ -538,10 +541,12 @@ void CDlgCalNVRNum::MakeRecordEditors(int row)
     connect(name, &QLineEdit::textChanged, this, &CDlgCalNVRNum::NoteChange);
     table->SetCellWidget(row, NameColumn, name);
 
-    auto makeBitRateCombo = [this] {
-        auto* combo = new QComboBox;
+    auto makeBitRateCombo = [this, cells] {
+        auto* combo = new QComboBox(cells);
         combo->addItems(BitRateChoices());
-        combo->setEditable(true);
+        // Editable through its own line edit: setEditable would build the popup list now,
+        // for every record, where it is built when first opened.
+        combo->setLineEdit(new QLineEdit(combo));
         // As much as a plan keeps of a typed bit rate.
         combo->lineEdit()->setMaxLength(PlanFormat::MaxTextChars);
         combo->setCurrentIndex(CalDefaultBitRateIndex);

@@ -184,17 +184,27 @@ bool CRecordTable::eventFilter(QObject* watched, QEvent* event)
 
 bool CRecordTable::AddRecord()
 {
-    const int row = m_iLastRow + 1;
-    if (row >= m_iRows)
-        return false;
-    m_pTable->SetCellText(row, IdColumn, QString::number(row + 1));
-    m_iLastRow = row;
-    m_makeEditors(row);
-    if (m_pTable->GetCellText(row + 1, IdColumn).isEmpty())
-        m_pTable->SetCellText(row + 1, IdColumn, m_prompt);
+    return AddRecords(1) == 1;
+}
+
+int CRecordTable::AddRecords(int count)
+{
+    int added = 0;
+    for (; added < count && m_iLastRow + 1 < m_iRows; ++added) {
+        const int row = m_iLastRow + 1;
+        m_pTable->SetCellText(row, IdColumn, QString::number(row + 1));
+        m_iLastRow = row;
+        m_makeEditors(row);
+        if (m_pTable->GetCellText(row + 1, IdColumn).isEmpty())
+            m_pTable->SetCellText(row + 1, IdColumn, m_prompt);
+    }
+    if (added == 0)
+        return 0;
+    // Once for all of them: it walks every row.
     UpdateRecordWidgets();
-    emit RecordAdded(row);
-    return true;
+    for (int row = m_iLastRow - added + 1; row <= m_iLastRow; ++row)
+        emit RecordAdded(row);
+    return added;
 }
 
 void CRecordTable::DeleteSelected()

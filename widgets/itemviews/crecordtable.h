@@ -65,6 +65,8 @@ public slots:
     void Activate(const QModelIndex& index);
     // Adds a record at the prompt, whatever the page's messages say; false when full.
     bool AddRecord();
+    // Adds up to `count` records at once (as many as fit); how many were added.
+    int AddRecords(int count);
     void DeleteSelected();
     // Deletes records from the end until `count` remain.
     void Truncate(int count);
