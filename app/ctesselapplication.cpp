@@ -23,6 +23,11 @@ Q_LOGGING_CATEGORY(lcStartup, "corvane.startup", QtInfoMsg)
 CTesselApplication::CTesselApplication(int& argc, char** argv, const QString& key)
     : QApplication(argc, argv), m_key(key)
 {
+    // Every picture of the style is looked up in the toolkit's cache by its file's time, in
+    // local time; without TZ the C library reads the zone file again for each of them
+    // (thousands while a plan's records are built). The same zone, named, is read once.
+    if (!qEnvironmentVariableIsSet("TZ"))
+        qputenv("TZ", ":/etc/localtime");
     // The names the desktop and QStandardPaths know the program by; set before anything
     // looks up a file.
     QCoreApplication::setApplicationName(QStringLiteral("corvane"));

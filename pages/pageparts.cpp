@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -180,6 +181,13 @@ bool WaitForWorker(QWidget* parent, CalNVRThread* worker, const QString& text)
     QObject::connect(worker, &CalNVRThread::CalSuc, &dialog, [finished] { *finished = true; });
     QObject::connect(worker, &CalNVRThread::CalSuc, &dialog, &ChaseDialog::OnImmediatelyStopChase);
     worker->start(QThread::InheritPriority);
+    // The window is not repainted meanwhile, which nobody sees in half a second. The worker's
+    // report is then waiting in the queue, addressed to the dialog.
+    if (worker->wait(QDeadlineTimer(WaitDialogDelayMs))) {
+        QCoreApplication::sendPostedEvents(&dialog, QEvent::MetaCall);
+        if (*finished)
+            return true;
+    }
     // Whatever else ends the wait, the results are not there yet: keep waiting.
     while (!*finished) {
         bool ended = false;

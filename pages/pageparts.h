@@ -69,8 +69,12 @@ void EnterComboText(QComboBox* combo, const QString& text);
 // it is still offered; no signal is sent.
 void FillModelChoice(QComboBox* combo, const CalModelList& own);
 
-// Starts the worker and shows the wait dialog until the worker has reported its results; false
-// when the application quits first (the results are then incomplete and must be left alone).
+// A calculation shorter than this is over before the user notices a wait: no wait dialog.
+constexpr int WaitDialogDelayMs = 500;
+
+// Starts the worker and waits for its results; when they take longer than WaitDialogDelayMs,
+// with the wait dialog until the worker has reported. False when the application quits first
+// (the results are then incomplete and must be left alone).
 bool WaitForWorker(QWidget* parent, CalNVRThread* worker, const QString& text);
 
 // A calculator page: a dialog form embedded in the main window.

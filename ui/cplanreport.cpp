@@ -16,6 +16,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -49,8 +50,19 @@ QString Join(const QStringList& fields, QChar separator)
 }
 
 // A page may show a figure with separators; spreadsheets and the rounding want digits alone.
+bool AsciiDigits(const QString& text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+}
+
 QString PlainNumber(const QString& text, const QLocale& locale)
 {
+    // Most figures are written by the program as bare digits: nothing to take out (a report
+    // of a million cameras has tens of thousands of them).
+    if (AsciiDigits(text))
+        return text;
     QString plain = text.trimmed();
     QStringList separators{QStringLiteral(","), QStringLiteral(" "), QStringLiteral("\u00A0"),
                            QStringLiteral("\u202F")};
@@ -204,6 +216,11 @@ QString CPlanReport::Title() const
 
 QString CPlanReport::Readable(const QString& number, int maxDecimals) const
 {
+    if (AsciiDigits(number)) {
+        bool ok = false;
+        const qulonglong whole = number.toULongLong(&ok);
+        return ok ? m_locale.toString(whole) : number;
+    }
     static const QRegularExpression parts(QStringLiteral("^(\\d+)(?:\\.(\\d+))?$"));
     const QRegularExpressionMatch match = parts.match(PlainNumber(number, m_locale));
     bool ok = false;
