@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -190,6 +191,13 @@ bool CRecordTable::AddRecord()
 int CRecordTable::AddRecords(int count)
 {
     int added = 0;
+    // Editors shown into a hidden viewport wait to be shown with it, all at once; one by one,
+    // each would be laid out, and ask the window system where the pointer is, on its own.
+    QWidget* viewport = m_pTable->viewport();
+    const bool hide = count > 1 && viewport->isVisible() && !viewport->hasFocus() &&
+                      !viewport->isAncestorOf(QApplication::focusWidget());
+    if (hide)
+        viewport->hide();
     for (; added < count && m_iLastRow + 1 < m_iRows; ++added) {
         const int row = m_iLastRow + 1;
         m_pTable->SetCellText(row, IdColumn, QString::number(row + 1));
@@ -198,6 +206,8 @@ int CRecordTable::AddRecords(int count)
         if (m_pTable->GetCellText(row + 1, IdColumn).isEmpty())
             m_pTable->SetCellText(row + 1, IdColumn, m_prompt);
     }
+    if (hide)
+        viewport->show();
     if (added == 0)
         return 0;
     // Once for all of them: it walks every row.
