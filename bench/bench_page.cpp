@@ -15,6 +15,8 @@
 //   bench_page --report-memory [PDF]      the peak resident memory of one PDF export of case
 //                                         (c), apart from the calculation's before it; the
 //                                         PDF is kept where given
+//   bench_page --case-a-memory            the peak resident memory of the window from its
+//                                         start to case (a) calculated and on show
 
 #include "app/ctesselapplication.h"
 #include "engine/grouping.h"
@@ -366,6 +368,22 @@ int ReportMemory(const char* keep)
     return written ? 0 : 1;
 }
 
+// The window's peak from its start to case (a) calculated and painted, and what it keeps after.
+int ReportCaseAMemory()
+{
+    const Case a = CaseA();
+    if (!Fill(a.records))
+        return 1;
+    CDlgCalNVRNum* page = Window->NVRPage();
+    page->findChild<QPushButton*>(QStringLiteral("m_pCalNVRNumButton"))->click();
+    ProcessEvents();
+    const bool shown = page->ResultTotal() == QString::number(a.recorders);
+    std::printf("case (a): %s; resident now %ld kB, peak since start %ld kB\n",
+                shown ? "shown" : "NOT SHOWN", StatusKilobytes("VmRSS:"),
+                StatusKilobytes("VmHWM:"));
+    return shown ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -381,6 +399,8 @@ int main(int argc, char** argv)
 
     if ((argc == 2 || argc == 3) && std::strcmp(argv[1], "--report-memory") == 0)
         return ReportMemory(argc == 3 ? argv[2] : nullptr);
+    if (argc == 2 && std::strcmp(argv[1], "--case-a-memory") == 0)
+        return ReportCaseAMemory();
 
     static const Case a = CaseA(), c = CaseC();
     benchmark::RegisterBenchmark("page_a_1M_cameras_one_line", Calculate, a)
