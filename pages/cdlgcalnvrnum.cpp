@@ -76,6 +76,27 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
 {
     ui->setupUi(this);
 
+    // All settings show from the initial window size on; below it they scroll rather than
+    // squeeze the result, and the field with the focus is scrolled into view. Moved there
+    // first, while the frame holds least: a move restyles every widget in it.
+    auto* settings = new QScrollArea(this);
+    settings->setObjectName(QStringLiteral("m_pSettingsScroll"));
+    settings->setFrameShape(QFrame::NoFrame);
+    settings->setFocusPolicy(Qt::NoFocus);
+    settings->setWidgetResizable(true);
+    settings->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    settings->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    // The column keeps its width; the settings give up the scroll bar's.
+    settings->setMinimumWidth(ui->m_pNVRFrame->minimumWidth());
+    ui->m_pNVRFrame->setMinimumWidth(ui->m_pNVRFrame->minimumWidth() -
+                                     settings->verticalScrollBar()->sizeHint().width());
+    // Short of room, the tree gives up only a few rows before the settings start to scroll.
+    ui->m_pGroupTableResult->setMinimumHeight(150);
+    const int at = ui->verticalLayout->indexOf(ui->m_pNVRFrame);
+    ui->verticalLayout->removeWidget(ui->m_pNVRFrame);
+    settings->setWidget(ui->m_pNVRFrame);
+    ui->verticalLayout->insertWidget(at, settings);
+
     // The frame was laid out with room around its two choices; the storage inputs take it,
     // so that the window's least size still shows everything.
     QGridLayout* grid = ui->gridLayout_2;
@@ -106,25 +127,6 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     grid->addLayout(modelRow, 1, 1);
     m_pStorage = new CStorageInputs(grid, ui->m_pNVRFrame, this);
     connect(m_pStorage, &CStorageInputs::Changed, this, &CDlgCalNVRNum::StorageInputsChanged);
-    // All settings show from the initial window size on; below it they scroll rather than
-    // squeeze the result, and the field with the focus is scrolled into view.
-    auto* settings = new QScrollArea(this);
-    settings->setObjectName(QStringLiteral("m_pSettingsScroll"));
-    settings->setFrameShape(QFrame::NoFrame);
-    settings->setFocusPolicy(Qt::NoFocus);
-    settings->setWidgetResizable(true);
-    settings->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    settings->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    // The column keeps its width; the settings give up the scroll bar's.
-    settings->setMinimumWidth(ui->m_pNVRFrame->minimumWidth());
-    ui->m_pNVRFrame->setMinimumWidth(ui->m_pNVRFrame->minimumWidth() -
-                                     settings->verticalScrollBar()->sizeHint().width());
-    // Short of room, the tree gives up only a few rows before the settings start to scroll.
-    ui->m_pGroupTableResult->setMinimumHeight(150);
-    const int at = ui->verticalLayout->indexOf(ui->m_pNVRFrame);
-    ui->verticalLayout->removeWidget(ui->m_pNVRFrame);
-    settings->setWidget(ui->m_pNVRFrame);
-    ui->verticalLayout->insertWidget(at, settings);
 
     // The site's storage, under the recorder total.
     m_pStorageTotalLabel = new QLabel(ui->m_pResult);
