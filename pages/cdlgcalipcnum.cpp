@@ -275,8 +275,8 @@ void CDlgCalIPCNum::MakeRecordEditors(int row)
     // table takes it.
     auto* number = new QLineEdit(table->viewport());
     // The validator goes with its editor, so deleted records leave nothing behind.
-    number->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QLatin1String(CalCountPattern)), number));
+    static const QRegularExpression count{QLatin1String(CalCountPattern)};
+    number->setValidator(new QRegularExpressionValidator(count, number));
     SayRefusedInput(number);
     number->setText(QStringLiteral("5"));
     connect(number, &QLineEdit::textChanged, this, &CDlgCalIPCNum::ConfirmNumber);

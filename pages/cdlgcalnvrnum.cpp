@@ -534,8 +534,9 @@ void CDlgCalNVRNum::MakeRecordEditors(int row)
     auto* name = new QLineEdit(cells);
     name->setMaxLength(PlanMaxNameChars);
     // Control characters can only come with a paste; they are refused there.
-    name->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[^\\p{Cc}\\p{Cf}]*")), name));
+    // One pattern for all records: copies share it, compiled once.
+    static const QRegularExpression printable(QStringLiteral("[^\\p{Cc}\\p{Cf}]*"));
+    name->setValidator(new QRegularExpressionValidator(printable, name));
     SayRefusedInput(
         name,
         tr("A name holds at most %1 characters and no control characters.").arg(PlanMaxNameChars));
