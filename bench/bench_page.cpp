@@ -39,6 +39,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -246,27 +247,36 @@ void CopyResult(benchmark::State& state)
     state.counters["chars"] = double(Window->PlanController()->ResultText().size());
 }
 
-// A plan of case (c) opened: read, entered and calculated with the wait dialog, painted.
-void OpenPlan(benchmark::State& state)
+// Saves what the window holds, then opens it again and again: the pages emptied by `empty`
+// outside the timing, the opening to its results painted inside.
+void OpenSavedPlan(benchmark::State& state, const std::function<void()>& empty)
 {
     QTemporaryDir dir;
-    if (!Fill(CaseC().records) || !dir.isValid()) {
-        state.SkipWithError("could not enter the records");
-        return;
-    }
-    const QString path = dir.filePath(QStringLiteral("c.corvane"));
-    if (!Window->PlanController()->SaveTo(path)) {
+    const QString path = dir.filePath(QStringLiteral("plan.corvane"));
+    if (!dir.isValid() || !Window->PlanController()->SaveTo(path)) {
         state.SkipWithError("could not save the plan");
         return;
     }
     for (auto _ : state) {
         state.PauseTiming();
-        Fill({});
+        empty();
+        ProcessEvents();
         state.ResumeTiming();
         if (!Window->PlanController()->OpenFile(path))
             state.SkipWithError("could not open the plan");
+        Window->NVRPage()->SettleResult();
         ProcessEvents();
     }
+}
+
+// A plan of case (c) opened: read, entered and calculated with the wait dialog, painted.
+void OpenPlan(benchmark::State& state)
+{
+    if (!Fill(CaseC().records)) {
+        state.SkipWithError("could not enter the records");
+        return;
+    }
+    OpenSavedPlan(state, [] { Fill({}); });
     if (Window->NVRPage()->ResultTotal() != QString::number(CaseC().recorders))
         state.SkipWithError("the opened plan shows no result");
 }
@@ -276,7 +286,6 @@ void OpenPlan(benchmark::State& state)
 // built-in recorder model on "IPC Calculate".
 void OpenHundredRecordPlan(benchmark::State& state)
 {
-    QTemporaryDir dir;
     CDlgCalIPCNum* ipcPage = Window->IPCPage();
     IpcPageState ipc = CDlgCalIPCNum::InitialState();
     ipc.ipcFirstBitRate = QStringLiteral("4096");
@@ -284,27 +293,15 @@ void OpenHundredRecordPlan(benchmark::State& state)
     for (const CalNVRInfo& model : NVRTypeList)
         ipc.recorders.append({model.name, 0, 3});
     ipcPage->SetState(ipc);
-    if (!Fill(CaseHundredRecords().records) || ipcPage->State() != ipc || !dir.isValid()) {
+    if (!Fill(CaseHundredRecords().records) || ipcPage->State() != ipc) {
         state.SkipWithError("could not enter the records");
         return;
     }
-    const QString path = dir.filePath(QStringLiteral("hundred.corvane"));
-    if (!Window->PlanController()->SaveTo(path)) {
-        state.SkipWithError("could not save the plan");
-        return;
-    }
-    CDlgCalNVRNum* nvrPage = Window->NVRPage();
-    for (auto _ : state) {
-        state.PauseTiming();
+    OpenSavedPlan(state, [ipcPage] {
         Fill({});
         ipcPage->SetState(CDlgCalIPCNum::InitialState());
-        ProcessEvents();
-        state.ResumeTiming();
-        if (!Window->PlanController()->OpenFile(path))
-            state.SkipWithError("could not open the plan");
-        nvrPage->SettleResult();
-        ProcessEvents();
-    }
+    });
+    CDlgCalNVRNum* nvrPage = Window->NVRPage();
     if (nvrPage->ResultTotal().isEmpty() || ipcPage->ResultTotal().isEmpty())
         state.SkipWithError("the opened plan shows no result");
     state.counters["records"] = double(nvrPage->State().cameras.size() + ipc.recorders.size());

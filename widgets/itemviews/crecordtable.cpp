@@ -194,8 +194,8 @@ int CRecordTable::AddRecords(int count)
     // Editors shown into a hidden viewport wait to be shown with it, all at once; one by one,
     // each would be laid out, and ask the window system where the pointer is, on its own.
     QWidget* viewport = m_pTable->viewport();
-    const bool hide = count > 1 && viewport->isVisible() && !viewport->hasFocus() &&
-                      !viewport->isAncestorOf(QApplication::focusWidget());
+    const bool hide =
+        count > 1 && viewport->isVisible() && !viewport->isAncestorOf(QApplication::focusWidget());
     if (hide)
         viewport->hide();
     for (; added < count && m_iLastRow + 1 < m_iRows; ++added) {
