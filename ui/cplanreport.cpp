@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <memory>
@@ -161,11 +162,118 @@ QFont ReportFont()
     return font;
 }
 
+// A recorder line's table drawn as its HTML would be (see LineHtml), without a text document:
+// a report of a million cameras has thousands of lines, and laying each out as rich text was
+// most of its time. Lengths are the document's: CSS pixels scaled to the device.
+class LineTable
+{
+public:
+    LineTable(const QList<CPlanReport::LineRow>& rows, const QFont& font, QPaintDevice* device,
+              qreal width)
+    {
+        const qreal pixel = device->logicalDpiY() / 96.0;
+        m_border = pixel;
+        m_padding = 4 * pixel;
+        m_inset = pixel;
+        m_width = width - 2 * m_inset;
+        qreal y = m_inset + m_border;
+        for (const CPlanReport::LineRow& from : rows) {
+            Row row;
+            row.top = y;
+            row.ink = from.ink;
+            row.fill = from.fill;
+            qreal height = 0;
+            const qreal cellWidth =
+                (from.cells.size() == 1 ? m_width - 2 * m_border : m_width / 2 - 1.5 * m_border) -
+                2 * m_padding;
+            for (const QList<CPlanReport::LineRun>& runs : from.cells) {
+                QString text;
+                QList<QTextLayout::FormatRange> formats;
+                for (const CPlanReport::LineRun& run : runs) {
+                    if (run.bold) {
+                        QTextCharFormat format;
+                        format.setFontWeight(QFont::Bold);
+                        formats.append({int(text.size()), int(run.text.size()), format});
+                    }
+                    text += run.text;
+                }
+                auto layout = std::make_unique<QTextLayout>(text, font, device);
+                layout->setFormats(formats);
+                QTextOption option;
+                option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+                layout->setTextOption(option);
+                layout->setCacheEnabled(true);
+                qreal textHeight = 0;
+                layout->beginLayout();
+                for (QTextLine line = layout->createLine(); line.isValid();
+                     line = layout->createLine()) {
+                    line.setLeadingIncluded(true);
+                    line.setLineWidth(std::max<qreal>(cellWidth, 1));
+                    line.setPosition(QPointF(0, textHeight));
+                    textHeight += line.height();
+                }
+                layout->endLayout();
+                height = std::max(height, textHeight);
+                row.cells.push_back(std::move(layout));
+            }
+            row.height = height + 2 * m_padding;
+            y += row.height + m_border;
+            m_rows.push_back(std::move(row));
+        }
+        m_height = y + m_inset;
+    }
+
+    qreal Height() const { return m_height; }
+
+    void Draw(QPainter* painter, qreal top) const
+    {
+        const qreal left = m_inset;
+        const qreal middle = left + m_width / 2;
+        const QColor border(0xb0, 0xb0, 0xb0);
+        const qreal tableTop = top + m_inset;
+        const qreal tableBottom = top + m_height - m_inset;
+        for (const Row& row : m_rows) {
+            const qreal y = top + row.top;
+            if (row.fill.isValid())
+                painter->fillRect(QRectF(left, y, m_width, row.height), row.fill);
+            painter->fillRect(QRectF(left, y + row.height, m_width, m_border), border);
+            if (row.cells.size() > 1)
+                painter->fillRect(QRectF(middle - m_border / 2, y, m_border, row.height), border);
+            painter->setPen(row.ink);
+            for (std::size_t i = 0; i < row.cells.size(); ++i) {
+                const qreal x = (i == 0 ? left + m_border : middle + m_border / 2) + m_padding;
+                row.cells[i]->draw(painter, QPointF(x, y + m_padding));
+            }
+        }
+        painter->fillRect(QRectF(left, tableTop, m_width, m_border), border);
+        painter->fillRect(QRectF(left, tableTop, m_border, tableBottom - tableTop), border);
+        painter->fillRect(
+            QRectF(left + m_width - m_border, tableTop, m_border, tableBottom - tableTop), border);
+    }
+
+private:
+    struct Row
+    {
+        std::vector<std::unique_ptr<QTextLayout>> cells;
+        qreal top = 0;
+        qreal height = 0;
+        QColor ink;
+        QColor fill;
+    };
+    std::vector<Row> m_rows;
+    qreal m_border = 0;
+    qreal m_padding = 0;
+    qreal m_inset = 0;
+    qreal m_width = 0;
+    qreal m_height = 0;
+};
+
 // One part of the report laid out on its own: the head, a recorder line or "IPC Calculate".
 struct ReportPart
 {
     std::unique_ptr<QTextDocument> document;
-    int page = 0; // where it starts
+    std::unique_ptr<LineTable> table; // a recorder line that fits on a page, instead
+    int page = 0;                     // where it starts
     qreal top = 0;
     // Longer than a page: it starts one, and breaks where the toolkit's pagination breaks it.
     bool paginated = false;
@@ -457,39 +565,66 @@ QString CPlanReport::HeadHtml() const
 
 // One table a recorder line: its count, the storage of one of its recorders, then its cameras
 // under their column titles.
+QList<CPlanReport::LineRow> CPlanReport::LineRows(const PlanReportData::NvrLine& line) const
+{
+    const QColor blue(0x28, 0x61, 0x9b);
+    const QColor red(0xc0, 0x00, 0x00);
+    const auto pair = [](const QString& name, const QString& value) {
+        return QList<LineRun>{{name + QStringLiteral(": ")}, {value, true}};
+    };
+    // Between name and value pairs on one line.
+    const LineRun gap{QStringLiteral(" \u00A0 \u00A0 ")};
+
+    QList<LineRow> rows;
+    const auto add = [&rows](const QList<QList<LineRun>>& cells, const QColor& ink = Qt::black,
+                             const QColor& fill = QColor()) {
+        rows.append({cells, ink, fill});
+    };
+    add({{{tr("NVR Count(tai)") + QStringLiteral(": ") + Readable(QString::number(line.recorders)),
+           true}}},
+        Qt::black, QColor(0xe3, 0xe7, 0xee));
+    if (!line.load.isEmpty())
+        add({{{line.load}}}, blue);
+    if (!line.storageTB.isEmpty()) {
+        QList<LineRun> storage =
+            pair(StorageHead(true),
+                 Readable(line.storageTB, 3) + tr(" (%1 TiB)").arg(Readable(line.storageTiB)));
+        storage << gap << pair(tr("Disks per NVR"), Readable(line.disks)) << gap
+                << pair(tr("Disk size (TB)"), line.diskTB);
+        add({storage}, blue);
+        if (!line.daysKept.isEmpty())
+            add({pair(tr("Days kept"), Readable(line.daysKept))}, blue);
+        // A line that cannot be built says so where the customer reads its disks.
+        if (!line.bays.isEmpty())
+            add({{{line.bays, true}}}, red);
+    }
+    add({{{tr("IPC Type")}}, {{tr("IPC Count(tai)")}}}, QColor(0x55, 0x55, 0x55));
+    for (const auto& camera : line.cameras)
+        add({{{TypeText(camera.first)}}, {{Readable(QString::number(camera.second))}}});
+    return rows;
+}
+
 QString CPlanReport::LineHtml(const PlanReportData::NvrLine& line) const
 {
     QString html = TableStart(0);
-    html += QStringLiteral("<tr><td colspan=\"2\" bgcolor=\"#e3e7ee\"><b>%1: %2</b></td></tr>")
-                .arg(tr("NVR Count(tai)").toHtmlEscaped(),
-                     Readable(QString::number(line.recorders)).toHtmlEscaped());
-    if (!line.load.isEmpty())
-        html += QStringLiteral("<tr><td colspan=\"2\"><font color=\"#28619b\">%1</font></td></tr>")
-                    .arg(line.load.toHtmlEscaped());
-    if (!line.storageTB.isEmpty()) {
-        html += QStringLiteral(
-                    "<tr><td colspan=\"2\"><font color=\"#28619b\">%1%2%3%4%5</font></td></tr>")
-                    .arg(NameValue(StorageHead(true),
-                                   Readable(line.storageTB, 3) +
-                                       tr(" (%1 TiB)").arg(Readable(line.storageTiB))),
-                         Gap, NameValue(tr("Disks per NVR"), Readable(line.disks)), Gap,
-                         NameValue(tr("Disk size (TB)"), line.diskTB));
-        if (!line.daysKept.isEmpty())
-            html +=
-                QStringLiteral("<tr><td colspan=\"2\"><font color=\"#28619b\">%1</font></td></tr>")
-                    .arg(NameValue(tr("Days kept"), Readable(line.daysKept)));
-        // A line that cannot be built says so where the customer reads its disks.
-        if (!line.bays.isEmpty())
-            html += QStringLiteral(
-                        "<tr><td colspan=\"2\"><font color=\"#c00000\"><b>%1</b></font></td></tr>")
-                        .arg(line.bays.toHtmlEscaped());
+    for (const LineRow& row : LineRows(line)) {
+        html += QLatin1String("<tr>");
+        for (int i = 0; i < row.cells.size(); ++i) {
+            html += row.cells.size() == 1 ? QStringLiteral("<td colspan=\"2\"")
+                    : i == 0              ? QStringLiteral("<td width=\"50%\"")
+                                          : QStringLiteral("<td");
+            if (row.fill.isValid())
+                html += QStringLiteral(" bgcolor=\"%1\"").arg(row.fill.name());
+            html += QStringLiteral("><font color=\"%1\">").arg(row.ink.name());
+            for (const LineRun& run : row.cells[i]) {
+                const QString text =
+                    run.text.toHtmlEscaped().replace(QChar::Nbsp, QLatin1String("&nbsp;"));
+                html += run.bold ? QStringLiteral("<b>%1</b>").arg(text) : text;
+            }
+            html += QLatin1String("</font></td>");
+        }
+        html += QLatin1String("</tr>");
     }
-    html += QStringLiteral("<tr><td width=\"50%\"><font color=\"#555555\">%1</font></td>"
-                           "<td><font color=\"#555555\">%2</font></td></tr>")
-                .arg(tr("IPC Type").toHtmlEscaped(), tr("IPC Count(tai)").toHtmlEscaped());
-    for (const auto& camera : line.cameras)
-        html += QLatin1String("<tr>") + Cell(TypeText(camera.first)) +
-                Cell(Readable(QString::number(camera.second))) + QLatin1String("</tr>");
     return html + QLatin1String("</table>");
 }
 
@@ -685,10 +820,17 @@ void CPlanReport::Paint(QPagedPaintDevice* device) const
     const QSizeF body(device->width(), device->height() - footer);
 
     // Each part with the space above it, left out at the top of a page; a heading wants more.
-    QList<QPair<QString, qreal>> htmls{{HeadHtml(), 0}};
+    // A recorder line comes as its rows, as HTML only when it runs over a page.
+    struct Source
+    {
+        QString html;
+        qreal space = 0;
+        const PlanReportData::NvrLine* line = nullptr;
+    };
+    QList<Source> htmls{{HeadHtml(), 0}};
     if (HasNvrResult()) {
         for (const PlanReportData::NvrLine& line : m_data.nvrLines)
-            htmls.append({LineHtml(line), lineHeight * 0.6});
+            htmls.append({QString(), lineHeight * 0.6, &line});
     }
     if (HasIpcRecords())
         htmls.append({IpcHtml(), lineHeight * 1.5});
@@ -706,8 +848,26 @@ void CPlanReport::Paint(QPagedPaintDevice* device) const
     std::vector<ReportPart> parts;
     int page = 0;
     qreal y = 0;
-    for (const auto& [html, space] : htmls) {
+    for (const auto& [html, space, line] : htmls) {
         ReportPart part;
+        if (line) {
+            auto table = std::make_unique<LineTable>(LineRows(*line), font, device, body.width());
+            const qreal height = table->Height();
+            if (height <= body.height()) {
+                if (y > 0)
+                    y += space;
+                if (y + height > body.height()) {
+                    ++page;
+                    y = 0;
+                }
+                part.page = page;
+                part.top = y;
+                part.table = std::move(table);
+                y += height;
+                parts.push_back(std::move(part));
+                continue;
+            }
+        }
         part.document = std::make_unique<QTextDocument>();
         QTextDocument* document = part.document.get();
         // Laid out for the device itself: its resolution, and the width between its margins.
@@ -717,7 +877,7 @@ void CPlanReport::Paint(QPagedPaintDevice* device) const
         // The width first: the document lays itself out as the HTML arrives, and again on
         // every change of width.
         document->setTextWidth(body.width());
-        document->setHtml(html);
+        document->setHtml(line ? LineHtml(*line) : html);
         const qreal height = document->size().height();
         if (height > body.height()) {
             if (y > 0)
@@ -758,6 +918,14 @@ void CPlanReport::Paint(QPagedPaintDevice* device) const
                              QStringLiteral("%1 / %2").arg(current + 1).arg(pages));
     };
     for (const ReportPart& part : parts) {
+        if (part.table) {
+            for (; current < part.page && current < pages - 1; ++current) {
+                finishPage();
+                device->newPage();
+            }
+            part.table->Draw(&painter, part.top);
+            continue;
+        }
         const int spans = part.paginated ? part.document->pageCount() : 1;
         for (int i = 0; i < spans; ++i) {
             for (; current < part.page + i && current < pages - 1; ++current) {

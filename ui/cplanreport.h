@@ -4,6 +4,7 @@
 
 #include "ui/cplanpages.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
@@ -26,6 +27,20 @@ class CPlanReport
     Q_DECLARE_TR_FUNCTIONS(CPlanReport)
 
 public:
+    // A recorder line's table row by row: one cell across the table or two side by side, each
+    // cell a run of texts, some bold.
+    struct LineRun
+    {
+        QString text;
+        bool bold = false;
+    };
+    struct LineRow
+    {
+        QList<QList<LineRun>> cells;
+        QColor ink = Qt::black;
+        QColor fill; // none when invalid
+    };
+
     CPlanReport(const PlanReportData& data, const QString& planName, const QDateTime& when);
 
     bool HasNvrResult() const;
@@ -71,6 +86,9 @@ private:
     QString StorageHead(bool perRecorder) const;
     // The report's parts: up to the recorder lines, one line, and "IPC Calculate".
     QString HeadHtml() const;
+    // A recorder line's table, row by row.
+    QList<LineRow> LineRows(const PlanReportData::NvrLine& line) const;
+    // The rows as HTML, for a line too long for one page.
     QString LineHtml(const PlanReportData::NvrLine& line) const;
     QString IpcHtml() const;
     QString BillHtml() const;

@@ -84,6 +84,7 @@ private slots:
     void detailsDialogRefusesWhatAPlanCannotHold_data();
     void detailsDialogRefusesWhatAPlanCannotHold();
     void billOfMaterialsEndsTheOutputs();
+    void reportLineLongerThanAPageRunsOn();
     void ipcPageBuiltLateShowsWhatOneBuiltAtStartDoes_data();
     void ipcPageBuiltLateShowsWhatOneBuiltAtStartDoes();
     void menuPicturesWhenTheMenuOpens();
@@ -799,6 +800,51 @@ void TestCPlanController::billOfMaterialsEndsTheOutputs()
                           QLatin1Char('"') + BillProblemMessage(CalBillProblem::TotalRange) +
                               QLatin1Char('"'),
                           QString()}));
+}
+
+// Recorder lines are drawn as tables that never split; one taller than a page starts a page
+// and runs on over the next ones, its cameras in order, and the report goes on after it.
+void TestCPlanController::reportLineLongerThanAPageRunsOn()
+{
+    PlanReportData data;
+    data.nvrModel = QStringLiteral("NR-K16Y");
+    data.nvrTotal = QStringLiteral("5");
+    PlanReportData::NvrLine line;
+    line.recorders = 1;
+    line.cameras = {{1, 7}};
+    line.storageTB = QStringLiteral("5.308");
+    line.storageTiB = QStringLiteral("4.83");
+    line.disks = QStringLiteral("1");
+    line.diskTB = QStringLiteral("8");
+    data.nvrLines = {line, line, line};
+    data.nvrLines[1].recorders = 3;
+    data.nvrLines[1].cameras.clear();
+    for (int type = 1; type <= 150; ++type)
+        data.nvrLines[1].cameras.append({type, 1000 + type});
+    data.nvrLines[2].recorders = 1234;
+    const QString pdf = m_dir.filePath(QStringLiteral("long.pdf"));
+    QString error;
+    QVERIFY2(CPlanReport(data, "x", {}).WritePdf(pdf, &error), qPrintable(error));
+
+    const QStringList sheets = PdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QVERIFY2(sheets.size() >= 4, qPrintable(sheets.join("\n----\n")));
+    QVERIFY(sheets[0].contains(QStringLiteral("NVR Count(tai): 1\n")));
+    QVERIFY(sheets[0].contains(QStringLiteral("Storage per NVR (TB): 5.308 (4.83 TiB)")));
+    QCOMPARE(sheets[1].trimmed().section(QLatin1Char('\n'), 0, 0).trimmed(),
+             QStringLiteral("NVR Count(tai): 3"));
+    static const QRegularExpression camera(QStringLiteral("^\\s*(\\d+)\\s+(1,\\d{3})\\s*$"),
+                                           QRegularExpression::MultilineOption);
+    QStringList rows;
+    for (const QString& sheet : sheets.mid(1)) {
+        for (auto it = camera.globalMatch(sheet); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            rows << match.captured(1) + QLatin1Char(' ') + match.captured(2);
+        }
+    }
+    QCOMPARE(rows.size(), 150);
+    QCOMPARE(rows.first(), QStringLiteral("1 1,001"));
+    QCOMPARE(rows.last(), QStringLiteral("150 1,150"));
+    QVERIFY(sheets.last().contains(QStringLiteral("NVR Count(tai): 1,234")));
 }
 
 void TestCPlanController::ipcPageBuiltLateShowsWhatOneBuiltAtStartDoes_data()
