@@ -83,6 +83,9 @@ void ProcessEvents()
 {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+    // What the program's event loop deletes once back in it: without a loop running, editors
+    // of removed records would pile up in the tables for good.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Enters the records through the page's state, as opening a plan does.

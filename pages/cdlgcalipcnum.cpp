@@ -131,11 +131,14 @@ IpcPageState CDlgCalIPCNum::State() const
 {
     IpcPageState state;
     for (int row = 0; row < m_pRecords->RecordCount(); ++row) {
+        if (!m_pRecords->HasEditors(row)) {
+            state.recorders.append(m_waiting.value(row));
+            continue;
+        }
         PlanRecorder recorder;
         if (CComboBox* type = NVRTypeCombo(row))
             recorder.model = type->currentText();
-        if (CComboBox* channels = DisableChannelCombo(row))
-            recorder.disabledChannels = channels->currentText().toInt();
+        recorder.disabledChannels = DisabledChannels(row);
         if (QLineEdit* number = NumberEdit(row))
             recorder.count =
                 number->text().trimmed().isEmpty() ? PlanBlankCount : CountFromText(number->text());
@@ -156,27 +159,24 @@ void CDlgCalIPCNum::SetState(const IpcPageState& state)
     m_bSettingState = true;
     const int records = int(std::min<qsizetype>(state.recorders.size(), TableRows));
     m_pRecords->Truncate(records);
+    m_waiting.removeIf([records](const auto& waiting) { return waiting.key() >= records; });
+    // The rows on show get their editors now, the others while the program is idle.
     if (m_pRecords->RecordCount() < records)
-        m_pRecords->AddRecords(records - m_pRecords->RecordCount());
+        m_pRecords->AddRecords(records - m_pRecords->RecordCount(), CRecordTable::Editors::OnShow);
     for (int row = 0; row < records; ++row) {
         const PlanRecorder& recorder = state.recorders.at(row);
-        if (CComboBox* type = NVRTypeCombo(row)) {
-            const int index = type->findText(recorder.model);
-            if (index >= 0)
-                type->setCurrentIndex(index);
+        if (!m_pRecords->HasEditors(row)) {
+            // A record its editors would show otherwise (a model they do not offer, channels
+            // it cannot disable) leaves that to them.
+            CalNVRInfo info;
+            if (FindModelByName(m_models, recorder.model, info) && info.name == recorder.model &&
+                IsValidDisabledChannels(info, recorder.disabledChannels)) {
+                m_waiting.insert(row, recorder);
+                continue;
+            }
+            m_pRecords->MakeEditors();
         }
-        // The type's change may have put a new channel box in place.
-        if (CComboBox* channels = DisableChannelCombo(row)) {
-            const int index = channels->findText(QString::number(recorder.disabledChannels));
-            if (index >= 0)
-                channels->setCurrentIndex(index);
-        }
-        if (QLineEdit* number = NumberEdit(row)) {
-            const QString text =
-                recorder.count == PlanBlankCount ? QString() : QString::number(recorder.count);
-            if (number->text() != text)
-                number->setText(text);
-        }
+        ShowRecorder(row, recorder);
     }
     EnterComboText(ui->m_pFirstBitRateComboBox, state.ipcFirstBitRate);
     SetBoxEstimate(ui->m_pFirstBitRateComboBox, state.ipcFirstEstimate);
@@ -193,6 +193,27 @@ void CDlgCalIPCNum::SetState(const IpcPageState& state)
     ConfirmSecondBitRateRange(ui->m_pSecondBitRateComboBox->currentText());
     CalIPCNum();
     emit StateChanged();
+}
+
+void CDlgCalIPCNum::ShowRecorder(int row, const PlanRecorder& recorder)
+{
+    if (CComboBox* type = NVRTypeCombo(row)) {
+        const int index = type->findText(recorder.model);
+        if (index >= 0)
+            type->setCurrentIndex(index);
+    }
+    // The type's change may have put a new channel box in place.
+    if (CComboBox* channels = DisableChannelCombo(row)) {
+        const int index = channels->findText(QString::number(recorder.disabledChannels));
+        if (index >= 0)
+            channels->setCurrentIndex(index);
+    }
+    if (QLineEdit* number = NumberEdit(row)) {
+        const QString text =
+            recorder.count == PlanBlankCount ? QString() : QString::number(recorder.count);
+        if (number->text() != text)
+            number->setText(text);
+    }
 }
 
 IpcPageState CDlgCalIPCNum::InitialState()
@@ -227,6 +248,8 @@ void CDlgCalIPCNum::EstimateBitRates()
 
 void CDlgCalIPCNum::SetModels(const CalModelList& own)
 {
+    // Records waiting for their editors were checked against the models before these.
+    m_pRecords->MakeEditors();
     const IpcPageState before = State();
     m_models = own;
     m_bSettingState = true;
@@ -311,6 +334,23 @@ void CDlgCalIPCNum::MakeRecordEditors(int row)
     table->SetCellWidget(row, NVRTypeColumn, type);
 
     NVRTypeComboValueChanged(type->currentText(), row);
+
+    // A record of an opened plan: its values were the page's all along, so no change to note;
+    // the checks and the result follow them as when the plan was entered.
+    const auto waiting = m_waiting.constFind(row);
+    if (waiting != m_waiting.cend()) {
+        const PlanRecorder recorder = *waiting;
+        m_waiting.erase(waiting);
+        const bool outer = !m_bSettingState;
+        m_bSettingState = true;
+        ShowRecorder(row, recorder);
+        if (!outer)
+            return;
+        m_bSettingState = false;
+        ConfirmNumber(QString());
+        ConfirmNVRTypes();
+        CalIPCNum();
+    }
 }
 
 void CDlgCalIPCNum::NVRTypeComboValueChanged(const QString& text, int iRow)
@@ -384,10 +424,10 @@ void CDlgCalIPCNum::ConfirmNumber(const QString& text)
     // that no editor can clear any more (it would refuse every new record).
     ui->m_pNumberInfoLabel->hide();
     for (int row = 0; row < TableRows; ++row) {
-        QLineEdit* number = NumberEdit(row);
+        const std::optional<QString> number = NumberText(row);
         if (!number)
             return;
-        if (number->text().trimmed().isEmpty()) {
+        if (number->trimmed().isEmpty()) {
             ShowMessageLabel(ui->m_pNumberInfoLabel, CalMessage(CalMessages::NumberBlank));
             SetResult(QString());
             return;
@@ -407,16 +447,15 @@ void CDlgCalIPCNum::CalIPCNum()
 
     std::vector<CalNVRRow> rows;
     for (int row = 0; row < TableRows; ++row) {
-        CComboBox* type = NVRTypeCombo(row);
+        const std::optional<QString> type = TypeText(row);
         CalNVRInfo info;
-        if (!type || !FindModelByName(m_models, type->currentText(), info))
+        if (!type || !FindModelByName(m_models, *type, info))
             continue;
         CalNVRRow record;
         record.id = info.id;
-        if (CComboBox* channels = DisableChannelCombo(row))
-            record.disabledChannels = channels->currentText().toInt();
-        if (QLineEdit* number = NumberEdit(row))
-            record.count = CountFromText(number->text());
+        record.disabledChannels = DisabledChannels(row);
+        if (const std::optional<QString> number = NumberText(row))
+            record.count = CountFromText(*number);
         rows.push_back(record);
     }
     qint64 total = 0;
@@ -474,6 +513,39 @@ QLineEdit* CDlgCalIPCNum::NumberEdit(int row) const
     return qobject_cast<QLineEdit*>(ui->m_pIPCTableView->GetCellWidget(row, NumberColumn));
 }
 
+std::optional<QString> CDlgCalIPCNum::TypeText(int row) const
+{
+    if (m_pRecords->HasEditors(row)) {
+        if (CComboBox* type = NVRTypeCombo(row))
+            return type->currentText();
+        return std::nullopt;
+    }
+    const auto waiting = m_waiting.constFind(row);
+    return waiting == m_waiting.cend() ? std::nullopt : std::optional<QString>(waiting->model);
+}
+
+int CDlgCalIPCNum::DisabledChannels(int row) const
+{
+    if (m_pRecords->HasEditors(row)) {
+        CComboBox* channels = DisableChannelCombo(row);
+        return channels ? channels->currentText().toInt() : 0;
+    }
+    return m_waiting.value(row).disabledChannels;
+}
+
+std::optional<QString> CDlgCalIPCNum::NumberText(int row) const
+{
+    if (m_pRecords->HasEditors(row)) {
+        if (QLineEdit* number = NumberEdit(row))
+            return number->text();
+        return std::nullopt;
+    }
+    const auto waiting = m_waiting.constFind(row);
+    if (waiting == m_waiting.cend())
+        return std::nullopt;
+    return waiting->count == PlanBlankCount ? QString() : QString::number(waiting->count);
+}
+
 void CDlgCalIPCNum::ConfirmNVRTypes()
 {
     const QString problem = NVRTypeProblem();
@@ -488,11 +560,11 @@ QString CDlgCalIPCNum::NVRTypeProblem() const
     QSet<QString> seen;
     bool duplicate = false;
     for (int row = 0; row <= m_pRecords->LastRow(); ++row) {
-        CComboBox* type = NVRTypeCombo(row);
+        const std::optional<QString> type = TypeText(row);
         if (!type)
             continue;
         CalNVRInfo info;
-        if (!FindModelByName(m_models, type->currentText(), info))
+        if (!FindModelByName(m_models, *type, info))
             return CalMessage(CalMessages::NVRTypeInvalid);
         if (seen.contains(info.name))
             duplicate = true;

@@ -5,8 +5,10 @@
 #include "pages/pageparts.h"
 #include "plan/pagestate.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace Ui {
 class CDlgCalIPCNumClass;
@@ -81,6 +83,12 @@ private:
     CComboBox* NVRTypeCombo(int row) const;
     CComboBox* DisableChannelCombo(int row) const;
     QLineEdit* NumberEdit(int row) const;
+    // A record's model, disabled channels and count as its editors show them, or as they will
+    // once made (see CRecordTable); none for a row without either.
+    std::optional<QString> TypeText(int row) const;
+    int DisabledChannels(int row) const;
+    std::optional<QString> NumberText(int row) const;
+    void ShowRecorder(int row, const PlanRecorder& recorder);
     // The recorder-type message the records call for, empty when there is none.
     QString NVRTypeProblem() const;
     // Shows or hides that message.
@@ -95,6 +103,9 @@ private:
     QLabel* m_pReserveLabel;
     CalModelList m_models;
     bool m_bSettingState = false;
+    // Records of an opened plan whose editors are still to be made, each one its editors can
+    // show as it is.
+    QHash<int, PlanRecorder> m_waiting;
 };
 
 #endif

@@ -220,33 +220,85 @@ CDlgCalNVRNum::~CDlgCalNVRNum()
     delete ui;
 }
 
+PlanCamera CDlgCalNVRNum::RecordCamera(int row) const
+{
+    if (!m_pRecords->HasEditors(row))
+        return m_waiting.value(row);
+    PlanCamera camera;
+    if (auto* name = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NameColumn))) {
+        camera.name = name->text();
+        camera.unitPrice = EditorPrice(name);
+    }
+    if (auto* first = qobject_cast<QComboBox*>(m_pRecords->Editor(row, FirstBitRateColumn))) {
+        camera.firstBitRate = first->currentText();
+        camera.firstEstimate = BoxEstimate(first);
+    }
+    if (auto* second = qobject_cast<QComboBox*>(m_pRecords->Editor(row, SecondBitRateColumn))) {
+        camera.secondBitRate = second->currentText();
+        camera.secondEstimate = BoxEstimate(second);
+    }
+    if (auto* count = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NumberColumn)))
+        camera.count =
+            count->text().trimmed().isEmpty() ? PlanBlankCount : CountFromText(count->text());
+    return camera;
+}
+
+std::optional<QString> CDlgCalNVRNum::RecordText(int row, int column) const
+{
+    if (QWidget* editor = m_pRecords->Editor(row, column)) {
+        if (auto* combo = qobject_cast<QComboBox*>(editor))
+            return combo->currentText();
+        if (auto* edit = qobject_cast<QLineEdit*>(editor))
+            return edit->text();
+    }
+    const auto waiting = m_waiting.constFind(row);
+    if (waiting == m_waiting.cend() || m_pRecords->HasEditors(row))
+        return std::nullopt;
+    switch (column) {
+    case NameColumn:
+        return waiting->name;
+    case FirstBitRateColumn:
+        return waiting->firstBitRate;
+    case SecondBitRateColumn:
+        return waiting->secondBitRate;
+    case NumberColumn:
+        return waiting->count == PlanBlankCount ? QString() : QString::number(waiting->count);
+    default:
+        return std::nullopt;
+    }
+}
+
 NvrPageState CDlgCalNVRNum::State() const
 {
     NvrPageState state;
-    for (int row = 0; row < m_pRecords->RecordCount(); ++row) {
-        PlanCamera camera;
-        if (auto* name = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NameColumn))) {
-            camera.name = name->text();
-            camera.unitPrice = EditorPrice(name);
-        }
-        if (auto* first = qobject_cast<QComboBox*>(m_pRecords->Editor(row, FirstBitRateColumn))) {
-            camera.firstBitRate = first->currentText();
-            camera.firstEstimate = BoxEstimate(first);
-        }
-        if (auto* second = qobject_cast<QComboBox*>(m_pRecords->Editor(row, SecondBitRateColumn))) {
-            camera.secondBitRate = second->currentText();
-            camera.secondEstimate = BoxEstimate(second);
-        }
-        if (auto* count = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NumberColumn)))
-            camera.count =
-                count->text().trimmed().isEmpty() ? PlanBlankCount : CountFromText(count->text());
-        state.cameras.append(camera);
-    }
+    for (int row = 0; row < m_pRecords->RecordCount(); ++row)
+        state.cameras.append(RecordCamera(row));
     state.nvrModel = ui->m_pNVRCombo->currentText();
     state.nvrDisabledChannels = ui->m_pChannelNumCombo->currentText().toInt();
     state.storage = m_pStorage->Inputs();
     state.nvrBandwidthReservePercent = m_pStorage->BandwidthReserve();
     return state;
+}
+
+void CDlgCalNVRNum::ShowCamera(int row, const PlanCamera& camera)
+{
+    if (auto* name = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NameColumn))) {
+        if (name->text() != camera.name)
+            name->setText(camera.name);
+        SetEditorPrice(name, camera.unitPrice);
+    }
+    auto* first = qobject_cast<QComboBox*>(m_pRecords->Editor(row, FirstBitRateColumn));
+    EnterComboText(first, camera.firstBitRate);
+    SetBoxEstimate(first, camera.firstEstimate);
+    auto* second = qobject_cast<QComboBox*>(m_pRecords->Editor(row, SecondBitRateColumn));
+    EnterComboText(second, camera.secondBitRate);
+    SetBoxEstimate(second, camera.secondEstimate);
+    if (auto* count = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NumberColumn))) {
+        const QString text =
+            camera.count == PlanBlankCount ? QString() : QString::number(camera.count);
+        if (count->text() != text)
+            count->setText(text);
+    }
 }
 
 void CDlgCalNVRNum::SetState(const NvrPageState& state)
@@ -255,28 +307,20 @@ void CDlgCalNVRNum::SetState(const NvrPageState& state)
     m_bSettingState = true;
     const int records = int(std::min<qsizetype>(state.cameras.size(), MaxRows));
     m_pRecords->Truncate(records);
+    m_waiting.removeIf([records](const auto& waiting) { return waiting.key() >= records; });
+    // The rows on show get their editors now, the others while the program is idle.
     if (m_pRecords->RecordCount() < records)
-        m_pRecords->AddRecords(records - m_pRecords->RecordCount());
+        m_pRecords->AddRecords(records - m_pRecords->RecordCount(), CRecordTable::Editors::OnShow);
     for (int row = 0; row < records; ++row) {
-        const PlanCamera& camera = state.cameras.at(row);
-        if (auto* name = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NameColumn))) {
-            if (name->text() != camera.name)
-                name->setText(camera.name);
-            SetEditorPrice(name, camera.unitPrice);
-        }
-        auto* first = qobject_cast<QComboBox*>(m_pRecords->Editor(row, FirstBitRateColumn));
-        EnterComboText(first, camera.firstBitRate);
-        SetBoxEstimate(first, camera.firstEstimate);
-        auto* second = qobject_cast<QComboBox*>(m_pRecords->Editor(row, SecondBitRateColumn));
-        EnterComboText(second, camera.secondBitRate);
-        SetBoxEstimate(second, camera.secondEstimate);
-        if (auto* count = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NumberColumn))) {
-            const QString text =
-                camera.count == PlanBlankCount ? QString() : QString::number(camera.count);
-            if (count->text() != text)
-                count->setText(text);
-        }
+        if (m_pRecords->HasEditors(row))
+            ShowCamera(row, state.cameras.at(row));
+        else
+            m_waiting.insert(row, state.cameras.at(row));
     }
+    // The checks see the waiting records too.
+    ConfirmBitRateColumn(FirstBitRateColumn, m_bFirstBitRateError);
+    ConfirmBitRateColumn(SecondBitRateColumn, m_bSecondBitRateError);
+    ConfirmNumber(QString());
     const int model = ui->m_pNVRCombo->findText(state.nvrModel);
     if (model >= 0)
         ui->m_pNVRCombo->setCurrentIndex(model);
@@ -564,6 +608,18 @@ void CDlgCalNVRNum::MakeRecordEditors(int row)
     connect(second, &QComboBox::editTextChanged, this, &CDlgCalNVRNum::ConfirmSecondBitRateRange);
     connect(second, &QComboBox::editTextChanged, this, &CDlgCalNVRNum::NoteChange);
     table->SetCellWidget(row, SecondBitRateColumn, second);
+
+    // A record of an opened plan: its values were the page's all along, so no change to note.
+    const auto waiting = m_waiting.constFind(row);
+    if (waiting != m_waiting.cend()) {
+        const PlanCamera camera = *waiting;
+        m_waiting.erase(waiting);
+        const bool outer = !m_bSettingState;
+        m_bSettingState = true;
+        ShowCamera(row, camera);
+        if (outer)
+            m_bSettingState = false;
+    }
 }
 
 void CDlgCalNVRNum::EstimateRecord(QComboBox* box)
@@ -611,12 +667,11 @@ void CDlgCalNVRNum::NVRTypeComboValueChanged(const QString& text)
 bool CDlgCalNVRNum::ConfirmBitRateColumn(int column, bool& errorFlag)
 {
     for (int row = 0; row < MaxRows; ++row) {
-        auto* combo = qobject_cast<QComboBox*>(ui->m_pIPCTableView->GetCellWidget(row, column));
-        if (!combo)
+        const std::optional<QString> text = RecordText(row, column);
+        if (!text)
             break;
-        if (!IsValidBitRateText(combo->currentText())) {
-            ShowMessageLabel(ui->m_pIPCTableInfoLabel,
-                             CalMessage(BitRateProblem(combo->currentText())));
+        if (!IsValidBitRateText(*text)) {
+            ShowMessageLabel(ui->m_pIPCTableInfoLabel, CalMessage(BitRateProblem(*text)));
             ui->m_pCalNVRNumButton->setEnabled(false);
             errorFlag = true;
             return false;
@@ -652,11 +707,10 @@ void CDlgCalNVRNum::ChannelNumValueChanged(const QString& text)
 void CDlgCalNVRNum::ConfirmNumber(const QString&)
 {
     for (int row = 0; row < MaxRows; ++row) {
-        auto* number =
-            qobject_cast<QLineEdit*>(ui->m_pIPCTableView->GetCellWidget(row, NumberColumn));
+        const std::optional<QString> number = RecordText(row, NumberColumn);
         if (!number)
             break;
-        if (number->text().trimmed().isEmpty()) {
+        if (number->trimmed().isEmpty()) {
             ShowMessageLabel(ui->m_pNumberInfoLabel, CalMessage(CalMessages::NumberBlank));
             ui->m_pCalNVRNumButton->setEnabled(false);
             return;
@@ -710,17 +764,16 @@ bool CDlgCalNVRNum::MakeRequest(Request& request)
         CalIPCInfo info;
         info.id = row + 1;
         for (int column : {FirstBitRateColumn, SecondBitRateColumn}) {
-            if (auto* combo = qobject_cast<QComboBox*>(m_pRecords->Editor(row, column))) {
-                const int kbps = ParseBitRate(combo->currentText());
+            if (const std::optional<QString> text = RecordText(row, column)) {
+                const int kbps = ParseBitRate(*text);
                 info.bitRate += kbps;
                 (column == FirstBitRateColumn ? rates[std::size_t(row)].firstKbps
                                               : rates[std::size_t(row)].secondKbps) = kbps;
             }
         }
-        if (auto* number = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NumberColumn)))
-            info.count = CountFromText(number->text());
-        auto* name = qobject_cast<QLineEdit*>(m_pRecords->Editor(row, NameColumn));
-        request.names << (name ? name->text() : QString());
+        if (const std::optional<QString> number = RecordText(row, NumberColumn))
+            info.count = CountFromText(*number);
+        request.names << RecordText(row, NameColumn).value_or(QString());
         request.total += info.count;
         rows.push_back(info);
     }

@@ -8,9 +8,11 @@
 #include "pages/pageparts.h"
 #include "plan/pagestate.h"
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Ui {
@@ -136,6 +138,12 @@ private:
     // is then reported. Sets the column's error flag from the scan.
     bool ConfirmBitRateColumn(int column, bool& errorFlag);
     void MakeRecordEditors(int row);
+    // A record as its editors show it, or as they will once made.
+    PlanCamera RecordCamera(int row) const;
+    void ShowCamera(int row, const PlanCamera& camera);
+    // A record's text in `column`: its editor's, or what waits for the editor; none for a
+    // row without either.
+    std::optional<QString> RecordText(int row, int column) const;
     // "Estimate…" for the record whose bit-rate box `box` is.
     void EstimateRecord(QComboBox* box);
     void RecordsRefreshed();
@@ -179,6 +187,8 @@ private:
     bool m_bFirstBitRateError;
     bool m_bSecondBitRateError;
     bool m_bSettingState = false;
+    // Records of an opened plan whose editors are still to be made (see CRecordTable).
+    QHash<int, PlanCamera> m_waiting;
 
     QToolButton* m_pModelsButton = nullptr;
     QLabel* m_pStorageTotalLabel;

@@ -72,6 +72,7 @@ private slots:
     void init();
     void cleanup();
     void savedPlanReopensInAFreshWindow();
+    void recordsOpenBeforeTheirEditors();
     void refusedPlanLeavesThePagesAlone_data();
     void refusedPlanLeavesThePagesAlone();
     void failedSaveStaysUnsaved();
@@ -202,6 +203,75 @@ void TestCPlanController::savedPlanReopensInAFreshWindow()
     QTRY_COMPARE(Title(), QStringLiteral("site.corvane* - Corvane Tool"));
     PageDriver::Type(after.Count(0), QStringLiteral("3"));
     QTRY_COMPARE(Title(), QStringLiteral("site.corvane - Corvane Tool"));
+}
+
+// Only the records on show get their editors as a plan opens, the others while the program is
+// idle: meanwhile the pages hold them as data, so the state, the checks and the results are the
+// plan's, and making the editors changes none of them.
+void TestCPlanController::recordsOpenBeforeTheirEditors()
+{
+    NvrPageState nvr = m_window->NVRPage()->State();
+    for (int type = 1; type <= CDlgCalNVRNum::MaxRows; ++type)
+        nvr.cameras.append({QString::number(4000 + 10 * type), QStringLiteral("512"), type});
+    nvr.cameras.last().name = QStringLiteral("Last");
+    // Its bandwidth, not its channels, decides: every bit rate counts.
+    nvr.nvrModel = QStringLiteral("NR-A8V");
+    m_window->NVRPage()->SetState(nvr);
+    IpcPageState ipc = m_window->IPCPage()->State();
+    for (const CalNVRInfo& model : NVRTypeList)
+        ipc.recorders.append({model.name, model.maxDisableChannels, 2});
+    m_window->IPCPage()->SetState(ipc);
+    PageDriver before(m_window->NVRPage());
+    // The results to compare with, from the editors.
+    QTRY_VERIFY(before.Count(CDlgCalNVRNum::MaxRows - 1) && IpcCount(int(NVRTypeList.size()) - 1));
+    before.Calculate();
+    const QString total = before.Result();
+    const QList<QStringList> tree = before.TreeBlocks();
+    const QString ipcTotal = m_window->IPCPage()->ResultTotal();
+    const CorvanePlan saved = Plan()->State();
+    const QString path = m_dir.filePath(QStringLiteral("large.corvane"));
+    QVERIFY(Plan()->SaveTo(path));
+
+    NewWindow();
+    QVERIFY(Plan()->OpenFile(path));
+    PageDriver after(m_window->NVRPage());
+    const int lastIpc = int(NVRTypeList.size()) - 1;
+    QVERIFY(!after.Count(CDlgCalNVRNum::MaxRows - 1));
+    QVERIFY(!IpcCount(lastIpc));
+    QVERIFY(Plan()->State() == saved);
+    QCOMPARE(after.Result(), total);
+    QCOMPARE(after.TreeBlocks(), tree);
+    QCOMPARE(m_window->IPCPage()->ResultTotal(), ipcTotal);
+    QVERIFY(!Plan()->IsModified());
+
+    QTRY_VERIFY(after.Count(CDlgCalNVRNum::MaxRows - 1) && IpcCount(lastIpc));
+    QCOMPARE(after.Count(CDlgCalNVRNum::MaxRows - 1)->text(), QStringLiteral("100"));
+    QCOMPARE(
+        after.BitRate(CDlgCalNVRNum::MaxRows - 1, CDlgCalNVRNum::FirstBitRateColumn)->currentText(),
+        QStringLiteral("5000"));
+    QCOMPARE(qobject_cast<QComboBox*>(IpcTable()->GetCellWidget(lastIpc, 1))->currentText(),
+             NVRTypeList.back().name);
+    QVERIFY(Plan()->State() == saved);
+    QCOMPARE(after.Result(), total);
+    QVERIFY(!Plan()->IsModified());
+
+    // Fewer records entered while some still wait: those go, and a record added after them
+    // starts afresh; a waiting record's blank count is refused at once.
+    QVERIFY(Plan()->OpenFile(path));
+    nvr = saved;
+    nvr.cameras.resize(60);
+    nvr.cameras[59].count = PlanBlankCount;
+    m_window->NVRPage()->SetState(nvr);
+    QVERIFY(!after.Count(59));
+    QVERIFY(!after.Label("m_pNumberInfoLabel")->isHidden());
+    QCOMPARE(m_window->NVRPage()->State(), nvr);
+    QCOMPARE(after.Id(60), Prompt);
+    QTRY_VERIFY(after.Count(59));
+    after.Count(59)->setText(QStringLiteral("3"));
+    QVERIFY(after.Label("m_pNumberInfoLabel")->isHidden());
+    after.Click(60);
+    QCOMPARE(after.Count(60)->text(), QStringLiteral("5"));
+    QCOMPARE(after.Id(61), Prompt);
 }
 
 void TestCPlanController::refusedPlanLeavesThePagesAlone_data()

@@ -12,7 +12,10 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QStandardItemModel>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -34,6 +37,37 @@ void NameRecordCell(CTableView* table, int row, int column, const QString& name)
         editor->setAccessibleDescription(name);
     }
 }
+
+// Editors shown into a hidden viewport wait to be shown with it, all at once; one by one, each
+// would be laid out, and ask the window system where the pointer is, on its own. Never while
+// the focus is inside: hiding would move it.
+class ViewportHiddenWhileFilled
+{
+public:
+    ViewportHiddenWhileFilled(QWidget* viewport, int rows)
+        : m_viewport(rows > 1 && viewport->isVisible() &&
+                             !viewport->isAncestorOf(QApplication::focusWidget())
+                         ? viewport
+                         : nullptr)
+    {
+        if (m_viewport)
+            m_viewport->hide();
+    }
+    ~ViewportHiddenWhileFilled()
+    {
+        if (m_viewport)
+            m_viewport->show();
+    }
+    ViewportHiddenWhileFilled(const ViewportHiddenWhileFilled&) = delete;
+    ViewportHiddenWhileFilled& operator=(const ViewportHiddenWhileFilled&) = delete;
+
+private:
+    QWidget* m_viewport;
+};
+
+// Editors made while idle, this many rows a turn: a row takes about 2 ms, so a key pressed
+// meanwhile waits less than a frame.
+constexpr int RowsMadeATurn = 4;
 
 } // namespace
 
@@ -82,6 +116,14 @@ CRecordTable::CRecordTable(CTableView* table, int rows, const Columns& columns,
     table->header()->setStretchLastSection(false);
     table->viewport()->installEventFilter(this);
     FitColumns();
+
+    m_pMakeLater = new QTimer(this);
+    m_pMakeLater->setSingleShot(true);
+    m_pMakeLater->setInterval(0);
+    connect(m_pMakeLater, &QTimer::timeout, this, [this] { MakeSomeEditors(RowsMadeATurn); });
+    // Rows that come into view are never shown without their editors.
+    connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &CRecordTable::MakeEditors);
 }
 
 void CRecordTable::FitColumns()
@@ -120,12 +162,25 @@ CRecordTable::~CRecordTable()
 
 bool CRecordTable::IsRecordRow(int row) const
 {
+    if (row >= m_iMadeRows && row <= m_iLastRow)
+        return true;
     return m_pTable && m_pTable->GetCellWidget(row, m_columns.keyColumn) != nullptr;
 }
 
 QWidget* CRecordTable::Editor(int row, int column) const
 {
     return row >= 0 && row <= m_iLastRow ? m_pTable->GetCellWidget(row, column) : nullptr;
+}
+
+int CRecordTable::RowsOnShow(int row) const
+{
+    // A row is as tall as its tallest editor wants.
+    int height = 1;
+    for (int column : m_columns.editors) {
+        if (const QWidget* editor = Editor(row, column))
+            height = std::max(height, editor->sizeHint().height());
+    }
+    return m_pTable->viewport()->height() / height + 1;
 }
 
 QList<int> CRecordTable::SelectedRecordRows() const
@@ -169,11 +224,14 @@ bool CRecordTable::eventFilter(QObject* watched, QEvent* event)
     // looked at as a table then.
     if (event->type() == QEvent::Resize && m_pTable && watched == m_pTable->viewport())
         FitColumns();
+    if (event->type() == QEvent::Show && m_pTable && watched == m_pTable)
+        MakeEditors();
     if (event->type() == QEvent::KeyPress && watched == m_pTable) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const int row = m_pTable->currentIndex().row();
         if (key->key() == Qt::Key_Tab && !(key->modifiers() & ~Qt::KeypadModifier) &&
             IsRecordRow(row) && !m_columns.editors.isEmpty()) {
+            MakeEditors();
             if (QWidget* editor = Editor(row, m_columns.editors.first())) {
                 editor->setFocus(Qt::TabFocusReason);
                 return true;
@@ -188,37 +246,75 @@ bool CRecordTable::AddRecord()
     return AddRecords(1) == 1;
 }
 
-int CRecordTable::AddRecords(int count)
+int CRecordTable::AddRecords(int count, Editors editors)
 {
+    // Records have their editors in order: the ones still waiting come first.
+    MakeEditors();
+    // Rows before this one get their editors now; on show, the first row added tells how
+    // many rows the table shows.
+    int editorsNow = editors == Editors::Now || m_pTable->isVisible() ? m_iRows : 0;
+    bool measured = editors == Editors::Now;
     int added = 0;
-    // Editors shown into a hidden viewport wait to be shown with it, all at once; one by one,
-    // each would be laid out, and ask the window system where the pointer is, on its own.
-    QWidget* viewport = m_pTable->viewport();
-    const bool hide =
-        count > 1 && viewport->isVisible() && !viewport->isAncestorOf(QApplication::focusWidget());
-    if (hide)
-        viewport->hide();
-    for (; added < count && m_iLastRow + 1 < m_iRows; ++added) {
-        const int row = m_iLastRow + 1;
-        m_pTable->SetCellText(row, IdColumn, QString::number(row + 1));
-        m_iLastRow = row;
-        m_makeEditors(row);
-        if (m_pTable->GetCellText(row + 1, IdColumn).isEmpty())
-            m_pTable->SetCellText(row + 1, IdColumn, m_prompt);
+    {
+        const ViewportHiddenWhileFilled hidden(m_pTable->viewport(), count);
+        const QScopedValueRollback<bool> filling(m_bFilling, true);
+        for (; added < count && m_iLastRow + 1 < m_iRows; ++added) {
+            const int row = m_iLastRow + 1;
+            m_pTable->SetCellText(row, IdColumn, QString::number(row + 1));
+            m_iLastRow = row;
+            if (row < editorsNow && m_iMadeRows == row) {
+                m_iMadeRows = row + 1;
+                m_makeEditors(row);
+                if (!measured) {
+                    editorsNow = RowsOnShow(row);
+                    measured = true;
+                }
+            }
+            if (m_pTable->GetCellText(row + 1, IdColumn).isEmpty())
+                m_pTable->SetCellText(row + 1, IdColumn, m_prompt);
+        }
     }
-    if (hide)
-        viewport->show();
     if (added == 0)
         return 0;
     // Once for all of them: it walks every row.
     UpdateRecordWidgets();
     for (int row = m_iLastRow - added + 1; row <= m_iLastRow; ++row)
         emit RecordAdded(row);
+    if (m_iMadeRows <= m_iLastRow)
+        m_pMakeLater->start();
     return added;
+}
+
+void CRecordTable::MakeEditors()
+{
+    MakeSomeEditors(m_iRows);
+}
+
+void CRecordTable::MakeSomeEditors(int rows)
+{
+    if (!m_pTable || m_iMadeRows > m_iLastRow)
+        return;
+    const int last = m_iMadeRows + std::min(rows, m_iLastRow + 1 - m_iMadeRows) - 1;
+    {
+        const ViewportHiddenWhileFilled hidden(m_pTable->viewport(), last + 1 - m_iMadeRows);
+        const QScopedValueRollback<bool> filling(m_bFilling, true);
+        while (m_iMadeRows <= last) {
+            const int row = m_iMadeRows++;
+            m_makeEditors(row);
+        }
+    }
+    if (m_iMadeRows <= m_iLastRow) {
+        m_pMakeLater->start();
+        return;
+    }
+    m_pMakeLater->stop();
+    UpdateRecordWidgets();
 }
 
 void CRecordTable::DeleteSelected()
 {
+    // Rows move up as others go, and their editors with them.
+    MakeEditors();
     QList<int> rows = SelectedRecordRows();
     if (rows.isEmpty())
         return;
@@ -234,12 +330,26 @@ void CRecordTable::Truncate(int count)
 {
     if (count < 0 || count >= RecordCount())
         return;
+    // Records still without editors go without ever getting them, the others as deleted ones.
+    const int firstUnmade = std::max(count, m_iMadeRows);
+    if (firstUnmade <= m_iLastRow) {
+        for (int row = firstUnmade; row <= m_iLastRow + 1; ++row)
+            m_pTable->SetCellText(row, IdColumn, QString());
+        m_iLastRow = firstUnmade - 1;
+        m_pTable->SetCellText(m_iLastRow + 1, IdColumn, m_prompt);
+    }
     for (int row = m_iLastRow; row >= count; --row)
         m_pTable->model()->removeRows(row, 1);
-    Refresh();
+    Renumber();
 }
 
 void CRecordTable::Refresh()
+{
+    MakeEditors();
+    Renumber();
+}
+
+void CRecordTable::Renumber()
 {
     // With every record still in place (nothing was removed) the prompt stays where it is.
     int prompt = m_iLastRow + 1;
@@ -259,12 +369,16 @@ void CRecordTable::Refresh()
     m_pTable->SetCellText(m_iLastRow + 1, IdColumn, QString());
     m_pTable->SetCellText(prompt, IdColumn, m_prompt);
     m_iLastRow = prompt - 1;
+    m_iMadeRows = std::min(m_iMadeRows, prompt);
     UpdateRecordWidgets();
     emit Refreshed();
 }
 
 void CRecordTable::UpdateRecordWidgets()
 {
+    // Records being filled in are chained once they all are.
+    if (m_bFilling)
+        return;
     // Widgets placed into cells join the focus chain in the order they were created (a
     // record's editor may even be replaced later); the user expects the columns left to right,
     // record after record, then the controls beside the table.

@@ -13,6 +13,7 @@
 class HierarchicalHeaderView;
 class ProxyModelWithHeaderModels;
 class QStandardItemModel;
+class QTimer;
 
 // The record table both calculator pages share: records in rows 0 to LastRow() with their
 // editors as cell widgets, an add prompt in the row after them, and the column headers from
@@ -39,6 +40,16 @@ public:
         int keyColumn = 1;    // its editor tells a record row from any other
     };
 
+    // When added records get their editors: now, or now only in the rows the table shows
+    // (none while it is hidden). The others' follow a few rows at a time while the program is
+    // idle, and all at once when the table is shown or scrolled, on MakeEditors(), or before
+    // records are moved, deleted or added. The page keeps what they will show meanwhile.
+    enum class Editors
+    {
+        Now,
+        OnShow
+    };
+
     // `buildHeader` fills the two-level header model; `makeEditors` places the editors of a
     // new record row; `addBlocked` says why the page lets no record be added now (empty when
     // it does).
@@ -53,7 +64,10 @@ public:
     int LastRow() const { return m_iLastRow; }
     int RecordCount() const { return m_iLastRow + 1; }
     bool IsRecordRow(int row) const;
+    // The editor in a record's cell; none while the record's editors wait to be made.
     QWidget* Editor(int row, int column) const;
+    // Whether a record's editors are made (see AddRecords).
+    bool HasEditors(int row) const { return row >= 0 && row < m_iMadeRows; }
     // Record rows in the selection, ascending.
     QList<int> SelectedRecordRows() const;
 
@@ -66,7 +80,9 @@ public slots:
     // Adds a record at the prompt, whatever the page's messages say; false when full.
     bool AddRecord();
     // Adds up to `count` records at once (as many as fit); how many were added.
-    int AddRecords(int count);
+    int AddRecords(int count, Editors editors = Editors::Now);
+    // Makes every record's editors now.
+    void MakeEditors();
     void DeleteSelected();
     // Deletes records from the end until `count` remain.
     void Truncate(int count);
@@ -86,6 +102,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Makes the editors of up to `rows` records still without them, in order.
+    void MakeSomeEditors(int rows);
+    // The rows before this one are on show, `row` holding its editors.
+    int RowsOnShow(int row) const;
+    // Moves the prompt under the records left, which may still be waiting for editors.
+    void Renumber();
     void ShowContextMenu(const QPoint& pos);
     void FitColumns();
 
@@ -101,6 +123,9 @@ private:
     std::function<QString()> m_addBlocked;
     QList<QWidget*> m_trailing;
     int m_iLastRow = -1;
+    int m_iMadeRows = 0; // records 0 to m_iMadeRows - 1 have their editors
+    bool m_bFilling = false;
+    QTimer* m_pMakeLater;
 };
 
 #endif
