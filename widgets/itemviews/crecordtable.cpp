@@ -296,7 +296,9 @@ void CRecordTable::MakeSomeEditors(int rows)
         return;
     const int last = m_iMadeRows + std::min(rows, m_iLastRow + 1 - m_iMadeRows) - 1;
     {
-        const ViewportHiddenWhileFilled hidden(m_pTable->viewport(), last + 1 - m_iMadeRows);
+        // A turn's few rows are shown as made: hiding the viewport would repaint all of it.
+        const ViewportHiddenWhileFilled hidden(m_pTable->viewport(),
+                                               rows > RowsMadeATurn ? last + 1 - m_iMadeRows : 0);
         const QScopedValueRollback<bool> filling(m_bFilling, true);
         while (m_iMadeRows <= last) {
             const int row = m_iMadeRows++;
