@@ -848,22 +848,25 @@ void CPlanReport::Paint(QPagedPaintDevice* device) const
     std::vector<ReportPart> parts;
     int page = 0;
     qreal y = 0;
+    // A part that fits on a page: below the one before, or at the top of the next page.
+    const auto place = [&](ReportPart& part, qreal height, qreal space) {
+        if (y > 0)
+            y += space;
+        if (y + height > body.height()) {
+            ++page;
+            y = 0;
+        }
+        part.page = page;
+        part.top = y;
+        y += height;
+    };
     for (const auto& [html, space, line] : htmls) {
         ReportPart part;
         if (line) {
             auto table = std::make_unique<LineTable>(LineRows(*line), font, device, body.width());
-            const qreal height = table->Height();
-            if (height <= body.height()) {
-                if (y > 0)
-                    y += space;
-                if (y + height > body.height()) {
-                    ++page;
-                    y = 0;
-                }
-                part.page = page;
-                part.top = y;
+            if (table->Height() <= body.height()) {
+                place(part, table->Height(), space);
                 part.table = std::move(table);
-                y += height;
                 parts.push_back(std::move(part));
                 continue;
             }
@@ -891,15 +894,7 @@ void CPlanReport::Paint(QPagedPaintDevice* device) const
             page += last;
             y = end - last * body.height();
         } else {
-            if (y > 0)
-                y += space;
-            if (y + height > body.height()) {
-                ++page;
-                y = 0;
-            }
-            part.page = page;
-            part.top = y;
-            y += height;
+            place(part, height, space);
         }
         parts.push_back(std::move(part));
     }
