@@ -167,10 +167,11 @@ void CDlgCalIPCNum::SetState(const IpcPageState& state)
         const PlanRecorder& recorder = state.recorders.at(row);
         if (!m_pRecords->HasEditors(row)) {
             // A record its editors would show otherwise (a model they do not offer, channels
-            // it cannot disable) leaves that to them.
+            // it cannot disable) leaves that to them: the page's state is what they show.
             CalNVRInfo info;
             if (FindModelByName(m_models, recorder.model, info) && info.name == recorder.model &&
-                IsValidDisabledChannels(info, recorder.disabledChannels)) {
+                IsValidDisabledChannels(info, recorder.disabledChannels) &&
+                (recorder.count >= 0 || recorder.count == PlanBlankCount)) {
                 m_waiting.insert(row, recorder);
                 continue;
             }

@@ -311,11 +311,24 @@ void CDlgCalNVRNum::SetState(const NvrPageState& state)
     // The rows on show get their editors now, the others while the program is idle.
     if (m_pRecords->RecordCount() < records)
         m_pRecords->AddRecords(records - m_pRecords->RecordCount(), CRecordTable::Editors::OnShow);
+    // A record its editors would show otherwise (texts longer than they take) leaves that to
+    // them: the page's state is what they show.
+    const auto showable = [](const PlanCamera& camera) {
+        return camera.name.size() <= PlanMaxNameChars &&
+               camera.firstBitRate.size() <= PlanFormat::MaxTextChars &&
+               camera.secondBitRate.size() <= PlanFormat::MaxTextChars &&
+               (camera.count >= 0 || camera.count == PlanBlankCount);
+    };
     for (int row = 0; row < records; ++row) {
-        if (m_pRecords->HasEditors(row))
-            ShowCamera(row, state.cameras.at(row));
-        else
-            m_waiting.insert(row, state.cameras.at(row));
+        const PlanCamera& camera = state.cameras.at(row);
+        if (!m_pRecords->HasEditors(row)) {
+            if (showable(camera)) {
+                m_waiting.insert(row, camera);
+                continue;
+            }
+            m_pRecords->MakeEditors();
+        }
+        ShowCamera(row, camera);
     }
     // The checks see the waiting records too.
     ConfirmBitRateColumn(FirstBitRateColumn, m_bFirstBitRateError);

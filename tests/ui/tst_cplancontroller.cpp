@@ -272,6 +272,14 @@ void TestCPlanController::recordsOpenBeforeTheirEditors()
     after.Click(60);
     QCOMPARE(after.Count(60)->text(), QStringLiteral("5"));
     QCOMPARE(after.Id(61), Prompt);
+
+    // A record its editors would cut short is shown at once: the state is what they show.
+    QVERIFY(Plan()->OpenFile(path));
+    nvr = saved;
+    nvr.cameras[80].name = QString(PlanMaxNameChars + 1, QLatin1Char('n'));
+    m_window->NVRPage()->SetState(nvr);
+    QVERIFY(after.Count(80));
+    QCOMPARE(m_window->NVRPage()->State().cameras[80].name.size(), PlanMaxNameChars);
 }
 
 void TestCPlanController::refusedPlanLeavesThePagesAlone_data()

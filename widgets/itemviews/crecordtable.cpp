@@ -174,13 +174,8 @@ QWidget* CRecordTable::Editor(int row, int column) const
 
 int CRecordTable::RowsOnShow(int row) const
 {
-    // A row is as tall as its tallest editor wants.
-    int height = 1;
-    for (int column : m_columns.editors) {
-        if (const QWidget* editor = Editor(row, column))
-            height = std::max(height, editor->sizeHint().height());
-    }
-    return m_pTable->viewport()->height() / height + 1;
+    const int height = m_pTable->visualRect(m_pTable->GetIndex(row, IdColumn)).height();
+    return m_pTable->viewport()->height() / std::max(1, height) + 1;
 }
 
 QList<int> CRecordTable::SelectedRecordRows() const
