@@ -16,6 +16,7 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QFontDatabase>
 #include <QScreen>
 
 Q_LOGGING_CATEGORY(lcStartup, "corvane.startup", QtInfoMsg)
@@ -23,6 +24,7 @@ Q_LOGGING_CATEGORY(lcStartup, "corvane.startup", QtInfoMsg)
 CTesselApplication::CTesselApplication(int& argc, char** argv, const QString& key)
     : QApplication(argc, argv), m_key(key)
 {
+    StartWarmUp();
     // Every picture of the style is looked up in the toolkit's cache by its file's time, in
     // local time; without TZ the C library reads the zone file again for each of them
     // (thousands while a plan's records are built). The same zone, named, is read once.
@@ -34,7 +36,6 @@ CTesselApplication::CTesselApplication(int& argc, char** argv, const QString& ke
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
     QCoreApplication::setOrganizationDomain(QStringLiteral("corvane.org"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));
-    QGuiApplication::setWindowIcon(ProgramIcon());
     setQuitOnLastWindowClosed(false);
     InitFont();
     InitStyle();
@@ -44,7 +45,25 @@ CTesselApplication::CTesselApplication(int& argc, char** argv, const QString& ke
 
 CTesselApplication::~CTesselApplication()
 {
+    if (m_warmUp.joinable())
+        m_warmUp.join();
     ClientConfigManager::GetInstance()->ClearConfigs();
+}
+
+void CTesselApplication::StartWarmUp()
+{
+    // The first window's text needs the font list, which takes the font configuration to be
+    // read, and the window needs the program icon; a second core reads both while this one
+    // builds the window. Both are thread-safe, and whoever needs one first waits for it.
+    m_warmUp = std::thread([] {
+        QFontDatabase::families();
+        ProgramIconImages();
+    });
+}
+
+void CTesselApplication::UseProgramIcon()
+{
+    QGuiApplication::setWindowIcon(ProgramIcon());
 }
 
 void CTesselApplication::InitFont()
@@ -121,6 +140,7 @@ bool CTesselApplication::IsAlreadyRunning()
     if (!m_bAlreadyRunning)
         return false;
     qCInfo(lcStartup) << "refused: already running";
+    UseProgramIcon();
     CWarnDlg dlg(nullptr);
     dlg.ExecWarn(tr("Corvane"), tr("Software is already running."));
     return true;
@@ -144,6 +164,7 @@ bool CTesselApplication::IsResolutionTooLow()
     const QSize least = CCorvane::LeastSize();
     qCInfo(lcStartup) << "refused: screen" << size.width() << "x" << size.height() << "needs"
                       << least.width() << "x" << least.height();
+    UseProgramIcon();
     CWarnDlg dlg(nullptr);
     dlg.ExecWarn(tr("Corvane"),
                  tr("The least resolution is %1*%2.").arg(least.width()).arg(least.height()));

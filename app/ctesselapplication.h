@@ -6,6 +6,7 @@
 #include <QSharedMemory>
 #include <QSize>
 #include <QString>
+#include <thread>
 
 // The application object. Its constructor sets up everything the windows rely on (fonts,
 // style, plug-in path, configuration, translators) before any window exists, so even the
@@ -20,6 +21,8 @@ public:
 
     bool IsAlreadyRunning();
     bool IsResolutionTooLow();
+    // The program's icon for every window from now on; waits for it if it is still being read.
+    void UseProgramIcon();
 
     // Whether a screen's available area (logical pixels) cannot hold the main window at its
     // least size.
@@ -30,10 +33,12 @@ private:
     void InitStyle();
     void InitEnvironment();
     void InitSingleInstance();
+    void StartWarmUp();
 
     bool m_bAlreadyRunning = false;
     QString m_key;
     QSharedMemory m_sharedMemory;
+    std::thread m_warmUp;
 };
 
 #endif

@@ -18,6 +18,7 @@ int main(int argc, char** argv)
     int result = 0;
     {
         CCorvane window;
+        app.UseProgramIcon();
         WhenFirstPainted(&window, [] { qCInfo(lcStartup) << "main window painted"; });
         window.show();
         // The toolkit has taken its own options out; what is left names a plan to open.

@@ -66,6 +66,25 @@ QFont CameraLineFont()
     return font;
 }
 
+// Moving a widget restyles all that is in it, though the style stays the same (the frame's
+// own style sheet goes with it); a combo box would answer by building its popup list, which
+// it otherwise builds when first opened.
+class HoldComboRestyle : public QObject
+{
+public:
+    explicit HoldComboRestyle(QWidget* within)
+    {
+        for (QComboBox* combo : within->findChildren<QComboBox*>())
+            combo->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        return event->type() == QEvent::StyleChange;
+    }
+};
+
 } // namespace
 
 CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
@@ -94,7 +113,10 @@ CDlgCalNVRNum::CDlgCalNVRNum(QWidget* parent)
     ui->m_pGroupTableResult->setMinimumHeight(150);
     const int at = ui->verticalLayout->indexOf(ui->m_pNVRFrame);
     ui->verticalLayout->removeWidget(ui->m_pNVRFrame);
-    settings->setWidget(ui->m_pNVRFrame);
+    {
+        const HoldComboRestyle hold(ui->m_pNVRFrame);
+        settings->setWidget(ui->m_pNVRFrame);
+    }
     ui->verticalLayout->insertWidget(at, settings);
 
     // The frame was laid out with room around its two choices; the storage inputs take it,

@@ -46,8 +46,6 @@ CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
 
     ui->setupUi(this);
     setWindowTitle(tr("Corvane Tool"));
-    // The task bar and window switcher show it even though the window draws its own frame.
-    setWindowIcon(ProgramIcon());
 
     // The pages fill their recorder lists from the catalogue in their constructors.
     InitNVRTypeTable();
@@ -74,6 +72,10 @@ CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
     ui->m_pBtnAbout->setStyleSheet(unselected);
 
     on_m_pBtnCalNVRNum_clicked();
+
+    // The task bar and window switcher show it even though the window draws its own frame.
+    // Last, as it may still be being read beside the building of the window.
+    setWindowIcon(ProgramIcon());
 
     setMinimumSize(LeastSize());
     if (QScreen* screen = QGuiApplication::primaryScreen())

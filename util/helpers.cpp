@@ -22,13 +22,27 @@ QString GetAbsolutePath(const QString& fileName)
     return fileName;
 }
 
+const QList<QImage>& ProgramIconImages()
+{
+    static const QList<QImage> images = [] {
+        QList<QImage> all;
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            QImage image(QStringLiteral(":/icons/corvane-%1.png").arg(size));
+            if (!image.isNull())
+                all.append(image);
+        }
+        return all;
+    }();
+    return images;
+}
+
 QIcon ProgramIcon()
 {
-    // One icon for the application and its windows: each one built afresh loads every size.
+    // One icon for the application and its windows: each one built afresh takes every size.
     static const QIcon icon = [] {
         QIcon all;
-        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-            all.addFile(QStringLiteral(":/icons/corvane-%1.png").arg(size), QSize(size, size));
+        for (const QImage& image : ProgramIconImages())
+            all.addPixmap(QPixmap::fromImage(image));
         return all;
     }();
     return icon;

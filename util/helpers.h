@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 #include <QIcon>
+#include <QImage>
+#include <QList>
 #include <QPixmap>
 #include <QRect>
 #include <QRegion>
@@ -17,6 +19,9 @@ QString GetAbsolutePath(const QString& fileName);
 
 // The program's icon in every size it is drawn in, from the compiled-in resources.
 QIcon ProgramIcon();
+// The same sizes as images, read once. Safe to call from any thread, so that they can be read
+// beside other work; a caller that comes while they are being read waits for them.
+const QList<QImage>& ProgramIconImages();
 
 // A picture through the process-wide pixmap cache. A name that does not load gives a null
 // picture and is not cached, so the next call tries again.
