@@ -57,7 +57,7 @@ void CTesselApplication::StartWarmUp()
     // builds the window. Both are thread-safe, and whoever needs one first waits for it.
     m_warmUp = std::thread([] {
         QFontDatabase::families();
-        ProgramIconImages();
+        ReadProgramIcon();
     });
 }
 

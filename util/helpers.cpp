@@ -9,6 +9,7 @@
 #include <QPixmapCache>
 #include <QRegularExpression>
 #include <QStringEncoder>
+#include <utility>
 
 QString GetAppDirPath()
 {
@@ -22,9 +23,11 @@ QString GetAbsolutePath(const QString& fileName)
     return fileName;
 }
 
-const QList<QImage>& ProgramIconImages()
+namespace {
+
+QList<QImage>& ProgramIconPictures()
 {
-    static const QList<QImage> images = [] {
+    static QList<QImage> images = [] {
         QList<QImage> all;
         for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
             QImage image(QStringLiteral(":/icons/corvane-%1.png").arg(size));
@@ -36,13 +39,22 @@ const QList<QImage>& ProgramIconImages()
     return images;
 }
 
+} // namespace
+
+void ReadProgramIcon()
+{
+    ProgramIconPictures();
+}
+
 QIcon ProgramIcon()
 {
     // One icon for the application and its windows: each one built afresh takes every size.
+    // The pictures go into it, and only it holds them.
     static const QIcon icon = [] {
         QIcon all;
-        for (const QImage& image : ProgramIconImages())
-            all.addPixmap(QPixmap::fromImage(image));
+        for (QImage& image : ProgramIconPictures())
+            all.addPixmap(QPixmap::fromImage(std::move(image)));
+        ProgramIconPictures().clear();
         return all;
     }();
     return icon;

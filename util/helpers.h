@@ -4,8 +4,6 @@
 
 #include <QByteArray>
 #include <QIcon>
-#include <QImage>
-#include <QList>
 #include <QPixmap>
 #include <QRect>
 #include <QRegion>
@@ -19,9 +17,9 @@ QString GetAbsolutePath(const QString& fileName);
 
 // The program's icon in every size it is drawn in, from the compiled-in resources.
 QIcon ProgramIcon();
-// The same sizes as images, read once. Safe to call from any thread, so that they can be read
-// beside other work; a caller that comes while they are being read waits for them.
-const QList<QImage>& ProgramIconImages();
+// Reads the icon's pictures, once, so that ProgramIcon() finds them read. Safe to call from any
+// thread; ProgramIcon() waits for a reading still under way.
+void ReadProgramIcon();
 
 // A picture through the process-wide pixmap cache. A name that does not load gives a null
 // picture and is not cached, so the next call tries again.
