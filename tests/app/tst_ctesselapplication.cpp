@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ctesselapplication.h"
 #include "ui/ccorvane.h"
+#include "util/helpers.h"
 
 #include <QSharedMemory>
 #include <QtTest>
@@ -20,6 +21,7 @@ private slots:
     void fonts();
     void styleSheetFromResource();
     void closingWindowsDoesNotQuit();
+    void programIconFromTheWarmUp();
     void pluginPathBesideExecutable();
     void firstInstanceHoldsSegment();
     void screenSizes_data();
@@ -50,6 +52,19 @@ void TestCTesselApplication::styleSheetFromResource()
 void TestCTesselApplication::closingWindowsDoesNotQuit()
 {
     QVERIFY(!QApplication::quitOnLastWindowClosed());
+}
+
+void TestCTesselApplication::programIconFromTheWarmUp()
+{
+    // Read on a second core while the window is built, then handed to the icon.
+    static_cast<CTesselApplication*>(qApp)->UseProgramIcon();
+    const QIcon icon = QGuiApplication::windowIcon();
+    QList<QSize> sizes;
+    for (int side : {16, 22, 24, 32, 48, 64, 128, 256})
+        sizes << QSize(side, side);
+    QCOMPARE(icon.availableSizes(), sizes);
+    QCOMPARE(icon.pixmap(QSize(256, 256)).size(), QSize(256, 256));
+    QCOMPARE(ProgramIcon().availableSizes(), sizes);
 }
 
 void TestCTesselApplication::pluginPathBesideExecutable()
