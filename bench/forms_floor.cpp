@@ -6,6 +6,7 @@
 // start-up figures tell what the toolkit needs for this screen from what the program adds.
 
 #include "app/firstframe.h"
+#include "ui/ccorvane.h"
 #include "ui_ccorvane.h"
 #include "ui_cdlgcalnvrnum.h"
 #include "util/helpers.h"
@@ -21,14 +22,16 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QFile sheet(QStringLiteral(":/qss/Corvane.qss"));
-    if (sheet.open(QIODevice::ReadOnly))
-        app.setStyleSheet(ScaleBorderImageCuts(QString::fromLatin1(sheet.readAll())));
+    // Without the style sheet the figures would be those of another screen.
+    if (!sheet.open(QIODevice::ReadOnly)) {
+        std::fputs("the program's style sheet is missing\n", stderr);
+        return 1;
+    }
+    app.setStyleSheet(ScaleBorderImageCuts(QString::fromLatin1(sheet.readAll())));
 
     QMainWindow window;
     window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint);
-    window.setStyleSheet(ScaleBorderImageCuts(
-        QStringLiteral("QMainWindow#CCorvaneClass{border-image:url(\":/images/Dialog/"
-                       "dialog_bg2.png\") 58;\nborder-width:58;}")));
+    window.setStyleSheet(ScaleBorderImageCuts(QString::fromLatin1(CCorvane::WindowStyle)));
     Ui::CCorvaneClass frame;
     frame.setupUi(&window);
     auto* stack = new QStackedWidget(&window);

@@ -28,6 +28,9 @@ constexpr int LeastHeight = 560;
 
 } // namespace
 
+const char* const CCorvane::WindowStyle =
+    "QMainWindow#CCorvaneClass{border-image:url(\":/images/Dialog/dialog_bg2.png\") 58;\n"
+    "border-width:58;}";
 const char* const CCorvane::SelectedTabStyle =
     "QPushButton{border-image:url(:/images/Tab/TabSelect.png); color: rgb(255, 255, 255); "
     "border-width:0px;}";
@@ -40,9 +43,7 @@ CCorvane::CCorvane(QWidget* parent, Qt::WindowFlags flags)
 {
     // Before any child exists: changing either later restyles the whole window.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint);
-    setStyleSheet(ScaleBorderImageCuts(
-        QStringLiteral("QMainWindow#CCorvaneClass{border-image:url(\":/images/Dialog/"
-                       "dialog_bg2.png\") 58;\nborder-width:58;}")));
+    setStyleSheet(ScaleBorderImageCuts(QString::fromLatin1(WindowStyle)));
 
     ui->setupUi(this);
     setWindowTitle(tr("Corvane Tool"));

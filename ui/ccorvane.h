@@ -42,6 +42,8 @@ public:
     // shrunk to fit that area (never below the least size), centred in it.
     static QRect InitialGeometry(const QRect& available);
 
+    // The window's own picture, drawn around its content.
+    static const char* const WindowStyle;
     static const char* const SelectedTabStyle;
     static const char* const UnselectedTabStyle;
 
